@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs, from Debian's archive only, every package that building, running and testing need.
+# Packages already present are skipped, so a second run does nothing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    libgs-dev ghostscript libqpdf-dev qpdf
+    xvfb xauth dbus-x11
+    fonts-liberation fonts-noto-cjk
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

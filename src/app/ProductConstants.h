@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+/** The names, numbers, pages and folders that every part of the application shares. */
+namespace Product
+{
+    inline const QString organisationName = QStringLiteral("Vantorel");
+    inline const QString displayName = QStringLiteral("Vantorel Kompresto");
+    inline const QString version = QStringLiteral("2.0.0");
+    inline const QString productNumber = QStringLiteral("10008");
+
+    inline const QString siteAddress = QStringLiteral("https://www.vantorel.com");
+    inline const QString userGuidePage = siteAddress + QStringLiteral("/kompresto/user-guide/");
+    inline const QString supportPage = siteAddress + QStringLiteral("/support/");
+    inline const QString productPage = siteAddress + QStringLiteral("/kompresto/");
+
+    inline const QString settingsFileName = QStringLiteral("Kompresto.ini");
+
+    // The folders hang off the home directory by plain concatenation, the same on every platform,
+    // and are read from the home path at each call so that tests can point HOME elsewhere.
+    inline QString applicationDataFolder()
+    {
+        return QDir::homePath() + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/");
+    }
+    inline QString configFolder() { return applicationDataFolder() + QStringLiteral("Config/"); }
+    inline QString logFolder() { return applicationDataFolder() + QStringLiteral("Log/"); }
+    inline QString tempFolder() { return applicationDataFolder() + QStringLiteral("Temp/"); }
+    inline QString settingsFilePath() { return configFolder() + settingsFileName; }
+} // namespace Product

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+/** The presets of the settings dialog, in the order of its radio buttons. */
+enum CompressMode : qint32
+{
+    High = 0,
+    Medium = 1,
+    Low = 2,
+    Custom = 3,
+};
+
+/**
+ * How strongly one document is compressed: a preset, or Custom with a level from 1 (smallest file)
+ * to 10 (best images). Always copied by value.
+ */
+struct CompressSetting
+{
+    qint32 mode = High;
+    quint16 level = 5;
+
+    static constexpr int minimumLevel = 1;
+    static constexpr int maximumLevel = 10;
+
+    /** The level 1..10 that decides the image treatment: presets map to 1, 5 and 10; anything else is Custom. */
+    static int effectiveLevel(qint32 mode, int level);
+    int effectiveLevel() const { return effectiveLevel(mode, level); }
+
+    /** Target resolution (dpi) of colour and grey images at an effective level. */
+    static int colorImageResolution(int effectiveLevel);
+    /** Target resolution (dpi) of monochrome images at an effective level. */
+    static int monoImageResolution(int effectiveLevel);
+    /** "/Subsample" or "/Bicubic", the down-sampling filter of colour and grey images. */
+    static QString downsampleType(int effectiveLevel);
+    /** "Gray", "RGB" or "LeaveColorUnchanged", what happens to the colours of the output. */
+    static QString colorConversionStrategy(int effectiveLevel);
+
+    // While "Apply to all" is on, every row compresses with the global setting instead of its own.
+    // Both live for the process and are never saved.
+    static bool applyToAll();
+    static void setApplyToAll(bool enabled);
+    static CompressSetting& globalSetting();
+};
+
+bool operator==(const CompressSetting& a, const CompressSetting& b);
+inline bool operator!=(const CompressSetting& a, const CompressSetting& b) { return !(a == b); }

@@ -1,0 +1,322 @@
+#include "GSCompressor.h"
+
+#include "CompressSetting.h"
+#include "LogSite.h"
+#include "PdfCheck.h"
+#include "ProductConstants.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRecursiveMutex>
+#include <QSet>
+#include <QUuid>
+#include <ghostscript/iapi.h>
+#include <ghostscript/ierrors.h>
+#include <vector>
+
+namespace
+{
+    const char* const sourceFile = "src/GSCompressor";
+    const QString passwordOption = QStringLiteral("-sPDFPassword=");
+    // A rewrite whose pages could not all be drawn misses content even though the run "succeeded".
+    const QByteArray pageDrawingError = QByteArrayLiteral("Page drawing error occurred");
+    constexpr int deliveryAttempts = 3;
+
+    // Output names are chosen when a compression starts but the file appears only when it ends, so
+    // the names of running compressions are kept here and count as taken. One recursive lock guards
+    // the set, the remembered base name and every name choice.
+    QRecursiveMutex& namingLock()
+    {
+        static QRecursiveMutex lock;
+        return lock;
+    }
+
+    QSet<QString>& reservedPaths()
+    {
+        static QSet<QString> paths;
+        return paths;
+    }
+
+    QString& rememberedBaseName()
+    {
+        static QString baseName;
+        return baseName;
+    }
+
+    QString destinationPathOf(const QString& folder, const QString& fileName)
+    {
+        return folder + QLatin1Char('/') + fileName;
+    }
+
+    /** Chooses a free name for fileName in folder and keeps it for this compression until released. */
+    QString reserveDestination(const QString& folder, QString& fileName)
+    {
+        QMutexLocker locker(&namingLock());
+        GSCompressor::makeUniqueFileName(folder, fileName, 0);
+        const QString destination = destinationPathOf(folder, fileName);
+        reservedPaths().insert(QDir::cleanPath(destination));
+        return destination;
+    }
+
+    void releaseDestination(const QString& destination)
+    {
+        QMutexLocker locker(&namingLock());
+        reservedPaths().remove(QDir::cleanPath(destination));
+    }
+
+    bool isNameTaken(const QString& folder, const QString& fileName)
+    {
+        const QStringList entries = QDir(folder).entryList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        return entries.contains(fileName, Qt::CaseSensitive)
+            || reservedPaths().contains(QDir::cleanPath(destinationPathOf(folder, fileName)));
+    }
+
+    // The interpreter reads '%' in an output file name as a page-number template.
+    QString escapedOutputPath(const QString& path)
+    {
+        QString escaped = path;
+        return escaped.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    }
+
+    QString loggableArgument(const QString& argument)
+    {
+        return argument.startsWith(passwordOption) ? passwordOption + QStringLiteral("***") : argument;
+    }
+
+    int GSDLLCALL readNothing(void*, char*, int)
+    {
+        return 0;
+    }
+
+    int GSDLLCALL collectOutput(void* handle, const char* text, int length)
+    {
+        static_cast<QByteArray*>(handle)->append(text, length);
+        return length;
+    }
+} // namespace
+
+GSCompressor::~GSCompressor()
+{
+    removeTempFiles();
+}
+
+qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir, const QString& password)
+{
+    m_fileName = QFileInfo(inputPath).fileName();
+    const QString destinationPath = reserveDestination(outputDir, m_fileName);
+    const QFileInfo outputFolder(outputDir);
+    if (!outputFolder.isDir() || !outputFolder.isWritable()) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Output folder is not writable:" << outputDir;
+        releaseDestination(destinationPath);
+        return OutputFolderUnavailable;
+    }
+
+    qint32 result = StagingFailed;
+    const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
+    if (!arguments.isEmpty()) {
+        int sourcePages = 0;
+        result = checkStagedSource(inputPath, password, sourcePages);
+        if (result == Success) {
+            QByteArray interpreterOutput;
+            result = runInterpreter(arguments, interpreterOutput);
+            if (result != Success) {
+                qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Init with args error code: " << result
+                           << interpreterOutput.trimmed();
+            } else if (!isSoundRewrite(m_tempFiles.last().second, sourcePages, interpreterOutput)) {
+                qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
+                           << interpreterOutput.trimmed();
+                result = UnsoundDocument;
+            } else {
+                result = deliver(outputDir, destinationPath);
+            }
+        }
+    }
+
+    removeTempFiles();
+    releaseDestination(destinationPath);
+    return result;
+}
+
+qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& password, int& pageCount)
+{
+    // The interpreter turns an unreadable source into blank pages, and crashes on some wrong
+    // passwords, so qpdf vouches for the document and the password before it runs.
+    const PdfCheck::Result check = PdfCheck::inspect(m_tempFiles.last().first, password);
+    pageCount = check.pageCount;
+    switch (check.outcome) {
+    case PdfCheck::Outcome::Readable:
+        if (pageCount > 0) {
+            return Success;
+        }
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Document has no pages:" << inputPath;
+        return UnsoundDocument;
+    case PdfCheck::Outcome::PasswordRejected:
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Password missing or wrong for" << inputPath;
+        return PasswordRejected;
+    case PdfCheck::Outcome::Unreadable:
+        break;
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Not a readable PDF:" << inputPath << check.message;
+    return UnsoundDocument;
+}
+
+qint32 GSCompressor::runInterpreter(const QStringList& arguments, QByteArray& interpreterOutput)
+{
+    // The byte strings live until the run ends; argv points into them.
+    std::vector<QByteArray> argumentBytes;
+    std::vector<char*> argv;
+    argumentBytes.reserve(static_cast<size_t>(arguments.size()));
+    for (int index = 0; index < arguments.size(); ++index) {
+        qDebug().noquote() << "Arg" << index << ":" << loggableArgument(arguments.at(index));
+        argumentBytes.push_back(arguments.at(index).toUtf8());
+    }
+    for (QByteArray& bytes : argumentBytes) {
+        argv.push_back(bytes.data());
+    }
+
+    void* instance = nullptr;
+    int code = gsapi_new_instance(&instance, nullptr);
+    if (code < 0 || instance == nullptr) {
+        return code < 0 ? code : gs_error_Fatal;
+    }
+    gsapi_set_stdio_with_handle(instance, readNothing, collectOutput, collectOutput, &interpreterOutput);
+    gsapi_set_arg_encoding(instance, GS_ARG_ENCODING_UTF8);
+    code = gsapi_init_with_args(instance, static_cast<int>(argv.size()), argv.data());
+    const int exitCode = gsapi_exit(instance);
+    gsapi_delete_instance(instance);
+
+    if (code == 0 || code == gs_error_Quit) {
+        code = exitCode;
+    }
+    if (!interpreterOutput.isEmpty()) {
+        qDebug().noquote() << "Ghostscript:" << QString::fromUtf8(interpreterOutput).trimmed();
+    }
+    return code;
+}
+
+bool GSCompressor::isSoundRewrite(const QString& stagedOutput, int expectedPages, const QByteArray& interpreterOutput) const
+{
+    if (interpreterOutput.contains(pageDrawingError)) {
+        return false;
+    }
+    const PdfCheck::Result check = PdfCheck::inspect(stagedOutput);
+    return check.outcome == PdfCheck::Outcome::Readable && check.pageCount == expectedPages;
+}
+
+qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinationPath)
+{
+    const QString stagedInput = m_tempFiles.last().first;
+    const QString stagedOutput = m_tempFiles.last().second;
+    // Never deliver something larger than the source: then the untouched copy goes instead.
+    const QString fileToDeliver = QFileInfo(stagedOutput).size() >= QFileInfo(stagedInput).size() ? stagedInput : stagedOutput;
+
+    QString destination = destinationPath;
+    for (int attempt = 0; attempt < deliveryAttempts; ++attempt) {
+        if (QFile::rename(fileToDeliver, destination)) {
+            m_compressedSize = QFileInfo(destination).size();
+            if (destination != destinationPath) {
+                releaseDestination(destination);
+            }
+            return Success;
+        }
+        // Somebody created a file of that name meanwhile: choose the next free one and try again.
+        if (destination != destinationPath) {
+            releaseDestination(destination);
+        }
+        m_fileName = QFileInfo(destinationPath).fileName();
+        destination = reserveDestination(outputDir, m_fileName);
+    }
+    if (destination != destinationPath) {
+        releaseDestination(destination);
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir";
+    return DeliveryFailed;
+}
+
+QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inputPath, const QString& password)
+{
+    const QString tempFolder = Product::tempFolder();
+    QDir().mkpath(tempFolder);
+    const QString stagedInput = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_input.pdf");
+    const QString stagedOutput = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_output.pdf");
+
+    if (!QFile::copy(inputPath, stagedInput)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "Failed to copy input file to temp dir: " << inputPath;
+        QFile::remove(stagedInput);
+        return {};
+    }
+    m_tempFiles.append({stagedInput, stagedOutput});
+
+    const int effective = CompressSetting::effectiveLevel(m_mode, level);
+    const QString downsampleType = CompressSetting::downsampleType(effective);
+    const QString imageResolution = QString::number(CompressSetting::colorImageResolution(effective));
+
+    QStringList arguments = {
+        QStringLiteral("gs"),
+        QStringLiteral("-sDEVICE=pdfwrite"),
+        QStringLiteral("-dNOPAUSE"),
+        QStringLiteral("-dBATCH"),
+        QStringLiteral("-dQUIET"),
+    };
+    if (!password.isEmpty()) {
+        arguments << passwordOption + password;
+    }
+    arguments << QStringLiteral("-dColorImageDownsampleType=") + downsampleType
+              << QStringLiteral("-dGrayImageDownsampleType=") + downsampleType
+              << QStringLiteral("-sColorConversionStrategy=") + CompressSetting::colorConversionStrategy(effective)
+              << QStringLiteral("-dColorImageFilter=/DCTEncode")
+              << QStringLiteral("-dGrayImageFilter=/DCTEncode")
+              << QStringLiteral("-dMonoImageFilter=/CCITTFaxEncode")
+              << QStringLiteral("-dDownsampleColorImages=true")
+              << QStringLiteral("-dDownsampleGrayImages=true")
+              << QStringLiteral("-dDownsampleMonoImages=true")
+              << QStringLiteral("-dAutoFilterColorImages=false")
+              << QStringLiteral("-dAutoFilterGrayImages=false")
+              << QStringLiteral("-dColorImageDownsampleThreshold=1.0")
+              << QStringLiteral("-dGrayImageDownsampleThreshold=1.0")
+              << QStringLiteral("-dMonoImageDownsampleThreshold=1.0")
+              << QStringLiteral("-dColorImageResolution=") + imageResolution
+              << QStringLiteral("-dGrayImageResolution=") + imageResolution
+              << QStringLiteral("-dMonoImageResolution=") + QString::number(CompressSetting::monoImageResolution(effective))
+              << QStringLiteral("-sOutputFile=") + escapedOutputPath(stagedOutput);
+
+    qDebug() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "Local8Bit input: " << inputPath;
+    const QLocale locale;
+    qDebug() << "System language:" << QLocale::languageToString(locale.language());
+    qDebug() << "System country:" << QLocale::countryToString(locale.country());
+    qDebug() << "System encoding (likely):" << locale.name();
+
+    arguments << stagedInput;
+    return arguments;
+}
+
+void GSCompressor::makeUniqueFileName(const QString& folder, QString& fileName, int depth)
+{
+    QMutexLocker locker(&namingLock());
+    if (depth == 0) {
+        QDir().mkpath(folder);
+        rememberedBaseName() = QFileInfo(fileName).completeBaseName();
+    }
+    if (!isNameTaken(folder, fileName)) {
+        return;
+    }
+    const QString suffix = QFileInfo(fileName).suffix();
+    fileName = rememberedBaseName() + QLatin1Char('_') + QString::number(depth + 1);
+    if (!suffix.isEmpty()) {
+        fileName += QLatin1Char('.') + suffix;
+    }
+    makeUniqueFileName(folder, fileName, depth + 1);
+}
+
+void GSCompressor::removeTempFiles()
+{
+    for (const auto& staged : qAsConst(m_tempFiles)) {
+        QFile::remove(staged.first);
+        QFile::remove(staged.second);
+    }
+    m_tempFiles.clear();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+/** Opens a PDF with qpdf to learn whether it is readable, with which password, and how many pages it has. */
+class PdfCheck final
+{
+public:
+    enum class Outcome
+    {
+        Readable,
+        PasswordRejected, // encrypted, and the password matches neither the user nor the owner password
+        Unreadable,       // missing, empty, not a PDF, or damaged beyond what qpdf repairs
+    };
+
+    struct Result
+    {
+        Outcome outcome = Outcome::Unreadable;
+        int pageCount = 0;
+        QString message; // what qpdf said when it failed
+    };
+
+    static Result inspect(const QString& path, const QString& password = QString());
+};

@@ -1,0 +1,155 @@
+#include "TestPdf.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRandomGenerator>
+#include <exception>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+namespace
+{
+    // Smooth gradients with some grain: large when stored losslessly, yet JPEG-friendly.
+    QImage photoLikeImage(int width, int height, quint32 seed)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        QRandomGenerator random(seed);
+        for (int y = 0; y < height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const int grain = static_cast<int>(random.bounded(24));
+                line[x] = qRgb((x * 255 / width + grain) % 256, (y * 255 / height + grain) % 256,
+                               ((x + y) * 127 / (width + height) + 64 + grain) % 256);
+            }
+        }
+        return image;
+    }
+} // namespace
+
+namespace TestPdf
+{
+    bool writeImageDocument(const QString& path, int pageCount)
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(300);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return false;
+        }
+        for (int page = 0; page < pageCount; ++page) {
+            if (page > 0) {
+                writer.newPage();
+            }
+            const QImage image = photoLikeImage(1200, 900, static_cast<quint32>(page + 1));
+            painter.drawImage(QRect(100, 300, 2200, 1650), image);
+            painter.setFont(QFont(QStringLiteral("Arial"), 14));
+            painter.drawText(QPoint(100, 200), QStringLiteral("Page %1").arg(page + 1));
+        }
+        return painter.end();
+    }
+
+    bool writeTinyDocument(const QString& path)
+    {
+        try {
+            QPDF pdf;
+            pdf.emptyPDF();
+            QPDFObjectHandle font = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
+            QPDFObjectHandle contents = QPDFObjectHandle::newStream(&pdf, "BT /F1 12 Tf 72 720 Td (Hi) Tj ET");
+            QPDFObjectHandle resources = QPDFObjectHandle::parse("<< /Font << >> >>");
+            resources.getKey("/Font").replaceKey("/F1", font);
+            QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                "<< /Type /Page /MediaBox [0 0 612 792] >>"));
+            page.replaceKey("/Contents", contents);
+            page.replaceKey("/Resources", resources);
+            QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(page), false);
+            QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+            writer.setObjectStreamMode(qpdf_o_generate);
+            writer.setCompressStreams(true);
+            writer.write();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
+    bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
+                            const QString& ownerPassword, bool aes256)
+    {
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(source).constData());
+            QPDFWriter writer(pdf, QFile::encodeName(target).constData());
+            const QByteArray user = userPassword.toUtf8();
+            const QByteArray owner = ownerPassword.toUtf8();
+            if (aes256) {
+                writer.setR6EncryptionParameters(user.constData(), owner.constData(), true, true, true, true, true,
+                                                 true, qpdf_r3p_full, true);
+            } else {
+                writer.setR4EncryptionParametersInsecure(user.constData(), owner.constData(), true, true, true,
+                                                         true, true, true, qpdf_r3p_full, true, true);
+            }
+            writer.write();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
+    int pageCount(const QString& path, const QString& password)
+    {
+        try {
+            QPDF pdf;
+            pdf.setSuppressWarnings(true);
+            const QByteArray passwordBytes = password.toUtf8();
+            pdf.processFile(QFile::encodeName(path).constData(),
+                            password.isEmpty() ? nullptr : passwordBytes.constData());
+            return static_cast<int>(pdf.getAllPages().size());
+        } catch (const std::exception&) {
+            return -1;
+        }
+    }
+
+    bool writeTruncatedCopy(const QString& source, const QString& target, qint64 keep)
+    {
+        QFile in(source);
+        QFile out(target);
+        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+        return out.write(in.read(keep)) == keep;
+    }
+
+    bool hasOnlyGreyImages(const QString& path)
+    {
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(path).constData());
+            int images = 0;
+            for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+                for (auto& [name, image] : page.getImages()) {
+                    Q_UNUSED(name)
+                    ++images;
+                    QPDFObjectHandle colorSpace = image.getDict().getKey("/ColorSpace");
+                    if (!colorSpace.isName() || colorSpace.getName() != "/DeviceGray") {
+                        return false;
+                    }
+                }
+            }
+            return images > 0;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
+    QString dataPath(const QString& name)
+    {
+        return QStringLiteral(KOMPRESTO_TEST_DATA_DIR "/") + name;
+    }
+} // namespace TestPdf

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+/** Makes the PDF documents the tests work on, with Qt's PDF writer and qpdf. */
+namespace TestPdf
+{
+    /** A document of pageCount pages, each filled with a large photo-like colour image. */
+    bool writeImageDocument(const QString& path, int pageCount);
+    /** A tiny valid one-page document with a line of text; nothing in it can shrink. */
+    bool writeTinyDocument(const QString& path);
+    /** Rewrites source as an encrypted copy: AES-256 (R6) when aes256, else AES-128 (R4). */
+    bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
+                            const QString& ownerPassword, bool aes256 = true);
+    /** Number of pages qpdf finds, or -1 when qpdf cannot open the file. */
+    int pageCount(const QString& path, const QString& password = QString());
+    /** Writes the first `keep` bytes of source to target. */
+    bool writeTruncatedCopy(const QString& source, const QString& target, qint64 keep);
+    /** Whether every image of the document is in a grey colour space. */
+    bool hasOnlyGreyImages(const QString& path);
+    /** A path under the fixture folder tests/data. */
+    QString dataPath(const QString& name);
+} // namespace TestPdf
