@@ -1,0 +1,354 @@
+#include "CompressSetting.h"
+#include "GSCompressor.h"
+#include "LogCapture.h"
+#include "ProductConstants.h"
+#include "TestHome.h"
+#include "TestPdf.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtTest>
+
+namespace
+{
+    QByteArray contentsOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList entriesOf(const QString& folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+} // namespace
+
+class TestGSCompressor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void argumentList_data();
+    void argumentList();
+    void uniqueFileName_data();
+    void uniqueFileName();
+    void compressesImageDocument_data();
+    void compressesImageDocument();
+    void deliversUnshrinkableSourceUnchanged();
+    void compressesEncryptedDocument_data();
+    void compressesEncryptedDocument();
+    void passwordNeverReachesTheLog();
+    void rejectsBadInput_data();
+    void rejectsBadInput();
+    void reportsUnusableOutputFolder();
+    void worksUnderUnusualHomePath();
+    void concurrentSameNamedSourcesGetDistinctNames();
+
+private:
+    QString outputFolder() const { return m_work->path() + "/out"; }
+    QString imageDocument() const { return m_fixtures.path() + "/report.pdf"; }
+
+    QTemporaryDir m_fixtures;
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<QTemporaryDir> m_work;
+};
+
+void TestGSCompressor::initTestCase()
+{
+    QVERIFY(TestPdf::writeImageDocument(imageDocument(), 3));
+    QCOMPARE(TestPdf::pageCount(imageDocument()), 3);
+}
+
+void TestGSCompressor::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_work = std::make_unique<QTemporaryDir>();
+}
+
+void TestGSCompressor::cleanup()
+{
+    // Whatever happened, a compression leaves nothing staged behind.
+    QCOMPARE(entriesOf(Product::tempFolder()), QStringList());
+    m_work.reset();
+    m_home.reset();
+}
+
+void TestGSCompressor::argumentList_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QStringList>("imageOptions");
+
+    const auto options = [](const char* filter, const char* colours, int dpi, int monoDpi) {
+        return QStringList{QStringLiteral("-dColorImageDownsampleType=%1").arg(filter),
+                           QStringLiteral("-dGrayImageDownsampleType=%1").arg(filter),
+                           QStringLiteral("-sColorConversionStrategy=%1").arg(colours),
+                           QStringLiteral("-dColorImageResolution=%1").arg(dpi),
+                           QStringLiteral("-dGrayImageResolution=%1").arg(dpi),
+                           QStringLiteral("-dMonoImageResolution=%1").arg(monoDpi)};
+    };
+    QTest::newRow("high ignores level") << 0 << 9 << QString() << options("/Subsample", "Gray", 72, 150);
+    QTest::newRow("medium") << 1 << 9 << QString() << options("/Bicubic", "RGB", 168, 400);
+    QTest::newRow("low") << 2 << 1 << QString() << options("/Bicubic", "LeaveColorUnchanged", 288, 900);
+    QTest::newRow("custom 3") << 3 << 3 << QString() << options("/Subsample", "Gray", 120, 250);
+    QTest::newRow("custom 8 with password") << 3 << 8 << "s3cret" << options("/Bicubic", "LeaveColorUnchanged", 240, 700);
+    QTest::newRow("custom 12 clamps") << 3 << 12 << "x" << options("/Bicubic", "LeaveColorUnchanged", 288, 900);
+}
+
+void TestGSCompressor::argumentList()
+{
+    QFETCH(int, mode);
+    QFETCH(int, level);
+    QFETCH(QString, password);
+    QFETCH(QStringList, imageOptions);
+
+    GSCompressor compressor;
+    compressor.setMode(mode);
+    const QStringList arguments = compressor.generateGhostscriptArgs(level, imageDocument(), password);
+    QCOMPARE(compressor.tempFiles().size(), 1);
+    const auto [stagedInput, stagedOutput] = compressor.tempFiles().first();
+    QVERIFY(QFileInfo(stagedInput).fileName().endsWith("_input.pdf"));
+    QVERIFY(QFileInfo(stagedOutput).fileName().endsWith("_output.pdf"));
+    QCOMPARE(QFileInfo(stagedInput).fileName().size(), 36 + int(strlen("_input.pdf")));
+    QCOMPARE(contentsOf(stagedInput), contentsOf(imageDocument()));
+
+    QStringList expected = {"gs", "-sDEVICE=pdfwrite", "-dNOPAUSE", "-dBATCH", "-dQUIET"};
+    if (!password.isEmpty()) {
+        expected << "-sPDFPassword=" + password;
+    }
+    expected << imageOptions.mid(0, 3)
+             << QStringList{"-dColorImageFilter=/DCTEncode", "-dGrayImageFilter=/DCTEncode",
+                            "-dMonoImageFilter=/CCITTFaxEncode", "-dDownsampleColorImages=true",
+                            "-dDownsampleGrayImages=true", "-dDownsampleMonoImages=true",
+                            "-dAutoFilterColorImages=false", "-dAutoFilterGrayImages=false",
+                            "-dColorImageDownsampleThreshold=1.0", "-dGrayImageDownsampleThreshold=1.0",
+                            "-dMonoImageDownsampleThreshold=1.0"}
+             << imageOptions.mid(3) << "-sOutputFile=" + stagedOutput << stagedInput;
+    QCOMPARE(arguments, expected);
+
+    compressor.removeTempFiles();
+    QVERIFY(compressor.tempFiles().isEmpty());
+}
+
+void TestGSCompressor::uniqueFileName_data()
+{
+    QTest::addColumn<QStringList>("existingFiles");
+    QTest::addColumn<QStringList>("existingFolders");
+    QTest::addColumn<QString>("requested");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("free") << QStringList() << QStringList() << "report.pdf" << "report.pdf";
+    QTest::newRow("two taken") << QStringList{"report.pdf", "report_1.pdf"} << QStringList() << "report.pdf"
+                               << "report_2.pdf";
+    QTest::newRow("gap is reused") << QStringList{"report.pdf", "report_2.pdf"} << QStringList() << "report.pdf"
+                                   << "report_1.pdf";
+    QTest::newRow("dotted name") << QStringList{"report.final.pdf"} << QStringList() << "report.final.pdf"
+                                 << "report.final_1.pdf";
+    QTest::newRow("folder takes the name") << QStringList() << QStringList{"report.pdf"} << "report.pdf"
+                                           << "report_1.pdf";
+    QTest::newRow("case differs") << QStringList{"Report.pdf"} << QStringList() << "report.pdf" << "report.pdf";
+}
+
+void TestGSCompressor::uniqueFileName()
+{
+    QFETCH(QStringList, existingFiles);
+    QFETCH(QStringList, existingFolders);
+    QFETCH(QString, requested);
+    QFETCH(QString, expected);
+
+    const QString folder = outputFolder() + "/nested/deeper";
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString& name : existingFiles) {
+        QFile file(folder + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    for (const QString& name : existingFolders) {
+        QVERIFY(QDir(folder).mkdir(name));
+    }
+    QString fileName = requested;
+    GSCompressor::makeUniqueFileName(folder, fileName, 0);
+    QCOMPARE(fileName, expected);
+}
+
+void TestGSCompressor::compressesImageDocument_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("grey");
+    QTest::newRow("level 1") << 1 << true;
+    QTest::newRow("level 5") << 5 << false;
+    QTest::newRow("level 10") << 10 << false;
+}
+
+void TestGSCompressor::compressesImageDocument()
+{
+    QFETCH(int, level);
+    QFETCH(bool, grey);
+
+    GSCompressor compressor;
+    compressor.setMode(Custom);
+    compressor.setLevel(level);
+    const QString folder = outputFolder() + "/made/for/this"; // missing folders are created
+    QCOMPARE(compressor.compress(imageDocument(), folder, QString()), 0);
+
+    QCOMPARE(compressor.fileName(), QStringLiteral("report.pdf"));
+    const QString delivered = folder + "/report.pdf";
+    QCOMPARE(compressor.compressedSize(), QFileInfo(delivered).size());
+    QVERIFY2(compressor.compressedSize() < QFileInfo(imageDocument()).size(),
+             qPrintable(QString::number(compressor.compressedSize())));
+    QCOMPARE(TestPdf::pageCount(delivered), 3);
+    QCOMPARE(TestPdf::hasOnlyGreyImages(delivered), grey);
+    QCOMPARE(entriesOf(folder), QStringList{"report.pdf"});
+}
+
+void TestGSCompressor::deliversUnshrinkableSourceUnchanged()
+{
+    const QString source = m_work->path() + "/tiny.pdf";
+    QVERIFY(TestPdf::writeTinyDocument(source));
+    GSCompressor compressor;
+    compressor.setMode(Low);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QCOMPARE(contentsOf(outputFolder() + "/tiny.pdf"), contentsOf(source));
+    QCOMPARE(compressor.compressedSize(), QFileInfo(source).size());
+}
+
+void TestGSCompressor::compressesEncryptedDocument_data()
+{
+    QTest::addColumn<bool>("aes256");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("AES-256 user password") << true << "user-pw";
+    QTest::newRow("AES-256 owner password") << true << "owner-pw";
+    QTest::newRow("AES-128 user password") << false << "user-pw";
+    QTest::newRow("AES-128 owner password") << false << "owner-pw";
+}
+
+void TestGSCompressor::compressesEncryptedDocument()
+{
+    QFETCH(bool, aes256);
+    QFETCH(QString, password);
+
+    const QString source = m_work->path() + "/locked.pdf";
+    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", aes256));
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), password), 0);
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/locked.pdf"), 3);
+}
+
+void TestGSCompressor::passwordNeverReachesTheLog()
+{
+    const QString source = m_work->path() + "/locked.pdf";
+    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "hunter2-secret", "owner-pw"));
+    const LogCapture log;
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(source, outputFolder(), "hunter2-secret"), 0);
+    QVERIFY(log.contains("-sPDFPassword=***"));
+    QVERIFY(!log.contains("hunter2-secret"));
+}
+
+void TestGSCompressor::rejectsBadInput_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("vanished") << "vanished" << QString() << int(GSCompressor::StagingFailed)
+                              << "Failed to copy input file to temp dir: ";
+    QTest::newRow("empty") << "empty" << QString() << int(GSCompressor::UnsoundDocument) << "Not a readable PDF:";
+    QTest::newRow("not a pdf") << "postscript" << QString() << int(GSCompressor::UnsoundDocument)
+                               << "Not a readable PDF:";
+    QTest::newRow("truncated") << "truncated" << QString() << int(GSCompressor::UnsoundDocument) << "report.pdf";
+    QTest::newRow("missing password") << "locked" << QString() << int(GSCompressor::PasswordRejected)
+                                      << "Password missing or wrong for";
+    // Ghostscript crashes the whole process on a wrong AES-256 password of three or more characters.
+    QTest::newRow("wrong AES-256 password") << "locked" << "wrong-password" << int(GSCompressor::PasswordRejected)
+                                            << "Password missing or wrong for";
+}
+
+void TestGSCompressor::rejectsBadInput()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, password);
+    QFETCH(int, expected);
+    QFETCH(QString, warning);
+
+    const QString source = m_work->path() + "/report.pdf";
+    if (kind == "empty") {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (kind == "postscript") {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("%!PS\n/Helvetica findfont 12 scalefont setfont 72 72 moveto (Hi) show showpage\n");
+    } else if (kind == "truncated") {
+        QVERIFY(TestPdf::writeTruncatedCopy(imageDocument(), source, QFileInfo(imageDocument()).size() / 2));
+    } else if (kind == "locked") {
+        QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", true));
+    }
+    const QByteArray before = contentsOf(source);
+
+    const LogCapture log;
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(source, outputFolder(), password), expected);
+    QVERIFY2(log.contains(warning), qPrintable(log.messages().join('\n')));
+    QVERIFY(log.contains(source));
+    QCOMPARE(entriesOf(outputFolder()), QStringList());
+    QCOMPARE(contentsOf(source), before);
+    QCOMPARE(compressor.compressedSize(), 0);
+}
+
+void TestGSCompressor::reportsUnusableOutputFolder()
+{
+    // Root ignores permissions; a folder below a regular file can never be created.
+    const QString blocker = m_work->path() + "/blocker";
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    const LogCapture log;
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(imageDocument(), blocker + "/out", QString()),
+             qint32(GSCompressor::OutputFolderUnavailable));
+    QVERIFY(log.contains(blocker + "/out"));
+}
+
+void TestGSCompressor::worksUnderUnusualHomePath()
+{
+    // The staged paths live below HOME: non-ASCII characters and '%' must reach the interpreter intact.
+    const QString home = m_work->path() + QStringLiteral("/Jürgen 100% 東京");
+    QVERIFY(QDir().mkpath(home));
+    qputenv("HOME", home.toLocal8Bit());
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(imageDocument(), outputFolder(), QString()), 0);
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/report.pdf"), 3);
+    QCOMPARE(entriesOf(Product::tempFolder()), QStringList());
+}
+
+void TestGSCompressor::concurrentSameNamedSourcesGetDistinctNames()
+{
+    QVERIFY(QDir().mkpath(m_work->path() + "/a"));
+    QVERIFY(QDir().mkpath(m_work->path() + "/b"));
+    const QString first = m_work->path() + "/a/report.pdf";
+    const QString second = m_work->path() + "/b/report.pdf";
+    QVERIFY(QFile::copy(imageDocument(), first));
+    QVERIFY(QFile::copy(imageDocument(), second));
+
+    const auto compress = [this](const QString& source) {
+        GSCompressor compressor;
+        compressor.setMode(Medium);
+        const qint32 result = compressor.compress(source, outputFolder(), QString());
+        return result == 0 ? compressor.fileName() : QString::number(result);
+    };
+    QFuture<QString> one = QtConcurrent::run(compress, first);
+    QFuture<QString> two = QtConcurrent::run(compress, second);
+    QStringList names = {one.result(), two.result()};
+    names.sort();
+    QCOMPARE(names, (QStringList{"report.pdf", "report_1.pdf"}));
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/report.pdf"), 3);
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/report_1.pdf"), 3);
+}
+
+QTEST_MAIN(TestGSCompressor)
+#include "TestGSCompressor.moc"
