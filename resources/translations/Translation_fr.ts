@@ -1,0 +1,31 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>GLanguage</name>
+    <message>
+        <source>Error network, please check your connection!</source>
+        <translation>Erreur réseau, veuillez vérifier votre connexion !</translation>
+    </message>
+    <message>
+        <source>The program gets crashed.</source>
+        <translation>Le programme a planté.</translation>
+    </message>
+    <message>
+        <source>Please send the crash report to the developer. (%1)</source>
+        <translation>Veuillez envoyer le rapport de plantage au développeur. (%1)</translation>
+    </message>
+    <message>
+        <source>is currently the newest version available.</source>
+        <translation>est actuellement la version la plus récente disponible.</translation>
+    </message>
+    <message>
+        <source>Requests are too frequent, please try again later.</source>
+        <translation>Requêtes trop fréquentes, veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>A newer version is available: %1. Do you want to open the product page?</source>
+        <translation>Une version plus récente est disponible : %1. Voulez-vous ouvrir la page du produit ?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,31 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>GLanguage</name>
+    <message>
+        <source>Error network, please check your connection!</source>
+        <translation>Errore di rete, controlla la connessione!</translation>
+    </message>
+    <message>
+        <source>The program gets crashed.</source>
+        <translation>Il programma si è arrestato in modo anomalo.</translation>
+    </message>
+    <message>
+        <source>Please send the crash report to the developer. (%1)</source>
+        <translation>Invia il rapporto dell&apos;arresto anomalo allo sviluppatore. (%1)</translation>
+    </message>
+    <message>
+        <source>is currently the newest version available.</source>
+        <translation>è attualmente la versione più recente disponibile.</translation>
+    </message>
+    <message>
+        <source>Requests are too frequent, please try again later.</source>
+        <translation>Richieste troppo frequenti, riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>A newer version is available: %1. Do you want to open the product page?</source>
+        <translation>È disponibile una versione più recente: %1. Vuoi aprire la pagina del prodotto?</translation>
+    </message>
+</context>
+</TS>
