@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+/** Shows files and folders in the desktop's file browser. */
+class FileBrowser final
+{
+public:
+    /**
+     * Opens the file browser with the file selected (a folder is opened itself). Asks the desktop's
+     * file manager over D-Bus; when it does not answer, opens the folder that holds the file.
+     * Returns at once: the answer is awaited in the background.
+     */
+    static void revealFile(const QString& path);
+
+private:
+    FileBrowser() = delete;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+/**
+ * Runs the modal dialogs of the main window and its rows: the standard file and folder dialogs and
+ * our own dialogs. Tests put an answer in place of a dialog, so nothing waits for a person.
+ */
+class ModalDialogs final
+{
+public:
+    using FileNamesAnswer =
+        std::function<QStringList(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)>;
+    using FolderAnswer = std::function<QString(QWidget* parent, const QString& caption, const QString& folder)>;
+    using DialogAnswer = std::function<int(QDialog* dialog)>;
+
+    /** The multi-selection open-file dialog; an empty list when cancelled. */
+    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                     const QString& filter);
+    /** The choose-folder dialog (folders only); an empty text when cancelled. */
+    static QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder);
+    /** Runs a dialog modally and returns its result code. */
+    static int exec(QDialog* dialog);
+
+    // Test seams: while an answer is set, it runs in place of the dialog.
+    static void setOpenFileNamesAnswer(FileNamesAnswer answer);
+    static void setExistingDirectoryAnswer(FolderAnswer answer);
+    static void setExecAnswer(DialogAnswer answer);
+    static void resetAnswers();
+
+private:
+    ModalDialogs() = delete;
+};
