@@ -1,6 +1,9 @@
 #include "MultiLanguage.h"
 
+#include "IBLLocalizationMgr.h"
+#include "IBLUpdatesService.h"
 #include "LanguageCode.h"
+#include "QNetWorkProcess.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -38,4 +41,11 @@ void MultiLanguage::setLanguage(int code)
     loadCatalogue(m_applicationTranslator, QStringLiteral("Translation_") + entry.suffix);
     loadCatalogue(m_qtTranslator, QStringLiteral("qt_") + entry.suffix);
     emit languageChanged();
+
+    // The update service picks up the language with the product it serves, so it is handed the
+    // product again, but only once the service bridge has described it.
+    if (const auto meta = QNetWorkProcess::productMeta()) {
+        Brimlake::IBLUpdatesService::Shared()->setProductMeta(meta, true);
+    }
+    Brimlake::IBLLocalizationMgr::SharedLocalizationMgr()->setLanguageId(entry.localisationNumber);
 }

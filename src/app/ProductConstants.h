@@ -12,9 +12,11 @@ namespace Product
     inline const QString productNumber = QStringLiteral("10008");
 
     inline const QString siteAddress = QStringLiteral("https://www.vantorel.com");
-    inline const QString userGuidePage = siteAddress + QStringLiteral("/kompresto/user-guide/");
-    inline const QString supportPage = siteAddress + QStringLiteral("/support/");
-    inline const QString productPage = siteAddress + QStringLiteral("/kompresto/");
+    inline const QString userGuidePage = siteAddress + QStringLiteral("/vantorel-kompresto-user-guide.html");
+    inline const QString supportPage = siteAddress + QStringLiteral("/support.html");
+    inline const QString productPage = siteAddress + QStringLiteral("/kompresto.html");
+    // The small version document the update service compares the running version with.
+    inline const QString updateFeedAddress = siteAddress + QStringLiteral("/update/kompresto-10008.json");
 
     inline const QString settingsFileName = QStringLiteral("Kompresto.ini");
 
