@@ -1,0 +1,36 @@
+#include "FunctionRunnable.h"
+
+#include "FileItem.h"
+#include "LogSite.h"
+
+#include <QDebug>
+#include <QThread>
+
+namespace {
+    const char* const sourceFile = "src/functionRunnable";
+}
+
+FunctionRunnable::FunctionRunnable(qint32 kind, FileItem* item, const QString& outputDir, QObject* parent)
+    : QObject(parent)
+    , m_item(item)
+    , m_outputDir(outputDir)
+    , m_kind(kind)
+{
+    setAutoDelete(true);
+}
+
+FunctionRunnable::~FunctionRunnable()
+{
+    qDebug() << LOG_SITE(sourceFile, "FunctionRunnable::~FunctionRunnable") << "Thread end: " << m_item->filePath();
+}
+
+void FunctionRunnable::run()
+{
+    qDebug() << LOG_SITE(sourceFile, "FunctionRunnable::run") << "Thread running: " << QThread::currentThreadId();
+    m_item->emitProcessing();
+    qint32 code = -1;
+    if (m_kind == compressKind) {
+        code = m_item->pdfCompress(m_item->filePath(), m_outputDir);
+    }
+    emit finished(code);
+}

@@ -1,0 +1,249 @@
+#include "FileItemList.h"
+#include "LogCapture.h"
+#include "PDFFileItem.h"
+#include "PdfFixtures.h"
+#include "TestPdf.h"
+
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+    const QString password = QStringLiteral("secret");
+} // namespace
+
+class TestFileItemList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void filtersPaths_data();
+    void filtersPaths();
+    void droppedDocumentIsNotRemembered();
+    void reportsWhetherAnythingCanBeCompressed_data();
+    void reportsWhetherAnythingCanBeCompressed();
+    void removeAtKeepsItemsAndPathsInStep();
+    void ignoresIndicesOutsideTheList_data();
+    void ignoresIndicesOutsideTheList();
+    void clearAndDestructionDeleteEveryItem();
+
+private:
+    /** A valid document under the given name in this test's folder. */
+    QString document(const QString& name) const;
+    QString locked(const QString& name) const;
+    QString damaged(const QString& name) const;
+
+    QTemporaryDir m_fixtures;
+    std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<LogCapture> m_log;
+};
+
+void TestFileItemList::initTestCase()
+{
+    QVERIFY(PdfFixtures::writeTextDocument(m_fixtures.filePath("plain.pdf"), 2));
+    QVERIFY(PdfFixtures::writeEncryptedCopy(m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("locked.pdf"),
+        password, password + "-owner", PdfFixtures::Cipher::Aes256));
+}
+
+void TestFileItemList::init()
+{
+    m_work = std::make_unique<QTemporaryDir>();
+    m_log = std::make_unique<LogCapture>();
+}
+
+void TestFileItemList::cleanup()
+{
+    m_log.reset();
+    m_work.reset();
+}
+
+QString TestFileItemList::document(const QString& name) const
+{
+    const QString path = m_work->filePath(name);
+    if (!QFileInfo::exists(path)) {
+        QFile::copy(m_fixtures.filePath("plain.pdf"), path);
+    }
+    return path;
+}
+
+QString TestFileItemList::locked(const QString& name) const
+{
+    const QString path = m_work->filePath(name);
+    QFile::copy(m_fixtures.filePath("locked.pdf"), path);
+    return path;
+}
+
+QString TestFileItemList::damaged(const QString& name) const
+{
+    const QString path = m_work->filePath(name);
+    PdfFixtures::writeBytes(path, "%PDF-1.4\nnothing follows\n");
+    return path;
+}
+
+void TestFileItemList::filtersPaths_data()
+{
+    QTest::addColumn<QStringList>("firstCall");
+    QTest::addColumn<QStringList>("secondCall");
+    QTest::addColumn<QStringList>("listed");
+
+    QTest::newRow("in order") << QStringList { "b.pdf", "a.pdf", "c.pdf" } << QStringList()
+                              << QStringList { "b.pdf", "a.pdf", "c.pdf" };
+    QTest::newRow("twice in one call") << QStringList { "a.pdf", "b.pdf", "a.pdf" } << QStringList()
+                                       << QStringList { "a.pdf", "b.pdf" };
+    QTest::newRow("twice in two calls") << QStringList { "a.pdf" } << QStringList { "b.pdf", "a.pdf" }
+                                        << QStringList { "a.pdf", "b.pdf" };
+    QTest::newRow("suffix in any case, or containing pdf") << QStringList { "report.PDF", "report.pdfa",
+        "x.Pdf" } << QStringList() << QStringList { "report.PDF", "report.pdfa", "x.Pdf" };
+    QTest::newRow("other suffixes skipped")
+        << QStringList { "notes.txt", "a.pdf", "pdf", "scan.pd" } << QStringList() << QStringList { "a.pdf" };
+    QTest::newRow("damaged and missing dropped") << QStringList { "DAMAGED:bad.pdf", "a.pdf", "MISSING:gone.pdf" }
+                                                 << QStringList { "b.pdf" } << QStringList { "a.pdf", "b.pdf" };
+    QTest::newRow("locked listed") << QStringList { "LOCKED:l.pdf", "a.pdf" } << QStringList()
+                                   << QStringList { "l.pdf", "a.pdf" };
+}
+
+void TestFileItemList::filtersPaths()
+{
+    QFETCH(QStringList, firstCall);
+    QFETCH(QStringList, secondCall);
+    QFETCH(QStringList, listed);
+
+    // Every name becomes a real file in the work folder: a valid document unless its prefix says otherwise.
+    const auto pathsOf = [this](const QStringList& names) {
+        QStringList paths;
+        for (const QString& entry : names) {
+            const QString name = entry.section(':', -1);
+            if (entry.startsWith("DAMAGED:")) {
+                paths << damaged(name);
+            } else if (entry.startsWith("LOCKED:")) {
+                paths << locked(name);
+            } else if (entry.startsWith("MISSING:")) {
+                paths << m_work->filePath(name);
+            } else {
+                paths << document(name);
+            }
+        }
+        return paths;
+    };
+
+    FileItemList list;
+    list.addFiles(pathsOf(firstCall));
+    list.addFiles(pathsOf(secondCall));
+
+    QCOMPARE(list.count(), listed.size());
+    QCOMPARE(list.isEmpty(), listed.isEmpty());
+    for (int index = 0; index < listed.size(); ++index) {
+        QVERIFY(list.at(index));
+        QCOMPARE(list.at(index)->filePath(), m_work->filePath(listed.at(index)));
+    }
+}
+
+void TestFileItemList::droppedDocumentIsNotRemembered()
+{
+    const QString path = damaged("report.pdf");
+    FileItemList list;
+    list.addFiles({ path });
+    QCOMPARE(list.count(), 0);
+    QVERIFY(m_log->contains("File open failed: "));
+
+    // Repaired on disk: adding it again inspects it again.
+    QVERIFY(QFile::remove(path));
+    document("report.pdf");
+    list.addFiles({ path });
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.at(0)->pageCount(), 2);
+}
+
+void TestFileItemList::reportsWhetherAnythingCanBeCompressed_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("hasUnlocked");
+
+    QTest::newRow("empty") << QStringList() << true;
+    QTest::newRow("only locked") << QStringList { "LOCKED:l1.pdf", "LOCKED:l2.pdf" } << false;
+    QTest::newRow("one open among locked") << QStringList { "LOCKED:l1.pdf", "a.pdf", "LOCKED:l2.pdf" } << true;
+}
+
+void TestFileItemList::reportsWhetherAnythingCanBeCompressed()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, hasUnlocked);
+
+    QStringList paths;
+    for (const QString& name : qAsConst(names)) {
+        paths << (name.startsWith("LOCKED:") ? locked(name.mid(7)) : document(name));
+    }
+    FileItemList list;
+    list.addFiles(paths);
+    QCOMPARE(list.count(), names.size());
+    QCOMPARE(list.hasUnlockedItem(), hasUnlocked);
+}
+
+void TestFileItemList::removeAtKeepsItemsAndPathsInStep()
+{
+    FileItemList list;
+    list.addFiles({ document("a.pdf"), locked("l.pdf"), document("c.pdf") });
+    QPointer<FileItem> first = list.at(0);
+    FileItem* const second = list.at(1);
+    FileItem* const third = list.at(2);
+
+    list.removeAt(0);
+    QVERIFY(first.isNull());
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.at(0), second);
+    QCOMPARE(list.at(1), third);
+    QVERIFY(list.hasUnlockedItem());
+
+    // The path left the list with its item: adding it again makes a new item at the end.
+    list.addFiles({ m_work->filePath("a.pdf"), m_work->filePath("c.pdf") });
+    QCOMPARE(list.count(), 3);
+    QCOMPARE(list.at(2)->filePath(), m_work->filePath("a.pdf"));
+
+    list.removeAt(1);
+    list.removeAt(1);
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.at(0), second);
+    QVERIFY(!list.hasUnlockedItem());
+}
+
+void TestFileItemList::ignoresIndicesOutsideTheList_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("-1") << -1;
+    QTest::newRow("count") << 2;
+    QTest::newRow("far beyond") << 1000;
+}
+
+void TestFileItemList::ignoresIndicesOutsideTheList()
+{
+    QFETCH(int, index);
+    FileItemList list;
+    list.addFiles({ document("a.pdf"), document("b.pdf") });
+    list.removeAt(index);
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.at(index), nullptr);
+}
+
+void TestFileItemList::clearAndDestructionDeleteEveryItem()
+{
+    QList<QPointer<FileItem>> items;
+    {
+        FileItemList list;
+        list.addFiles({ document("a.pdf"), document("b.pdf") });
+        items << list.at(0) << list.at(1);
+        list.clear();
+        QVERIFY(list.isEmpty());
+        QVERIFY(items.at(0).isNull() && items.at(1).isNull());
+
+        list.addFiles({ document("a.pdf"), locked("l.pdf") });
+        QCOMPARE(list.count(), 2);
+        items = { list.at(0), list.at(1) };
+    }
+    QVERIFY(items.at(0).isNull() && items.at(1).isNull());
+}
+
+QTEST_MAIN(TestFileItemList)
+#include "TestFileItemList.moc"

@@ -1,0 +1,93 @@
+#include "PdfFixtures.h"
+
+#include "TestPdf.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <exception>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
+
+namespace {
+    QByteArray contentsOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+} // namespace
+
+namespace PdfFixtures {
+    bool writeTextDocument(const QString& path, int pageCount)
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(72);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return false;
+        }
+        for (int page = 0; page < pageCount; ++page) {
+            if (page > 0) {
+                writer.newPage();
+            }
+            painter.drawText(QPoint(72, 72), QStringLiteral("Page %1").arg(page + 1));
+        }
+        return painter.end();
+    }
+
+    bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
+        const QString& ownerPassword, Cipher cipher)
+    {
+        if (cipher == Cipher::Aes256) {
+            return TestPdf::writeEncryptedCopy(source, target, userPassword, ownerPassword, true);
+        }
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(source).constData());
+            QPDFWriter writer(pdf, QFile::encodeName(target).constData());
+            const QByteArray user = userPassword.toUtf8();
+            const QByteArray owner = ownerPassword.toUtf8();
+            writer.setR3EncryptionParametersInsecure(
+                user.constData(), owner.constData(), true, true, true, true, true, true, qpdf_r3p_full);
+            writer.write();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
+    bool writeUnknownSecurityHandlerCopy(const QString& source, const QString& target)
+    {
+        if (!writeEncryptedCopy(source, target, QStringLiteral("user"), QStringLiteral("owner"), Cipher::Rc4_128)) {
+            return false;
+        }
+        // Same length, so every offset in the file stays right.
+        QByteArray bytes = contentsOf(target);
+        const QByteArray standard = QByteArrayLiteral("/Filter /Standard");
+        if (!bytes.contains(standard)) {
+            return false;
+        }
+        bytes.replace(standard, QByteArrayLiteral("/Filter /Standerd"));
+        return writeBytes(target, bytes);
+    }
+
+    bool writeBrokenXrefCopy(const QString& source, const QString& target)
+    {
+        const QByteArray bytes = contentsOf(source);
+        const int xref = bytes.lastIndexOf("\nxref");
+        if (xref < 0) {
+            return false;
+        }
+        // Every in-use entry now points at offset 1, inside the header.
+        QString text = QString::fromLatin1(bytes.mid(xref));
+        text.replace(QRegularExpression(QStringLiteral("\\d{10} (\\d{5}) n")), QStringLiteral("0000000001 \\1 n"));
+        return writeBytes(target, bytes.left(xref) + text.toLatin1());
+    }
+
+    bool writeBytes(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    }
+} // namespace PdfFixtures
