@@ -1,5 +1,6 @@
 #include "FunctionRunnable.h"
 
+#include "CrashHandler.h"
 #include "FileItem.h"
 #include "LogSite.h"
 
@@ -26,6 +27,8 @@ FunctionRunnable::~FunctionRunnable()
 
 void FunctionRunnable::run()
 {
+    // Pool threads are not ours: give this one an alternate stack so a stack overflow is reported too.
+    CrashHandler::prepareThread();
     qDebug() << LOG_SITE(sourceFile, "FunctionRunnable::run") << "Thread running: " << QThread::currentThreadId();
     m_item->emitProcessing();
     qint32 code = -1;
