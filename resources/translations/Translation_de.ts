@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CustomWindowFrame</name>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Feedback und Support</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Show Log in Explorer</source>
+        <translation>Protokoll im Explorer anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -26,6 +53,25 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>Eine neuere Version ist verfügbar: %1. Möchten Sie die Produktseite öffnen?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Mehr Infos</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 Vantorel Studio. All rights reserved.</source>
+        <translation>Copyright %1 %2 Vantorel Studio. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
 </context>
 </TS>

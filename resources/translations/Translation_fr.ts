@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>CustomWindowFrame</name>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Commentaires et assistance</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Show Log in Explorer</source>
+        <translation>Afficher le journal dans l&apos;Explorateur</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -26,6 +53,25 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>Une version plus récente est disponible : %1. Voulez-vous ouvrir la page du produit ?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbout</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Plus d&apos;info</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 Vantorel Studio. All rights reserved.</source>
+        <translation>Copyright %1 %2 Vantorel Studio. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>CustomWindowFrame</name>
+    <message>
+        <source>User Guide</source>
+        <translation>Guida utente</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Feedback e supporto</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Show Log in Explorer</source>
+        <translation>Mostra registro in Esplora risorse</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -26,6 +53,25 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>È disponibile una versione più recente: %1. Vuoi aprire la pagina del prodotto?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Altre info</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 Vantorel Studio. All rights reserved.</source>
+        <translation>Copyright %1 %2 Vantorel Studio. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
     </message>
 </context>
 </TS>

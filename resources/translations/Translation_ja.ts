@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>CustomWindowFrame</name>
+    <message>
+        <source>User Guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>フィードバックとサポート</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Show Log in Explorer</source>
+        <translation>エクスプローラーでログを表示</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -26,6 +53,25 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>新しいバージョン %1 が利用可能です。製品ページを開きますか？</translation>
+    </message>
+</context>
+<context>
+    <name>QAbout</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>詳細情報</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 Vantorel Studio. All rights reserved.</source>
+        <translation>Copyright %1 %2 Vantorel Studio. 無断転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CustomWindowFrame</name>
+    <message>
+        <source>User Guide</source>
+        <translation>Guia do utilizador</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Comentários e suporte</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Procurar atualizações</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Show Log in Explorer</source>
+        <translation>Mostrar registo no Explorador</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -26,6 +53,25 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>Está disponível uma versão mais recente: %1. Pretende abrir a página do produto?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Mais info</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 Vantorel Studio. All rights reserved.</source>
+        <translation>Copyright %1 %2 Vantorel Studio. Direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
     </message>
 </context>
 </TS>
