@@ -23,7 +23,8 @@ QAbout::QAbout(QWidget* parent)
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
 
-    const QString copyrightSign = QStringLiteral("<font color=#e9a96f;>&#169;</font>");
+    // Qt's rich-text parser takes the colour only without a trailing ';' ("#e9a96f;" is no colour at all).
+    const QString copyrightSign = QStringLiteral("<font color=#e9a96f>&#169;</font>");
     m_ui->lab_copyright->setText(tr("Copyright %1 %2 Vantorel Studio. All rights reserved.")
                                      .arg(copyrightSign, QString::number(today().year())));
     m_ui->iconLabel->setPixmap(QPixmap(QStringLiteral(":/resource/vantorel.ico")));

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 
 /** Receives the addresses that would go to the browser. */
@@ -35,6 +36,7 @@ private slots:
     void form();
     void texts_data();
     void texts();
+    void copyrightSignIsColoured();
     void yearFollowsTheClock();
     void moreInfoOpensTheProductPage();
     void closingDeletesAndLogs();
@@ -96,11 +98,11 @@ void TestQAbout::texts_data()
     QTest::addColumn<QString>("moreInfo");
     QTest::addColumn<QString>("copyright");
     QTest::newRow("English") << int(English) << "About" << "Version 2.0.0" << "More Info"
-                             << "Copyright <font color=#e9a96f;>&#169;</font> 2031 Vantorel Studio. All rights reserved.";
+                             << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. All rights reserved.";
     QTest::newRow("French") << int(French) << "À propos" << "Version 2.0.0" << "Plus d'info"
-                            << "Copyright <font color=#e9a96f;>&#169;</font> 2031 Vantorel Studio. Tous droits réservés.";
+                            << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. Tous droits réservés.";
     QTest::newRow("Japanese") << int(Japanese) << "バージョン情報" << "バージョン 2.0.0" << "詳細情報"
-                              << "Copyright <font color=#e9a96f;>&#169;</font> 2031 Vantorel Studio. 無断転載を禁じます。";
+                              << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. 無断転載を禁じます。";
 }
 
 void TestQAbout::texts()
@@ -120,6 +122,18 @@ void TestQAbout::texts()
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lab_version"))->text(), version);
     QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("btnMoreInfo"))->text(), moreInfo);
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lab_copyright"))->text(), copyright);
+}
+
+void TestQAbout::copyrightSignIsColoured()
+{
+    QAbout about(nullptr);
+    QTextDocument document;
+    document.setHtml(about.findChild<QLabel*>(QStringLiteral("lab_copyright"))->text());
+    const QTextCursor sign = document.find(QStringLiteral("©"));
+    QVERIFY(!sign.isNull());
+    QCOMPARE(sign.charFormat().foreground().color(), QColor(0xe9, 0xa9, 0x6f));
+    const QTextCursor word = document.find(QStringLiteral("Vantorel"));
+    QVERIFY(word.charFormat().foreground().color() != QColor(0xe9, 0xa9, 0x6f));
 }
 
 void TestQAbout::yearFollowsTheClock()
