@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CompressSettingWidget</name>
+    <message>
+        <source>Compress Setting</source>
+        <translation>Komprimierungseinstellung</translation>
+    </message>
+    <message>
+        <source>Small File Size</source>
+        <translation>Kleine Dateigröße</translation>
+    </message>
+    <message>
+        <source>High compression, low quality.</source>
+        <translation>Hohe Komprimierung, niedrige Qualität.</translation>
+    </message>
+    <message>
+        <source>Medium File Size</source>
+        <translation>Mittlere Dateigröße</translation>
+    </message>
+    <message>
+        <source>Medium compression, medium quality.</source>
+        <translation>Mittlere Komprimierung, mittlere Qualität.</translation>
+    </message>
+    <message>
+        <source>Large File Size</source>
+        <translation>Große Dateigröße</translation>
+    </message>
+    <message>
+        <source>Low compression, high quality.</source>
+        <translation>Niedrige Komprimierung, hohe Qualität.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Small Size</source>
+        <translation>Kleiner</translation>
+    </message>
+    <message>
+        <source>Large Size</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Auf alle anwenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowFrame</name>
     <message>
         <source>User Guide</source>
@@ -26,6 +81,33 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Protokoll im Explorer anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>EnterPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Print password</source>
+        <translation>Druckpasswort</translation>
+    </message>
+    <message>
+        <source>Incorrect Password</source>
+        <translation>Falsches Passwort</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open password</source>
+        <translation>Öffnungspasswort</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en">
 <context>
+    <name>CompressSettingWidget</name>
+    <message>
+        <source>Compress Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small File Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High compression, low quality.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium File Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium compression, medium quality.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large File Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low compression, high quality.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowFrame</name>
     <message>
         <source>User Guide</source>
@@ -25,6 +80,33 @@
     </message>
     <message>
         <source>Show Log in Explorer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EnterPassword</name>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open password</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CompressSettingWidget</name>
+    <message>
+        <source>Compress Setting</source>
+        <translation>Configuración de compresión</translation>
+    </message>
+    <message>
+        <source>Small File Size</source>
+        <translation>Tamaño de archivo pequeño</translation>
+    </message>
+    <message>
+        <source>High compression, low quality.</source>
+        <translation>Compresión alta, calidad baja.</translation>
+    </message>
+    <message>
+        <source>Medium File Size</source>
+        <translation>Tamaño de archivo mediano</translation>
+    </message>
+    <message>
+        <source>Medium compression, medium quality.</source>
+        <translation>Compresión media, calidad media.</translation>
+    </message>
+    <message>
+        <source>Large File Size</source>
+        <translation>Tamaño de archivo grande</translation>
+    </message>
+    <message>
+        <source>Low compression, high quality.</source>
+        <translation>Compresión baja, calidad alta.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Small Size</source>
+        <translation>Más pequeño</translation>
+    </message>
+    <message>
+        <source>Large Size</source>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Aplicar a todos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowFrame</name>
     <message>
         <source>User Guide</source>
@@ -26,6 +81,33 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Mostrar registro en el Explorador</translation>
+    </message>
+</context>
+<context>
+    <name>EnterPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Print password</source>
+        <translation>Contraseña de impresión</translation>
+    </message>
+    <message>
+        <source>Incorrect Password</source>
+        <translation>Contraseña incorrecta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Open password</source>
+        <translation>Contraseña de apertura</translation>
     </message>
 </context>
 <context>

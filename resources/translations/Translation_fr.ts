@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>CompressSettingWidget</name>
+    <message>
+        <source>Compress Setting</source>
+        <translation>Paramètres de compression</translation>
+    </message>
+    <message>
+        <source>Small File Size</source>
+        <translation>Petite taille de fichier</translation>
+    </message>
+    <message>
+        <source>High compression, low quality.</source>
+        <translation>Compression élevée, qualité faible.</translation>
+    </message>
+    <message>
+        <source>Medium File Size</source>
+        <translation>Taille de fichier moyenne</translation>
+    </message>
+    <message>
+        <source>Medium compression, medium quality.</source>
+        <translation>Compression moyenne, qualité moyenne.</translation>
+    </message>
+    <message>
+        <source>Large File Size</source>
+        <translation>Grande taille de fichier</translation>
+    </message>
+    <message>
+        <source>Low compression, high quality.</source>
+        <translation>Compression faible, qualité élevée.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Small Size</source>
+        <translation>Plus petit</translation>
+    </message>
+    <message>
+        <source>Large Size</source>
+        <translation>Plus grand</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Appliquer à tous</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowFrame</name>
     <message>
         <source>User Guide</source>
@@ -26,6 +81,33 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Afficher le journal dans l&apos;Explorateur</translation>
+    </message>
+</context>
+<context>
+    <name>EnterPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Print password</source>
+        <translation>Mot de passe d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Incorrect Password</source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open password</source>
+        <translation>Mot de passe d&apos;ouverture</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>CompressSettingWidget</name>
+    <message>
+        <source>Compress Setting</source>
+        <translation>Impostazioni di compressione</translation>
+    </message>
+    <message>
+        <source>Small File Size</source>
+        <translation>Dimensione file piccola</translation>
+    </message>
+    <message>
+        <source>High compression, low quality.</source>
+        <translation>Compressione alta, qualità bassa.</translation>
+    </message>
+    <message>
+        <source>Medium File Size</source>
+        <translation>Dimensione file media</translation>
+    </message>
+    <message>
+        <source>Medium compression, medium quality.</source>
+        <translation>Compressione media, qualità media.</translation>
+    </message>
+    <message>
+        <source>Large File Size</source>
+        <translation>Dimensione file grande</translation>
+    </message>
+    <message>
+        <source>Low compression, high quality.</source>
+        <translation>Compressione bassa, qualità alta.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzata</translation>
+    </message>
+    <message>
+        <source>Small Size</source>
+        <translation>Più piccolo</translation>
+    </message>
+    <message>
+        <source>Large Size</source>
+        <translation>Più grande</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Applica a tutti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowFrame</name>
     <message>
         <source>User Guide</source>
@@ -26,6 +81,33 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Mostra registro in Esplora risorse</translation>
+    </message>
+</context>
+<context>
+    <name>EnterPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Print password</source>
+        <translation>Password di stampa</translation>
+    </message>
+    <message>
+        <source>Incorrect Password</source>
+        <translation>Password errata</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open password</source>
+        <translation>Password di apertura</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>CompressSettingWidget</name>
+    <message>
+        <source>Compress Setting</source>
+        <translation>圧縮設定</translation>
+    </message>
+    <message>
+        <source>Small File Size</source>
+        <translation>小さいファイルサイズ</translation>
+    </message>
+    <message>
+        <source>High compression, low quality.</source>
+        <translation>高圧縮・低画質</translation>
+    </message>
+    <message>
+        <source>Medium File Size</source>
+        <translation>標準のファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Medium compression, medium quality.</source>
+        <translation>標準の圧縮・標準の画質</translation>
+    </message>
+    <message>
+        <source>Large File Size</source>
+        <translation>大きいファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Low compression, high quality.</source>
+        <translation>低圧縮・高画質</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Small Size</source>
+        <translation>小さい</translation>
+    </message>
+    <message>
+        <source>Large Size</source>
+        <translation>大きい</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>すべてに適用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowFrame</name>
     <message>
         <source>User Guide</source>
@@ -26,6 +81,33 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>エクスプローラーでログを表示</translation>
+    </message>
+</context>
+<context>
+    <name>EnterPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Print password</source>
+        <translation>印刷パスワード</translation>
+    </message>
+    <message>
+        <source>Incorrect Password</source>
+        <translation>パスワードが正しくありません</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open password</source>
+        <translation>文書を開くパスワード</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CompressSettingWidget</name>
+    <message>
+        <source>Compress Setting</source>
+        <translation>Definições de compressão</translation>
+    </message>
+    <message>
+        <source>Small File Size</source>
+        <translation>Ficheiro pequeno</translation>
+    </message>
+    <message>
+        <source>High compression, low quality.</source>
+        <translation>Compressão alta, qualidade baixa.</translation>
+    </message>
+    <message>
+        <source>Medium File Size</source>
+        <translation>Ficheiro médio</translation>
+    </message>
+    <message>
+        <source>Medium compression, medium quality.</source>
+        <translation>Compressão média, qualidade média.</translation>
+    </message>
+    <message>
+        <source>Large File Size</source>
+        <translation>Ficheiro grande</translation>
+    </message>
+    <message>
+        <source>Low compression, high quality.</source>
+        <translation>Compressão baixa, qualidade alta.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Small Size</source>
+        <translation>Mais pequeno</translation>
+    </message>
+    <message>
+        <source>Large Size</source>
+        <translation>Maior</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Aplicar a todos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowFrame</name>
     <message>
         <source>User Guide</source>
@@ -26,6 +81,33 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Mostrar registo no Explorador</translation>
+    </message>
+</context>
+<context>
+    <name>EnterPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>Print password</source>
+        <translation>Palavra-passe de impressão</translation>
+    </message>
+    <message>
+        <source>Incorrect Password</source>
+        <translation>Palavra-passe incorreta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open password</source>
+        <translation>Palavra-passe de abertura</translation>
     </message>
 </context>
 <context>

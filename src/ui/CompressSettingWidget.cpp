@@ -80,7 +80,4 @@ void CompressSettingWidget::acceptSetting()
     accept();
 }
 
-void CompressSettingWidget::retranslate()
-{
-    m_ui->retranslateUi(this);
-}
+void CompressSettingWidget::retranslate() { m_ui->retranslateUi(this); }

@@ -5,8 +5,7 @@
 #include <QDialog>
 #include <memory>
 
-namespace Ui
-{
+namespace Ui {
     class CompressSettingWidget;
 }
 class QButtonGroup;

@@ -12,8 +12,7 @@ EnterPassword::EnterPassword(PDFFileItem* item, QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_ui->lineEdit_password->setStyleSheet(
-        QStringLiteral("border: 3px solid rgb(151, 194, 245); border-radius: 3px;"));
+    m_ui->lineEdit_password->setStyleSheet(QStringLiteral("border: 3px solid rgb(151, 194, 245); border-radius: 3px;"));
 
     // The message keeps its space while hidden, so showing it never moves the field or the buttons.
     QSizePolicy messagePolicy = m_ui->label_incorrect_pwd->sizePolicy();
@@ -32,15 +31,9 @@ EnterPassword::EnterPassword(PDFFileItem* item, QWidget* parent)
 
 EnterPassword::~EnterPassword() = default;
 
-void EnterPassword::btn_ok_clicked()
-{
-    tryPassword();
-}
+void EnterPassword::btn_ok_clicked() { tryPassword(); }
 
-void EnterPassword::btn_cencel_clicked()
-{
-    reject();
-}
+void EnterPassword::btn_cencel_clicked() { reject(); }
 
 void EnterPassword::keyPressEvent(QKeyEvent* event)
 {

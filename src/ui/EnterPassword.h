@@ -3,8 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-namespace Ui
-{
+namespace Ui {
     class EnterPassword;
 }
 class PDFFileItem;

@@ -15,8 +15,7 @@
 
 Q_DECLARE_METATYPE(CompressSetting)
 
-namespace
-{
+namespace {
     /** What the user sees of one dialog. */
     struct Shown
     {
@@ -30,7 +29,7 @@ namespace
     QPair<int, int> storedChoice()
     {
         const QSettings file(Product::settingsFilePath(), QSettings::IniFormat);
-        return {file.value("Compressor/mode", -1).toInt(), file.value("Compressor/level", -1).toInt()};
+        return { file.value("Compressor/mode", -1).toInt(), file.value("Compressor/level", -1).toInt() };
     }
 
     // Radio buttons and check boxes answer to clicks on their indicator and text, not on empty space.
@@ -106,7 +105,7 @@ void TestCompressSettingWidget::storeChoice(int mode, int level)
 
 Shown TestCompressSettingWidget::shown(CompressSettingWidget& dialog) const
 {
-    Shown result{};
+    Shown result {};
     for (QRadioButton* button : dialog.findChildren<QRadioButton*>()) {
         if (button->isChecked()) {
             result.checkedMode = button->objectName();
@@ -114,8 +113,8 @@ Shown TestCompressSettingWidget::shown(CompressSettingWidget& dialog) const
     }
     auto* slider = dialog.findChild<QSlider*>("customSlider");
     result.level = slider->value();
-    for (QWidget* control : {static_cast<QWidget*>(slider), dialog.findChild<QWidget*>("sliderLabel"),
-                             dialog.findChild<QWidget*>("sliderLabel1")}) {
+    for (QWidget* control : { static_cast<QWidget*>(slider), dialog.findChild<QWidget*>("sliderLabel"),
+             dialog.findChild<QWidget*>("sliderLabel1") }) {
         result.enabledCustomControls += control->isEnabled() ? 1 : 0;
     }
     result.applyToAll = dialog.findChild<QCheckBox*>("checkBoxApplyToAll")->isChecked();
@@ -154,11 +153,10 @@ void TestCompressSettingWidget::formAsSpecified()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Compress Setting"));
     QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
 
-    const QStringList texts = {"btn_high=Small File Size", "label=High compression, low quality.",
-                               "btn_medium=Medium File Size", "label_2=Medium compression, medium quality.",
-                               "btn_low=Large File Size", "label_3=Low compression, high quality.",
-                               "btn_custom=Custom", "sliderLabel1=Small Size", "sliderLabel=Large Size",
-                               "checkBoxApplyToAll=Apply to all", "btn_cancel=Cancel", "btn_ok=OK"};
+    const QStringList texts = { "btn_high=Small File Size", "label=High compression, low quality.",
+        "btn_medium=Medium File Size", "label_2=Medium compression, medium quality.", "btn_low=Large File Size",
+        "label_3=Low compression, high quality.", "btn_custom=Custom", "sliderLabel1=Small Size",
+        "sliderLabel=Large Size", "checkBoxApplyToAll=Apply to all", "btn_cancel=Cancel", "btn_ok=OK" };
     for (const QString& entry : texts) {
         const QString name = entry.section('=', 0, 0);
         auto* widget = dialog->findChild<QWidget*>(name);
@@ -190,7 +188,7 @@ void TestCompressSettingWidget::freshSettingsOpenWithSmallFileSize()
     QCOMPARE(state.level, 5);
     QCOMPARE(state.enabledCustomControls, 0);
     QVERIFY(!state.applyToAll);
-    QCOMPARE(dialog->currentSetting(), (CompressSetting{High, 5}));
+    QCOMPARE(dialog->currentSetting(), (CompressSetting { High, 5 }));
 }
 
 void TestCompressSettingWidget::customEnablesTheSlider()
@@ -217,10 +215,10 @@ void TestCompressSettingWidget::okStoresTheChoice_data()
     QTest::addColumn<int>("level");
     QTest::addColumn<CompressSetting>("expected");
 
-    QTest::newRow("custom 8") << "btn_custom" << 8 << CompressSetting{Custom, 8};
-    QTest::newRow("custom 1") << "btn_custom" << 1 << CompressSetting{Custom, 1};
-    QTest::newRow("medium keeps the untouched level") << "btn_medium" << 0 << CompressSetting{Medium, 5};
-    QTest::newRow("low keeps a moved level") << "btn_low" << 9 << CompressSetting{Low, 9};
+    QTest::newRow("custom 8") << "btn_custom" << 8 << CompressSetting { Custom, 8 };
+    QTest::newRow("custom 1") << "btn_custom" << 1 << CompressSetting { Custom, 1 };
+    QTest::newRow("medium keeps the untouched level") << "btn_medium" << 0 << CompressSetting { Medium, 5 };
+    QTest::newRow("low keeps a moved level") << "btn_low" << 9 << CompressSetting { Low, 9 };
 }
 
 void TestCompressSettingWidget::okStoresTheChoice()
@@ -274,7 +272,7 @@ void TestCompressSettingWidget::cancelAndEscapeChangeNothing()
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QCOMPARE(applied.size(), 0);
     QVERIFY(!CompressSetting::applyToAll());
-    QCOMPARE(dialog->currentSetting(), (CompressSetting{Medium, 4}));
+    QCOMPARE(dialog->currentSetting(), (CompressSetting { Medium, 4 }));
     QCOMPARE(storedChoice(), qMakePair(int(Medium), 4));
 
     // Opened again, it shows the previous choice.
@@ -300,14 +298,14 @@ void TestCompressSettingWidget::applyToAllReachesEveryDialog()
     // Another row, and a row added afterwards, show and use the same choice with the box checked.
     SettingsStore::destroyInstance();
     const auto added = makeDialog();
-    for (CompressSettingWidget* dialog : {second.get(), added.get()}) {
+    for (CompressSettingWidget* dialog : { second.get(), added.get() }) {
         dialog->loadSetting();
         const Shown state = shown(*dialog);
         QCOMPARE(state.checkedMode, QStringLiteral("btn_custom"));
         QCOMPARE(state.level, 8);
         QCOMPARE(state.enabledCustomControls, 3);
         QVERIFY(state.applyToAll);
-        QCOMPARE(dialog->currentSetting(), (CompressSetting{Custom, 8}));
+        QCOMPARE(dialog->currentSetting(), (CompressSetting { Custom, 8 }));
     }
 
     // OK without the box in any dialog switches it off: every row has its own setting again.
@@ -316,9 +314,9 @@ void TestCompressSettingWidget::applyToAllReachesEveryDialog()
     clickOk(*second);
     QCOMPARE(applied.size(), 1);
     QVERIFY(!CompressSetting::applyToAll());
-    QCOMPARE(second->currentSetting(), (CompressSetting{Low, 8}));
-    QCOMPARE(first->currentSetting(), (CompressSetting{Custom, 8}));
-    QCOMPARE(added->currentSetting(), (CompressSetting{Custom, 8}));
+    QCOMPARE(second->currentSetting(), (CompressSetting { Low, 8 }));
+    QCOMPARE(first->currentSetting(), (CompressSetting { Custom, 8 }));
+    QCOMPARE(added->currentSetting(), (CompressSetting { Custom, 8 }));
     first->loadSetting();
     QVERIFY(!shown(*first).applyToAll);
 }
@@ -353,12 +351,12 @@ void TestCompressSettingWidget::storedValuesOutOfRange()
     // Until OK the row keeps what it read; the compressor clamps it the same way.
     QCOMPARE(dialog->currentSetting().mode, storedMode);
     QCOMPARE(CompressSetting::effectiveLevel(storedMode, dialog->currentSetting().level),
-             CompressSetting::effectiveLevel(checkedMode == "btn_custom" ? int(Custom) : storedMode, shownLevel));
+        CompressSetting::effectiveLevel(checkedMode == "btn_custom" ? int(Custom) : storedMode, shownLevel));
 
     clickOk(*dialog);
     const int storedModeAfter = checkedMode == "btn_custom" ? int(Custom) : storedMode;
     QCOMPARE(storedChoice(), qMakePair(storedModeAfter, shownLevel));
-    QCOMPARE(dialog->currentSetting(), (CompressSetting{storedModeAfter, quint16(shownLevel)}));
+    QCOMPARE(dialog->currentSetting(), (CompressSetting { storedModeAfter, quint16(shownLevel) }));
 }
 
 void TestCompressSettingWidget::followsTheLanguage()

@@ -4,17 +4,13 @@
 #include <QMouseEvent>
 #include <QtTest>
 
-namespace
-{
+namespace {
     constexpr int rowHeight = 72;
 
-    QPoint rowCentre(const QListWidget& list, int row)
-    {
-        return list.visualItemRect(list.item(row)).center();
-    }
+    QPoint rowCentre(const QListWidget& list, int row) { return list.visualItemRect(list.item(row)).center(); }
 
     void sendMouse(QWidget* viewport, QEvent::Type type, const QPoint& position, Qt::MouseButtons buttons,
-                   Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, position, viewport->mapToGlobal(position), button, buttons, modifiers);
@@ -64,10 +60,7 @@ void TestCustomListWidget::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
 }
 
-void TestCustomListWidget::cleanup()
-{
-    m_list.reset();
-}
+void TestCustomListWidget::cleanup() { m_list.reset(); }
 
 void TestCustomListWidget::takesNoDropsAndStartsNoDrags()
 {
@@ -93,7 +86,7 @@ void TestCustomListWidget::pressOnRowSelectsIt()
 {
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(*m_list, 2));
     QCOMPARE(m_list->currentRow(), 2);
-    QCOMPARE(selectedRows(*m_list), QList<int>{2});
+    QCOMPARE(selectedRows(*m_list), QList<int> { 2 });
 }
 
 void TestCustomListWidget::draggingWithButtonHeldSelectsNothingMore()
@@ -105,7 +98,7 @@ void TestCustomListWidget::draggingWithButtonHeldSelectsNothingMore()
     }
     sendMouse(viewport, QEvent::MouseButtonRelease, rowCentre(*m_list, 2), Qt::NoButton);
 
-    QCOMPARE(selectedRows(*m_list), QList<int>{0});
+    QCOMPARE(selectedRows(*m_list), QList<int> { 0 });
     QCOMPARE(m_list->currentRow(), 0);
 }
 
@@ -114,11 +107,11 @@ void TestCustomListWidget::ctrlAndShiftExtendTheSelection()
     QWidget* viewport = m_list->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, rowCentre(*m_list, 0));
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, rowCentre(*m_list, 2));
-    QCOMPARE(selectedRows(*m_list), QList<int>({0, 2}));
+    QCOMPARE(selectedRows(*m_list), QList<int>({ 0, 2 }));
 
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, rowCentre(*m_list, 0));
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, rowCentre(*m_list, 2));
-    QCOMPARE(selectedRows(*m_list), QList<int>({0, 1, 2}));
+    QCOMPARE(selectedRows(*m_list), QList<int>({ 0, 1, 2 }));
 }
 
 QTEST_MAIN(TestCustomListWidget)

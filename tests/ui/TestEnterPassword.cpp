@@ -12,8 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace
-{
+namespace {
     const QString userPassword = QStringLiteral("open sesame");
 } // namespace
 
@@ -52,10 +51,10 @@ void TestEnterPassword::initTestCase()
 {
     using PdfFixtures::Cipher;
     QVERIFY(PdfFixtures::writeTextDocument(m_fixtures.filePath("plain.pdf"), 2));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("locked.pdf"),
-                                            userPassword, "owner", Cipher::Aes256));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("owner-only.pdf"),
-                                            {}, "owner", Cipher::Rc4_128));
+    QVERIFY(PdfFixtures::writeEncryptedCopy(
+        m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("locked.pdf"), userPassword, "owner", Cipher::Aes256));
+    QVERIFY(PdfFixtures::writeEncryptedCopy(
+        m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("owner-only.pdf"), {}, "owner", Cipher::Rc4_128));
 }
 
 void TestEnterPassword::init()
@@ -108,9 +107,12 @@ void TestEnterPassword::labelNamesThePassword_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("needs the open password") << "locked.pdf" << "Open password";
-    QTest::newRow("owner password only") << "owner-only.pdf" << "Print password";
-    QTest::newRow("not encrypted keeps the form's text") << "plain.pdf" << "Print password";
+    QTest::newRow("needs the open password") << "locked.pdf"
+                                             << "Open password";
+    QTest::newRow("owner password only") << "owner-only.pdf"
+                                         << "Print password";
+    QTest::newRow("not encrypted keeps the form's text") << "plain.pdf"
+                                                         << "Print password";
 }
 
 void TestEnterPassword::labelNamesThePassword()
@@ -131,7 +133,7 @@ void TestEnterPassword::wrongPasswordShowsMessageUntilTyping()
     const QRect fieldBefore = field(dialog)->geometry();
     const QRect okBefore = dialog->findChild<QPushButton*>("btn_ok")->geometry();
 
-    for (const QString& guess : {QStringLiteral("open sesam"), QString(), QStringLiteral("OPEN SESAME")}) {
+    for (const QString& guess : { QStringLiteral("open sesam"), QString(), QStringLiteral("OPEN SESAME") }) {
         field(dialog)->clear();
         QTest::keyClicks(field(dialog), guess);
         QTest::mouseClick(dialog->findChild<QPushButton*>("btn_ok"), Qt::LeftButton);
