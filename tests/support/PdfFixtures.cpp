@@ -45,7 +45,9 @@ namespace PdfFixtures {
         try {
             QPDF pdf;
             pdf.processFile(QFile::encodeName(source).constData());
-            QPDFWriter writer(pdf, QFile::encodeName(target).constData());
+            // The writer keeps the name's pointer (it seeds the document ID), so the bytes must outlive it.
+            const QByteArray outputName = QFile::encodeName(target);
+            QPDFWriter writer(pdf, outputName.constData());
             const QByteArray user = userPassword.toUtf8();
             const QByteArray owner = ownerPassword.toUtf8();
             writer.setR3EncryptionParametersInsecure(

@@ -69,7 +69,9 @@ namespace TestPdf
             page.replaceKey("/Contents", contents);
             page.replaceKey("/Resources", resources);
             QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(page), false);
-            QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+            // The writer keeps the name's pointer (it seeds the document ID), so the bytes must outlive it.
+            const QByteArray outputName = QFile::encodeName(path);
+            QPDFWriter writer(pdf, outputName.constData());
             writer.setObjectStreamMode(qpdf_o_generate);
             writer.setCompressStreams(true);
             writer.write();
@@ -85,7 +87,9 @@ namespace TestPdf
         try {
             QPDF pdf;
             pdf.processFile(QFile::encodeName(source).constData());
-            QPDFWriter writer(pdf, QFile::encodeName(target).constData());
+            // The writer keeps the name's pointer (it seeds the document ID), so the bytes must outlive it.
+            const QByteArray outputName = QFile::encodeName(target);
+            QPDFWriter writer(pdf, outputName.constData());
             const QByteArray user = userPassword.toUtf8();
             const QByteArray owner = ownerPassword.toUtf8();
             if (aes256) {
