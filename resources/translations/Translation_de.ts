@@ -111,6 +111,25 @@
     </message>
 </context>
 <context>
+    <name>FileItemWidget</name>
+    <message>
+        <source>%1 Pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+    <message>
+        <source>Unlock the document with its password</source>
+        <translation>Dokument mit seinem Kennwort entsperren</translation>
+    </message>
+    <message>
+        <source>Compression settings</source>
+        <translation>Komprimierungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Show the compressed file in its folder</source>
+        <translation>Komprimierte Datei im Ordner anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -135,6 +154,45 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>Eine neuere Version ist verfügbar: %1. Möchten Sie die Produktseite öffnen?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quorva Title</source>
+        <translation>Quorva-Titel</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>To get started, please drag and drop files here or add them by clicking + button.</source>
+        <translation>Ziehen Sie Dateien hierher oder fügen Sie sie mit der Schaltfläche + hinzu.</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Komprimieren</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>Select output folder</source>
+        <translation>Zielordner auswählen</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,25 @@
     </message>
 </context>
 <context>
+    <name>FileItemWidget</name>
+    <message>
+        <source>%1 Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock the document with its password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the compressed file in its folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -134,6 +153,45 @@
     </message>
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quorva Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To get started, please drag and drop files here or add them by clicking + button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select output folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

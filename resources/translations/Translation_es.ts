@@ -111,6 +111,25 @@
     </message>
 </context>
 <context>
+    <name>FileItemWidget</name>
+    <message>
+        <source>%1 Pages</source>
+        <translation>%1 páginas</translation>
+    </message>
+    <message>
+        <source>Unlock the document with its password</source>
+        <translation>Desbloquear el documento con su contraseña</translation>
+    </message>
+    <message>
+        <source>Compression settings</source>
+        <translation>Ajustes de compresión</translation>
+    </message>
+    <message>
+        <source>Show the compressed file in its folder</source>
+        <translation>Mostrar el archivo comprimido en su carpeta</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -135,6 +154,45 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>Hay una versión más reciente disponible: %1. ¿Desea abrir la página del producto?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quorva Title</source>
+        <translation>Título de Quorva</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>To get started, please drag and drop files here or add them by clicking + button.</source>
+        <translation>Para empezar, arrastre y suelte archivos aquí o añádalos con el botón +.</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Comprimir</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Seleccionar archivos</translation>
+    </message>
+    <message>
+        <source>Select output folder</source>
+        <translation>Seleccionar la carpeta de salida</translation>
     </message>
 </context>
 <context>

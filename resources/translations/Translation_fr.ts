@@ -111,6 +111,25 @@
     </message>
 </context>
 <context>
+    <name>FileItemWidget</name>
+    <message>
+        <source>%1 Pages</source>
+        <translation>%1 pages</translation>
+    </message>
+    <message>
+        <source>Unlock the document with its password</source>
+        <translation>Déverrouiller le document avec son mot de passe</translation>
+    </message>
+    <message>
+        <source>Compression settings</source>
+        <translation>Paramètres de compression</translation>
+    </message>
+    <message>
+        <source>Show the compressed file in its folder</source>
+        <translation>Afficher le fichier compressé dans son dossier</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -135,6 +154,45 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>Une version plus récente est disponible : %1. Voulez-vous ouvrir la page du produit ?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quorva Title</source>
+        <translation>Titre Quorva</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>To get started, please drag and drop files here or add them by clicking + button.</source>
+        <translation>Glissez-déposez des fichiers ici ou ajoutez-les avec le bouton +.</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Compresser</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Sélectionner des fichiers</translation>
+    </message>
+    <message>
+        <source>Select output folder</source>
+        <translation>Sélectionner le dossier de sortie</translation>
     </message>
 </context>
 <context>

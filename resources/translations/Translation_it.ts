@@ -111,6 +111,25 @@
     </message>
 </context>
 <context>
+    <name>FileItemWidget</name>
+    <message>
+        <source>%1 Pages</source>
+        <translation>%1 pagine</translation>
+    </message>
+    <message>
+        <source>Unlock the document with its password</source>
+        <translation>Sblocca il documento con la sua password</translation>
+    </message>
+    <message>
+        <source>Compression settings</source>
+        <translation>Impostazioni di compressione</translation>
+    </message>
+    <message>
+        <source>Show the compressed file in its folder</source>
+        <translation>Mostra il file compresso nella sua cartella</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -135,6 +154,45 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>È disponibile una versione più recente: %1. Vuoi aprire la pagina del prodotto?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quorva Title</source>
+        <translation>Titolo Quorva</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>To get started, please drag and drop files here or add them by clicking + button.</source>
+        <translation>Per iniziare, trascina qui i file oppure aggiungili con il pulsante +.</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Comprimi</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Seleziona file</translation>
+    </message>
+    <message>
+        <source>Select output folder</source>
+        <translation>Seleziona la cartella di destinazione</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,25 @@
     </message>
 </context>
 <context>
+    <name>FileItemWidget</name>
+    <message>
+        <source>%1 Pages</source>
+        <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>Unlock the document with its password</source>
+        <translation>パスワードを入力して文書のロックを解除</translation>
+    </message>
+    <message>
+        <source>Compression settings</source>
+        <translation>圧縮設定</translation>
+    </message>
+    <message>
+        <source>Show the compressed file in its folder</source>
+        <translation>圧縮したファイルをフォルダーで表示</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -135,6 +154,45 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>新しいバージョン %1 が利用可能です。製品ページを開きますか？</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quorva Title</source>
+        <translation>Quorva タイトル</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>To get started, please drag and drop files here or add them by clicking + button.</source>
+        <translation>ここにファイルをドラッグ＆ドロップするか、+ ボタンで追加してください。</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>出力フォルダー</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>圧縮</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Select output folder</source>
+        <translation>出力フォルダーを選択</translation>
     </message>
 </context>
 <context>

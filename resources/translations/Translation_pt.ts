@@ -111,6 +111,25 @@
     </message>
 </context>
 <context>
+    <name>FileItemWidget</name>
+    <message>
+        <source>%1 Pages</source>
+        <translation>%1 páginas</translation>
+    </message>
+    <message>
+        <source>Unlock the document with its password</source>
+        <translation>Desbloquear o documento com a respetiva palavra-passe</translation>
+    </message>
+    <message>
+        <source>Compression settings</source>
+        <translation>Definições de compressão</translation>
+    </message>
+    <message>
+        <source>Show the compressed file in its folder</source>
+        <translation>Mostrar o ficheiro comprimido na respetiva pasta</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -135,6 +154,45 @@
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
         <translation>Está disponível uma versão mais recente: %1. Pretende abrir a página do produto?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quorva Title</source>
+        <translation>Título Quorva</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Adicionar ficheiros</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>To get started, please drag and drop files here or add them by clicking + button.</source>
+        <translation>Para começar, arraste e largue ficheiros aqui ou adicione-os com o botão +.</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Comprimir</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Selecionar ficheiros</translation>
+    </message>
+    <message>
+        <source>Select output folder</source>
+        <translation>Selecionar a pasta de saída</translation>
     </message>
 </context>
 <context>

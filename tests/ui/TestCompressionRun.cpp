@@ -1,0 +1,360 @@
+#include "MainWindowDriver.h"
+
+#include "CompressSetting.h"
+#include "FileItem.h"
+#include "FileItemList.h"
+#include "ModalDialogs.h"
+#include "SettingsStore.h"
+#include "TestHome.h"
+#include "TestPdf.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThreadPool>
+#include <QToolButton>
+
+using namespace MainWindowDriver;
+
+/** Catches the folders and files the program asks the desktop to open. */
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+/** Compression runs from the main window, with the real Ghostscript and qpdf. */
+class TestCompressionRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void compressAsksForTheOutputFolder();
+    void runShowsEveryResult();
+    void controlsAreDisabledDuringTheRun();
+    void failingDocumentShowsTheFailureMark();
+    void secondCompressSkipsProcessedRows();
+    void openingSettingsMakesARowPendingAgain();
+    void applyToAllResetsDoneRows();
+    void unlockedDocumentIsCompressed();
+
+private:
+    void addFiles(const QStringList& names);
+    void setOutputFolder(const QString& folder);
+    void compressAndWait();
+    QStringList outputFiles() const;
+    static bool controlsEnabled(bool enabled);
+
+    QTemporaryDir m_documents;
+    std::unique_ptr<QTemporaryDir> m_output;
+    std::unique_ptr<TestHome> m_home;
+    UrlCatcher m_urls;
+};
+
+void TestCompressionRun::initTestCase()
+{
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    QDesktopServices::setUrlHandler("file", &m_urls, "open");
+    QVERIFY(loadStyleSheet());
+    QVERIFY(TestPdf::writeImageDocument(m_documents.filePath("photos.pdf"), 3));
+    QVERIFY(TestPdf::writeImageDocument(m_documents.filePath("scan.pdf"), 1));
+    QVERIFY(TestPdf::writeTinyDocument(m_documents.filePath("tiny.pdf")));
+    QVERIFY(TestPdf::writeEncryptedCopy(m_documents.filePath("scan.pdf"), m_documents.filePath("locked.pdf"),
+                                        "secret", "owner"));
+}
+
+void TestCompressionRun::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_output = std::make_unique<QTemporaryDir>();
+    m_urls.opened.clear();
+    MainWindow::instance()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
+}
+
+void TestCompressionRun::cleanup()
+{
+    ModalDialogs::resetAnswers();
+    MainWindow::destroyInstance();
+    CompressSetting::setApplyToAll(false);
+    m_home.reset();
+}
+
+void TestCompressionRun::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler("file");
+}
+
+void TestCompressionRun::addFiles(const QStringList& names)
+{
+    QStringList paths;
+    for (const QString& name : names) {
+        paths << m_documents.filePath(name);
+    }
+    MainWindow::instance()->addFileRows(paths);
+}
+
+void TestCompressionRun::setOutputFolder(const QString& folder)
+{
+    ModalDialogs::setExistingDirectoryAnswer([folder](QWidget*, const QString&, const QString&) { return folder; });
+    auto* field = widget<QLineEdit>("lineEdit_select_folder");
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+}
+
+void TestCompressionRun::compressAndWait()
+{
+    click("btn_compress");
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
+}
+
+QStringList TestCompressionRun::outputFiles() const
+{
+    return QDir(m_output->path()).entryList(QDir::Files, QDir::Name);
+}
+
+bool TestCompressionRun::controlsEnabled(bool enabled)
+{
+    for (const char* name : {"btn_add_file", "btn_clear", "btn_delete", "btn_open_folder", "btn_compress",
+                             "lineEdit_select_folder"}) {
+        if (widget<QWidget>(name)->isEnabled() != enabled) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TestCompressionRun::compressAsksForTheOutputFolder()
+{
+    addFiles({"tiny.pdf"});
+    int asked = 0;
+    QString answer;
+    ModalDialogs::setExistingDirectoryAnswer([&](QWidget*, const QString&, const QString&) {
+        ++asked;
+        return answer;
+    });
+    click("btn_compress");
+    QCOMPARE(asked, 1);
+    QVERIFY(MainWindow::instance()->isIdle());
+    QCOMPARE(MainWindow::instance()->runningCount(), 0);
+    QVERIFY(controlsEnabled(true));
+
+    // Choosing a folder there starts the run at once and remembers the folder.
+    answer = m_output->path();
+    compressAndWait();
+    QCOMPARE(asked, 2);
+    QCOMPARE(SettingsStore::instance()->outputFolder(), m_output->path());
+    QCOMPARE(widget<QLineEdit>("lineEdit_select_folder")->text(), m_output->path());
+    QCOMPARE(outputFiles(), QStringList{"tiny.pdf"});
+}
+
+void TestCompressionRun::runShowsEveryResult()
+{
+    addFiles({"photos.pdf", "scan.pdf", "tiny.pdf"});
+    setOutputFolder(m_output->path());
+    FileItemList* items = MainWindow::instance()->fileItemList();
+    QList<std::shared_ptr<QSignalSpy>> started;
+    for (int index = 0; index < items->count(); ++index) {
+        started << std::make_shared<QSignalSpy>(items->at(index), &FileItem::processing);
+    }
+
+    click("btn_compress");
+    // The first document is big enough for its busy indicator to be seen turning.
+    QTRY_VERIFY(qobject_cast<CRotateLabel*>(rowChild<QLabel>(0, "label_waiting"))->isRotating());
+    QVERIFY(rowChild<QLabel>(0, "label_waiting")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
+
+    QCOMPARE(outputFiles(), (QStringList{"photos.pdf", "scan.pdf", "tiny.pdf"}));
+    for (int index = 0; index < rowCount(); ++index) {
+        QCOMPARE(started.at(index)->count(), 1);
+        const QString name = items->at(index)->fileName();
+        const QString delivered = m_output->filePath(name);
+        auto* mark = rowChild<QPushButton>(index, "btn_convert_finished");
+        QVERIFY(mark->isVisible());
+        QVERIFY(mark->isEnabled());
+        QVERIFY(!rowChild<QLabel>(index, "label_waiting")->isVisible());
+        QCOMPARE(rowChild<QLabel>(index, "label_newName")->text(), name);
+        QCOMPARE(rowChild<QLabel>(index, "label_newSize")->text(), formatFileSize(QFileInfo(delivered).size()));
+        QCOMPARE(row(index)->outputPath(), delivered);
+        QVERIFY(!items->at(index)->isUnprocessed());
+    }
+    // The photos really shrank; the tiny document is delivered unchanged.
+    QVERIFY(QFileInfo(m_output->filePath("photos.pdf")).size() < QFileInfo(m_documents.filePath("photos.pdf")).size());
+    QCOMPARE(QFileInfo(m_output->filePath("tiny.pdf")).size(), QFileInfo(m_documents.filePath("tiny.pdf")).size());
+    QCOMPARE(TestPdf::pageCount(m_output->filePath("photos.pdf")), 3);
+    QVERIFY(controlsEnabled(true));
+
+    // The success mark shows the file in the file browser (here: its folder, as no file manager answers).
+    click(rowChild<QPushButton>(1, "btn_convert_finished"));
+    QTRY_COMPARE(m_urls.opened, QList<QUrl>{QUrl::fromLocalFile(m_output->path())});
+    // The open-folder button opens the output folder.
+    m_urls.opened.clear();
+    click("btn_open_folder");
+    QCOMPARE(m_urls.opened, QList<QUrl>{QUrl::fromLocalFile(m_output->path())});
+}
+
+void TestCompressionRun::controlsAreDisabledDuringTheRun()
+{
+    addFiles({"photos.pdf", "scan.pdf"});
+    setOutputFolder(m_output->path());
+    int folderDialogs = 0;
+    ModalDialogs::setExistingDirectoryAnswer([&](QWidget*, const QString&, const QString&) {
+        ++folderDialogs;
+        return QString();
+    });
+    click("btn_compress");
+    QVERIFY(!MainWindow::instance()->isIdle());
+    QCOMPARE(MainWindow::instance()->runningCount(), 2);
+    QVERIFY(controlsEnabled(false));
+
+    // Nothing changes the list while its documents are being compressed.
+    list()->selectAll();
+    QTest::keyClick(list(), Qt::Key_Delete);
+    QTest::keyClick(list(), Qt::Key_Backspace);
+    QVERIFY(!dragEnter({m_documents.filePath("tiny.pdf")}, list()->viewport()));
+    auto* field = widget<QLineEdit>("lineEdit_select_folder");
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    MainWindow::instance()->btn_compress_clicked();
+    QCOMPARE(rowCount(), 2);
+    QCOMPARE(folderDialogs, 0);
+    QCOMPARE(MainWindow::instance()->runningCount(), 2);
+    // The rows still react.
+    QVERIFY(rowChild<QPushButton>(1, "btn_compressSetting")->isEnabled());
+
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
+    QVERIFY(controlsEnabled(true));
+    QCOMPARE(outputFiles(), (QStringList{"photos.pdf", "scan.pdf"}));
+    QVERIFY(dragEnter({m_documents.filePath("tiny.pdf")}, list()->viewport()));
+}
+
+void TestCompressionRun::failingDocumentShowsTheFailureMark()
+{
+    const QString vanishing = m_output->filePath("vanishing.pdf");
+    QVERIFY(QFile::copy(m_documents.filePath("scan.pdf"), vanishing));
+    addFiles({"tiny.pdf"});
+    MainWindow::instance()->addFileRows({vanishing});
+    addFiles({"scan.pdf"});
+    // The document goes away after it was listed: its compression fails, the others go on.
+    QVERIFY(QFile::remove(vanishing));
+    QTemporaryDir target;
+    setOutputFolder(target.path());
+    compressAndWait();
+
+    auto* failed = rowChild<QPushButton>(1, "btn_convert_finished");
+    QVERIFY(failed->isVisible());
+    QVERIFY(!failed->isEnabled());
+    QVERIFY(rowChild<QLabel>(1, "label_newName")->text().isEmpty());
+    QVERIFY(row(1)->item()->isUnprocessed());
+    for (int index : {0, 2}) {
+        QVERIFY(rowChild<QPushButton>(index, "btn_convert_finished")->isEnabled());
+        QVERIFY(!row(index)->item()->isUnprocessed());
+    }
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files, QDir::Name), (QStringList{"scan.pdf", "tiny.pdf"}));
+    QVERIFY(controlsEnabled(true));
+}
+
+void TestCompressionRun::secondCompressSkipsProcessedRows()
+{
+    addFiles({"scan.pdf", "tiny.pdf"});
+    setOutputFolder(m_output->path());
+    compressAndWait();
+    QCOMPARE(outputFiles().size(), 2);
+
+    click("btn_compress");
+    QVERIFY(MainWindow::instance()->isIdle());
+    QCOMPARE(MainWindow::instance()->runningCount(), 0);
+    QVERIFY(controlsEnabled(true));
+    QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    QCOMPARE(outputFiles().size(), 2);
+    QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isVisible());
+}
+
+void TestCompressionRun::openingSettingsMakesARowPendingAgain()
+{
+    addFiles({"scan.pdf", "tiny.pdf"});
+    setOutputFolder(m_output->path());
+    compressAndWait();
+
+    // Settings opened and cancelled: the row is Ready again and the next run compresses only it.
+    ModalDialogs::setExecAnswer([](QDialog* dialog) {
+        click(dialog->findChild<QPushButton*>("btn_cancel"));
+        return dialog->result();
+    });
+    click(rowChild<QPushButton>(1, "btn_compressSetting"));
+    QVERIFY(!rowChild<QWidget>(1, "btn_convert_finished")->isVisible());
+    QVERIFY(rowChild<QLabel>(1, "label_newName")->text().isEmpty());
+    QVERIFY(rowChild<QLabel>(1, "label_newSize")->text().isEmpty());
+    QVERIFY(row(1)->item()->isUnprocessed());
+    QVERIFY(!row(0)->item()->isUnprocessed());
+
+    compressAndWait();
+    // The second copy gets a name of its own; the first row was skipped.
+    QCOMPARE(outputFiles().size(), 3);
+    QVERIFY(rowChild<QWidget>(1, "btn_convert_finished")->isVisible());
+    QVERIFY(rowChild<QLabel>(1, "label_newName")->text() != "tiny.pdf");
+    QVERIFY(outputFiles().contains(rowChild<QLabel>(1, "label_newName")->text()));
+}
+
+void TestCompressionRun::applyToAllResetsDoneRows()
+{
+    const QString vanishing = m_output->filePath("vanishing.pdf");
+    QVERIFY(QFile::copy(m_documents.filePath("tiny.pdf"), vanishing));
+    addFiles({"scan.pdf", "tiny.pdf"});
+    MainWindow::instance()->addFileRows({vanishing});
+    QVERIFY(QFile::remove(vanishing));
+    QTemporaryDir target;
+    setOutputFolder(target.path());
+    compressAndWait();
+    QVERIFY(!rowChild<QWidget>(2, "btn_convert_finished")->isEnabled());
+
+    ModalDialogs::setExecAnswer([](QDialog* dialog) {
+        dialog->findChild<QCheckBox*>("checkBoxApplyToAll")->setChecked(true);
+        click(dialog->findChild<QPushButton*>("btn_ok"));
+        return dialog->result();
+    });
+    click(rowChild<QPushButton>(0, "btn_compressSetting"));
+    for (int index = 0; index < rowCount(); ++index) {
+        QVERIFY(!rowChild<QWidget>(index, "btn_convert_finished")->isVisible());
+        QVERIFY(rowChild<QLabel>(index, "label_newName")->text().isEmpty());
+        QVERIFY(row(index)->item()->isUnprocessed());
+    }
+    QVERIFY(CompressSetting::applyToAll());
+}
+
+void TestCompressionRun::unlockedDocumentIsCompressed()
+{
+    addFiles({"locked.pdf"});
+    setOutputFolder(m_output->path());
+    click("btn_compress");
+    QVERIFY(MainWindow::instance()->isIdle());
+    QVERIFY(outputFiles().isEmpty());
+
+    ModalDialogs::setExecAnswer([](QDialog* dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("lineEdit_password"), "secret");
+        click(dialog->findChild<QPushButton*>("btn_ok"));
+        return dialog->result();
+    });
+    click(rowChild<QPushButton>(0, "btn_decrypt"));
+    compressAndWait();
+    QCOMPARE(outputFiles(), QStringList{"locked.pdf"});
+    QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isEnabled());
+    QCOMPARE(TestPdf::pageCount(m_output->filePath("locked.pdf"), "secret"), 1);
+}
+
+QTEST_MAIN(TestCompressionRun)
+#include "TestCompressionRun.moc"
