@@ -37,6 +37,11 @@ FileItemWidget::~FileItemWidget()
     delete m_settingDialog.data();
 }
 
+CompressSettingWidget* FileItemWidget::settingDialog() const
+{
+    return m_settingDialog;
+}
+
 CompressSetting FileItemWidget::compressSetting()
 {
     return m_settingDialog->currentSetting();

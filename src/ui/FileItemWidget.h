@@ -33,7 +33,7 @@ public:
     FileItem* item() const { return m_item; }
     /** Full path of the last file this row's compression delivered; empty until one is reported. */
     QString outputPath() const { return m_outputPath; }
-    CompressSettingWidget* settingDialog() const { return m_settingDialog; }
+    CompressSettingWidget* settingDialog() const;
 
 signals:
     /** The user unlocked the document. */

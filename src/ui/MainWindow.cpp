@@ -132,7 +132,10 @@ FileItemWidget* MainWindow::rowWidget(int row) const
 // outlives its item and the "Apply to all" relay only ever reaches the rows still listed.
 void MainWindow::removeRowWidget(int row)
 {
-    delete m_ui->listWidget->itemWidget(m_ui->listWidget->item(row));
+    QListWidgetItem* listItem = m_ui->listWidget->item(row);
+    QWidget* widget = m_ui->listWidget->itemWidget(listItem);
+    m_ui->listWidget->removeItemWidget(listItem);
+    delete widget;
 }
 
 void MainWindow::showListPage(bool show)

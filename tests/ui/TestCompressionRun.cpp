@@ -1,5 +1,6 @@
 #include "MainWindowDriver.h"
 
+#include "CRotateLabel.h"
 #include "CompressSetting.h"
 #include "FileItem.h"
 #include "FileItemList.h"
@@ -175,7 +176,7 @@ void TestCompressionRun::runShowsEveryResult()
 
     click("btn_compress");
     // The first document is big enough for its busy indicator to be seen turning.
-    QTRY_VERIFY(qobject_cast<CRotateLabel*>(rowChild<QLabel>(0, "label_waiting"))->isRotating());
+    QTRY_VERIFY(rowChild<CRotateLabel>(0, "label_waiting")->isRotating());
     QVERIFY(rowChild<QLabel>(0, "label_waiting")->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
 

@@ -1,5 +1,6 @@
 #include "MainWindowDriver.h"
 
+#include "CompressSettingWidget.h"
 #include "FileItem.h"
 #include "FileItemList.h"
 #include "ModalDialogs.h"
@@ -277,7 +278,7 @@ void TestMainWindow::lockedRowDisablesCompressUntilUnlocked()
         }
         QTest::keyClicks(field, "wrong");
         click(ok);
-        wrongPasswordShown = dialog->findChild<QLabel*>("label_incorrect_pwd")->isVisible();
+        wrongPasswordShown = !dialog->findChild<QLabel*>("label_incorrect_pwd")->isHidden();
         field->clear();
         QTest::keyClicks(field, "secret");
         click(ok);
