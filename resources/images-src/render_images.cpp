@@ -26,8 +26,7 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
+namespace {
     QTextStream& err()
     {
         static QTextStream stream(stderr);
@@ -98,7 +97,8 @@ namespace
         }
         QString name = fields.at(1);
         const QString doubledName = name.insert(name.lastIndexOf('.'), "@2x");
-        return writePng(normal, outputFolder + "/" + fields.at(1)) && writePng(doubled, outputFolder + "/" + doubledName);
+        return writePng(normal, outputFolder + "/" + fields.at(1))
+            && writePng(doubled, outputFolder + "/" + doubledName);
     }
 
     // Qt writes one image per icon file; the entries of several such files are merged into one.

@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QTimer>
 
-namespace
-{
+namespace {
     constexpr int stepInterval = 50; // ms: 20 frames a second
     constexpr double stepAngle = 30; // degrees: one turn every twelve steps
 } // namespace
@@ -29,10 +28,7 @@ void CRotateLabel::hideRotating()
     hide();
 }
 
-bool CRotateLabel::isTimerActive() const
-{
-    return m_timer->isActive();
-}
+bool CRotateLabel::isTimerActive() const { return m_timer->isActive(); }
 
 void CRotateLabel::rotateStep()
 {

@@ -10,8 +10,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace
-{
+namespace {
     void openContainingFolder(const QString& path)
     {
         const QFileInfo info(path);
@@ -32,10 +31,9 @@ void FileBrowser::revealFile(const QString& path)
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
-                                                       QStringLiteral("/org/freedesktop/FileManager1"),
-                                                       QStringLiteral("org.freedesktop.FileManager1"),
-                                                       QStringLiteral("ShowItems"));
-    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+        QStringLiteral("/org/freedesktop/FileManager1"), QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("ShowItems"));
+    call << QStringList { QUrl::fromLocalFile(path).toString() } << QString();
     // Waiting here would freeze the window while a file manager starts up; the fallback runs from
     // the reply instead.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), QCoreApplication::instance());

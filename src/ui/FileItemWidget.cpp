@@ -16,8 +16,7 @@
 #include <QIcon>
 #include <QUrl>
 
-namespace
-{
+namespace {
     const QString openIconName = QStringLiteral("PDF-3x.png");
 } // namespace
 
@@ -32,25 +31,17 @@ FileItemWidget::FileItemWidget(FileItem* item, QWidget* parent)
     connectSignals();
 }
 
-FileItemWidget::~FileItemWidget()
-{
-    delete m_settingDialog.data();
-}
+FileItemWidget::~FileItemWidget() { delete m_settingDialog.data(); }
 
-CompressSettingWidget* FileItemWidget::settingDialog() const
-{
-    return m_settingDialog;
-}
+CompressSettingWidget* FileItemWidget::settingDialog() const { return m_settingDialog; }
 
-CompressSetting FileItemWidget::compressSetting()
-{
-    return m_settingDialog->currentSetting();
-}
+CompressSetting FileItemWidget::compressSetting() { return m_settingDialog->currentSetting(); }
 
 void FileItemWidget::setUpRow()
 {
     // Both keep their place while hidden, so the buttons beside them never move.
-    for (QWidget* widget : {static_cast<QWidget*>(m_ui->btn_convert_finished), static_cast<QWidget*>(m_ui->label_waiting)}) {
+    for (QWidget* widget :
+        { static_cast<QWidget*>(m_ui->btn_convert_finished), static_cast<QWidget*>(m_ui->label_waiting) }) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
@@ -87,7 +78,7 @@ void FileItemWidget::connectSignals()
 
     SignalTransferStation* station = SignalTransferStation::instance();
     connect(m_settingDialog, &CompressSettingWidget::settingApplyToAll, station,
-            &SignalTransferStation::changeProcessedState);
+        &SignalTransferStation::changeProcessedState);
     // The mark is the context: the connection goes with the row.
     connect(station, &SignalTransferStation::changeProcessedState, m_ui->btn_convert_finished, &QWidget::hide);
 
@@ -105,10 +96,7 @@ void FileItemWidget::setIconStyle(const QString& iconName)
             .arg(iconName));
 }
 
-void FileItemWidget::showPageCount()
-{
-    m_ui->label_pages->setText(tr("%1 Pages").arg(m_item->pageCount()));
-}
+void FileItemWidget::showPageCount() { m_ui->label_pages->setText(tr("%1 Pages").arg(m_item->pageCount())); }
 
 void FileItemWidget::retranslate()
 {
@@ -144,10 +132,7 @@ bool FileItemWidget::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FileItemWidget::startProcess()
-{
-    m_ui->label_waiting->showRotating();
-}
+void FileItemWidget::startProcess() { m_ui->label_waiting->showRotating(); }
 
 void FileItemWidget::processFinished(int code)
 {
@@ -164,15 +149,9 @@ void FileItemWidget::showCompressedInfo(const QString& name, const QString& size
     m_ui->label_newSize->setText(size);
 }
 
-void FileItemWidget::saveOutputFilePath(const QString& path)
-{
-    m_outputPath = path;
-}
+void FileItemWidget::saveOutputFilePath(const QString& path) { m_outputPath = path; }
 
-void FileItemWidget::openOutpuFilePath()
-{
-    FileBrowser::revealFile(m_outputPath);
-}
+void FileItemWidget::openOutpuFilePath() { FileBrowser::revealFile(m_outputPath); }
 
 void FileItemWidget::btn_icon_clicked()
 {

@@ -6,8 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui
-{
+namespace Ui {
     class FileItemWidget;
 }
 class CompressSettingWidget;

@@ -27,8 +27,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
     MainWindow* mainWindow = nullptr;
 
     constexpr int rowHeight = 72;
@@ -69,15 +68,15 @@ MainWindow::MainWindow()
     QThreadPool::globalInstance()->setMaxThreadCount(m_threadCount > 0 ? m_threadCount : 1);
     m_idle = 1;
 
-    for (QWidget* widget : {m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget}) {
+    for (QWidget* widget : { m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget }) {
         widget->setMouseTracking(true);
     }
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowMaximizeButtonHint);
+        | Qt::WindowMaximizeButtonHint);
 
     // The folder picture only decorates the field; clicking the field itself opens the dialog.
-    m_ui->lineEdit_select_folder->addAction(QIcon(QStringLiteral(":/resource/exportfolder.png")),
-                                            QLineEdit::LeadingPosition);
+    m_ui->lineEdit_select_folder->addAction(
+        QIcon(QStringLiteral(":/resource/exportfolder.png")), QLineEdit::LeadingPosition);
     const QString outputFolder = SettingsStore::instance()->outputFolder();
     qDebug() << "Output folder:" << outputFolder;
     m_ui->lineEdit_select_folder->setText(outputFolder);
@@ -113,15 +112,12 @@ void MainWindow::connectSignals()
     connect(m_ui->btn_compress, &QPushButton::clicked, this, &MainWindow::btn_compress_clicked);
     connect(m_ui->btn_open_folder, &QPushButton::clicked, this, &MainWindow::btn_open_folder_clicked);
     connect(this, &MainWindow::editClicked, this, &MainWindow::selectOutputFolder);
-    connect(this, &MainWindow::stopTask, SignalTransferStation::instance(),
-            &SignalTransferStation::transmitStopTaskSignal);
+    connect(
+        this, &MainWindow::stopTask, SignalTransferStation::instance(), &SignalTransferStation::transmitStopTaskSignal);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
 }
 
-void MainWindow::retranslate()
-{
-    m_ui->retranslateUi(this);
-}
+void MainWindow::retranslate() { m_ui->retranslateUi(this); }
 
 FileItemWidget* MainWindow::rowWidget(int row) const
 {
@@ -138,16 +134,13 @@ void MainWindow::removeRowWidget(int row)
     delete widget;
 }
 
-void MainWindow::showListPage(bool show)
-{
-    m_ui->stackedWidget->setCurrentIndex(show ? listPage : emptyPage);
-}
+void MainWindow::showListPage(bool show) { m_ui->stackedWidget->setCurrentIndex(show ? listPage : emptyPage); }
 
 void MainWindow::btn_add_file_clicked()
 {
     SettingsStore* settings = SettingsStore::instance();
-    const QStringList paths = ModalDialogs::openFileNames(this, tr("Select Files"), settings->lastOpenDir(),
-                                                          QStringLiteral("*.pdf"));
+    const QStringList paths
+        = ModalDialogs::openFileNames(this, tr("Select Files"), settings->lastOpenDir(), QStringLiteral("*.pdf"));
     if (paths.isEmpty()) {
         return;
     }
@@ -180,10 +173,7 @@ void MainWindow::addFileRows(const QStringList& paths)
     }
 }
 
-void MainWindow::updateCompressButton()
-{
-    m_ui->btn_compress->setEnabled(m_fileItemList->hasUnlockedItem());
-}
+void MainWindow::updateCompressButton() { m_ui->btn_compress->setEnabled(m_fileItemList->hasUnlockedItem()); }
 
 void MainWindow::btn_delete_clicked()
 {
@@ -298,8 +288,8 @@ void MainWindow::btn_compress_clicked()
     for (int row = 0; row < rowCount; ++row) {
         FileItem* item = m_fileItemList->at(row);
         if (item->isLocked() || !item->isUnprocessed()) {
-            qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked") << "Skip file: "
-                     << item->filePath();
+            qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
+                     << "Skip file: " << item->filePath();
             continue;
         }
         m_idle = 0;
@@ -310,8 +300,8 @@ void MainWindow::btn_compress_clicked()
         connect(task, &FunctionRunnable::finished, item, &FileItem::fileProcessFinished);
         qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked") << "Create task."
                  << item->filePath();
-        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked") << "current task count: "
-                 << m_runningCount;
+        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
+                 << "current task count: " << m_runningCount;
         QThreadPool::globalInstance()->start(task, 0);
     }
     if (m_runningCount > 0) {
@@ -331,9 +321,8 @@ void MainWindow::taskFinished()
 
 void MainWindow::setControlsEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{m_ui->btn_add_file, m_ui->btn_clear, m_ui->btn_delete,
-                                                            m_ui->btn_open_folder, m_ui->btn_compress,
-                                                            m_ui->lineEdit_select_folder}) {
+    for (QWidget* control : std::initializer_list<QWidget*> { m_ui->btn_add_file, m_ui->btn_clear, m_ui->btn_delete,
+             m_ui->btn_open_folder, m_ui->btn_compress, m_ui->lineEdit_select_folder }) {
         control->setEnabled(enabled);
     }
 }

@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <memory>
 
-namespace Ui
-{
+namespace Ui {
     class MainWindow;
 }
 class FileItemList;

@@ -3,8 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 
-namespace
-{
+namespace {
     ModalDialogs::FileNamesAnswer& fileNamesAnswer()
     {
         static ModalDialogs::FileNamesAnswer answer;
@@ -24,8 +23,8 @@ namespace
     }
 } // namespace
 
-QStringList ModalDialogs::openFileNames(QWidget* parent, const QString& caption, const QString& folder,
-                                        const QString& filter)
+QStringList ModalDialogs::openFileNames(
+    QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
 {
     if (fileNamesAnswer()) {
         return fileNamesAnswer()(parent, caption, folder, filter);
@@ -49,20 +48,11 @@ int ModalDialogs::exec(QDialog* dialog)
     return dialog->exec();
 }
 
-void ModalDialogs::setOpenFileNamesAnswer(FileNamesAnswer answer)
-{
-    fileNamesAnswer() = std::move(answer);
-}
+void ModalDialogs::setOpenFileNamesAnswer(FileNamesAnswer answer) { fileNamesAnswer() = std::move(answer); }
 
-void ModalDialogs::setExistingDirectoryAnswer(FolderAnswer answer)
-{
-    folderAnswer() = std::move(answer);
-}
+void ModalDialogs::setExistingDirectoryAnswer(FolderAnswer answer) { folderAnswer() = std::move(answer); }
 
-void ModalDialogs::setExecAnswer(DialogAnswer answer)
-{
-    dialogAnswer() = std::move(answer);
-}
+void ModalDialogs::setExecAnswer(DialogAnswer answer) { dialogAnswer() = std::move(answer); }
 
 void ModalDialogs::resetAnswers()
 {

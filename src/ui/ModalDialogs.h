@@ -15,14 +15,14 @@ class QWidget;
 class ModalDialogs final
 {
 public:
-    using FileNamesAnswer =
-        std::function<QStringList(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)>;
+    using FileNamesAnswer = std::function<QStringList(
+        QWidget* parent, const QString& caption, const QString& folder, const QString& filter)>;
     using FolderAnswer = std::function<QString(QWidget* parent, const QString& caption, const QString& folder)>;
     using DialogAnswer = std::function<int(QDialog* dialog)>;
 
     /** The multi-selection open-file dialog; an empty list when cancelled. */
-    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& folder,
-                                     const QString& filter);
+    static QStringList openFileNames(
+        QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
     /** The choose-folder dialog (folders only); an empty text when cancelled. */
     static QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder);
     /** Runs a dialog modally and returns its result code. */

@@ -8,8 +8,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
     QStringList messages;
 
     // Qt reports a sheet it cannot parse with a warning naming the style sheet.
@@ -36,14 +35,12 @@ private slots:
 void TestResources::pictureIsCompiledIn_data()
 {
     QTest::addColumn<QString>("name");
-    const QStringList names{"chkImage.png", "unchkImage.png", "menu-16.png", "minimize-16.png", "maximize-16.png",
-                            "close.png", "pic_add.png", "pic_add_clicked.png", "pic_delete.png",
-                            "pic_delete_clicked.png", "pic_clear.png", "pic_clear_clicked.png", "addicon.png",
-                            "OutPutFolder.png", "OutPutFolder_clicked.png", "OutPutFolder_disabled.png",
-                            "exportfolder.png", "PDF-3x.png", "Pressed-PDF-3x.png", "PDFLock-3x.png",
-                            "Pressed-PDFLock-3x.png", "lock.png", "lock-pressed.png", "processing.png",
-                            "finished-3x.png", "pic_failed-3x.png", "pic_ocr_editSeting-3x.png",
-                            "pic_ocr_editSeting-pressed.png"};
+    const QStringList names { "chkImage.png", "unchkImage.png", "menu-16.png", "minimize-16.png", "maximize-16.png",
+        "close.png", "pic_add.png", "pic_add_clicked.png", "pic_delete.png", "pic_delete_clicked.png", "pic_clear.png",
+        "pic_clear_clicked.png", "addicon.png", "OutPutFolder.png", "OutPutFolder_clicked.png",
+        "OutPutFolder_disabled.png", "exportfolder.png", "PDF-3x.png", "Pressed-PDF-3x.png", "PDFLock-3x.png",
+        "Pressed-PDFLock-3x.png", "lock.png", "lock-pressed.png", "processing.png", "finished-3x.png",
+        "pic_failed-3x.png", "pic_ocr_editSeting-3x.png", "pic_ocr_editSeting-pressed.png" };
     for (const QString& name : names) {
         QTest::newRow(qPrintable(name)) << name;
     }
@@ -66,14 +63,14 @@ void TestResources::pictureIsCompiledIn()
 
 void TestResources::applicationIconHoldsEverySize()
 {
-    for (const QString name : {"vantorel.ico", "logo.ico"}) {
+    for (const QString name : { "vantorel.ico", "logo.ico" }) {
         QImageReader reader(":/resource/" + name);
         QCOMPARE(reader.imageCount(), 9);
         // The first image is the largest, so a plain pixmap of the file scales down, never up.
         QCOMPARE(reader.read().size(), QSize(256, 256));
 
         const QIcon icon(":/resource/" + name);
-        for (int size : {16, 24, 32, 48, 256}) {
+        for (int size : { 16, 24, 32, 48, 256 }) {
             QCOMPARE(icon.actualSize(QSize(size, size)), QSize(size, size));
         }
     }

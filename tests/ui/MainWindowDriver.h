@@ -8,15 +8,14 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMimeData>
-#include <QTest>
 #include <QStackedWidget>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
 
 /** Finds the main window's widgets by their object names and works them like a user. */
-namespace MainWindowDriver
-{
+namespace MainWindowDriver {
     template <typename T>
     T* widget(const char* name)
     {
@@ -27,15 +26,9 @@ namespace MainWindowDriver
         return found;
     }
 
-    inline QListWidget* list()
-    {
-        return widget<QListWidget>("listWidget");
-    }
+    inline QListWidget* list() { return widget<QListWidget>("listWidget"); }
 
-    inline int rowCount()
-    {
-        return list()->count();
-    }
+    inline int rowCount() { return list()->count(); }
 
     inline FileItemWidget* row(int index)
     {
@@ -57,16 +50,10 @@ namespace MainWindowDriver
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     }
 
-    inline void click(const char* name)
-    {
-        click(widget<QAbstractButton>(name));
-    }
+    inline void click(const char* name) { click(widget<QAbstractButton>(name)); }
 
     /** The current page of the main window: "page_1" (empty) or "page_5" (list). */
-    inline QString currentPage()
-    {
-        return widget<QStackedWidget>("stackedWidget")->currentWidget()->objectName();
-    }
+    inline QString currentPage() { return widget<QStackedWidget>("stackedWidget")->currentWidget()->objectName(); }
 
     inline bool loadStyleSheet()
     {
@@ -108,7 +95,7 @@ namespace MainWindowDriver
         std::unique_ptr<QMimeData> data(fileUrls(paths));
         QWidget* target = dropTarget(over);
         QDragEnterEvent event(over->mapTo(target, over->rect().center()), Qt::CopyAction | Qt::MoveAction, data.get(),
-                              Qt::LeftButton, Qt::NoModifier);
+            Qt::LeftButton, Qt::NoModifier);
         event.ignore();
         QApplication::sendEvent(target, &event);
         return event.isAccepted();
@@ -123,7 +110,7 @@ namespace MainWindowDriver
         std::unique_ptr<QMimeData> data(fileUrls(paths));
         QWidget* target = dropTarget(over);
         QDropEvent event(over->mapTo(target, over->rect().center()), Qt::CopyAction | Qt::MoveAction, data.get(),
-                         Qt::LeftButton, Qt::NoModifier);
+            Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
         return true;
     }

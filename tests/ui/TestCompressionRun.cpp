@@ -76,8 +76,8 @@ void TestCompressionRun::initTestCase()
     QVERIFY(TestPdf::writeImageDocument(m_documents.filePath("photos.pdf"), 3));
     QVERIFY(TestPdf::writeImageDocument(m_documents.filePath("scan.pdf"), 1));
     QVERIFY(TestPdf::writeTinyDocument(m_documents.filePath("tiny.pdf")));
-    QVERIFY(TestPdf::writeEncryptedCopy(m_documents.filePath("scan.pdf"), m_documents.filePath("locked.pdf"),
-                                        "secret", "owner"));
+    QVERIFY(TestPdf::writeEncryptedCopy(
+        m_documents.filePath("scan.pdf"), m_documents.filePath("locked.pdf"), "secret", "owner"));
 }
 
 void TestCompressionRun::init()
@@ -97,10 +97,7 @@ void TestCompressionRun::cleanup()
     m_home.reset();
 }
 
-void TestCompressionRun::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler("file");
-}
+void TestCompressionRun::cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
 
 void TestCompressionRun::addFiles(const QStringList& names)
 {
@@ -131,8 +128,8 @@ QStringList TestCompressionRun::outputFiles() const
 
 bool TestCompressionRun::controlsEnabled(bool enabled)
 {
-    for (const char* name : {"btn_add_file", "btn_clear", "btn_delete", "btn_open_folder", "btn_compress",
-                             "lineEdit_select_folder"}) {
+    for (const char* name :
+        { "btn_add_file", "btn_clear", "btn_delete", "btn_open_folder", "btn_compress", "lineEdit_select_folder" }) {
         if (widget<QWidget>(name)->isEnabled() != enabled) {
             return false;
         }
@@ -142,7 +139,7 @@ bool TestCompressionRun::controlsEnabled(bool enabled)
 
 void TestCompressionRun::compressAsksForTheOutputFolder()
 {
-    addFiles({"tiny.pdf"});
+    addFiles({ "tiny.pdf" });
     int asked = 0;
     QString answer;
     ModalDialogs::setExistingDirectoryAnswer([&](QWidget*, const QString&, const QString&) {
@@ -161,12 +158,12 @@ void TestCompressionRun::compressAsksForTheOutputFolder()
     QCOMPARE(asked, 2);
     QCOMPARE(SettingsStore::instance()->outputFolder(), m_output->path());
     QCOMPARE(widget<QLineEdit>("lineEdit_select_folder")->text(), m_output->path());
-    QCOMPARE(outputFiles(), QStringList{"tiny.pdf"});
+    QCOMPARE(outputFiles(), QStringList { "tiny.pdf" });
 }
 
 void TestCompressionRun::runShowsEveryResult()
 {
-    addFiles({"photos.pdf", "scan.pdf", "tiny.pdf"});
+    addFiles({ "photos.pdf", "scan.pdf", "tiny.pdf" });
     setOutputFolder(m_output->path());
     FileItemList* items = MainWindow::instance()->fileItemList();
     QList<std::shared_ptr<QSignalSpy>> started;
@@ -180,7 +177,7 @@ void TestCompressionRun::runShowsEveryResult()
     QVERIFY(rowChild<QLabel>(0, "label_waiting")->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
 
-    QCOMPARE(outputFiles(), (QStringList{"photos.pdf", "scan.pdf", "tiny.pdf"}));
+    QCOMPARE(outputFiles(), (QStringList { "photos.pdf", "scan.pdf", "tiny.pdf" }));
     for (int index = 0; index < rowCount(); ++index) {
         QCOMPARE(started.at(index)->count(), 1);
         const QString name = items->at(index)->fileName();
@@ -202,16 +199,16 @@ void TestCompressionRun::runShowsEveryResult()
 
     // The success mark shows the file in the file browser (here: its folder, as no file manager answers).
     click(rowChild<QPushButton>(1, "btn_convert_finished"));
-    QTRY_COMPARE(m_urls.opened, QList<QUrl>{QUrl::fromLocalFile(m_output->path())});
+    QTRY_COMPARE(m_urls.opened, QList<QUrl> { QUrl::fromLocalFile(m_output->path()) });
     // The open-folder button opens the output folder.
     m_urls.opened.clear();
     click("btn_open_folder");
-    QCOMPARE(m_urls.opened, QList<QUrl>{QUrl::fromLocalFile(m_output->path())});
+    QCOMPARE(m_urls.opened, QList<QUrl> { QUrl::fromLocalFile(m_output->path()) });
 }
 
 void TestCompressionRun::controlsAreDisabledDuringTheRun()
 {
-    addFiles({"photos.pdf", "scan.pdf"});
+    addFiles({ "photos.pdf", "scan.pdf" });
     setOutputFolder(m_output->path());
     int folderDialogs = 0;
     ModalDialogs::setExistingDirectoryAnswer([&](QWidget*, const QString&, const QString&) {
@@ -227,7 +224,7 @@ void TestCompressionRun::controlsAreDisabledDuringTheRun()
     list()->selectAll();
     QTest::keyClick(list(), Qt::Key_Delete);
     QTest::keyClick(list(), Qt::Key_Backspace);
-    QVERIFY(!dragEnter({m_documents.filePath("tiny.pdf")}, list()->viewport()));
+    QVERIFY(!dragEnter({ m_documents.filePath("tiny.pdf") }, list()->viewport()));
     auto* field = widget<QLineEdit>("lineEdit_select_folder");
     QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
     MainWindow::instance()->btn_compress_clicked();
@@ -239,17 +236,17 @@ void TestCompressionRun::controlsAreDisabledDuringTheRun()
 
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
     QVERIFY(controlsEnabled(true));
-    QCOMPARE(outputFiles(), (QStringList{"photos.pdf", "scan.pdf"}));
-    QVERIFY(dragEnter({m_documents.filePath("tiny.pdf")}, list()->viewport()));
+    QCOMPARE(outputFiles(), (QStringList { "photos.pdf", "scan.pdf" }));
+    QVERIFY(dragEnter({ m_documents.filePath("tiny.pdf") }, list()->viewport()));
 }
 
 void TestCompressionRun::failingDocumentShowsTheFailureMark()
 {
     const QString vanishing = m_output->filePath("vanishing.pdf");
     QVERIFY(QFile::copy(m_documents.filePath("scan.pdf"), vanishing));
-    addFiles({"tiny.pdf"});
-    MainWindow::instance()->addFileRows({vanishing});
-    addFiles({"scan.pdf"});
+    addFiles({ "tiny.pdf" });
+    MainWindow::instance()->addFileRows({ vanishing });
+    addFiles({ "scan.pdf" });
     // The document goes away after it was listed: its compression fails, the others go on.
     QVERIFY(QFile::remove(vanishing));
     QTemporaryDir target;
@@ -261,17 +258,17 @@ void TestCompressionRun::failingDocumentShowsTheFailureMark()
     QVERIFY(!failed->isEnabled());
     QVERIFY(rowChild<QLabel>(1, "label_newName")->text().isEmpty());
     QVERIFY(row(1)->item()->isUnprocessed());
-    for (int index : {0, 2}) {
+    for (int index : { 0, 2 }) {
         QVERIFY(rowChild<QPushButton>(index, "btn_convert_finished")->isEnabled());
         QVERIFY(!row(index)->item()->isUnprocessed());
     }
-    QCOMPARE(QDir(target.path()).entryList(QDir::Files, QDir::Name), (QStringList{"scan.pdf", "tiny.pdf"}));
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files, QDir::Name), (QStringList { "scan.pdf", "tiny.pdf" }));
     QVERIFY(controlsEnabled(true));
 }
 
 void TestCompressionRun::secondCompressSkipsProcessedRows()
 {
-    addFiles({"scan.pdf", "tiny.pdf"});
+    addFiles({ "scan.pdf", "tiny.pdf" });
     setOutputFolder(m_output->path());
     compressAndWait();
     QCOMPARE(outputFiles().size(), 2);
@@ -287,7 +284,7 @@ void TestCompressionRun::secondCompressSkipsProcessedRows()
 
 void TestCompressionRun::openingSettingsMakesARowPendingAgain()
 {
-    addFiles({"scan.pdf", "tiny.pdf"});
+    addFiles({ "scan.pdf", "tiny.pdf" });
     setOutputFolder(m_output->path());
     compressAndWait();
 
@@ -315,8 +312,8 @@ void TestCompressionRun::applyToAllResetsDoneRows()
 {
     const QString vanishing = m_output->filePath("vanishing.pdf");
     QVERIFY(QFile::copy(m_documents.filePath("tiny.pdf"), vanishing));
-    addFiles({"scan.pdf", "tiny.pdf"});
-    MainWindow::instance()->addFileRows({vanishing});
+    addFiles({ "scan.pdf", "tiny.pdf" });
+    MainWindow::instance()->addFileRows({ vanishing });
     QVERIFY(QFile::remove(vanishing));
     QTemporaryDir target;
     setOutputFolder(target.path());
@@ -339,7 +336,7 @@ void TestCompressionRun::applyToAllResetsDoneRows()
 
 void TestCompressionRun::unlockedDocumentIsCompressed()
 {
-    addFiles({"locked.pdf"});
+    addFiles({ "locked.pdf" });
     setOutputFolder(m_output->path());
     click("btn_compress");
     QVERIFY(MainWindow::instance()->isIdle());
@@ -352,7 +349,7 @@ void TestCompressionRun::unlockedDocumentIsCompressed()
     });
     click(rowChild<QPushButton>(0, "btn_decrypt"));
     compressAndWait();
-    QCOMPARE(outputFiles(), QStringList{"locked.pdf"});
+    QCOMPARE(outputFiles(), QStringList { "locked.pdf" });
     QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isEnabled());
     QCOMPARE(TestPdf::pageCount(m_output->filePath("locked.pdf"), "secret"), 1);
 }

@@ -76,7 +76,7 @@ void TestFileBrowser::initTestCase()
                  "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
                  "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
     config.close();
-    m_bus.start(daemon, {"--config-file=" + config.fileName(), "--nofork", "--print-address=1"});
+    m_bus.start(daemon, { "--config-file=" + config.fileName(), "--nofork", "--print-address=1" });
     QVERIFY(m_bus.waitForStarted());
     QTRY_VERIFY(m_bus.canReadLine());
     m_busAddress = QString::fromUtf8(m_bus.readLine()).trimmed();
@@ -89,10 +89,7 @@ void TestFileBrowser::initTestCase()
     QDesktopServices::setUrlHandler("file", &m_urls, "open");
 }
 
-void TestFileBrowser::init()
-{
-    m_urls.opened.clear();
-}
+void TestFileBrowser::init() { m_urls.opened.clear(); }
 
 void TestFileBrowser::cleanupTestCase()
 {
@@ -113,7 +110,7 @@ void TestFileBrowser::fileManagerShowsTheFile()
     QVERIFY(service.registerService("org.freedesktop.FileManager1"));
 
     FileBrowser::revealFile(m_file);
-    QTRY_COMPARE(manager.shownItems, QStringList{QUrl::fromLocalFile(m_file).toString()});
+    QTRY_COMPARE(manager.shownItems, QStringList { QUrl::fromLocalFile(m_file).toString() });
     QCOMPARE(manager.startupId, QString());
     QTest::qWait(0);
     QVERIFY(m_urls.opened.isEmpty());
@@ -126,13 +123,13 @@ void TestFileBrowser::folderOpensWhenNoFileManagerAnswers()
 {
     QVERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.FileManager1"));
     FileBrowser::revealFile(m_file);
-    QTRY_COMPARE(m_urls.opened, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
+    QTRY_COMPARE(m_urls.opened, QList<QUrl> { QUrl::fromLocalFile(m_dir.path()) });
 }
 
 void TestFileBrowser::folderPathOpensTheFolder()
 {
     FileBrowser::revealFile(m_dir.path());
-    QCOMPARE(m_urls.opened, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
+    QCOMPARE(m_urls.opened, QList<QUrl> { QUrl::fromLocalFile(m_dir.path()) });
 }
 
 QTEST_MAIN(TestFileBrowser)

@@ -94,9 +94,8 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::addByDialog(const QStringList& paths)
 {
-    ModalDialogs::setOpenFileNamesAnswer([paths](QWidget*, const QString&, const QString&, const QString&) {
-        return paths;
-    });
+    ModalDialogs::setOpenFileNamesAnswer(
+        [paths](QWidget*, const QString&, const QString&, const QString&) { return paths; });
     click("btn_add_file");
 }
 
@@ -104,7 +103,7 @@ void TestMainWindow::startsOnTheEmptyPage()
 {
     QCOMPARE(currentPage(), QString("page_1"));
     QCOMPARE(widget<QLabel>("noteText_2")->text(),
-             QString("To get started, please drag and drop files here or add them by clicking + button."));
+        QString("To get started, please drag and drop files here or add them by clicking + button."));
     QVERIFY(!widget<QWidget>("frame_bottom")->isVisible());
     QVERIFY(MainWindow::instance()->isIdle());
     // Half the processor's threads compress at once, at least one.
@@ -123,8 +122,8 @@ void TestMainWindow::addsFilesFromTheDialog()
     QString caption;
     QString startFolder;
     QString filter;
-    const QStringList picked{document("report.pdf"), document("tiny.pdf"), document("report.pdf"),
-                             document("notes.txt"), document("damaged.pdf")};
+    const QStringList picked { document("report.pdf"), document("tiny.pdf"), document("report.pdf"),
+        document("notes.txt"), document("damaged.pdf") };
     ModalDialogs::setOpenFileNamesAnswer([&](QWidget* parent, const QString& c, const QString& f, const QString& fl) {
         if (parent != MainWindow::instance()) {
             return QStringList();
@@ -149,7 +148,7 @@ void TestMainWindow::addsFilesFromTheDialog()
     QCOMPARE(SettingsStore::instance()->lastOpenDir(), m_documents.path());
 
     // The next dialog starts in the folder of the last pick; adding the same file again adds nothing.
-    addByDialog({document("tiny.pdf"), document("minutes.2024.final.pdf")});
+    addByDialog({ document("tiny.pdf"), document("minutes.2024.final.pdf") });
     QCOMPARE(rowCount(), 3);
     QCOMPARE(row(2)->item()->filePath(), document("minutes.2024.final.pdf"));
     ModalDialogs::setOpenFileNamesAnswer([&](QWidget*, const QString&, const QString& f, const QString&) {
@@ -172,13 +171,13 @@ void TestMainWindow::dropAddsOnlyPdfs_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QStringList>("rows");
-    QTest::newRow("pdf and text") << QStringList{"notes.txt", "tiny.pdf"} << true << QStringList{"tiny.pdf"};
-    QTest::newRow("text only") << QStringList{"notes.txt"} << false << QStringList{};
-    QTest::newRow("capital suffix") << QStringList{"scan.PDF"} << true << QStringList{"scan.PDF"};
-    QTest::newRow("several dots") << QStringList{"minutes.2024.final.pdf"} << true
-                                  << QStringList{"minutes.2024.final.pdf"};
-    QTest::newRow("same file twice") << QStringList{"tiny.pdf", "tiny.pdf"} << true << QStringList{"tiny.pdf"};
-    QTest::newRow("damaged") << QStringList{"damaged.pdf", "report.pdf"} << true << QStringList{"report.pdf"};
+    QTest::newRow("pdf and text") << QStringList { "notes.txt", "tiny.pdf" } << true << QStringList { "tiny.pdf" };
+    QTest::newRow("text only") << QStringList { "notes.txt" } << false << QStringList {};
+    QTest::newRow("capital suffix") << QStringList { "scan.PDF" } << true << QStringList { "scan.PDF" };
+    QTest::newRow("several dots") << QStringList { "minutes.2024.final.pdf" } << true
+                                  << QStringList { "minutes.2024.final.pdf" };
+    QTest::newRow("same file twice") << QStringList { "tiny.pdf", "tiny.pdf" } << true << QStringList { "tiny.pdf" };
+    QTest::newRow("damaged") << QStringList { "damaged.pdf", "report.pdf" } << true << QStringList { "report.pdf" };
 }
 
 void TestMainWindow::dropAddsOnlyPdfs()
@@ -201,34 +200,34 @@ void TestMainWindow::dropAddsOnlyPdfs()
 
 void TestMainWindow::dropLandsAnywhereOnTheWindow()
 {
-    QVERIFY(dragAndDrop({document("tiny.pdf")}, widget<QLabel>("noteText_2")));
+    QVERIFY(dragAndDrop({ document("tiny.pdf") }, widget<QLabel>("noteText_2")));
     QCOMPARE(currentPage(), QString("page_5"));
 
     // Over the list, its rows and both bars the window itself takes the drop; rows go to the end.
-    QVERIFY(dragAndDrop({document("report.pdf")}, list()->viewport()));
-    QVERIFY(dragAndDrop({document("scan.PDF")}, row(0)));
-    QVERIFY(dragAndDrop({document("minutes.2024.final.pdf")}, widget<QWidget>("lineEdit_select_folder")));
-    QVERIFY(dragEnter({document("tiny.pdf")}, widget<QWidget>("frame_top")));
+    QVERIFY(dragAndDrop({ document("report.pdf") }, list()->viewport()));
+    QVERIFY(dragAndDrop({ document("scan.PDF") }, row(0)));
+    QVERIFY(dragAndDrop({ document("minutes.2024.final.pdf") }, widget<QWidget>("lineEdit_select_folder")));
+    QVERIFY(dragEnter({ document("tiny.pdf") }, widget<QWidget>("frame_top")));
     QCOMPARE(rowCount(), 4);
     QCOMPARE(row(3)->item()->fileName(), QString("minutes.2024.final.pdf"));
 }
 
 void TestMainWindow::refusedFilesKeepTheEmptyPage()
 {
-    addByDialog({document("damaged.pdf"), document("notes.txt")});
+    addByDialog({ document("damaged.pdf"), document("notes.txt") });
     QCOMPARE(currentPage(), QString("page_1"));
     QCOMPARE(rowCount(), 0);
 
-    addByDialog({document("tiny.pdf")});
+    addByDialog({ document("tiny.pdf") });
     const bool compressEnabled = widget<QPushButton>("btn_compress")->isEnabled();
-    addByDialog({document("damaged.pdf"), document("tiny.pdf")});
+    addByDialog({ document("damaged.pdf"), document("tiny.pdf") });
     QCOMPARE(rowCount(), 1);
     QCOMPARE(widget<QPushButton>("btn_compress")->isEnabled(), compressEnabled);
 }
 
 void TestMainWindow::rowShowsTheDocument()
 {
-    addByDialog({document("report.pdf"), document("scan.PDF")});
+    addByDialog({ document("report.pdf"), document("scan.PDF") });
     FileItem* report = row(0)->item();
     QCOMPARE(rowChild<QLabel>(0, "label_name")->text(), QString("report.pdf"));
     QCOMPARE(rowChild<QLabel>(0, "label_size")->text(), report->sizeText());
@@ -249,7 +248,7 @@ void TestMainWindow::rowShowsTheDocument()
 void TestMainWindow::longNameIsCutInTheMiddle()
 {
     const QString name("a really long file name that cannot fit into its row.pdf");
-    addByDialog({document(name)});
+    addByDialog({ document(name) });
     QLabel* label = rowChild<QLabel>(0, "label_name");
     const QString shown = label->text();
     QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown));
@@ -261,7 +260,7 @@ void TestMainWindow::longNameIsCutInTheMiddle()
 
 void TestMainWindow::lockedRowDisablesCompressUntilUnlocked()
 {
-    addByDialog({document("locked.pdf")});
+    addByDialog({ document("locked.pdf") });
     QVERIFY(!widget<QPushButton>("btn_compress")->isEnabled());
     QVERIFY(rowChild<QPushButton>(0, "btn_decrypt")->isVisible());
     QVERIFY(!rowChild<QPushButton>(0, "btn_compressSetting")->isVisible());
@@ -301,7 +300,7 @@ void TestMainWindow::lockedRowDisablesCompressUntilUnlocked()
 
 void TestMainWindow::cancelledPasswordLeavesTheRowLocked()
 {
-    addByDialog({document("locked.pdf"), document("tiny.pdf")});
+    addByDialog({ document("locked.pdf"), document("tiny.pdf") });
     QVERIFY(widget<QPushButton>("btn_compress")->isEnabled());
     int openings = 0;
     ModalDialogs::setExecAnswer([&](QDialog* dialog) {
@@ -323,12 +322,12 @@ void TestMainWindow::deleteKeepsRowsAndItemsAligned_data()
     QTest::addColumn<QList<int>>("selected");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("left");
-    QTest::newRow("one by button") << QList<int>{1} << "button"
-                                   << QStringList{"report.pdf", "scan.PDF", "minutes.2024.final.pdf"};
-    QTest::newRow("two by delete key") << QList<int>{3, 1} << "delete" << QStringList{"report.pdf", "scan.PDF"};
+    QTest::newRow("one by button") << QList<int> { 1 } << "button"
+                                   << QStringList { "report.pdf", "scan.PDF", "minutes.2024.final.pdf" };
+    QTest::newRow("two by delete key") << QList<int> { 3, 1 } << "delete" << QStringList { "report.pdf", "scan.PDF" };
     QTest::newRow("first and last by backspace")
-        << QList<int>{0, 3} << "backspace" << QStringList{"tiny.pdf", "scan.PDF"};
-    QTest::newRow("three in reverse") << QList<int>{2, 1, 0} << "delete" << QStringList{"minutes.2024.final.pdf"};
+        << QList<int> { 0, 3 } << "backspace" << QStringList { "tiny.pdf", "scan.PDF" };
+    QTest::newRow("three in reverse") << QList<int> { 2, 1, 0 } << "delete" << QStringList { "minutes.2024.final.pdf" };
 }
 
 void TestMainWindow::deleteKeepsRowsAndItemsAligned()
@@ -337,14 +336,14 @@ void TestMainWindow::deleteKeepsRowsAndItemsAligned()
     QFETCH(QString, how);
     QFETCH(QStringList, left);
 
-    addByDialog({document("report.pdf"), document("tiny.pdf"), document("scan.PDF"),
-                 document("minutes.2024.final.pdf")});
+    addByDialog(
+        { document("report.pdf"), document("tiny.pdf"), document("scan.PDF"), document("minutes.2024.final.pdf") });
     // Ctrl-clicks, as a user picks several rows.
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list()->visualItemRect(list()->item(selected.first())).center());
+        list()->visualItemRect(list()->item(selected.first())).center());
     for (int index : selected.mid(1)) {
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          list()->visualItemRect(list()->item(index)).center());
+            list()->visualItemRect(list()->item(index)).center());
     }
     QCOMPARE(list()->selectedItems().size(), selected.size());
 
@@ -367,7 +366,7 @@ void TestMainWindow::deleteKeepsRowsAndItemsAligned()
 
 void TestMainWindow::deletingEveryRowShowsTheEmptyPage()
 {
-    addByDialog({document("report.pdf"), document("tiny.pdf")});
+    addByDialog({ document("report.pdf"), document("tiny.pdf") });
     QSignalSpy emptied(MainWindow::instance(), &MainWindow::listEmpty);
     list()->selectAll();
     click("btn_delete");
@@ -376,13 +375,13 @@ void TestMainWindow::deletingEveryRowShowsTheEmptyPage()
     QVERIFY(MainWindow::instance()->fileItemList()->isEmpty());
 
     // A document removed can be added again.
-    addByDialog({document("tiny.pdf")});
+    addByDialog({ document("tiny.pdf") });
     QCOMPARE(rowCount(), 1);
 }
 
 void TestMainWindow::clearEmptiesTheList()
 {
-    addByDialog({document("report.pdf"), document("tiny.pdf")});
+    addByDialog({ document("report.pdf"), document("tiny.pdf") });
     QPointer<QWidget> dialog = row(0)->settingDialog();
     QSignalSpy emptied(MainWindow::instance(), &MainWindow::listEmpty);
     click("btn_clear");
@@ -396,7 +395,7 @@ void TestMainWindow::clearEmptiesTheList()
 
 void TestMainWindow::removedRowLeavesTheRelay()
 {
-    addByDialog({document("report.pdf"), document("tiny.pdf")});
+    addByDialog({ document("report.pdf"), document("tiny.pdf") });
     QPointer<FileItemWidget> removed = row(0);
     QPointer<QWidget> removedDialog = removed->settingDialog();
     QVERIFY(removedDialog);
@@ -415,7 +414,7 @@ void TestMainWindow::removedRowLeavesTheRelay()
 
 void TestMainWindow::outputFolderIsChosenAndRemembered()
 {
-    addByDialog({document("tiny.pdf")});
+    addByDialog({ document("tiny.pdf") });
     auto* field = widget<QLineEdit>("lineEdit_select_folder");
     QVERIFY(field->text().isEmpty());
     QVERIFY(field->isReadOnly());
@@ -448,7 +447,7 @@ void TestMainWindow::outputFolderIsChosenAndRemembered()
 
 void TestMainWindow::switchesLanguage()
 {
-    addByDialog({document("report.pdf")});
+    addByDialog({ document("report.pdf") });
     MultiLanguage::instance()->setLanguage(7);
     QCOMPARE(widget<QPushButton>("btn_compress")->text(), QString::fromUtf8("圧縮"));
     QCOMPARE(widget<QToolButton>("btn_add_file")->text(), QString::fromUtf8("ファイルを追加"));

@@ -7,8 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
     // Whether anything but full transparency was painted.
     bool paintsSomething(QWidget* widget)
     {
