@@ -11,6 +11,7 @@
 #include "TestPdf.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,18 @@
 #include <QToolButton>
 
 using namespace MainWindowDriver;
+
+/** Catches the files and folders the program asks the desktop to open. */
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 /** The main window without compression runs: adding, unlocking, deleting, the output folder, languages. */
 class TestMainWindow : public QObject
@@ -42,6 +55,7 @@ private slots:
     void dropLandsAnywhereOnTheWindow();
     void refusedFilesKeepTheEmptyPage();
     void rowShowsTheDocument();
+    void documentIconOpensTheDocument();
     void longNameIsCutInTheMiddle();
     void lockedRowDisablesCompressUntilUnlocked();
     void cancelledPasswordLeavesTheRowLocked();
@@ -59,12 +73,14 @@ private:
 
     QTemporaryDir m_documents;
     std::unique_ptr<TestHome> m_home;
+    UrlCatcher m_urls;
 };
 
 void TestMainWindow::initTestCase()
 {
     // No desktop services leave the test: file URLs are swallowed, D-Bus is unreachable.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    QDesktopServices::setUrlHandler("file", &m_urls, "open");
     QVERIFY(loadStyleSheet());
     QVERIFY(TestPdf::writeImageDocument(document("report.pdf"), 2));
     QVERIFY(TestPdf::writeTinyDocument(document("tiny.pdf")));
@@ -243,6 +259,14 @@ void TestMainWindow::rowShowsTheDocument()
     // A capital suffix still shows its page count.
     QVERIFY(rowChild<QLabel>(1, "label_pages")->isVisible());
     QCOMPARE(rowChild<QLabel>(1, "label_pages")->text(), QString("1 Pages"));
+}
+
+void TestMainWindow::documentIconOpensTheDocument()
+{
+    addByDialog({ document("report.pdf") });
+    m_urls.opened.clear();
+    click(rowChild<QPushButton>(0, "btn_icon"));
+    QCOMPARE(m_urls.opened, QList<QUrl> { QUrl::fromLocalFile(document("report.pdf")) });
 }
 
 void TestMainWindow::longNameIsCutInTheMiddle()
