@@ -8,6 +8,7 @@
 #include "SettingsStore.h"
 #include "TestHome.h"
 #include "TestPdf.h"
+#include "UrlRecorder.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -23,18 +24,6 @@
 
 using namespace MainWindowDriver;
 
-/** Catches the folders and files the program asks the desktop to open. */
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 /** Compression runs from the main window, with the real Ghostscript and qpdf. */
 class TestCompressionRun : public QObject
 {
@@ -44,7 +33,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
 
     void compressAsksForTheOutputFolder();
     void runShowsEveryResult();
@@ -65,13 +53,12 @@ private:
     QTemporaryDir m_documents;
     std::unique_ptr<QTemporaryDir> m_output;
     std::unique_ptr<TestHome> m_home;
-    UrlCatcher m_urls;
+    UrlRecorder m_urls;
 };
 
 void TestCompressionRun::initTestCase()
 {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    QDesktopServices::setUrlHandler("file", &m_urls, "open");
     QVERIFY(loadStyleSheet());
     QVERIFY(TestPdf::writeImageDocument(m_documents.filePath("photos.pdf"), 3));
     QVERIFY(TestPdf::writeImageDocument(m_documents.filePath("scan.pdf"), 1));
@@ -97,7 +84,6 @@ void TestCompressionRun::cleanup()
     m_home.reset();
 }
 
-void TestCompressionRun::cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
 
 void TestCompressionRun::addFiles(const QStringList& names)
 {

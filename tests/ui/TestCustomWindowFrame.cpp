@@ -6,6 +6,7 @@
 #include "QAbout.h"
 #include "RegistryTool.h"
 #include "TestHome.h"
+#include "UrlRecorder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -21,18 +22,6 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
-
-/** Receives the addresses that would go to the browser or the file manager. */
-class UrlRecorder final : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 /** The frameless window: its menu, language choice, dragging, resizing and tall mode. */
 class TestCustomWindowFrame final : public QObject
@@ -84,8 +73,6 @@ private:
 
 void TestCustomWindowFrame::initTestCase()
 {
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_desktop, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_desktop, "open");
 }
 
 void TestCustomWindowFrame::init()

@@ -1,4 +1,5 @@
 #include "FileBrowser.h"
+#include "UrlRecorder.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -27,18 +28,6 @@ public slots:
     }
 };
 
-/** Catches the URLs the program asks the desktop to open. */
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 /** Revealing a delivered file in the desktop's file browser. */
 class TestFileBrowser : public QObject
 {
@@ -57,7 +46,7 @@ private:
     QString m_busAddress;
     QTemporaryDir m_dir;
     QString m_file;
-    UrlCatcher m_urls;
+    UrlRecorder m_urls;
 };
 
 // A bus of our own, with no services to start on demand, so the desktop around the test run
@@ -86,14 +75,12 @@ void TestFileBrowser::initTestCase()
     m_file = m_dir.filePath("report.pdf");
     QFile file(m_file);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    QDesktopServices::setUrlHandler("file", &m_urls, "open");
 }
 
 void TestFileBrowser::init() { m_urls.opened.clear(); }
 
 void TestFileBrowser::cleanupTestCase()
 {
-    QDesktopServices::unsetUrlHandler("file");
     if (m_bus.state() != QProcess::NotRunning) {
         m_bus.kill();
         m_bus.waitForFinished();

@@ -9,6 +9,7 @@
 #include "SignalTransferStation.h"
 #include "TestHome.h"
 #include "TestPdf.h"
+#include "UrlRecorder.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -24,18 +25,6 @@
 #include <QToolButton>
 
 using namespace MainWindowDriver;
-
-/** Catches the files and folders the program asks the desktop to open. */
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 /** The main window without compression runs: adding, unlocking, deleting, the output folder, languages. */
 class TestMainWindow : public QObject
@@ -73,14 +62,13 @@ private:
 
     QTemporaryDir m_documents;
     std::unique_ptr<TestHome> m_home;
-    UrlCatcher m_urls;
+    UrlRecorder m_urls;
 };
 
 void TestMainWindow::initTestCase()
 {
     // No desktop services leave the test: file URLs are swallowed, D-Bus is unreachable.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    QDesktopServices::setUrlHandler("file", &m_urls, "open");
     QVERIFY(loadStyleSheet());
     QVERIFY(TestPdf::writeImageDocument(document("report.pdf"), 2));
     QVERIFY(TestPdf::writeTinyDocument(document("tiny.pdf")));

@@ -2,6 +2,7 @@
 #include "MultiLanguage.h"
 #include "ProductConstants.h"
 #include "QAbout.h"
+#include "UrlRecorder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -12,18 +13,6 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-
-/** Receives the addresses that would go to the browser. */
-class UrlRecorder final : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 /** The About box: its fixed form, its texts in two languages, the year and the product page. */
 class TestQAbout final : public QObject
@@ -50,7 +39,6 @@ private:
 
 void TestQAbout::initTestCase()
 {
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
 }
 
 void TestQAbout::cleanup()
