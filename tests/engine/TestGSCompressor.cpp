@@ -22,6 +22,8 @@ namespace
     }
 } // namespace
 
+Q_DECLARE_METATYPE(TestPdf::Cipher)
+
 class TestGSCompressor : public QObject
 {
     Q_OBJECT
@@ -216,21 +218,21 @@ void TestGSCompressor::deliversUnshrinkableSourceUnchanged()
 
 void TestGSCompressor::compressesEncryptedDocument_data()
 {
-    QTest::addColumn<bool>("aes256");
+    QTest::addColumn<TestPdf::Cipher>("cipher");
     QTest::addColumn<QString>("password");
-    QTest::newRow("AES-256 user password") << true << "user-pw";
-    QTest::newRow("AES-256 owner password") << true << "owner-pw";
-    QTest::newRow("AES-128 user password") << false << "user-pw";
-    QTest::newRow("AES-128 owner password") << false << "owner-pw";
+    QTest::newRow("AES-256 user password") << TestPdf::Cipher::Aes256 << "user-pw";
+    QTest::newRow("AES-256 owner password") << TestPdf::Cipher::Aes256 << "owner-pw";
+    QTest::newRow("AES-128 user password") << TestPdf::Cipher::Aes128 << "user-pw";
+    QTest::newRow("AES-128 owner password") << TestPdf::Cipher::Aes128 << "owner-pw";
 }
 
 void TestGSCompressor::compressesEncryptedDocument()
 {
-    QFETCH(bool, aes256);
+    QFETCH(TestPdf::Cipher, cipher);
     QFETCH(QString, password);
 
     const QString source = m_work->path() + "/locked.pdf";
-    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", aes256));
+    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", cipher));
     GSCompressor compressor;
     compressor.setMode(Medium);
     QCOMPARE(compressor.compress(source, outputFolder(), password), 0);
@@ -285,7 +287,7 @@ void TestGSCompressor::rejectsBadInput()
     } else if (kind == "truncated") {
         QVERIFY(TestPdf::writeTruncatedCopy(imageDocument(), source, QFileInfo(imageDocument()).size() / 2));
     } else if (kind == "locked") {
-        QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", true));
+        QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", TestPdf::Cipher::Aes256));
     }
     const QByteArray before = contentsOf(source);
 

@@ -6,9 +6,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <exception>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFWriter.hh>
 
 namespace {
     QByteArray contentsOf(const QString& path)
@@ -34,29 +31,6 @@ namespace PdfFixtures {
             painter.drawText(QPoint(72, 72), QStringLiteral("Page %1").arg(page + 1));
         }
         return painter.end();
-    }
-
-    bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
-        const QString& ownerPassword, Cipher cipher)
-    {
-        if (cipher == Cipher::Aes256) {
-            return TestPdf::writeEncryptedCopy(source, target, userPassword, ownerPassword, true);
-        }
-        try {
-            QPDF pdf;
-            pdf.processFile(QFile::encodeName(source).constData());
-            // The writer keeps the name's pointer (it seeds the document ID), so the bytes must outlive it.
-            const QByteArray outputName = QFile::encodeName(target);
-            QPDFWriter writer(pdf, outputName.constData());
-            const QByteArray user = userPassword.toUtf8();
-            const QByteArray owner = ownerPassword.toUtf8();
-            writer.setR3EncryptionParametersInsecure(
-                user.constData(), owner.constData(), true, true, true, true, true, true, qpdf_r3p_full);
-            writer.write();
-            return true;
-        } catch (const std::exception&) {
-            return false;
-        }
     }
 
     bool writeUnknownSecurityHandlerCopy(const QString& source, const QString& target)

@@ -82,7 +82,7 @@ namespace TestPdf
     }
 
     bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
-                            const QString& ownerPassword, bool aes256)
+                            const QString& ownerPassword, Cipher cipher)
     {
         try {
             QPDF pdf;
@@ -92,12 +92,19 @@ namespace TestPdf
             QPDFWriter writer(pdf, outputName.constData());
             const QByteArray user = userPassword.toUtf8();
             const QByteArray owner = ownerPassword.toUtf8();
-            if (aes256) {
+            switch (cipher) {
+            case Cipher::Aes256:
                 writer.setR6EncryptionParameters(user.constData(), owner.constData(), true, true, true, true, true,
                                                  true, qpdf_r3p_full, true);
-            } else {
+                break;
+            case Cipher::Aes128:
                 writer.setR4EncryptionParametersInsecure(user.constData(), owner.constData(), true, true, true,
                                                          true, true, true, qpdf_r3p_full, true, true);
+                break;
+            case Cipher::Rc4_128:
+                writer.setR3EncryptionParametersInsecure(user.constData(), owner.constData(), true, true, true,
+                                                         true, true, true, qpdf_r3p_full);
+                break;
             }
             writer.write();
             return true;

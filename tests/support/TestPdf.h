@@ -9,9 +9,16 @@ namespace TestPdf
     bool writeImageDocument(const QString& path, int pageCount);
     /** A tiny valid one-page document with a line of text; nothing in it can shrink. */
     bool writeTinyDocument(const QString& path);
-    /** Rewrites source as an encrypted copy: AES-256 (R6) when aes256, else AES-128 (R4). */
+    enum class Cipher
+    {
+        Aes256, // R6
+        Aes128, // R4
+        Rc4_128, // R3
+    };
+
+    /** Rewrites source as an encrypted copy; an empty user password protects it by the owner password only. */
     bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
-                            const QString& ownerPassword, bool aes256 = true);
+                            const QString& ownerPassword, Cipher cipher = Cipher::Aes256);
     /** Number of pages qpdf finds, or -1 when qpdf cannot open the file. */
     int pageCount(const QString& path, const QString& password = QString());
     /** Writes the first `keep` bytes of source to target. */
