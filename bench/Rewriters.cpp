@@ -1,0 +1,166 @@
+#include "Rewriters.h"
+
+#include "CompressSetting.h"
+#include "GSCompressor.h"
+#include "ToolRun.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <ghostscript/iapi.h>
+#include <vector>
+
+namespace
+{
+    const QString outputOption = QStringLiteral("-sOutputFile=");
+
+    double secondsSince(const QElapsedTimer& timer)
+    {
+        return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    }
+
+    Rewrite fromTool(const ToolResult& result, const QString& output, const QString& tool)
+    {
+        Rewrite rewrite;
+        rewrite.seconds = result.seconds;
+        rewrite.path = output;
+        rewrite.bytes = QFileInfo(output).size();
+        // qpdf exits with 3 when it succeeded with warnings.
+        const bool exitedWell = result.started && (result.exitCode == 0 || (tool == QLatin1String("qpdf") && result.exitCode == 3));
+        rewrite.succeeded = exitedWell && rewrite.bytes > 0;
+        if (!rewrite.succeeded) {
+            rewrite.failure = result.started ? QStringLiteral("%1 exit code %2").arg(tool).arg(result.exitCode)
+                                             : QStringLiteral("%1 did not start").arg(tool);
+        }
+        return rewrite;
+    }
+
+    int GSDLLCALL discardOutput(void*, const char*, int length)
+    {
+        return length;
+    }
+
+    int GSDLLCALL readNothing(void*, char*, int)
+    {
+        return 0;
+    }
+} // namespace
+
+namespace Rewriters
+{
+    Rewrite application(const QString& source, const QString& outputFolder, qint32 mode, int level)
+    {
+        QDir(outputFolder).removeRecursively();
+        QDir().mkpath(outputFolder);
+        GSCompressor compressor;
+        compressor.setMode(mode);
+        compressor.setLevel(level);
+
+        Rewrite rewrite;
+        QElapsedTimer timer;
+        timer.start();
+        const qint32 code = compressor.compress(source, outputFolder, QString());
+        rewrite.seconds = secondsSince(timer);
+        rewrite.succeeded = code == GSCompressor::Success;
+        if (!rewrite.succeeded) {
+            rewrite.failure = QStringLiteral("code %1").arg(code);
+            return rewrite;
+        }
+        rewrite.path = outputFolder + QLatin1Char('/') + compressor.fileName();
+        rewrite.bytes = compressor.compressedSize();
+        rewrite.sourceDelivered = rewrite.bytes == QFileInfo(source).size() && sameContents(source, rewrite.path);
+        return rewrite;
+    }
+
+    QStringList applicationArguments(int level, const QString& source, const QString& output)
+    {
+        GSCompressor compressor;
+        compressor.setMode(Custom);
+        compressor.setLevel(level);
+        QStringList arguments = compressor.generateGhostscriptArgs(level, source, QString());
+        compressor.removeTempFiles();
+        if (arguments.isEmpty()) {
+            return arguments;
+        }
+        for (QString& argument : arguments) {
+            if (argument.startsWith(outputOption)) {
+                argument = outputOption + output;
+            }
+        }
+        arguments.last() = source;
+        return arguments;
+    }
+
+    Rewrite ghostscriptCommand(const QStringList& arguments, const QString& output)
+    {
+        QFile::remove(output);
+        return fromTool(ToolRun::run(QStringLiteral("gs"), arguments), output, QStringLiteral("gs"));
+    }
+
+    Rewrite ghostscriptPreset(const QString& source, const QString& output, const QString& preset)
+    {
+        return ghostscriptCommand({QStringLiteral("-sDEVICE=pdfwrite"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+                                   QStringLiteral("-dQUIET"), QStringLiteral("-dPDFSETTINGS=") + preset, outputOption + output, source},
+                                  output);
+    }
+
+    Rewrite ghostscriptInProcess(const QStringList& argv, const QString& output)
+    {
+        QFile::remove(output);
+        std::vector<QByteArray> bytes;
+        std::vector<char*> pointers;
+        for (const QString& argument : argv) {
+            bytes.push_back(argument.toUtf8());
+        }
+        for (QByteArray& argument : bytes) {
+            pointers.push_back(argument.data());
+        }
+
+        Rewrite rewrite;
+        QElapsedTimer timer;
+        timer.start();
+        void* instance = nullptr;
+        int code = gsapi_new_instance(&instance, nullptr);
+        if (code >= 0) {
+            gsapi_set_stdio(instance, readNothing, discardOutput, discardOutput);
+            gsapi_set_arg_encoding(instance, GS_ARG_ENCODING_UTF8);
+            code = gsapi_init_with_args(instance, static_cast<int>(pointers.size()), pointers.data());
+            const int exitCode = gsapi_exit(instance);
+            gsapi_delete_instance(instance);
+            code = code == 0 ? exitCode : code;
+        }
+        rewrite.seconds = secondsSince(timer);
+        rewrite.path = output;
+        rewrite.bytes = QFileInfo(output).size();
+        rewrite.succeeded = code == 0 && rewrite.bytes > 0;
+        if (!rewrite.succeeded) {
+            rewrite.failure = QStringLiteral("libgs code %1").arg(code);
+        }
+        return rewrite;
+    }
+
+    Rewrite qpdfOptimize(const QString& source, const QString& output)
+    {
+        QFile::remove(output);
+        return fromTool(ToolRun::run(QStringLiteral("qpdf"), {QStringLiteral("--optimize-images"), QStringLiteral("--recompress-flate"),
+                                                             QStringLiteral("--object-streams=generate"), source, output}),
+                        output, QStringLiteral("qpdf"));
+    }
+
+    bool sameContents(const QString& a, const QString& b)
+    {
+        QFile first(a);
+        QFile second(b);
+        if (first.size() != second.size() || !first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        constexpr qint64 chunk = 1 << 20;
+        while (!first.atEnd()) {
+            if (first.read(chunk) != second.read(chunk)) {
+                return false;
+            }
+        }
+        return true;
+    }
+} // namespace Rewriters
