@@ -115,7 +115,7 @@ QStringList Corpus::batchDocuments(int count)
         const CorpusDocument document = generated(
             QStringLiteral("batch/batch-%1.pdf").arg(index + 1, 2, 10, QLatin1Char('0')), QString(), [index](const QString& path) {
                 QDir().mkpath(QFileInfo(path).absolutePath());
-                return GeneratedDocuments::writeColourPhotoScan(path, 2, 150, 9000 + static_cast<quint32>(index) * 2);
+                return GeneratedDocuments::writeColourPhotoScan(path, 2, 200, 9000 + static_cast<quint32>(index) * 2);
             });
         if (!document.path.isEmpty()) {
             paths << document.path;
@@ -136,8 +136,9 @@ QStringList Corpus::manyDocumentPaths(int count)
     // One copy of each source on this file system, then hard links to it: they cost no disk space,
     // yet every path is a document of its own to the list.
     QStringList originals;
+    QDir().mkpath(m_folder + QStringLiteral("/originals"));
     for (const CorpusDocument& source : sources) {
-        const QString original = folder + QStringLiteral("/original-") + source.name;
+        const QString original = m_folder + QStringLiteral("/originals/") + source.name;
         if (QFileInfo::exists(original) || QFile::copy(source.path, original)) {
             originals << original;
         }
@@ -147,7 +148,7 @@ QStringList Corpus::manyDocumentPaths(int count)
         const QString path = QStringLiteral("%1/%2-%3")
                                  .arg(folder)
                                  .arg(index + 1, 4, 10, QLatin1Char('0'))
-                                 .arg(QFileInfo(original).fileName().mid(9));
+                                 .arg(QFileInfo(original).fileName());
         if (QFileInfo::exists(path) || ::link(QFile::encodeName(original).constData(), QFile::encodeName(path).constData()) == 0
             || QFile::copy(original, path)) {
             paths << path;

@@ -1,6 +1,8 @@
 // The benchmark program: builds or installs the corpus, runs every measure and writes the Markdown
 // report. It also serves as the child process of the measures that need a process of their own.
 
+#include "AddFilesMeasure.h"
+#include "BatchMeasure.h"
 #include "BenchContext.h"
 #include "Corpus.h"
 #include "EngineOverheadMeasure.h"
@@ -24,6 +26,8 @@
 #include <ghostscript/iapi.h>
 #include <qpdf/QPDF.hh>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -108,6 +112,9 @@ namespace
         if (arguments.size() == 5 && arguments.at(0) == QLatin1String("--child-compress")) {
             return PeakMemoryMeasure::compressInChild(arguments.at(1), arguments.at(2).toInt(), arguments.at(3).toInt(), arguments.at(4));
         }
+        if (arguments.size() == 4 && arguments.at(0) == QLatin1String("--child-addfiles")) {
+            return AddFilesMeasure::addInChild(arguments.at(1), arguments.at(2).toInt(), arguments.at(3).toInt());
+        }
         if (arguments.size() == 3 && arguments.at(0) == QLatin1String("--child-compare")) {
             // For checking the quality figures against another tool by hand.
             ImageComparison comparison;
@@ -125,6 +132,12 @@ int main(int argc, char* argv[])
     // Fonts and the PDF writer need a GUI application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Qt wants a private runtime folder for the offscreen platform; a plain shell may not name one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QFile::encodeName(QDir::tempPath() + QStringLiteral("/kompresto-bench-runtime-%1").arg(getuid()));
+        mkdir(runtime.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", runtime);
     }
     capAddressSpace();
     qInstallMessageHandler(quietMessageHandler);
@@ -189,6 +202,8 @@ int main(int argc, char* argv[])
     const QList<QPair<QString, std::function<QString(const BenchContext&)>>> sections = {
         {QStringLiteral("engine"), EngineOverheadMeasure::run},
         {QStringLiteral("quality"), SizeQualityMeasure::run},
+        {QStringLiteral("batch"), BatchMeasure::run},
+        {QStringLiteral("addfiles"), AddFilesMeasure::run},
         {QStringLiteral("memory"), PeakMemoryMeasure::run},
     };
     QString measuresText;
