@@ -11,7 +11,7 @@ struct BenchContext
     QString workFolder;    // scratch space for outputs and renders
     QString selfPath;      // this program, for the measures that run in a process of their own
     bool quick = false;    // a small corpus and single runs, for trying the benchmarks out
-    int repetitions = 5;   // runs per figure where a median is taken
+    int repetitions = 3;   // runs per figure where a median is taken
     Corpus* corpus = nullptr;
 };
 

@@ -8,6 +8,7 @@ namespace
 {
     constexpr int toleratedSizeDifference = 2;
     constexpr int maxShift = 2;
+    constexpr int tileSize = 64;
     constexpr int windowSize = 8;
     constexpr int windowStep = 2;
     constexpr double c1 = (0.01 * 255.0) * (0.01 * 255.0);
@@ -51,36 +52,57 @@ namespace
     }
 
     /**
-     * The whole-pixel shift of candidate against reference, up to maxShift each way, that matches
-     * best. A rewrite may move a page's content by a fraction of a point, and the renderer then rounds
-     * it onto the next pixel row: without this, a lossless rewrite of a scan would look badly damaged.
+     * The whole-pixel shift, up to maxShift each way, under which candidate matches reference best
+     * inside tile. Prefers no shift when shifts tie, as they do on blank paper.
      */
-    QPoint bestShift(const QImage& reference, const QImage& candidate)
+    QPoint bestShift(const QImage& reference, const QImage& candidate, const QRect& tile)
     {
-        const int width = qMin(reference.width(), candidate.width());
-        const int height = qMin(reference.height(), candidate.height());
         QPoint best(0, 0);
         double bestError = std::numeric_limits<double>::max();
         for (int dy = -maxShift; dy <= maxShift; ++dy) {
             for (int dx = -maxShift; dx <= maxShift; ++dx) {
                 double error = 0.0;
-                // Every other row and column is enough to tell the shifts apart.
-                for (int y = maxShift; y < height - maxShift; y += 2) {
+                for (int y = tile.top(); y <= tile.bottom(); ++y) {
                     const auto* lineA = reinterpret_cast<const QRgb*>(reference.constScanLine(y));
                     const auto* lineB = reinterpret_cast<const QRgb*>(candidate.constScanLine(y + dy));
-                    for (int x = maxShift; x < width - maxShift; x += 2) {
+                    for (int x = tile.left(); x <= tile.right(); ++x) {
                         const int difference = qGray(lineA[x]) - qGray(lineB[x + dx]);
                         error += difference * difference;
                     }
                 }
-                // Prefer no shift when shifts tie, as they do on blank pages.
-                if (error < bestError || (error == bestError && dx == 0 && dy == 0)) {
+                const bool unshifted = dx == 0 && dy == 0;
+                if (error < bestError || (error == bestError && unshifted)) {
                     bestError = error;
                     best = QPoint(dx, dy);
                 }
             }
         }
         return best;
+    }
+
+    /**
+     * The candidate rearranged so that each tile lines up with the reference, over area. A rewrite
+     * may move a page's content by a tiny fraction of a point, and the renderer then rounds an image
+     * onto one row more or less, so that the rows below some point sit one pixel lower: without this,
+     * a lossless rewrite of a scan would look badly damaged.
+     */
+    QImage alignedTiles(const QImage& reference, const QImage& candidate, const QRect& area)
+    {
+        QImage aligned(area.size(), QImage::Format_RGB32);
+        for (int top = area.top(); top <= area.bottom(); top += tileSize) {
+            for (int left = area.left(); left <= area.right(); left += tileSize) {
+                const QRect tile = QRect(left, top, tileSize, tileSize).intersected(area);
+                const QPoint shift = bestShift(reference, candidate, tile);
+                for (int y = tile.top(); y <= tile.bottom(); ++y) {
+                    const auto* source = reinterpret_cast<const QRgb*>(candidate.constScanLine(y + shift.y()));
+                    auto* target = reinterpret_cast<QRgb*>(aligned.scanLine(y - area.top()));
+                    for (int x = tile.left(); x <= tile.right(); ++x) {
+                        target[x - area.left()] = source[x + shift.x()];
+                    }
+                }
+            }
+        }
+        return aligned;
     }
 } // namespace
 
@@ -94,11 +116,15 @@ bool ImageComparison::addPage(const QImage& reference, const QImage& candidate)
     }
     const QImage wholeA = reference.convertToFormat(QImage::Format_RGB32);
     const QImage wholeB = candidate.convertToFormat(QImage::Format_RGB32);
-    const QPoint shift = bestShift(wholeA, wholeB);
-    const int width = qMin(wholeA.width(), wholeB.width()) - std::abs(shift.x());
-    const int height = qMin(wholeA.height(), wholeB.height()) - std::abs(shift.y());
-    const QImage a = wholeA.copy(qMax(0, -shift.x()), qMax(0, -shift.y()), width, height);
-    const QImage b = wholeB.copy(qMax(0, shift.x()), qMax(0, shift.y()), width, height);
+    // A margin as wide as the largest shift keeps every shifted tile inside the candidate.
+    const QRect area(maxShift, maxShift, qMin(wholeA.width(), wholeB.width()) - 2 * maxShift,
+                     qMin(wholeA.height(), wholeB.height()) - 2 * maxShift);
+    if (area.width() < windowSize || area.height() < windowSize) {
+        ++m_mismatchedPages;
+        return false;
+    }
+    const QImage a = wholeA.copy(area);
+    const QImage b = alignedTiles(wholeA, wholeB, area);
 
     for (int y = 0; y < a.height(); ++y) {
         const auto* lineA = reinterpret_cast<const QRgb*>(a.constScanLine(y));

@@ -6,8 +6,9 @@
 /**
  * Running quality figures of rendered pages against their source pages: PSNR over the RGB samples of
  * every compared page together, and the mean SSIM of the pages' luma (8×8 windows, the usual
- * constants for 8-bit samples). Each pair is first aligned on the whole-pixel shift, up to two pixels
- * each way, that matches best.
+ * constants for 8-bit samples). The candidate is first aligned tile by tile (64 pixels square) on
+ * the whole-pixel shift, up to two pixels each way, that matches best; a margin of two pixels is
+ * left out.
  */
 class ImageComparison final
 {

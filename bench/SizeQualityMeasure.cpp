@@ -39,13 +39,18 @@ namespace
 
     QList<Variant> variants()
     {
-        QList<Variant> list = {
-            {QStringLiteral("Small File Size (High)"), Variant::Kind::Application, High, 5, {}},
-            {QStringLiteral("Medium File Size (Medium)"), Variant::Kind::Application, Medium, 5, {}},
-            {QStringLiteral("Large File Size (Low)"), Variant::Kind::Application, Low, 5, {}},
-        };
+        // The presets resolve to effective levels 1, 5 and 10, the very argument lists of those Custom
+        // levels, so one run serves both and the row names both.
+        const QMap<int, QString> presets = {{CompressSetting::effectiveLevel(High, 5), QStringLiteral("Small File Size")},
+                                            {CompressSetting::effectiveLevel(Medium, 5), QStringLiteral("Medium File Size")},
+                                            {CompressSetting::effectiveLevel(Low, 5), QStringLiteral("Large File Size")}};
+        QList<Variant> list;
         for (int level = 1; level <= 10; ++level) {
-            list << Variant {QStringLiteral("Custom %1").arg(level), Variant::Kind::Application, Custom, level, {}};
+            QString label = QStringLiteral("Custom %1").arg(level);
+            if (presets.contains(level)) {
+                label += QStringLiteral(" = ") + presets.value(level);
+            }
+            list << Variant {label, Variant::Kind::Application, Custom, level, {}};
         }
         for (const char* preset : {"/screen", "/ebook", "/printer"}) {
             list << Variant {QStringLiteral("gs %1").arg(QLatin1String(preset)), Variant::Kind::GhostscriptPreset, 0, 0,
@@ -261,8 +266,9 @@ namespace SizeQualityMeasure
 
         QString text = QStringLiteral("## 2. Size and quality\n\n");
         text += QStringLiteral(
-                    "Every document of the corpus through every setting of the application (`GSCompressor::compress`; the "
-                    "presets are effective levels 1, 5 and 10), Ghostscript's own presets (`gs -sDEVICE=pdfwrite "
+                    "Every document of the corpus through every setting of the application (`GSCompressor::compress`, "
+                    "Custom 1 to 10; the presets Small, Medium and Large File Size resolve to the identical argument lists "
+                    "of Custom 1, 5 and 10, so those rows stand for them too), Ghostscript's own presets (`gs -sDEVICE=pdfwrite "
                     "-dPDFSETTINGS=…`) and `qpdf --optimize-images --recompress-flate --object-streams=generate`. "
                     "*Share* is the output's size as a share of the source's. Quality compares %1 page(s) spread over each "
                     "document, rendered by `pdftoppm` at 72 and 150 dpi: PSNR in dB over the RGB samples (∞ for identical "

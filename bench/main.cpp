@@ -158,7 +158,7 @@ int main(int argc, char* argv[])
                                           QStringLiteral("file"));
     const QCommandLineOption measuresOption(QStringLiteral("measures"), QStringLiteral("Comma-separated subset of %1.").arg(allMeasures.join(QLatin1Char(','))),
                                             QStringLiteral("list"), allMeasures.join(QLatin1Char(',')));
-    const QCommandLineOption repetitionsOption(QStringLiteral("repetitions"), QStringLiteral("Runs per median (default 5, quick 1)."),
+    const QCommandLineOption repetitionsOption(QStringLiteral("repetitions"), QStringLiteral("Runs per median (default 3, quick 1)."),
                                                QStringLiteral("count"));
     const QCommandLineOption debianListOption(QStringLiteral("debian-list"), QStringLiteral("The list of Debian documents."),
                                               QStringLiteral("file"));
@@ -186,7 +186,7 @@ int main(int argc, char* argv[])
     QDir().mkpath(context.workFolder);
     context.selfPath = QCoreApplication::applicationFilePath();
     context.quick = parser.isSet(quickOption);
-    context.repetitions = parser.isSet(repetitionsOption) ? qMax(1, parser.value(repetitionsOption).toInt()) : (context.quick ? 1 : 5);
+    context.repetitions = parser.isSet(repetitionsOption) ? qMax(1, parser.value(repetitionsOption).toInt()) : (context.quick ? 1 : 3);
     const QString debianList = parser.isSet(debianListOption) ? parser.value(debianListOption)
                                                               : QStringLiteral(KOMPRESTO_BENCH_SOURCE_DIR "/debian-documents.txt");
     Corpus corpus(workFolder + QStringLiteral("/corpus"), debianList, context.quick);
