@@ -78,7 +78,10 @@ namespace PeakMemoryMeasure
         text += QStringLiteral("%1: %2 pages, %3 MiB. Each application run is a process of its own (this program), "
                                "so its peak resident set size (VmHWM) covers the compression alone plus the process's own "
                                "start-up, shown separately; the `gs` command's peak comes from `/usr/bin/time`. "
-                               "The benchmark caps its address space at half of the machine's memory.\n\n")
+                               "The benchmark caps its address space at half of the machine's memory. *Small File Size*, "
+                               "the setting of a fresh installation, brings every image down to 72 dpi grey; *Medium File "
+                               "Size* targets 168 dpi, above these 150 dpi photographs, so it passes them through and the "
+                               "application then hands back the source.\n\n")
                     .arg(document.origin)
                     .arg(document.pages)
                     .arg(MarkdownTable::mebibytes(document.bytes));

@@ -7,11 +7,12 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-bench"
 
-"$root/scripts/install-deps.sh"
-"$root/bench/install-bench-deps.sh"
+"$root/scripts/install-deps.sh" >&2
+"$root/bench/install-bench-deps.sh" >&2
 
-cmake -S "$root" -B "$build" -DKOMPRESTO_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-nice -n 19 cmake --build "$build" --target kompresto_bench -j2
+# Build messages go to the error channel: a quick run prints its report on the output channel.
+cmake -S "$root" -B "$build" -DKOMPRESTO_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release >&2
+nice -n 19 cmake --build "$build" --target kompresto_bench -j2 >&2
 
 report=(--report "$root/bench/README.md")
 for argument in "$@"; do
