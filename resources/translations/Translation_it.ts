@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Output Folder</source>
-        <translation>Cartella di destinazione</translation>
+        <translation>Cartella di output</translation>
     </message>
     <message>
         <source>Compress</source>

@@ -74,6 +74,10 @@ MainWindow::MainWindow()
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowMaximizeButtonHint);
 
+    // "Output Folder" leaves room to spare in its minimum width, but longer translations widen the
+    // label to their text and would meet the field; this keeps the same clear gap in every language.
+    m_ui->label->setContentsMargins(0, 0, 6, 0);
+
     // The folder picture only decorates the field; clicking the field itself opens the dialog.
     m_ui->lineEdit_select_folder->addAction(
         QIcon(QStringLiteral(":/resource/exportfolder.png")), QLineEdit::LeadingPosition);

@@ -3,6 +3,7 @@
 #include "CompressSettingWidget.h"
 #include "FileItem.h"
 #include "FileItemList.h"
+#include "LanguageCode.h"
 #include "ModalDialogs.h"
 #include "MultiLanguage.h"
 #include "SettingsStore.h"
@@ -15,6 +16,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -55,6 +57,8 @@ private slots:
     void removedRowLeavesTheRelay();
     void outputFolderIsChosenAndRemembered();
     void switchesLanguage();
+    void bottomBarKeepsItsSpacing_data();
+    void bottomBarKeepsItsSpacing();
 
 private:
     void addByDialog(const QStringList& paths);
@@ -472,6 +476,38 @@ void TestMainWindow::switchesLanguage()
     MultiLanguage::instance()->setLanguage(1);
     QCOMPARE(widget<QPushButton>("btn_compress")->text(), QString("Compress"));
     QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("2 Pages"));
+}
+
+void TestMainWindow::bottomBarKeepsItsSpacing_data()
+{
+    QTest::addColumn<int>("language");
+    for (const LanguageEntry& entry : languageTable()) {
+        QTest::newRow(qPrintable(entry.suffix)) << int(entry.code);
+    }
+}
+
+void TestMainWindow::bottomBarKeepsItsSpacing()
+{
+    QFETCH(int, language);
+    addByDialog({ document("report.pdf") });
+    MultiLanguage::instance()->setLanguage(language);
+    auto* bar = widget<QWidget>("frame_bottom");
+    bar->layout()->activate();
+
+    // The label's whole text, then a clear gap before the field, as in English, however long the text.
+    auto* label = widget<QLabel>("label");
+    const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
+    QVERIFY2(textWidth <= label->contentsRect().width(), qPrintable(label->text()));
+    const int textEnd = label->x() + label->contentsRect().left() + textWidth;
+    const int gap = widget<QLineEdit>("lineEdit_select_folder")->x() - textEnd;
+    QVERIFY2(gap >= 6, qPrintable(QStringLiteral("%1: %2 px before the field").arg(label->text()).arg(gap)));
+
+    auto* openFolder = widget<QPushButton>("btn_open_folder");
+    auto* compress = widget<QPushButton>("btn_compress");
+    QVERIFY(openFolder->geometry().right() < compress->x());
+    QVERIFY(compress->geometry().right() < bar->width());
+    QVERIFY(compress->fontMetrics().horizontalAdvance(compress->text()) + 6 <= compress->width());
+    MultiLanguage::instance()->setLanguage(English);
 }
 
 QTEST_MAIN(TestMainWindow)
