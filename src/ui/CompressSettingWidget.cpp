@@ -1,6 +1,7 @@
 #include "CompressSettingWidget.h"
 #include "ui_CompressSettingWidget.h"
 
+#include "ButtonTextRoom.h"
 #include "MultiLanguage.h"
 #include "SettingsStore.h"
 
@@ -12,6 +13,7 @@ CompressSettingWidget::CompressSettingWidget(QWidget* parent)
     , m_modeGroup(new QButtonGroup(this))
 {
     m_ui->setupUi(this);
+    fitButtons();
     const SettingsStore* store = SettingsStore::instance();
     m_setting.mode = store->compressMode();
     // Kept as read, even when out of range: the compressor clamps it, and the dialog shows it clamped.
@@ -80,4 +82,14 @@ void CompressSettingWidget::acceptSetting()
     accept();
 }
 
-void CompressSettingWidget::retranslate() { m_ui->retranslateUi(this); }
+void CompressSettingWidget::retranslate()
+{
+    m_ui->retranslateUi(this);
+    fitButtons();
+}
+
+void CompressSettingWidget::fitButtons()
+{
+    ButtonTextRoom::fit(m_ui->btn_cancel);
+    ButtonTextRoom::fit(m_ui->btn_ok);
+}

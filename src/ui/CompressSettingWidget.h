@@ -40,6 +40,8 @@ public slots:
 
 private:
     void retranslate();
+    /** Gives the buttons room for their texts in the current language. */
+    void fitButtons();
 
     const std::unique_ptr<Ui::CompressSettingWidget> m_ui;
     QButtonGroup* const m_modeGroup; // child of this dialog

@@ -1,6 +1,7 @@
 #include "EnterPassword.h"
 #include "ui_EnterPassword.h"
 
+#include "ButtonTextRoom.h"
 #include "PDFFileItem.h"
 
 #include <QKeyEvent>
@@ -11,6 +12,8 @@ EnterPassword::EnterPassword(PDFFileItem* item, QWidget* parent)
     , m_item(item)
 {
     m_ui->setupUi(this);
+    ButtonTextRoom::fit(m_ui->btn_cancel);
+    ButtonTextRoom::fit(m_ui->btn_ok);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_ui->lineEdit_password->setStyleSheet(QStringLiteral("border: 3px solid rgb(151, 194, 245); border-radius: 3px;"));
 

@@ -1,3 +1,4 @@
+#include "ButtonTextRoom.h"
 #include "CompressSettingWidget.h"
 #include "EnterPassword.h"
 #include "LanguageCode.h"
@@ -24,6 +25,7 @@ private slots:
     void cleanupTestCase();
     void textsFit_data();
     void textsFit();
+    void englishButtonsKeepTheFormGeometry();
 
 private:
     /** Every control lies inside the dialog and has room for its whole text. */
@@ -77,13 +79,20 @@ void TestDialogTexts::verifyFits(QDialog* dialog)
 
         int needed = 0;
         if (auto* button = qobject_cast<QPushButton*>(child)) {
-            needed = button->fontMetrics().horizontalAdvance(button->text()) + 6;
+            // Room on both sides of the text: wide Japanese glyphs otherwise meet the border.
+            needed = button->fontMetrics().horizontalAdvance(button->text()) + 2 * (ButtonTextRoom::sidePadding + 1);
         } else if (qobject_cast<QAbstractButton*>(child) || qobject_cast<QLabel*>(child)) {
             needed = child->sizeHint().width();
         }
         QVERIFY2(needed <= child->width(),
             qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(where).arg(needed).arg(child->width())));
     }
+
+    // Cancel stays left of OK, with the form's gap between them.
+    const QRect cancel = dialog->findChild<QPushButton*>("btn_cancel")->geometry();
+    const QRect ok = dialog->findChild<QPushButton*>("btn_ok")->geometry();
+    QVERIFY(cancel.right() < ok.left());
+    QCOMPARE(cancel.top(), ok.top());
 }
 
 void TestDialogTexts::textsFit()
@@ -107,6 +116,25 @@ void TestDialogTexts::textsFit()
         verifyFits(password);
         delete password;
     }
+}
+
+void TestDialogTexts::englishButtonsKeepTheFormGeometry()
+{
+    MultiLanguage::instance()->setLanguage(English);
+    CompressSettingWidget settings(nullptr);
+    QCOMPARE(settings.findChild<QPushButton*>("btn_cancel")->geometry(), QRect(210, 240, 75, 23));
+    QCOMPARE(settings.findChild<QPushButton*>("btn_ok")->geometry(), QRect(300, 240, 75, 23));
+
+    // A switch to a longer text and back ends where the form began.
+    MultiLanguage::instance()->setLanguage(Japanese);
+    MultiLanguage::instance()->setLanguage(English);
+    QCOMPARE(settings.findChild<QPushButton*>("btn_cancel")->geometry(), QRect(210, 240, 75, 23));
+
+    PDFFileItem item(m_fixtures.filePath("locked.pdf"));
+    QVERIFY(item.initPDF());
+    EnterPassword password(&item, nullptr);
+    QCOMPARE(password.findChild<QPushButton*>("btn_cancel")->geometry(), QRect(160, 78, 75, 23));
+    QCOMPARE(password.findChild<QPushButton*>("btn_ok")->geometry(), QRect(253, 78, 75, 23));
 }
 
 QTEST_MAIN(TestDialogTexts)
