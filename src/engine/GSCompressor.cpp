@@ -118,21 +118,10 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     qint32 result = StagingFailed;
     const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
     if (!arguments.isEmpty()) {
-        int sourcePages = 0;
-        result = checkStagedSource(inputPath, password, sourcePages);
+        PdfCheck::Result source;
+        result = checkStagedSource(inputPath, password, source);
         if (result == Success) {
-            QByteArray interpreterOutput;
-            result = runInterpreter(arguments, interpreterOutput);
-            if (result != Success) {
-                qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Init with args error code: " << result
-                           << interpreterOutput.trimmed();
-            } else if (!isSoundRewrite(m_tempFiles.last().second, sourcePages, interpreterOutput)) {
-                qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
-                           << interpreterOutput.trimmed();
-                result = UnsoundDocument;
-            } else {
-                result = deliver(outputDir, destinationPath);
-            }
+            result = rewriteAndDeliver(arguments, inputPath, outputDir, destinationPath, source);
         }
     }
 
@@ -141,15 +130,38 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     return result;
 }
 
-qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& password, int& pageCount)
+qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
+                                       const QString& destinationPath, const PdfCheck::Result& source)
+{
+    QByteArray interpreterOutput;
+    const qint32 code = runInterpreter(arguments, interpreterOutput);
+    if (code != Success) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Init with args error code: " << code
+                   << interpreterOutput.trimmed();
+        return code;
+    }
+    const PdfCheck::Result rewrite = PdfCheck::inspect(m_tempFiles.last().second);
+    if (!isSoundRewrite(source, rewrite, interpreterOutput)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
+                   << interpreterOutput.trimmed();
+        return UnsoundDocument;
+    }
+    const bool navigationKept = keepsNavigation(source, rewrite);
+    if (!navigationKept) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Rewrite loses links or bookmarks of"
+                   << inputPath << "- delivering the source unchanged";
+    }
+    return deliver(outputDir, destinationPath, !navigationKept);
+}
+
+qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source)
 {
     // The interpreter turns an unreadable source into blank pages, and crashes on some wrong
     // passwords, so qpdf vouches for the document and the password before it runs.
-    const PdfCheck::Result check = PdfCheck::inspect(m_tempFiles.last().first, password);
-    pageCount = check.pageCount;
-    switch (check.outcome) {
+    source = PdfCheck::inspect(m_tempFiles.last().first, password);
+    switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
-        if (pageCount > 0) {
+        if (source.pageCount > 0) {
             return Success;
         }
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Document has no pages:" << inputPath;
@@ -160,7 +172,7 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
     case PdfCheck::Outcome::Unreadable:
         break;
     }
-    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Not a readable PDF:" << inputPath << check.message;
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Not a readable PDF:" << inputPath << source.message;
     return UnsoundDocument;
 }
 
@@ -198,21 +210,27 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, QByteArray& in
     return code;
 }
 
-bool GSCompressor::isSoundRewrite(const QString& stagedOutput, int expectedPages, const QByteArray& interpreterOutput) const
+bool GSCompressor::isSoundRewrite(const PdfCheck::Result& source, const PdfCheck::Result& rewrite,
+                                  const QByteArray& interpreterOutput)
 {
-    if (interpreterOutput.contains(pageDrawingError)) {
-        return false;
-    }
-    const PdfCheck::Result check = PdfCheck::inspect(stagedOutput);
-    return check.outcome == PdfCheck::Outcome::Readable && check.pageCount == expectedPages;
+    return !interpreterOutput.contains(pageDrawingError) && rewrite.outcome == PdfCheck::Outcome::Readable
+        && rewrite.pageCount == source.pageCount;
 }
 
-qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinationPath)
+// The interpreter silently drops links and bookmarks that jump to named destinations; a smaller
+// file is not worth the document's navigation.
+bool GSCompressor::keepsNavigation(const PdfCheck::Result& source, const PdfCheck::Result& rewrite)
+{
+    return rewrite.linkCount >= source.linkCount && rewrite.outlineCount >= source.outlineCount;
+}
+
+qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinationPath, bool sourceOnly)
 {
     const QString stagedInput = m_tempFiles.last().first;
     const QString stagedOutput = m_tempFiles.last().second;
     // Never deliver something larger than the source: then the untouched copy goes instead.
-    const QString fileToDeliver = QFileInfo(stagedOutput).size() >= QFileInfo(stagedInput).size() ? stagedInput : stagedOutput;
+    const bool deliverSource = sourceOnly || QFileInfo(stagedOutput).size() >= QFileInfo(stagedInput).size();
+    const QString fileToDeliver = deliverSource ? stagedInput : stagedOutput;
 
     QString destination = destinationPath;
     for (int attempt = 0; attempt < deliveryAttempts; ++attempt) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CompressInterface.h"
+#include "PdfCheck.h"
 
 #include <QByteArray>
 #include <QList>
@@ -50,10 +51,14 @@ public:
     const QList<QPair<QString, QString>>& tempFiles() const { return m_tempFiles; }
 
 private:
+    qint32 rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
+                             const QString& destinationPath, const PdfCheck::Result& source);
     qint32 runInterpreter(const QStringList& arguments, QByteArray& interpreterOutput);
-    qint32 checkStagedSource(const QString& inputPath, const QString& password, int& pageCount);
-    bool isSoundRewrite(const QString& stagedOutput, int expectedPages, const QByteArray& interpreterOutput) const;
-    qint32 deliver(const QString& outputDir, const QString& destinationPath);
+    qint32 checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source);
+    static bool isSoundRewrite(const PdfCheck::Result& source, const PdfCheck::Result& rewrite,
+                               const QByteArray& interpreterOutput);
+    static bool keepsNavigation(const PdfCheck::Result& source, const PdfCheck::Result& rewrite);
+    qint32 deliver(const QString& outputDir, const QString& destinationPath, bool sourceOnly);
 
     QList<QPair<QString, QString>> m_tempFiles;
 };

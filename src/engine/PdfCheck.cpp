@@ -4,6 +4,43 @@
 #include <exception>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <vector>
+
+namespace
+{
+    int countOutlines(std::vector<QPDFOutlineObjectHelper> outlines)
+    {
+        int count = 0;
+        for (QPDFOutlineObjectHelper& outline : outlines) {
+            count += 1 + countOutlines(outline.getKids());
+        }
+        return count;
+    }
+
+    int countLinks(QPDF& pdf)
+    {
+        int count = 0;
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            count += static_cast<int>(page.getAnnotations("/Link").size());
+        }
+        return count;
+    }
+
+    // Damaged bookmarks or annotations do not make the pages unreadable: they just count as none.
+    void countNavigation(QPDF& pdf, PdfCheck::Result& result)
+    {
+        try {
+            result.linkCount = countLinks(pdf);
+            QPDFOutlineDocumentHelper outlines(pdf);
+            result.outlineCount = countOutlines(outlines.getTopLevelOutlines());
+        } catch (const std::exception&) {
+            result.linkCount = 0;
+            result.outlineCount = 0;
+        }
+    }
+} // namespace
 
 PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password)
 {
@@ -15,6 +52,7 @@ PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password)
         const QByteArray passwordBytes = password.toUtf8();
         pdf.processFile(fileBytes.constData(), password.isEmpty() ? nullptr : passwordBytes.constData());
         result.pageCount = static_cast<int>(pdf.getAllPages().size());
+        countNavigation(pdf, result);
         result.outcome = Outcome::Readable;
         pdf.closeInputSource();
     } catch (const QPDFExc& error) {

@@ -17,6 +17,8 @@ public:
     {
         Outcome outcome = Outcome::Unreadable;
         int pageCount = 0;
+        int linkCount = 0;    // link annotations on all pages
+        int outlineCount = 0; // bookmarks at every depth
         QString message; // what qpdf said when it failed
     };
 

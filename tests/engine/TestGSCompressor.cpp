@@ -40,6 +40,7 @@ private slots:
     void compressesImageDocument_data();
     void compressesImageDocument();
     void deliversUnshrinkableSourceUnchanged();
+    void keepsLinksAndBookmarks();
     void compressesEncryptedDocument_data();
     void compressesEncryptedDocument();
     void passwordNeverReachesTheLog();
@@ -214,6 +215,20 @@ void TestGSCompressor::deliversUnshrinkableSourceUnchanged()
     QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
     QCOMPARE(contentsOf(outputFolder() + "/tiny.pdf"), contentsOf(source));
     QCOMPARE(compressor.compressedSize(), QFileInfo(source).size());
+}
+
+void TestGSCompressor::keepsLinksAndBookmarks()
+{
+    // The interpreter drops links and bookmarks to named destinations without a word; a rewrite
+    // without them must not replace the source, however much smaller it is.
+    const QString source = m_work->path() + "/linked.pdf";
+    QVERIFY(TestPdf::writeNamedDestinationCopy(imageDocument(), source));
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(High);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QCOMPARE(contentsOf(outputFolder() + "/linked.pdf"), contentsOf(source));
+    QVERIFY(log.contains("Rewrite loses links or bookmarks of"));
 }
 
 void TestGSCompressor::compressesEncryptedDocument_data()

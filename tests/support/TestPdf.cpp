@@ -113,6 +113,47 @@ namespace TestPdf
         }
     }
 
+    bool writeNamedDestinationCopy(const QString& source, const QString& target)
+    {
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(source).constData());
+            std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+            if (pages.size() < 2) {
+                return false;
+            }
+            QPDFObjectHandle root = pdf.getRoot();
+            QPDFObjectHandle destination = QPDFObjectHandle::parse("[null /Fit]");
+            destination.setArrayItem(0, pages[1].getObjectHandle());
+            QPDFObjectHandle dests = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Limits [(second) (second)] /Names [(second) null] >>"));
+            dests.getKey("/Names").setArrayItem(1, destination);
+            root.replaceKey("/Names", QPDFObjectHandle::parse("<< >>"));
+            root.getKey("/Names").replaceKey("/Dests", dests);
+
+            const char* const jump = "<< /S /GoTo /D (second) >>";
+            QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines /Count 1 >>"));
+            QPDFObjectHandle bookmark = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Title (Second page) >>"));
+            bookmark.replaceKey("/Parent", outlines);
+            bookmark.replaceKey("/A", QPDFObjectHandle::parse(jump));
+            outlines.replaceKey("/First", bookmark);
+            outlines.replaceKey("/Last", bookmark);
+            root.replaceKey("/Outlines", outlines);
+
+            QPDFObjectHandle link = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [72 72 300 120] /Border [0 0 0] >>"));
+            link.replaceKey("/A", QPDFObjectHandle::parse(jump));
+            pages[0].getObjectHandle().replaceKey("/Annots", QPDFObjectHandle::newArray({link}));
+
+            const QByteArray outputName = QFile::encodeName(target);
+            QPDFWriter writer(pdf, outputName.constData());
+            writer.write();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
     int pageCount(const QString& path, const QString& password)
     {
         try {

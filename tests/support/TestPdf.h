@@ -19,6 +19,11 @@ namespace TestPdf
     /** Rewrites source as an encrypted copy; an empty user password protects it by the owner password only. */
     bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
                             const QString& ownerPassword, Cipher cipher = Cipher::Aes256);
+    /**
+     * A copy of source (two pages or more) with a bookmark and a link on the first page that both jump
+     * to the second page through a named destination, the way LaTeX documents link.
+     */
+    bool writeNamedDestinationCopy(const QString& source, const QString& target);
     /** Number of pages qpdf finds, or -1 when qpdf cannot open the file. */
     int pageCount(const QString& path, const QString& password = QString());
     /** Writes the first `keep` bytes of source to target. */
