@@ -177,7 +177,11 @@ void MainWindow::addFileRows(const QStringList& paths)
     }
 }
 
-void MainWindow::updateCompressButton() { m_ui->btn_compress->setEnabled(m_fileItemList->hasUnlockedItem()); }
+void MainWindow::updateCompressButton()
+{
+    // A row unlocked during a run must not bring Compress back before the run has ended.
+    m_ui->btn_compress->setEnabled(m_idle == 1 && m_fileItemList->hasUnlockedItem());
+}
 
 void MainWindow::btn_delete_clicked()
 {

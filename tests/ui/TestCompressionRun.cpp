@@ -42,6 +42,7 @@ private slots:
     void openingSettingsMakesARowPendingAgain();
     void applyToAllResetsDoneRows();
     void unlockedDocumentIsCompressed();
+    void unlockDuringARunKeepsCompressDisabled();
 
 private:
     void addFiles(const QStringList& names);
@@ -83,7 +84,6 @@ void TestCompressionRun::cleanup()
     CompressSetting::setApplyToAll(false);
     m_home.reset();
 }
-
 
 void TestCompressionRun::addFiles(const QStringList& names)
 {
@@ -338,6 +338,28 @@ void TestCompressionRun::unlockedDocumentIsCompressed()
     QCOMPARE(outputFiles(), QStringList { "locked.pdf" });
     QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isEnabled());
     QCOMPARE(TestPdf::pageCount(m_output->filePath("locked.pdf"), "secret"), 1);
+}
+
+void TestCompressionRun::unlockDuringARunKeepsCompressDisabled()
+{
+    addFiles({ "photos.pdf", "locked.pdf" });
+    setOutputFolder(m_output->path());
+    click("btn_compress");
+    QVERIFY(!MainWindow::instance()->isIdle());
+
+    // The rows still react during a run, the lock button too; Compress must stay off until the end.
+    ModalDialogs::setExecAnswer([](QDialog* dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("lineEdit_password"), "secret");
+        click(dialog->findChild<QPushButton*>("btn_ok"));
+        return dialog->result();
+    });
+    click(rowChild<QPushButton>(1, "btn_decrypt"));
+    QVERIFY(!widget<QPushButton>("btn_compress")->isEnabled());
+
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
+    QVERIFY(controlsEnabled(true));
+    compressAndWait();
+    QCOMPARE(outputFiles(), (QStringList { "locked.pdf", "photos.pdf" }));
 }
 
 QTEST_MAIN(TestCompressionRun)
