@@ -1,6 +1,7 @@
 #include "PDFFileItem.h"
 
 #include "LogSite.h"
+#include "PdfPassword.h"
 
 #include <QDebug>
 #include <QFile>
@@ -41,20 +42,15 @@ namespace {
         }
     }
 
-    /**
-     * Opens the document, learns what the item needs and closes the file again at once: a list of
-     * thousands of documents must not hold one open file each.
-     */
-    Opening openDocument(const QString& path, const QString& password, const char* function)
+    /** One attempt with one byte form of the password, or with none. */
+    Opening openWith(const QByteArray& pathBytes, const QByteArray* password, const char* function)
     {
         Opening opening;
-        const QByteArray pathBytes = QFile::encodeName(path);
-        const QByteArray passwordBytes = password.toUtf8();
         try {
             const auto pdf = std::make_unique<QPDF>();
             pdf->setSuppressWarnings(true);
             try {
-                pdf->processFile(pathBytes.constData(), password.isEmpty() ? nullptr : passwordBytes.constData());
+                pdf->processFile(pathBytes.constData(), password == nullptr ? nullptr : password->constData());
                 opening.encrypted = pdf->isEncrypted();
                 opening.userPasswordMatched = pdf->userPasswordMatched();
                 opening.ownerPasswordMatched = pdf->ownerPasswordMatched();
@@ -74,6 +70,28 @@ namespace {
             opening.message = QString::fromLocal8Bit(error.what());
         } catch (...) {
             opening.outcome = Opening::Outcome::OtherFailure;
+        }
+        return opening;
+    }
+
+    /**
+     * Opens the document, learns what the item needs and closes the file again at once: a list of
+     * thousands of documents must not hold one open file each. A password is tried in each of its
+     * byte forms until the document stops refusing it.
+     */
+    Opening openDocument(const QString& path, const QString& password, const char* function)
+    {
+        const QByteArray pathBytes = QFile::encodeName(path);
+        const QList<QByteArray> forms = PdfPassword::encodings(password);
+        if (forms.isEmpty()) {
+            return openWith(pathBytes, nullptr, function);
+        }
+        Opening opening;
+        for (const QByteArray& form : forms) {
+            opening = openWith(pathBytes, &form, function);
+            if (opening.outcome != Opening::Outcome::QpdfFailure || opening.errorCode != qpdf_e_password) {
+                break;
+            }
         }
         return opening;
     }

@@ -3,6 +3,7 @@
 #include "CompressSetting.h"
 #include "LogSite.h"
 #include "PdfCheck.h"
+#include "PdfPassword.h"
 #include "ProductConstants.h"
 
 #include <QDebug>
@@ -84,7 +85,23 @@ namespace
 
     QString loggableArgument(const QString& argument)
     {
-        return argument.startsWith(passwordOption) ? passwordOption + QStringLiteral("***") : argument;
+        if (!PdfPassword::isPasswordArgument(argument)) {
+            return argument;
+        }
+        return argument.left(argument.indexOf(QLatin1Char('=')) + 1) + QStringLiteral("***");
+    }
+
+    // qpdf has found the byte form of the password that opens the document; the interpreter gets that one.
+    QStringList withPasswordForm(QStringList arguments, const QString& password, const QByteArray& bytes)
+    {
+        if (!bytes.isEmpty()) {
+            for (QString& argument : arguments) {
+                if (PdfPassword::isPasswordArgument(argument)) {
+                    argument = PdfPassword::ghostscriptArgument(password, bytes);
+                }
+            }
+        }
+        return arguments;
     }
 
     int GSDLLCALL readNothing(void*, char*, int)
@@ -121,7 +138,8 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         PdfCheck::Result source;
         result = checkStagedSource(inputPath, password, source);
         if (result == Success) {
-            result = rewriteAndDeliver(arguments, inputPath, outputDir, destinationPath, source);
+            result = rewriteAndDeliver(withPasswordForm(arguments, password, source.password), inputPath, outputDir,
+                                       destinationPath, source);
         }
     }
 

@@ -1,5 +1,7 @@
 #include "PdfCheck.h"
 
+#include "PdfPassword.h"
+
 #include <QFile>
 #include <exception>
 #include <qpdf/QPDF.hh>
@@ -44,16 +46,34 @@ namespace
 
 PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password)
 {
+    const QByteArray fileName = QFile::encodeName(path);
+    const QList<QByteArray> forms = PdfPassword::encodings(password);
+    if (forms.isEmpty()) {
+        return inspectWith(fileName, nullptr);
+    }
+    Result result;
+    for (const QByteArray& form : forms) {
+        result = inspectWith(fileName, &form);
+        if (result.outcome != Outcome::PasswordRejected) {
+            break;
+        }
+    }
+    return result;
+}
+
+PdfCheck::Result PdfCheck::inspectWith(const QByteArray& fileName, const QByteArray* password)
+{
     Result result;
     try {
         QPDF pdf;
         pdf.setSuppressWarnings(true);
-        const QByteArray fileBytes = QFile::encodeName(path);
-        const QByteArray passwordBytes = password.toUtf8();
-        pdf.processFile(fileBytes.constData(), password.isEmpty() ? nullptr : passwordBytes.constData());
+        pdf.processFile(fileName.constData(), password == nullptr ? nullptr : password->constData());
         result.pageCount = static_cast<int>(pdf.getAllPages().size());
         countNavigation(pdf, result);
         result.outcome = Outcome::Readable;
+        if (password != nullptr) {
+            result.password = *password;
+        }
         pdf.closeInputSource();
     } catch (const QPDFExc& error) {
         result.outcome = error.getErrorCode() == qpdf_e_password ? Outcome::PasswordRejected : Outcome::Unreadable;

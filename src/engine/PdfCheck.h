@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 /** Opens a PDF with qpdf to learn whether it is readable, with which password, and how many pages it has. */
@@ -20,7 +21,12 @@ public:
         int linkCount = 0;    // link annotations on all pages
         int outlineCount = 0; // bookmarks at every depth
         QString message; // what qpdf said when it failed
+        QByteArray password; // the byte form of the password that opened it; empty when none was given
     };
 
+    /** Tries the password in each of its byte forms (PdfPassword) until one opens the document. */
     static Result inspect(const QString& path, const QString& password = QString());
+
+private:
+    static Result inspectWith(const QByteArray& fileName, const QByteArray* password);
 };

@@ -12,6 +12,9 @@
 namespace {
     const QString userPassword = QStringLiteral("user-secret");
     const QString ownerPassword = QStringLiteral("owner-secret");
+    // Letters beyond ASCII, as a German or French user types them; the euro sign differs between
+    // PDFDocEncoding and the Windows code page.
+    const QString accentedPassword = QString::fromUtf8("Grüße-€-été");
     const QString openIcon = QStringLiteral("PDF-3x.png");
     const QString lockedIcon = QStringLiteral("PDFLock-3x.png");
     constexpr int plainPages = 3;
@@ -82,6 +85,12 @@ void TestPDFFileItem::initTestCase()
         fixture("plain.pdf"), fixture("user-aes256.pdf"), userPassword, ownerPassword, Cipher::Aes256));
     QVERIFY(PdfFixtures::writeEncryptedCopy(
         fixture("plain.pdf"), fixture("user-rc4.pdf"), userPassword, ownerPassword, Cipher::Rc4_128));
+    for (const auto& [name, cipher] :
+        { std::make_pair("accented-aes256.pdf", Cipher::Aes256), std::make_pair("accented-aes128.pdf", Cipher::Aes128),
+            std::make_pair("accented-rc4.pdf", Cipher::Rc4_128) }) {
+        QVERIFY(PdfFixtures::writeEncryptedCopy(
+            fixture("plain.pdf"), fixture(name), accentedPassword, ownerPassword, cipher));
+    }
     QVERIFY(PdfFixtures::writeUnknownSecurityHandlerCopy(fixture("plain.pdf"), fixture("unknown-handler.pdf")));
     QVERIFY(PdfFixtures::writeBrokenXrefCopy(fixture("plain.pdf"), fixture("broken-xref.pdf")));
     QVERIFY(TestPdf::writeTruncatedCopy(
@@ -202,6 +211,10 @@ void TestPDFFileItem::unlocks_data()
     QTest::newRow("wrong password") << "user-aes256.pdf"
                                     << "user-secreT" << false;
     QTest::newRow("empty password") << "user-rc4.pdf" << QString() << false;
+    QTest::newRow("accented password, AES-256") << "accented-aes256.pdf" << accentedPassword << true;
+    QTest::newRow("accented password, AES-128") << "accented-aes128.pdf" << accentedPassword << true;
+    QTest::newRow("accented password, RC4-128") << "accented-rc4.pdf" << accentedPassword << true;
+    QTest::newRow("accented password, wrong accent") << "accented-rc4.pdf" << QString::fromUtf8("Grüße-€-éte") << false;
 }
 
 void TestPDFFileItem::unlocks()
@@ -308,6 +321,9 @@ void TestPDFFileItem::compressesUnlockedDocumentWithItsPassword_data()
     QTest::newRow("owner password, AES-256") << "user-aes256.pdf" << ownerPassword;
     QTest::newRow("user password, RC4-128") << "user-rc4.pdf" << userPassword;
     QTest::newRow("owner password, RC4-128") << "user-rc4.pdf" << ownerPassword;
+    QTest::newRow("accented password, AES-256") << "accented-aes256.pdf" << accentedPassword;
+    QTest::newRow("accented password, AES-128") << "accented-aes128.pdf" << accentedPassword;
+    QTest::newRow("accented password, RC4-128") << "accented-rc4.pdf" << accentedPassword;
 }
 
 void TestPDFFileItem::compressesUnlockedDocumentWithItsPassword()

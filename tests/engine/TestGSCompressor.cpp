@@ -44,6 +44,8 @@ private slots:
     void compressesEncryptedDocument_data();
     void compressesEncryptedDocument();
     void passwordNeverReachesTheLog();
+    void compressesDocumentWithAccentedPassword_data();
+    void compressesDocumentWithAccentedPassword();
     void rejectsBadInput_data();
     void rejectsBadInput();
     void reportsUnusableOutputFolder();
@@ -263,6 +265,32 @@ void TestGSCompressor::passwordNeverReachesTheLog()
     QCOMPARE(compressor.compress(source, outputFolder(), "hunter2-secret"), 0);
     QVERIFY(log.contains("-sPDFPassword=***"));
     QVERIFY(!log.contains("hunter2-secret"));
+}
+
+void TestGSCompressor::compressesDocumentWithAccentedPassword_data()
+{
+    QTest::addColumn<TestPdf::Cipher>("cipher");
+    QTest::newRow("AES-256") << TestPdf::Cipher::Aes256;
+    QTest::newRow("AES-128") << TestPdf::Cipher::Aes128;
+    QTest::newRow("RC4-128") << TestPdf::Cipher::Rc4_128;
+}
+
+// The older ciphers store such a password one byte per letter; the interpreter must get those bytes.
+void TestGSCompressor::compressesDocumentWithAccentedPassword()
+{
+    QFETCH(TestPdf::Cipher, cipher);
+    const QString password = QString::fromUtf8("Grüße-€-été");
+    const QString source = m_work->path() + "/locked.pdf";
+    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, password, "owner-pw", cipher));
+
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), password), 0);
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/locked.pdf", password), 3);
+    QVERIFY(log.contains("PDFPassword=***"));
+    QVERIFY(!log.contains(password));
+    QVERIFY(!log.contains("<47"));
 }
 
 void TestGSCompressor::rejectsBadInput_data()

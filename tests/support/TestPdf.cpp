@@ -11,6 +11,7 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
+#include <qpdf/QUtil.hh>
 
 namespace
 {
@@ -90,8 +91,15 @@ namespace TestPdf
             // The writer keeps the name's pointer (it seeds the document ID), so the bytes must outlive it.
             const QByteArray outputName = QFile::encodeName(target);
             QPDFWriter writer(pdf, outputName.constData());
-            const QByteArray user = userPassword.toUtf8();
-            const QByteArray owner = ownerPassword.toUtf8();
+            // AES-256 takes passwords as UTF-8; the older ciphers one byte per character, which PDF
+            // writers encode in PDFDocEncoding.
+            const auto encode = [cipher](const QString& password) {
+                const QByteArray utf8 = password.toUtf8();
+                return cipher == Cipher::Aes256 ? utf8
+                                                : QByteArray::fromStdString(QUtil::utf8_to_pdf_doc(utf8.toStdString()));
+            };
+            const QByteArray user = encode(userPassword);
+            const QByteArray owner = encode(ownerPassword);
             switch (cipher) {
             case Cipher::Aes256:
                 writer.setR6EncryptionParameters(user.constData(), owner.constData(), true, true, true, true, true,
@@ -156,16 +164,18 @@ namespace TestPdf
 
     int pageCount(const QString& path, const QString& password)
     {
-        try {
-            QPDF pdf;
-            pdf.setSuppressWarnings(true);
-            const QByteArray passwordBytes = password.toUtf8();
-            pdf.processFile(QFile::encodeName(path).constData(),
-                            password.isEmpty() ? nullptr : passwordBytes.constData());
-            return static_cast<int>(pdf.getAllPages().size());
-        } catch (const std::exception&) {
-            return -1;
+        // As written by writeEncryptedCopy: UTF-8 for AES-256, PDFDocEncoding for the older ciphers.
+        const std::string utf8 = password.toStdString();
+        for (const std::string& bytes : { utf8, QUtil::utf8_to_pdf_doc(utf8) }) {
+            try {
+                QPDF pdf;
+                pdf.setSuppressWarnings(true);
+                pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : bytes.c_str());
+                return static_cast<int>(pdf.getAllPages().size());
+            } catch (const std::exception&) {
+            }
         }
+        return -1;
     }
 
     bool writeTruncatedCopy(const QString& source, const QString& target, qint64 keep)

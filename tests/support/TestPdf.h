@@ -16,7 +16,10 @@ namespace TestPdf
         Rc4_128, // R3
     };
 
-    /** Rewrites source as an encrypted copy; an empty user password protects it by the owner password only. */
+    /**
+     * Rewrites source as an encrypted copy; an empty user password protects it by the owner password only.
+     * The passwords are stored as PDF writers store them: UTF-8 for AES-256, PDFDocEncoding for the others.
+     */
     bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
                             const QString& ownerPassword, Cipher cipher = Cipher::Aes256);
     /**
