@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's archive only, every package that building, running and testing need.
-# Packages already present are skipped, so a second run does nothing.
+# Packages already present are skipped, so a second run does nothing. Further Debian packages given
+# as arguments are installed the same way (the benchmarks name theirs).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     libgs-dev ghostscript libqpdf-dev qpdf
     xvfb xauth dbus-x11 dbus-daemon
     fonts-liberation fonts-noto-cjk
+    "$@"
 )
 
 missing=()
