@@ -55,8 +55,11 @@ void TestFrameHighDpi::titleButtonsKeepTheirPictureSize()
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(frame.devicePixelRatioF(), 2.0);
 
-    // The pictures are 16 pixels wide; the 30-pixel buttons must not blow them up on a scaled screen.
-    const qreal width = pictureWidth(frame.findChild<QPushButton*>(button));
+    // The pictures are 16 pixels wide; the 30-pixel buttons must not blow them up on a scaled screen,
+    // and keeping them small must not widen the buttons.
+    auto* widget = frame.findChild<QPushButton*>(button);
+    QCOMPARE(widget->size(), QSize(30, 30));
+    const qreal width = pictureWidth(widget);
     QVERIFY2(width > 0 && width <= 16, qPrintable(QStringLiteral("%1 px").arg(width)));
 }
 
