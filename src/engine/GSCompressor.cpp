@@ -158,7 +158,7 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
                    << interpreterOutput.trimmed();
         return code;
     }
-    const PdfCheck::Result rewrite = PdfCheck::inspect(m_tempFiles.last().second);
+    const PdfCheck::Result rewrite = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
     if (!isSoundRewrite(source, rewrite, interpreterOutput)) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
                    << interpreterOutput.trimmed();
@@ -176,7 +176,7 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
 {
     // The interpreter turns an unreadable source into blank pages, and crashes on some wrong
     // passwords, so qpdf vouches for the document and the password before it runs.
-    source = PdfCheck::inspect(m_tempFiles.last().first, password);
+    source = PdfCheck::inspect(m_tempFiles.last().first, password, PdfCheck::Detail::PagesAndNavigation);
     switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
         if (source.pageCount > 0) {

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <exception>
+#include <memory>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
@@ -44,16 +45,16 @@ namespace
     }
 } // namespace
 
-PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password)
+PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password, Detail detail)
 {
     const QByteArray fileName = QFile::encodeName(path);
     const QList<QByteArray> forms = PdfPassword::encodings(password);
     if (forms.isEmpty()) {
-        return inspectWith(fileName, nullptr);
+        return inspectWith(fileName, nullptr, detail);
     }
     Result result;
     for (const QByteArray& form : forms) {
-        result = inspectWith(fileName, &form);
+        result = inspectWith(fileName, &form, detail);
         if (result.outcome != Outcome::PasswordRejected) {
             break;
         }
@@ -61,27 +62,40 @@ PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password)
     return result;
 }
 
-PdfCheck::Result PdfCheck::inspectWith(const QByteArray& fileName, const QByteArray* password)
+PdfCheck::Result PdfCheck::inspectWith(const QByteArray& fileName, const QByteArray* password, Detail detail)
 {
     Result result;
     try {
-        QPDF pdf;
-        pdf.setSuppressWarnings(true);
-        pdf.processFile(fileName.constData(), password == nullptr ? nullptr : password->constData());
-        result.pageCount = static_cast<int>(pdf.getAllPages().size());
-        countNavigation(pdf, result);
-        result.outcome = Outcome::Readable;
-        if (password != nullptr) {
-            result.password = *password;
+        const auto pdf = std::make_unique<QPDF>();
+        pdf->setSuppressWarnings(true);
+        try {
+            pdf->processFile(fileName.constData(), password == nullptr ? nullptr : password->constData());
+            result.encrypted = pdf->isEncrypted();
+            result.userPasswordMatched = pdf->userPasswordMatched();
+            result.pageCount = static_cast<int>(pdf->getAllPages().size());
+            if (detail == Detail::PagesAndNavigation) {
+                countNavigation(*pdf, result);
+            }
+            result.outcome = Outcome::Readable;
+            if (password != nullptr) {
+                result.password = *password;
+            }
+        } catch (const QPDFExc& error) {
+            result.errorCode = error.getErrorCode();
+            result.outcome = result.errorCode == qpdf_e_password ? Outcome::PasswordRejected : Outcome::Unreadable;
+            result.userPasswordMatched = pdf->userPasswordMatched();
+            result.message = QString::fromStdString(error.what());
         }
-        pdf.closeInputSource();
-    } catch (const QPDFExc& error) {
-        result.outcome = error.getErrorCode() == qpdf_e_password ? Outcome::PasswordRejected : Outcome::Unreadable;
-        result.message = QString::fromStdString(error.what());
+        for (const QPDFExc& warning : pdf->getWarnings()) {
+            result.warnings << QString::fromStdString(warning.what());
+        }
+        pdf->closeInputSource();
     } catch (const std::exception& error) {
-        // qpdf also throws plain runtime errors for files it cannot make sense of.
+        // A file that vanished or cannot be read raises qpdf's system error, which is no QPDFExc.
         result.outcome = Outcome::Unreadable;
         result.message = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        result.outcome = Outcome::Unreadable;
     }
     return result;
 }

@@ -2,8 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-/** Opens a PDF with qpdf to learn whether it is readable, with which password, and how many pages it has. */
+/**
+ * Opens a PDF with qpdf and closes it again at once, to learn whether it is readable, with which
+ * password, and what it holds. The one place where the application opens documents with qpdf.
+ */
 class PdfCheck final
 {
 public:
@@ -14,19 +18,29 @@ public:
         Unreadable,       // missing, empty, not a PDF, or damaged beyond what qpdf repairs
     };
 
+    enum class Detail
+    {
+        Pages,
+        PagesAndNavigation, // also counts links and bookmarks, which means reading every page's annotations
+    };
+
     struct Result
     {
         Outcome outcome = Outcome::Unreadable;
+        int errorCode = 0; // qpdf's error code when qpdf refused the document; 0 when the file could not be read
+        bool encrypted = false;
+        bool userPasswordMatched = false;
         int pageCount = 0;
-        int linkCount = 0;    // link annotations on all pages
-        int outlineCount = 0; // bookmarks at every depth
-        QString message; // what qpdf said when it failed
-        QByteArray password; // the byte form of the password that opened it; empty when none was given
+        int linkCount = 0;    // link annotations on all pages (with Detail::PagesAndNavigation)
+        int outlineCount = 0; // bookmarks at every depth (with Detail::PagesAndNavigation)
+        QString message;      // what qpdf said when it failed
+        QStringList warnings; // the damage qpdf repaired on the way
+        QByteArray password;  // the byte form of the password that opened it; empty when none was given
     };
 
     /** Tries the password in each of its byte forms (PdfPassword) until one opens the document. */
-    static Result inspect(const QString& path, const QString& password = QString());
+    static Result inspect(const QString& path, const QString& password = QString(), Detail detail = Detail::Pages);
 
 private:
-    static Result inspectWith(const QByteArray& fileName, const QByteArray* password);
+    static Result inspectWith(const QByteArray& fileName, const QByteArray* password, Detail detail);
 };
