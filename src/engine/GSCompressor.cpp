@@ -251,23 +251,23 @@ qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinatio
     const QString fileToDeliver = deliverSource ? stagedInput : stagedOutput;
 
     QString destination = destinationPath;
-    for (int attempt = 0; attempt < deliveryAttempts; ++attempt) {
-        if (QFile::rename(fileToDeliver, destination)) {
+    for (int attempt = 1; attempt <= deliveryAttempts; ++attempt) {
+        const bool moved = QFile::rename(fileToDeliver, destination);
+        if (moved) {
             m_compressedSize = QFileInfo(destination).size();
-            if (destination != destinationPath) {
-                releaseDestination(destination);
-            }
-            return Success;
         }
-        // Somebody created a file of that name meanwhile: choose the next free one and try again.
+        // compress() releases the first name; the names of the retries are this function's to release.
         if (destination != destinationPath) {
             releaseDestination(destination);
         }
-        m_fileName = QFileInfo(destinationPath).fileName();
-        destination = reserveDestination(outputDir, m_fileName);
-    }
-    if (destination != destinationPath) {
-        releaseDestination(destination);
+        if (moved) {
+            return Success;
+        }
+        if (attempt < deliveryAttempts) {
+            // Somebody created a file of that name meanwhile: choose the next free one and try again.
+            m_fileName = QFileInfo(destinationPath).fileName();
+            destination = reserveDestination(outputDir, m_fileName);
+        }
     }
     qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir";
     return DeliveryFailed;
