@@ -2,8 +2,8 @@
 
 #include "BenchContext.h"
 #include "Corpus.h"
-#include "FileItem.h"
-#include "FileItemList.h"
+#include "documents/FileItem.h"
+#include "documents/FileItemList.h"
 #include "MarkdownTable.h"
 #include "ProcessStats.h"
 #include "ToolRun.h"

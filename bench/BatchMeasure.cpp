@@ -1,11 +1,11 @@
 #include "BatchMeasure.h"
 
 #include "BenchContext.h"
-#include "CompressSetting.h"
+#include "engine/CompressSetting.h"
 #include "Corpus.h"
-#include "FileItem.h"
-#include "FileItemList.h"
-#include "FunctionRunnable.h"
+#include "documents/FileItem.h"
+#include "documents/FileItemList.h"
+#include "documents/FunctionRunnable.h"
 #include "MarkdownTable.h"
 #include "ProcessStats.h"
 

@@ -1,7 +1,7 @@
 #include "Corpus.h"
 
 #include "GeneratedDocuments.h"
-#include "PdfCheck.h"
+#include "engine/PdfCheck.h"
 
 #include <QDir>
 #include <QFile>

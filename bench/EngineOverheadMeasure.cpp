@@ -1,7 +1,7 @@
 #include "EngineOverheadMeasure.h"
 
 #include "BenchContext.h"
-#include "CompressSetting.h"
+#include "engine/CompressSetting.h"
 #include "Corpus.h"
 #include "MarkdownTable.h"
 #include "Rewriters.h"

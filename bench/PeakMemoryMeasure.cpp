@@ -1,7 +1,7 @@
 #include "PeakMemoryMeasure.h"
 
 #include "BenchContext.h"
-#include "CompressSetting.h"
+#include "engine/CompressSetting.h"
 #include "Corpus.h"
 #include "MarkdownTable.h"
 #include "ProcessStats.h"

@@ -1,7 +1,7 @@
 #include "Rewriters.h"
 
-#include "CompressSetting.h"
-#include "GSCompressor.h"
+#include "engine/CompressSetting.h"
+#include "engine/GSCompressor.h"
 #include "ToolRun.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "SizeQualityMeasure.h"
 
 #include "BenchContext.h"
-#include "CompressSetting.h"
+#include "engine/CompressSetting.h"
 #include "Corpus.h"
 #include "ImageComparison.h"
 #include "MarkdownTable.h"

@@ -1,5 +1,5 @@
-#include "ProductConstants.h"
-#include "TestHome.h"
+#include "foundation/ProductConstants.h"
+#include "support/TestHome.h"
 
 #include <QtTest>
 

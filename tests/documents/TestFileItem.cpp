@@ -1,5 +1,5 @@
-#include "CompressSetting.h"
-#include "FileItem.h"
+#include "engine/CompressSetting.h"
+#include "documents/FileItem.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "FileItemList.h"
-#include "LogCapture.h"
-#include "PDFFileItem.h"
-#include "PdfFixtures.h"
-#include "TestPdf.h"
+#include "documents/FileItemList.h"
+#include "support/LogCapture.h"
+#include "documents/PDFFileItem.h"
+#include "support/PdfFixtures.h"
+#include "support/TestPdf.h"
 
 #include <QPointer>
 #include <QtTest>

@@ -1,11 +1,11 @@
-#include "FileItemList.h"
-#include "FunctionRunnable.h"
-#include "LogCapture.h"
-#include "PDFFileItem.h"
-#include "PdfFixtures.h"
-#include "ProductConstants.h"
-#include "SignalTransferStation.h"
-#include "TestHome.h"
+#include "documents/FileItemList.h"
+#include "documents/FunctionRunnable.h"
+#include "support/LogCapture.h"
+#include "documents/PDFFileItem.h"
+#include "support/PdfFixtures.h"
+#include "foundation/ProductConstants.h"
+#include "documents/SignalTransferStation.h"
+#include "support/TestHome.h"
 
 #include <QPointer>
 #include <QSignalSpy>

@@ -1,10 +1,10 @@
-#include "CompressSetting.h"
-#include "LogCapture.h"
-#include "PDFFileItem.h"
-#include "PdfFixtures.h"
-#include "ProductConstants.h"
-#include "TestHome.h"
-#include "TestPdf.h"
+#include "engine/CompressSetting.h"
+#include "support/LogCapture.h"
+#include "documents/PDFFileItem.h"
+#include "support/PdfFixtures.h"
+#include "foundation/ProductConstants.h"
+#include "support/TestHome.h"
+#include "support/TestPdf.h"
 
 #include <QSignalSpy>
 #include <QtTest>

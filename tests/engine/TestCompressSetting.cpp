@@ -1,4 +1,4 @@
-#include "CompressSetting.h"
+#include "engine/CompressSetting.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "CompressSetting.h"
-#include "GSCompressor.h"
-#include "LogCapture.h"
-#include "ProductConstants.h"
-#include "TestHome.h"
-#include "TestPdf.h"
+#include "engine/CompressSetting.h"
+#include "engine/GSCompressor.h"
+#include "support/LogCapture.h"
+#include "foundation/ProductConstants.h"
+#include "support/TestHome.h"
+#include "support/TestPdf.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>

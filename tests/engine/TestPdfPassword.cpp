@@ -1,4 +1,4 @@
-#include "PdfPassword.h"
+#include "engine/PdfPassword.h"
 
 #include <QtTest>
 

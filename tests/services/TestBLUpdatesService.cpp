@@ -1,11 +1,8 @@
-#include "BLLocalizationMgr.h"
-#include "BLUpdatesService.h"
-#include "IBLProductMeta.h"
-#include "ProductConstants.h"
+#include "services/BLLocalizationMgr.h"
+#include "services/BLUpdatesService.h"
+#include "services/IBLProductMeta.h"
+#include "foundation/ProductConstants.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -87,7 +84,6 @@ private slots:
     void tooFrequentRightAfterACheck();
     void answersInTheManagersLanguage();
     void withoutNotifyOnlyLogs();
-    void messageBoxDoesNotBlock();
 
 private:
     void expectOneNotice(Brimlake::BLUpdateNotice::Kind kind, const QString& text);
@@ -272,22 +268,5 @@ void TestBLUpdatesService::withoutNotifyOnlyLogs()
     QVERIFY(m_notices.isEmpty());
 }
 
-void TestBLUpdatesService::messageBoxDoesNotBlock()
-{
-    m_service->setPresenter({});
-    m_server->answer(200, feed("2.1.0"));
-
-    m_service->checkForUpdates(nullptr);
-
-    QPointer<QMessageBox> box;
-    QTRY_VERIFY(box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
-    QCOMPARE(box->text(),
-             QStringLiteral("A newer version is available: Vantorel Kompresto 2.1.0. Do you want to open the product page?"));
-    QCOMPARE(box->windowTitle(), QStringLiteral("Vantorel Kompresto"));
-    QVERIFY(box->button(QMessageBox::Yes));
-    QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
-    QTRY_VERIFY(box.isNull());
-}
-
-QTEST_MAIN(TestBLUpdatesService)
+QTEST_GUILESS_MAIN(TestBLUpdatesService)
 #include "TestBLUpdatesService.moc"

@@ -1,10 +1,10 @@
-#include "BLLocalizationMgr.h"
-#include "BLLogConfig.h"
-#include "BLProductMeta.h"
-#include "BLUpdatesService.h"
-#include "LanguageCode.h"
-#include "MultiLanguage.h"
-#include "QNetWorkProcess.h"
+#include "services/BLLocalizationMgr.h"
+#include "services/BLLogConfig.h"
+#include "services/BLProductMeta.h"
+#include "services/BLUpdatesService.h"
+#include "foundation/LanguageCode.h"
+#include "services/MultiLanguage.h"
+#include "services/QNetWorkProcess.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "PdfFixtures.h"
+#include "support/PdfFixtures.h"
 
-#include "TestPdf.h"
+#include "support/TestPdf.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestPdf.h"
+#include "support/TestPdf.h"
 
 #include <QString>
 

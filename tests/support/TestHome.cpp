@@ -1,4 +1,4 @@
-#include "TestHome.h"
+#include "support/TestHome.h"
 
 TestHome::TestHome()
     : m_previousHome(qgetenv("HOME"))

@@ -1,4 +1,4 @@
-#include "TestPdf.h"
+#include "support/TestPdf.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileItemWidget.h"
-#include "MainWindow.h"
+#include "ui/FileItemWidget.h"
+#include "ui/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

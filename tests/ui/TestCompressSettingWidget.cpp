@@ -1,9 +1,9 @@
-#include "CompressSettingWidget.h"
-#include "LanguageCode.h"
-#include "MultiLanguage.h"
-#include "ProductConstants.h"
-#include "SettingsStore.h"
-#include "TestHome.h"
+#include "ui/CompressSettingWidget.h"
+#include "foundation/LanguageCode.h"
+#include "services/MultiLanguage.h"
+#include "foundation/ProductConstants.h"
+#include "foundation/SettingsStore.h"
+#include "support/TestHome.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,14 +1,14 @@
 #include "MainWindowDriver.h"
 
-#include "CRotateLabel.h"
-#include "CompressSetting.h"
-#include "FileItem.h"
-#include "FileItemList.h"
-#include "ModalDialogs.h"
-#include "SettingsStore.h"
-#include "TestHome.h"
-#include "TestPdf.h"
-#include "UrlRecorder.h"
+#include "ui/CRotateLabel.h"
+#include "engine/CompressSetting.h"
+#include "documents/FileItem.h"
+#include "documents/FileItemList.h"
+#include "ui/ModalDialogs.h"
+#include "foundation/SettingsStore.h"
+#include "support/TestHome.h"
+#include "support/TestPdf.h"
+#include "support/UrlRecorder.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "CustomListWidget.h"
+#include "ui/CustomListWidget.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,12 +1,12 @@
-#include "BLUpdatesService.h"
-#include "CustomWindowFrame.h"
-#include "LanguageCode.h"
-#include "ModalDialogs.h"
-#include "MultiLanguage.h"
-#include "QAbout.h"
-#include "RegistryTool.h"
-#include "TestHome.h"
-#include "UrlRecorder.h"
+#include "services/BLUpdatesService.h"
+#include "ui/CustomWindowFrame.h"
+#include "foundation/LanguageCode.h"
+#include "ui/ModalDialogs.h"
+#include "services/MultiLanguage.h"
+#include "ui/QAbout.h"
+#include "foundation/RegistryTool.h"
+#include "support/TestHome.h"
+#include "support/UrlRecorder.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,12 +1,12 @@
-#include "ButtonTextRoom.h"
-#include "CompressSettingWidget.h"
-#include "EnterPassword.h"
-#include "LanguageCode.h"
-#include "MultiLanguage.h"
-#include "PDFFileItem.h"
-#include "PdfFixtures.h"
-#include "SettingsStore.h"
-#include "TestHome.h"
+#include "ui/ButtonTextRoom.h"
+#include "ui/CompressSettingWidget.h"
+#include "ui/EnterPassword.h"
+#include "foundation/LanguageCode.h"
+#include "services/MultiLanguage.h"
+#include "documents/PDFFileItem.h"
+#include "support/PdfFixtures.h"
+#include "foundation/SettingsStore.h"
+#include "support/TestHome.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "EnterPassword.h"
-#include "LogCapture.h"
-#include "PDFFileItem.h"
-#include "PdfFixtures.h"
+#include "ui/EnterPassword.h"
+#include "support/LogCapture.h"
+#include "documents/PDFFileItem.h"
+#include "support/PdfFixtures.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "FileBrowser.h"
-#include "UrlRecorder.h"
+#include "ui/FileBrowser.h"
+#include "support/UrlRecorder.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

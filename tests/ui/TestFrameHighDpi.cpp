@@ -1,5 +1,5 @@
-#include "CustomWindowFrame.h"
-#include "TestHome.h"
+#include "ui/CustomWindowFrame.h"
+#include "support/TestHome.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,16 +1,16 @@
 #include "MainWindowDriver.h"
 
-#include "CompressSettingWidget.h"
-#include "FileItem.h"
-#include "FileItemList.h"
-#include "LanguageCode.h"
-#include "ModalDialogs.h"
-#include "MultiLanguage.h"
-#include "SettingsStore.h"
-#include "SignalTransferStation.h"
-#include "TestHome.h"
-#include "TestPdf.h"
-#include "UrlRecorder.h"
+#include "ui/CompressSettingWidget.h"
+#include "documents/FileItem.h"
+#include "documents/FileItemList.h"
+#include "foundation/LanguageCode.h"
+#include "ui/ModalDialogs.h"
+#include "services/MultiLanguage.h"
+#include "foundation/SettingsStore.h"
+#include "documents/SignalTransferStation.h"
+#include "support/TestHome.h"
+#include "support/TestPdf.h"
+#include "support/UrlRecorder.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
-#include "LanguageCode.h"
-#include "MultiLanguage.h"
-#include "ProductConstants.h"
-#include "QAbout.h"
-#include "UrlRecorder.h"
+#include "foundation/LanguageCode.h"
+#include "services/MultiLanguage.h"
+#include "foundation/ProductConstants.h"
+#include "ui/QAbout.h"
+#include "support/UrlRecorder.h"
 
 #include <QApplication>
 #include <QDesktopServices>

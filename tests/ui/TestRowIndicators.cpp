@@ -1,5 +1,5 @@
-#include "CRotateLabel.h"
-#include "MyMarkButton.h"
+#include "ui/CRotateLabel.h"
+#include "ui/MyMarkButton.h"
 
 #include <QIcon>
 #include <QSignalSpy>

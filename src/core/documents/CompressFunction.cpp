@@ -1,0 +1,29 @@
+#include "documents/CompressFunction.h"
+
+#include "engine/CompressSetting.h"
+#include "engine/GSCompressor.h"
+
+CompressFunction::CompressFunction()
+    : m_compressor(std::make_unique<GSCompressor>())
+{
+}
+
+CompressFunction::~CompressFunction() = default;
+
+CompressResult CompressFunction::compress(const QString& inputPath, const QString& outputDir, const QString& password)
+{
+    CompressResult result;
+    result.code = m_compressor->compress(inputPath, outputDir, password);
+    result.outputPath = QStringLiteral("%1/%2").arg(outputDir, m_compressor->fileName());
+    return result;
+}
+
+QString CompressFunction::outputFileName() const { return m_compressor->fileName(); }
+
+qint64 CompressFunction::compressedSize() const { return m_compressor->compressedSize(); }
+
+void CompressFunction::setCompressSetting(const CompressSetting& setting)
+{
+    m_compressor->setMode(setting.mode);
+    m_compressor->setLevel(setting.level);
+}

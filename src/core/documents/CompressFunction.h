@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/CompressInterface.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+struct CompressSetting;
+
+/** The outcome of one compression: the compressor's code and where the delivered file is (or would be). */
+struct CompressResult
+{
+    qint32 code = -1;
+    QString outputPath;
+};
+
+/** The compressing part of a document item: owns its Ghostscript compressor and forwards to it. */
+class CompressFunction
+{
+public:
+    CompressFunction();
+    ~CompressFunction();
+
+    CompressFunction(const CompressFunction&) = delete;
+    CompressFunction& operator=(const CompressFunction&) = delete;
+
+    /** Runs the compressor; outputPath is filled from outputDir and the chosen name also on failure. */
+    CompressResult compress(const QString& inputPath, const QString& outputDir, const QString& password);
+
+    QString outputFileName() const;
+    qint64 compressedSize() const;
+    void setCompressSetting(const CompressSetting& setting);
+
+private:
+    const std::unique_ptr<CompressInterface> m_compressor;
+};
+
+Q_DECLARE_INTERFACE(CompressFunction, "com.vantorel.kompresto.CompressFunction")

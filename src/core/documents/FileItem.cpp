@@ -1,0 +1,82 @@
+#include "documents/FileItem.h"
+
+#include "engine/CompressSetting.h"
+
+#include <QDebug>
+#include <QFileInfo>
+
+namespace {
+    constexpr qint64 kilobyte = 1024;
+    constexpr qint64 megabyte = 1024 * kilobyte;
+    constexpr qint64 gigabyte = 1024 * megabyte;
+
+    // Sizes are worked out in single precision, as the rows have always shown them.
+    double scaledSize(qint64 bytes, qint64 unit)
+    {
+        return static_cast<double>(static_cast<float>(bytes) / static_cast<float>(unit));
+    }
+
+    // Cuts to two decimals by text, so that 1023.999 shows as 1023.99 and never rounds up to 1024.
+    double cutToHundredths(double value)
+    {
+        const QString digits = QString::number(qAbs(value), 'f', 12);
+        const int point = digits.indexOf(QLatin1Char('.'));
+        const double cut = (digits.left(point) + QLatin1Char('.') + digits.mid(point + 1, 2)).toDouble();
+        return value < 0 ? -cut : cut;
+    }
+
+    QString scaledText(const QString& pattern, qint64 bytes, qint64 unit)
+    {
+        return pattern.arg(cutToHundredths(scaledSize(bytes, unit)), 0, 'g', -1);
+    }
+} // namespace
+
+QString formatFileSize(qint64 bytes)
+{
+    if (bytes <= kilobyte) {
+        return QStringLiteral("%1 B").arg(bytes);
+    }
+    if (bytes <= megabyte) {
+        return scaledText(QStringLiteral("%1 KB"), bytes, kilobyte);
+    }
+    if (bytes <= gigabyte) {
+        return scaledText(QStringLiteral("%1 MB"), bytes, megabyte);
+    }
+    return scaledText(QStringLiteral("%1 GB"), bytes, gigabyte);
+}
+
+FileItem::FileItem(const QString& path, QObject* parent)
+    : QObject(parent)
+    , m_suffix(QFileInfo(path).suffix())
+    , m_filePath(path)
+{
+}
+
+FileItem::~FileItem() { qDebug() << "~FileItem()"; }
+
+bool FileItem::isLocked() const { return false; }
+
+qint32 FileItem::pdfCompress(const QString& inputPath, const QString& outputDir)
+{
+    Q_UNUSED(inputPath)
+    Q_UNUSED(outputDir)
+    return -1;
+}
+
+void FileItem::setCompressSetting(const CompressSetting& setting) { Q_UNUSED(setting) }
+
+QString FileItem::fileName() const { return QFileInfo(m_filePath).fileName(); }
+
+QString FileItem::sizeText() const
+{
+    // QFileInfo caches nothing here: a fresh one measures the file as it is now.
+    return formatFileSize(QFileInfo(m_filePath).size());
+}
+
+void FileItem::emitProcessing() { emit processing(); }
+
+void FileItem::fileProcessFinished(int code)
+{
+    m_processed = (code == 0);
+    emit processFinishedSignal(code);
+}

@@ -1,0 +1,101 @@
+#include "documents/PDFFileItem.h"
+
+#include "foundation/LogSite.h"
+#include "engine/PdfCheck.h"
+
+#include <QDebug>
+#include <qpdf/Constants.h>
+
+namespace {
+    const char* const sourceFile = "src/PDFFileItem";
+    const QString openIcon = QStringLiteral("PDF-3x.png");
+    const QString lockedIcon = QStringLiteral("PDFLock-3x.png");
+
+    /**
+     * Opens the document and closes the file again at once (a list of thousands of documents must not
+     * hold one open file each). qpdf's notes about repairs belong in the log, not on the terminal.
+     */
+    PdfCheck::Result openDocument(const QString& path, const QString& password, const char* function)
+    {
+        const PdfCheck::Result result = PdfCheck::inspect(path, password);
+        for (const QString& warning : result.warnings) {
+            qDebug() << LOG_SITE(sourceFile, function) << "qpdf:" << warning;
+        }
+        return result;
+    }
+} // namespace
+
+PDFFileItem::PDFFileItem(const QString& path, QObject* parent)
+    : FileItem(path, parent)
+{
+}
+
+PDFFileItem::~PDFFileItem() { qDebug() << LOG_SITE(sourceFile, "PDFFileItem::~PDFFileItem") << "~PDFFileItem()"; }
+
+bool PDFFileItem::initPDF()
+{
+    qDebug() << "Open file: " << m_filePath;
+    const PdfCheck::Result opening = openDocument(m_filePath, QString(), "PDFFileItem::initPDF");
+
+    switch (opening.outcome) {
+    case PdfCheck::Outcome::Readable:
+        m_iconName = openIcon;
+        m_needsOpenPassword = false;
+        m_encrypted = opening.encrypted;
+        m_locked = false;
+        m_pageCount = opening.pageCount;
+        return true;
+    case PdfCheck::Outcome::PasswordRejected:
+        if (!opening.userPasswordMatched) {
+            m_locked = true;
+            m_iconName = lockedIcon;
+            m_needsOpenPassword = true;
+            m_encrypted = false;
+        }
+        return true;
+    case PdfCheck::Outcome::Unreadable:
+        if (opening.errorCode != 0 && opening.errorCode != qpdf_e_damaged_pdf) {
+            // Listed as found: compressing it will tell the user whether anything can be done with it.
+            qDebug() << LOG_SITE(sourceFile, "PDFFileItem::initPDF") << "qpdf could not inspect" << m_filePath
+                     << opening.message;
+            return true;
+        }
+        break;
+    }
+    qWarning() << LOG_SITE(sourceFile, "PDFFileItem::initPDF") << "File open failed: " << m_filePath << opening.message;
+    return false;
+}
+
+bool PDFFileItem::unlockPDF(const QString& password)
+{
+    const PdfCheck::Result opening = openDocument(m_filePath, password, "PDFFileItem::unlockPDF");
+    if (opening.outcome != PdfCheck::Outcome::Readable) {
+        qDebug() << "Incorrect password.";
+        return false;
+    }
+
+    // The owner password opens the document as fully as the user password, and Ghostscript accepts
+    // it too, so either one unlocks the item.
+    m_locked = false;
+    m_pageCount = opening.pageCount;
+    m_password = password;
+    emit unlockSuccess();
+    return true;
+}
+
+bool PDFFileItem::isLocked() const { return m_locked; }
+
+qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputDir)
+{
+    qDebug() << LOG_SITE(sourceFile, "PDFFileItem::pdfCompress") << "Compressing: " << inputPath;
+    const CompressResult result = compress(inputPath, outputDir, m_password);
+    if (result.code == 0) {
+        const QString sizeText = formatFileSize(compressedSize());
+        emit CompressedInfo(outputFileName(), sizeText);
+        emit outputFileSignal(result.outputPath);
+        qDebug() << LOG_SITE(sourceFile, "PDFFileItem::pdfCompress") << "Compress success: " << result.outputPath;
+    }
+    return result.code;
+}
+
+void PDFFileItem::setCompressSetting(const CompressSetting& setting) { CompressFunction::setCompressSetting(setting); }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "documents/CompressFunction.h"
+#include "documents/FileItem.h"
+
+/**
+ * A listed PDF document: inspected with qpdf when it is added (page count, encryption, whether it
+ * needs an open password), unlocked with the password the user types, and compressed by its own
+ * Ghostscript compressor on a pool thread.
+ */
+class PDFFileItem final : public FileItem, public CompressFunction
+{
+    Q_OBJECT
+    Q_INTERFACES(CompressFunction)
+
+public:
+    explicit PDFFileItem(const QString& path, QObject* parent = nullptr);
+    ~PDFFileItem() override;
+
+    /**
+     * Inspects the document. True when it belongs in the list (also when it is locked); false when
+     * it is damaged or cannot be read at all.
+     */
+    bool initPDF();
+    /**
+     * Tries a password: true when the document opens with it, which unlocks the item, stores the
+     * password for every later compression and emits unlockSuccess(); false when it is refused.
+     */
+    bool unlockPDF(const QString& password);
+
+    bool isLocked() const override;
+    qint32 pdfCompress(const QString& inputPath, const QString& outputDir) override;
+    void setCompressSetting(const CompressSetting& setting) override;
+
+    /** Inspection failed for want of the open password (stays true after an unlock). */
+    bool needsOpenPassword() const { return m_needsOpenPassword; }
+    /** The document opened without a password but is encrypted, e.g. with an owner password only. */
+    bool encrypted() const { return m_encrypted; }
+    /** The password that unlocked the document; empty when none was needed. */
+    QString password() const { return m_password; }
+
+signals:
+    void CompressedInfo(QString name, QString size);
+    void unlockSuccess();
+
+private:
+    bool m_locked = false;
+    bool m_needsOpenPassword = false;
+    bool m_encrypted = false;
+    QString m_password;
+};

@@ -1,0 +1,358 @@
+#include "engine/GSCompressor.h"
+
+#include "engine/CompressSetting.h"
+#include "foundation/LogSite.h"
+#include "engine/PdfCheck.h"
+#include "engine/PdfPassword.h"
+#include "foundation/ProductConstants.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRecursiveMutex>
+#include <QSet>
+#include <QUuid>
+#include <ghostscript/iapi.h>
+#include <ghostscript/ierrors.h>
+#include <vector>
+
+namespace
+{
+    const char* const sourceFile = "src/GSCompressor";
+    const QString passwordOption = QStringLiteral("-sPDFPassword=");
+    // A rewrite whose pages could not all be drawn misses content even though the run "succeeded".
+    const QByteArray pageDrawingError = QByteArrayLiteral("Page drawing error occurred");
+    constexpr int deliveryAttempts = 3;
+
+    // Output names are chosen when a compression starts but the file appears only when it ends, so
+    // the names of running compressions are kept here and count as taken. One recursive lock guards
+    // the set, the remembered base name and every name choice.
+    QRecursiveMutex& namingLock()
+    {
+        static QRecursiveMutex lock;
+        return lock;
+    }
+
+    QSet<QString>& reservedPaths()
+    {
+        static QSet<QString> paths;
+        return paths;
+    }
+
+    QString& rememberedBaseName()
+    {
+        static QString baseName;
+        return baseName;
+    }
+
+    QString destinationPathOf(const QString& folder, const QString& fileName)
+    {
+        return folder + QLatin1Char('/') + fileName;
+    }
+
+    /** Chooses a free name for fileName in folder and keeps it for this compression until released. */
+    QString reserveDestination(const QString& folder, QString& fileName)
+    {
+        QMutexLocker locker(&namingLock());
+        GSCompressor::makeUniqueFileName(folder, fileName, 0);
+        const QString destination = destinationPathOf(folder, fileName);
+        reservedPaths().insert(QDir::cleanPath(destination));
+        return destination;
+    }
+
+    void releaseDestination(const QString& destination)
+    {
+        QMutexLocker locker(&namingLock());
+        reservedPaths().remove(QDir::cleanPath(destination));
+    }
+
+    bool isNameTaken(const QString& folder, const QString& fileName)
+    {
+        const QStringList entries = QDir(folder).entryList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        return entries.contains(fileName, Qt::CaseSensitive)
+            || reservedPaths().contains(QDir::cleanPath(destinationPathOf(folder, fileName)));
+    }
+
+    // The interpreter reads '%' in an output file name as a page-number template.
+    QString escapedOutputPath(const QString& path)
+    {
+        QString escaped = path;
+        return escaped.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    }
+
+    QString loggableArgument(const QString& argument)
+    {
+        if (!PdfPassword::isPasswordArgument(argument)) {
+            return argument;
+        }
+        return argument.left(argument.indexOf(QLatin1Char('=')) + 1) + QStringLiteral("***");
+    }
+
+    // qpdf has found the byte form of the password that opens the document; the interpreter gets that one.
+    QStringList withPasswordForm(QStringList arguments, const QString& password, const QByteArray& bytes)
+    {
+        if (!bytes.isEmpty()) {
+            for (QString& argument : arguments) {
+                if (PdfPassword::isPasswordArgument(argument)) {
+                    argument = PdfPassword::ghostscriptArgument(password, bytes);
+                }
+            }
+        }
+        return arguments;
+    }
+
+    int GSDLLCALL readNothing(void*, char*, int)
+    {
+        return 0;
+    }
+
+    int GSDLLCALL collectOutput(void* handle, const char* text, int length)
+    {
+        static_cast<QByteArray*>(handle)->append(text, length);
+        return length;
+    }
+} // namespace
+
+GSCompressor::~GSCompressor()
+{
+    removeTempFiles();
+}
+
+qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir, const QString& password)
+{
+    m_fileName = QFileInfo(inputPath).fileName();
+    const QString destinationPath = reserveDestination(outputDir, m_fileName);
+    const QFileInfo outputFolder(outputDir);
+    if (!outputFolder.isDir() || !outputFolder.isWritable()) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Output folder is not writable:" << outputDir;
+        releaseDestination(destinationPath);
+        return OutputFolderUnavailable;
+    }
+
+    qint32 result = StagingFailed;
+    const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
+    if (!arguments.isEmpty()) {
+        PdfCheck::Result source;
+        result = checkStagedSource(inputPath, password, source);
+        if (result == Success) {
+            result = rewriteAndDeliver(withPasswordForm(arguments, password, source.password), inputPath, outputDir,
+                                       destinationPath, source);
+        }
+    }
+
+    removeTempFiles();
+    releaseDestination(destinationPath);
+    return result;
+}
+
+qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
+                                       const QString& destinationPath, const PdfCheck::Result& source)
+{
+    QByteArray interpreterOutput;
+    const qint32 code = runInterpreter(arguments, interpreterOutput);
+    if (code != Success) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Init with args error code: " << code
+                   << interpreterOutput.trimmed();
+        return code;
+    }
+    const PdfCheck::Result rewrite = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
+    if (!isSoundRewrite(source, rewrite, interpreterOutput)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
+                   << interpreterOutput.trimmed();
+        return UnsoundDocument;
+    }
+    const bool navigationKept = keepsNavigation(source, rewrite);
+    if (!navigationKept) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Rewrite loses links or bookmarks of"
+                   << inputPath << "- delivering the source unchanged";
+    }
+    return deliver(outputDir, destinationPath, !navigationKept);
+}
+
+qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source)
+{
+    // The interpreter turns an unreadable source into blank pages, and crashes on some wrong
+    // passwords, so qpdf vouches for the document and the password before it runs.
+    source = PdfCheck::inspect(m_tempFiles.last().first, password, PdfCheck::Detail::PagesAndNavigation);
+    switch (source.outcome) {
+    case PdfCheck::Outcome::Readable:
+        if (source.pageCount > 0) {
+            return Success;
+        }
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Document has no pages:" << inputPath;
+        return UnsoundDocument;
+    case PdfCheck::Outcome::PasswordRejected:
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Password missing or wrong for" << inputPath;
+        return PasswordRejected;
+    case PdfCheck::Outcome::Unreadable:
+        break;
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Not a readable PDF:" << inputPath << source.message;
+    return UnsoundDocument;
+}
+
+qint32 GSCompressor::runInterpreter(const QStringList& arguments, QByteArray& interpreterOutput)
+{
+    // The byte strings live until the run ends; argv points into them.
+    std::vector<QByteArray> argumentBytes;
+    std::vector<char*> argv;
+    argumentBytes.reserve(static_cast<size_t>(arguments.size()));
+    for (int index = 0; index < arguments.size(); ++index) {
+        qDebug().noquote() << "Arg" << index << ":" << loggableArgument(arguments.at(index));
+        argumentBytes.push_back(arguments.at(index).toUtf8());
+    }
+    for (QByteArray& bytes : argumentBytes) {
+        argv.push_back(bytes.data());
+    }
+
+    void* instance = nullptr;
+    int code = gsapi_new_instance(&instance, nullptr);
+    if (code < 0 || instance == nullptr) {
+        return code < 0 ? code : gs_error_Fatal;
+    }
+    gsapi_set_stdio_with_handle(instance, readNothing, collectOutput, collectOutput, &interpreterOutput);
+    gsapi_set_arg_encoding(instance, GS_ARG_ENCODING_UTF8);
+    code = gsapi_init_with_args(instance, static_cast<int>(argv.size()), argv.data());
+    const int exitCode = gsapi_exit(instance);
+    gsapi_delete_instance(instance);
+
+    if (code == 0 || code == gs_error_Quit) {
+        code = exitCode;
+    }
+    if (!interpreterOutput.isEmpty()) {
+        qDebug().noquote() << "Ghostscript:" << QString::fromUtf8(interpreterOutput).trimmed();
+    }
+    return code;
+}
+
+bool GSCompressor::isSoundRewrite(const PdfCheck::Result& source, const PdfCheck::Result& rewrite,
+                                  const QByteArray& interpreterOutput)
+{
+    return !interpreterOutput.contains(pageDrawingError) && rewrite.outcome == PdfCheck::Outcome::Readable
+        && rewrite.pageCount == source.pageCount;
+}
+
+// The interpreter silently drops links and bookmarks that jump to named destinations; a smaller
+// file is not worth the document's navigation.
+bool GSCompressor::keepsNavigation(const PdfCheck::Result& source, const PdfCheck::Result& rewrite)
+{
+    return rewrite.linkCount >= source.linkCount && rewrite.outlineCount >= source.outlineCount;
+}
+
+qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinationPath, bool sourceOnly)
+{
+    const QString stagedInput = m_tempFiles.last().first;
+    const QString stagedOutput = m_tempFiles.last().second;
+    // Never deliver something larger than the source: then the untouched copy goes instead.
+    const bool deliverSource = sourceOnly || QFileInfo(stagedOutput).size() >= QFileInfo(stagedInput).size();
+    const QString fileToDeliver = deliverSource ? stagedInput : stagedOutput;
+
+    QString destination = destinationPath;
+    for (int attempt = 1; attempt <= deliveryAttempts; ++attempt) {
+        const bool moved = QFile::rename(fileToDeliver, destination);
+        if (moved) {
+            m_compressedSize = QFileInfo(destination).size();
+        }
+        // compress() releases the first name; the names of the retries are this function's to release.
+        if (destination != destinationPath) {
+            releaseDestination(destination);
+        }
+        if (moved) {
+            return Success;
+        }
+        if (attempt < deliveryAttempts) {
+            // Somebody created a file of that name meanwhile: choose the next free one and try again.
+            m_fileName = QFileInfo(destinationPath).fileName();
+            destination = reserveDestination(outputDir, m_fileName);
+        }
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir";
+    return DeliveryFailed;
+}
+
+QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inputPath, const QString& password)
+{
+    const QString tempFolder = Product::tempFolder();
+    QDir().mkpath(tempFolder);
+    const QString stagedInput = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_input.pdf");
+    const QString stagedOutput = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_output.pdf");
+
+    if (!QFile::copy(inputPath, stagedInput)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "Failed to copy input file to temp dir: " << inputPath;
+        QFile::remove(stagedInput);
+        return {};
+    }
+    m_tempFiles.append({stagedInput, stagedOutput});
+
+    const int effective = CompressSetting::effectiveLevel(m_mode, level);
+    const QString downsampleType = CompressSetting::downsampleType(effective);
+    const QString imageResolution = QString::number(CompressSetting::colorImageResolution(effective));
+
+    QStringList arguments = {
+        QStringLiteral("gs"),
+        QStringLiteral("-sDEVICE=pdfwrite"),
+        QStringLiteral("-dNOPAUSE"),
+        QStringLiteral("-dBATCH"),
+        QStringLiteral("-dQUIET"),
+    };
+    if (!password.isEmpty()) {
+        arguments << passwordOption + password;
+    }
+    arguments << QStringLiteral("-dColorImageDownsampleType=") + downsampleType
+              << QStringLiteral("-dGrayImageDownsampleType=") + downsampleType
+              << QStringLiteral("-sColorConversionStrategy=") + CompressSetting::colorConversionStrategy(effective)
+              << QStringLiteral("-dColorImageFilter=/DCTEncode")
+              << QStringLiteral("-dGrayImageFilter=/DCTEncode")
+              << QStringLiteral("-dMonoImageFilter=/CCITTFaxEncode")
+              << QStringLiteral("-dDownsampleColorImages=true")
+              << QStringLiteral("-dDownsampleGrayImages=true")
+              << QStringLiteral("-dDownsampleMonoImages=true")
+              << QStringLiteral("-dAutoFilterColorImages=false")
+              << QStringLiteral("-dAutoFilterGrayImages=false")
+              << QStringLiteral("-dColorImageDownsampleThreshold=1.0")
+              << QStringLiteral("-dGrayImageDownsampleThreshold=1.0")
+              << QStringLiteral("-dMonoImageDownsampleThreshold=1.0")
+              << QStringLiteral("-dColorImageResolution=") + imageResolution
+              << QStringLiteral("-dGrayImageResolution=") + imageResolution
+              << QStringLiteral("-dMonoImageResolution=") + QString::number(CompressSetting::monoImageResolution(effective))
+              << QStringLiteral("-sOutputFile=") + escapedOutputPath(stagedOutput);
+
+    qDebug() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "Local8Bit input: " << inputPath;
+    const QLocale locale;
+    qDebug() << "System language:" << QLocale::languageToString(locale.language());
+    qDebug() << "System country:" << QLocale::countryToString(locale.country());
+    qDebug() << "System encoding (likely):" << locale.name();
+
+    arguments << stagedInput;
+    return arguments;
+}
+
+void GSCompressor::makeUniqueFileName(const QString& folder, QString& fileName, int depth)
+{
+    QMutexLocker locker(&namingLock());
+    if (depth == 0) {
+        QDir().mkpath(folder);
+        rememberedBaseName() = QFileInfo(fileName).completeBaseName();
+    }
+    if (!isNameTaken(folder, fileName)) {
+        return;
+    }
+    const QString suffix = QFileInfo(fileName).suffix();
+    fileName = rememberedBaseName() + QLatin1Char('_') + QString::number(depth + 1);
+    if (!suffix.isEmpty()) {
+        fileName += QLatin1Char('.') + suffix;
+    }
+    makeUniqueFileName(folder, fileName, depth + 1);
+}
+
+void GSCompressor::removeTempFiles()
+{
+    for (const auto& staged : qAsConst(m_tempFiles)) {
+        QFile::remove(staged.first);
+        QFile::remove(staged.second);
+    }
+    m_tempFiles.clear();
+}

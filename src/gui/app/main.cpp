@@ -1,0 +1,71 @@
+#include "foundation/CrashHandler.h"
+#include "services/BLUpdatesService.h"
+#include "ui/BLUpdateNoticeBox.h"
+#include "ui/CustomWindowFrame.h"
+#include "ui/FramePlacement.h"
+#include "ui/MainWindow.h"
+#include "services/MultiLanguage.h"
+#include "foundation/RegistryTool.h"
+#include "foundation/StagingCleanup.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFile>
+#include <QScreen>
+#include <QStyle>
+#include <QThreadPool>
+
+namespace
+{
+    void loadStyleSheet(QApplication& application, const QString& resourcePath)
+    {
+        QFile file(resourcePath);
+        if (file.open(QIODevice::ReadOnly)) {
+            application.setStyleSheet(QString::fromUtf8(file.readAll()));
+        }
+    }
+
+    void placeOnScreen(QWidget& frame, const QRect& available)
+    {
+        qDebug() << "Screen width :" << available.width() << "Screen height :" << available.height();
+        const QRect geometry = FramePlacement::place(available.size(), frame.size());
+        if (geometry.size() != frame.size()) {
+            frame.resize(available.width() / 2, geometry.height()); // the fixed width wins
+        }
+        frame.move(geometry.topLeft());
+    }
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resource/vantorel.ico")));
+    // Lets Wayland desktops match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-kompresto"));
+    CrashHandler::install();
+
+    QApplication::style()->unpolish(&application);
+    loadStyleSheet(application, QStringLiteral(":/resource/style.qss"));
+
+    // The update service lives in the widget-free core; the window is the one that talks to the user.
+    Brimlake::BLUpdatesService::shared()->setPresenter(&Brimlake::BLUpdateNoticeBox::show);
+
+    MainWindow* mainWindow = MainWindow::instance();
+    StagingCleanup::sweepIfAlone();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    auto* frame = new CustomWindowFrame(mainWindow, nullptr);
+    frame->setFixedWidth(mainWindow->maximumWidth());
+    placeOnScreen(*frame, screen->availableGeometry());
+
+    MultiLanguage::instance()->setLanguage(RegistryTool::instance()->language());
+    frame->show();
+    const int exitCode = application.exec();
+
+    // Closing the window mid-run: queued compressions are dropped and running ones finish, so no
+    // task outlives its document and no staged copy stays behind.
+    QThreadPool::globalInstance()->clear();
+    QThreadPool::globalInstance()->waitForDone();
+    return exitCode;
+}

@@ -1,0 +1,95 @@
+#include "ui/CompressSettingWidget.h"
+#include "ui_CompressSettingWidget.h"
+
+#include "ui/ButtonTextRoom.h"
+#include "services/MultiLanguage.h"
+#include "foundation/SettingsStore.h"
+
+#include <QButtonGroup>
+
+CompressSettingWidget::CompressSettingWidget(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::CompressSettingWidget>())
+    , m_modeGroup(new QButtonGroup(this))
+{
+    m_ui->setupUi(this);
+    fitButtons();
+    const SettingsStore* store = SettingsStore::instance();
+    m_setting.mode = store->compressMode();
+    // Kept as read, even when out of range: the compressor clamps it, and the dialog shows it clamped.
+    m_setting.level = static_cast<quint16>(store->compressLevel());
+
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_modeGroup->addButton(m_ui->btn_high, High);
+    m_modeGroup->addButton(m_ui->btn_medium, Medium);
+    m_modeGroup->addButton(m_ui->btn_low, Low);
+    m_modeGroup->addButton(m_ui->btn_custom, Custom);
+
+    loadSetting();
+
+    connect(m_ui->btn_ok, &QPushButton::clicked, this, &CompressSettingWidget::acceptSetting);
+    connect(m_ui->btn_cancel, &QPushButton::clicked, this, &CompressSettingWidget::reject);
+    connect(m_ui->btn_custom, &QRadioButton::toggled, this, &CompressSettingWidget::setCustomEnabled);
+    connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &CompressSettingWidget::retranslate);
+}
+
+CompressSettingWidget::~CompressSettingWidget() = default;
+
+const CompressSetting& CompressSettingWidget::currentSetting() const
+{
+    return CompressSetting::applyToAll() ? CompressSetting::globalSetting() : m_setting;
+}
+
+void CompressSettingWidget::loadSetting()
+{
+    setCustomEnabled(false);
+    const CompressSetting& setting = currentSetting();
+    // The compressor treats any mode it does not know as Custom; the dialog shows what will happen.
+    const int mode = (setting.mode >= High && setting.mode <= Custom) ? setting.mode : Custom;
+    m_modeGroup->button(mode)->setChecked(true);
+    m_ui->checkBoxApplyToAll->setChecked(CompressSetting::applyToAll());
+    if (mode == Custom) {
+        setCustomEnabled(true);
+    }
+    // The slider brings a level outside 1..10 into its range.
+    m_ui->customSlider->setValue(setting.level);
+}
+
+void CompressSettingWidget::setCustomEnabled(bool enabled)
+{
+    m_ui->customSlider->setEnabled(enabled);
+    m_ui->sliderLabel->setEnabled(enabled);
+    m_ui->sliderLabel1->setEnabled(enabled);
+}
+
+void CompressSettingWidget::acceptSetting()
+{
+    m_setting.mode = m_modeGroup->checkedId();
+    m_setting.level = static_cast<quint16>(m_ui->customSlider->value());
+
+    // Accepting with the box cleared switches the global setting off for every row.
+    const bool applyToAll = m_ui->checkBoxApplyToAll->isChecked();
+    CompressSetting::setApplyToAll(applyToAll);
+    if (applyToAll) {
+        CompressSetting::globalSetting() = m_setting;
+        emit settingApplyToAll();
+    }
+
+    SettingsStore* store = SettingsStore::instance();
+    store->setCompressMode(m_setting.mode);
+    store->setCompressLevel(m_setting.level);
+    accept();
+}
+
+void CompressSettingWidget::retranslate()
+{
+    m_ui->retranslateUi(this);
+    fitButtons();
+}
+
+void CompressSettingWidget::fitButtons()
+{
+    ButtonTextRoom::fit(m_ui->btn_cancel);
+    ButtonTextRoom::fit(m_ui->btn_ok);
+}

@@ -1,0 +1,268 @@
+#include "ui/CustomWindowFrame.h"
+#include "ui_CustomWindowFrame.h"
+
+#include "foundation/LanguageCode.h"
+#include "ui/ModalDialogs.h"
+#include "services/MultiLanguage.h"
+#include "foundation/ProductConstants.h"
+#include "ui/QAbout.h"
+#include "services/QNetWorkProcess.h"
+#include "foundation/RegistryTool.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QHoverEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QUrl>
+
+namespace
+{
+    // The language menu lists the languages by their own names, alphabetically.
+    const LanguageCode languageMenuOrder[] = {German, English, Spanish, French, Italian, Portuguese, Japanese};
+
+    // A cursor closer than this to the top or bottom edge grabs that edge.
+    constexpr int edgeGrip = 4;
+} // namespace
+
+CustomWindowFrame::CustomWindowFrame(QWidget* content, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ui(new Ui::CustomWindowFrame())
+{
+    m_ui->setupUi(this);
+    if (content) {
+        m_ui->gridLayout_2->addWidget(content);
+    }
+
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_Hover);
+    auto* shadow = new QGraphicsDropShadowEffect(m_ui->frame_backgrond);
+    shadow->setOffset(0, 0);
+    shadow->setBlurRadius(8);
+    shadow->setColor(QColor(100, 100, 100, 140));
+    m_ui->frame_backgrond->setGraphicsEffect(shadow);
+
+    buildMenu();
+
+    for (QAction* action : {m_actionUserGuide, m_actionSupport, m_actionShowLog, m_actionCheckUpdates, m_actionAbout}) {
+        connect(action, &QAction::triggered, this, [this, action] { onMenuAction(action); });
+    }
+    connect(m_ui->btn_minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(m_ui->btn_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &CustomWindowFrame::retranslateFrame);
+    // Builds the service bridge on first use, so the product services are ready before the window shows.
+    QNetWorkProcess::instance();
+
+    m_ui->label_icon->setPixmap(QPixmap(QStringLiteral(":/resource/vantorel.ico")));
+    refreshTitle();
+}
+
+CustomWindowFrame::~CustomWindowFrame() = default;
+
+QAction* CustomWindowFrame::addMenuAction(int number)
+{
+    auto* action = new QAction(this);
+    action->setData(number);
+    return action;
+}
+
+void CustomWindowFrame::buildMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setWindowFlags(m_menu->windowFlags() | Qt::FramelessWindowHint);
+
+    m_actionLanguage = new QAction(this);
+    m_actionUserGuide = addMenuAction(UserGuide);
+    m_actionSupport = addMenuAction(FeedbackAndSupport);
+    m_actionShowLog = addMenuAction(ShowLog);
+    m_actionCheckUpdates = addMenuAction(CheckForUpdates);
+    m_actionAbout = addMenuAction(About);
+    m_menu->addAction(m_actionLanguage);
+    m_menu->addSeparator();
+    m_menu->addActions({m_actionUserGuide, m_actionSupport, m_actionShowLog, m_actionCheckUpdates, m_actionAbout});
+    m_ui->btn_menu->setMenu(m_menu);
+
+    m_languageMenu = new QMenu(this);
+    for (LanguageCode code : languageMenuOrder) {
+        auto* action = new QAction(languageEntry(code).nativeName, m_languageMenu);
+        action->setData(int(code));
+        action->setCheckable(true);
+        m_languageMenu->addAction(action);
+        connect(action, &QAction::triggered, this, [this, action] { onLanguageAction(action); });
+    }
+    m_actionLanguage->setMenu(m_languageMenu);
+
+    const int stored = RegistryTool::instance()->language();
+    for (QAction* action : m_languageMenu->actions()) {
+        if (action->data().toInt() == stored) {
+            checkLanguageAction(action);
+        }
+    }
+    retranslateFrame();
+}
+
+void CustomWindowFrame::checkLanguageAction(QAction* action)
+{
+    // The entries form no exclusive group; this is what keeps exactly one of them checked.
+    for (QAction* entry : m_actionLanguage->menu()->actions()) {
+        entry->setChecked(false);
+    }
+    action->setChecked(true);
+}
+
+void CustomWindowFrame::onMenuAction(QAction* action)
+{
+    switch (action->data().toInt()) {
+    case UserGuide:
+        QDesktopServices::openUrl(QUrl(Product::userGuidePage));
+        break;
+    case FeedbackAndSupport:
+        QDesktopServices::openUrl(QUrl(Product::supportPage));
+        break;
+    case About:
+        ModalDialogs::exec(new QAbout(this));
+        break;
+    case CheckForUpdates:
+        QNetWorkProcess::instance()->checkForUpdates();
+        break;
+    case ShowLog:
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(QDir::homePath() + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/")));
+        break;
+    default:
+        break;
+    }
+}
+
+void CustomWindowFrame::onLanguageAction(QAction* action)
+{
+    checkLanguageAction(action);
+    const int code = action->data().toInt();
+    // Applied at once, then remembered for the next start.
+    MultiLanguage::instance()->setLanguage(code);
+    RegistryTool::instance()->setLanguage(code);
+}
+
+void CustomWindowFrame::retranslateFrame()
+{
+    m_ui->retranslateUi(this);
+    m_actionUserGuide->setText(tr("User Guide"));
+    m_actionSupport->setText(tr("Feedback and Support"));
+    m_actionCheckUpdates->setText(tr("Check for Updates"));
+    m_actionAbout->setText(tr("About"));
+    m_actionLanguage->setText(tr("Language"));
+    m_actionShowLog->setText(tr("Show Log in Explorer"));
+    refreshTitle();
+    update();
+}
+
+void CustomWindowFrame::refreshTitle()
+{
+    m_ui->label_title->setText(Product::displayName);
+    setWindowTitle(m_ui->label_title->text());
+}
+
+bool CustomWindowFrame::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+        updateResizeCursor(mapToGlobal(static_cast<QHoverEvent*>(event)->pos()));
+        break;
+    case QEvent::HoverLeave:
+        updateResizeCursor(QCursor::pos());
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+void CustomWindowFrame::updateResizeCursor(const QPoint& globalCursor)
+{
+    if (m_resizing || isMaximized()) {
+        return;
+    }
+    const QRect frame = geometry();
+    const int fromTop = qAbs(globalCursor.y() - frame.top());
+    const int fromBottom = qAbs(globalCursor.y() - frame.bottom());
+    if (fromTop < edgeGrip) {
+        m_resizeEdge = TopEdge;
+    } else if (fromBottom < edgeGrip) {
+        m_resizeEdge = BottomEdge;
+    } else {
+        m_resizeEdge = NoEdge;
+    }
+    setCursor(m_resizeEdge == NoEdge ? Qt::ArrowCursor : Qt::SizeVerCursor);
+}
+
+bool CustomWindowFrame::inTitleRegion(const QPoint& position) const
+{
+    return QRect(QPoint(0, 0), m_ui->frame_title->size()).contains(position);
+}
+
+void CustomWindowFrame::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (inTitleRegion(event->pos()) && m_resizeEdge == NoEdge) {
+            m_dragOrigin = event->globalPos();
+            m_dragging = true;
+        } else if (m_resizeEdge != NoEdge) {
+            m_resizing = true;
+        }
+    }
+    event->ignore();
+}
+
+void CustomWindowFrame::mouseMoveEvent(QMouseEvent* event)
+{
+    event->ignore();
+    if (m_dragging) {
+        move(pos() + (event->globalPos() - m_dragOrigin));
+        m_dragOrigin = event->globalPos();
+    } else if (m_resizing && m_resizeEdge != NoEdge && minimumHeight() != maximumHeight()) {
+        QRect frame = geometry();
+        if (m_resizeEdge == TopEdge) {
+            frame.setTop(event->globalPos().y());
+        } else {
+            frame.setBottom(event->globalPos().y());
+        }
+        setGeometry(frame);
+    }
+}
+
+void CustomWindowFrame::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = false;
+        m_resizing = false;
+    }
+    event->ignore();
+}
+
+void CustomWindowFrame::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && inTitleRegion(event->pos())) {
+        toggleMaximised();
+    }
+    QMainWindow::mouseDoubleClickEvent(event);
+}
+
+void CustomWindowFrame::toggleMaximised()
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    if (m_maximised) {
+        resize(frameWidth, normalHeight);
+        move(x(), available.height() / 4);
+        m_maximised = false;
+    } else {
+        resize(frameWidth, available.height());
+        move(x(), 0);
+        m_maximised = true;
+    }
+}

@@ -1,0 +1,66 @@
+#include "ui/EnterPassword.h"
+#include "ui_EnterPassword.h"
+
+#include "ui/ButtonTextRoom.h"
+#include "documents/PDFFileItem.h"
+
+#include <QKeyEvent>
+
+EnterPassword::EnterPassword(PDFFileItem* item, QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::EnterPassword>())
+    , m_item(item)
+{
+    m_ui->setupUi(this);
+    ButtonTextRoom::fit(m_ui->btn_cancel);
+    ButtonTextRoom::fit(m_ui->btn_ok);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_ui->lineEdit_password->setStyleSheet(QStringLiteral("border: 3px solid rgb(151, 194, 245); border-radius: 3px;"));
+
+    // The message keeps its space while hidden, so showing it never moves the field or the buttons.
+    QSizePolicy messagePolicy = m_ui->label_incorrect_pwd->sizePolicy();
+    messagePolicy.setRetainSizeWhenHidden(true);
+    m_ui->label_incorrect_pwd->setSizePolicy(messagePolicy);
+    m_ui->label_incorrect_pwd->hide();
+    m_ui->lineEdit_password->setFocus();
+
+    connect(m_ui->lineEdit_password, &QLineEdit::textChanged, m_ui->label_incorrect_pwd, &QLabel::hide);
+    connect(m_ui->btn_ok, &QPushButton::clicked, this, &EnterPassword::btn_ok_clicked);
+    connect(m_ui->btn_cancel, &QPushButton::clicked, this, &EnterPassword::btn_cencel_clicked);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    applyLabelRule();
+}
+
+EnterPassword::~EnterPassword() = default;
+
+void EnterPassword::btn_ok_clicked() { tryPassword(); }
+
+void EnterPassword::btn_cencel_clicked() { reject(); }
+
+void EnterPassword::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return) {
+        tryPassword();
+    }
+    // Everything else stops here: in particular Escape must not close the dialog.
+    event->accept();
+}
+
+void EnterPassword::tryPassword()
+{
+    if (m_item->unlockPDF(m_ui->lineEdit_password->text())) {
+        accept();
+        return;
+    }
+    m_ui->label_incorrect_pwd->show();
+}
+
+void EnterPassword::applyLabelRule()
+{
+    if (m_item->needsOpenPassword()) {
+        m_ui->label->setText(tr("Open password"));
+    } else if (m_item->encrypted()) {
+        m_ui->label->setText(tr("Print password"));
+    }
+}

@@ -1,0 +1,203 @@
+#include "ui/FileItemWidget.h"
+#include "ui_FileItemWidget.h"
+
+#include "ui/CompressSettingWidget.h"
+#include "ui/EnterPassword.h"
+#include "ui/FileBrowser.h"
+#include "documents/FileItem.h"
+#include "ui/MainWindow.h"
+#include "ui/ModalDialogs.h"
+#include "services/MultiLanguage.h"
+#include "documents/PDFFileItem.h"
+#include "documents/SignalTransferStation.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QIcon>
+#include <QUrl>
+
+namespace {
+    const QString openIconName = QStringLiteral("PDF-3x.png");
+} // namespace
+
+FileItemWidget::FileItemWidget(FileItem* item, QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::FileItemWidget)
+    , m_item(item)
+{
+    m_ui->setupUi(this);
+    m_settingDialog = new CompressSettingWidget(MainWindow::instance());
+    setUpRow();
+    connectSignals();
+}
+
+FileItemWidget::~FileItemWidget() { delete m_settingDialog.data(); }
+
+CompressSettingWidget* FileItemWidget::settingDialog() const { return m_settingDialog; }
+
+CompressSetting FileItemWidget::compressSetting() { return m_settingDialog->currentSetting(); }
+
+void FileItemWidget::setUpRow()
+{
+    // Both keep their place while hidden, so the buttons beside them never move.
+    for (QWidget* widget :
+        { static_cast<QWidget*>(m_ui->btn_convert_finished), static_cast<QWidget*>(m_ui->label_waiting) }) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        widget->hide();
+    }
+    const QSize indicatorSize = m_ui->label_waiting->size();
+    m_ui->label_waiting->setPixmap(QIcon(QStringLiteral(":/resource/processing.png")).pixmap(indicatorSize));
+
+    setIconStyle(m_item->iconName());
+    m_ui->label_name->installEventFilter(this);
+    m_ui->label_newName->installEventFilter(this);
+    m_ui->label_name->setToolTip(m_item->fileName());
+    elideName();
+    m_ui->label_size->setText(m_item->sizeText());
+    showPageCount();
+    m_ui->label_pages->setVisible(m_item->suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0);
+
+    const bool locked = m_item->isLocked();
+    m_ui->btn_decrypt->setVisible(locked);
+    m_ui->btn_compressSetting->setVisible(!locked);
+    retranslate();
+}
+
+void FileItemWidget::connectSignals()
+{
+    connect(m_ui->btn_icon, &QPushButton::clicked, this, &FileItemWidget::btn_icon_clicked);
+    connect(m_item, &FileItem::processFinishedSignal, this, &FileItemWidget::processFinished);
+    connect(m_item, &FileItem::processing, this, &FileItemWidget::startProcess);
+    connect(m_item, &FileItem::outputFileSignal, this, &FileItemWidget::saveOutputFilePath);
+    connect(m_ui->btn_convert_finished, &MyMarkButton::buttonHide, this, &FileItemWidget::changeProcessedState);
+    connect(m_ui->btn_decrypt, &QPushButton::clicked, this, &FileItemWidget::pdfDecrypt);
+    connect(m_ui->btn_compressSetting, &QPushButton::clicked, this, &FileItemWidget::openCompressSetting);
+    connect(m_ui->btn_convert_finished, &QPushButton::clicked, this, &FileItemWidget::openOutpuFilePath);
+
+    SignalTransferStation* station = SignalTransferStation::instance();
+    connect(m_settingDialog, &CompressSettingWidget::settingApplyToAll, station,
+        &SignalTransferStation::changeProcessedState);
+    // The mark is the context: the connection goes with the row.
+    connect(station, &SignalTransferStation::changeProcessedState, m_ui->btn_convert_finished, &QWidget::hide);
+
+    if (auto* pdf = qobject_cast<PDFFileItem*>(m_item)) {
+        connect(pdf, &PDFFileItem::CompressedInfo, this, &FileItemWidget::showCompressedInfo);
+    }
+    connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &FileItemWidget::retranslate);
+}
+
+void FileItemWidget::setIconStyle(const QString& iconName)
+{
+    m_ui->btn_icon->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; image: url(:/resource/%1); }\n"
+                       "QPushButton:pressed { image: url(:/resource/Pressed-%1); }")
+            .arg(iconName));
+}
+
+void FileItemWidget::showPageCount() { m_ui->label_pages->setText(tr("%1 Pages").arg(m_item->pageCount())); }
+
+void FileItemWidget::retranslate()
+{
+    showPageCount();
+    m_ui->btn_decrypt->setToolTip(tr("Unlock the document with its password"));
+    m_ui->btn_compressSetting->setToolTip(tr("Compression settings"));
+    m_ui->btn_convert_finished->setToolTip(tr("Show the compressed file in its folder"));
+}
+
+// The names follow the width their labels get from the layout, cut in the middle so that the start
+// of the name and its extension stay readable.
+void FileItemWidget::elideName()
+{
+    QLabel* label = m_ui->label_name;
+    label->setText(label->fontMetrics().elidedText(m_item->fileName(), Qt::ElideMiddle, label->width()));
+}
+
+void FileItemWidget::elideNewName()
+{
+    QLabel* label = m_ui->label_newName;
+    label->setText(label->fontMetrics().elidedText(m_newName, Qt::ElideMiddle, label->width()));
+}
+
+bool FileItemWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_ui->label_name) {
+            elideName();
+        } else if (watched == m_ui->label_newName) {
+            elideNewName();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FileItemWidget::startProcess() { m_ui->label_waiting->showRotating(); }
+
+void FileItemWidget::processFinished(int code)
+{
+    m_ui->label_waiting->hideRotating();
+    m_ui->btn_convert_finished->setEnabled(code == 0);
+    m_ui->btn_convert_finished->show();
+}
+
+void FileItemWidget::showCompressedInfo(const QString& name, const QString& size)
+{
+    m_newName = name;
+    m_ui->label_newName->setToolTip(name);
+    elideNewName();
+    m_ui->label_newSize->setText(size);
+}
+
+void FileItemWidget::saveOutputFilePath(const QString& path) { m_outputPath = path; }
+
+void FileItemWidget::openOutpuFilePath() { FileBrowser::revealFile(m_outputPath); }
+
+void FileItemWidget::btn_icon_clicked()
+{
+    if (m_item->isLocked()) {
+        pdfDecrypt();
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_item->filePath()));
+}
+
+void FileItemWidget::pdfDecrypt()
+{
+    auto* pdf = qobject_cast<PDFFileItem*>(m_item);
+    if (pdf == nullptr) {
+        return;
+    }
+    // The dialog releases itself when it closes.
+    QPointer<EnterPassword> dialog = new EnterPassword(pdf, MainWindow::instance());
+    ModalDialogs::exec(dialog);
+    if (dialog && !dialog->isVisible()) {
+        dialog->deleteLater();
+    }
+    if (m_item->isLocked()) {
+        return;
+    }
+    setIconStyle(openIconName);
+    m_ui->btn_decrypt->hide();
+    m_ui->btn_compressSetting->show();
+    // The item learned the true page count when the password opened the document.
+    showPageCount();
+    emit decryptionSuccess();
+}
+
+void FileItemWidget::openCompressSetting()
+{
+    m_item->resetProcessed();
+    m_ui->btn_convert_finished->hide();
+    m_settingDialog->loadSetting();
+    ModalDialogs::exec(m_settingDialog);
+}
+
+void FileItemWidget::changeProcessedState()
+{
+    m_item->resetProcessed();
+    m_newName.clear();
+    m_ui->label_newName->clear();
+    m_ui->label_newName->setToolTip(QString());
+    m_ui->label_newSize->clear();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/CompressSetting.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+    class FileItemWidget;
+}
+class CompressSettingWidget;
+class FileItem;
+
+/**
+ * One row of the main window's file list: the document's icon, name, size and page count, the new
+ * name and size after a compression, and on the right the unlock button, the settings button and
+ * the busy indicator or the result mark. Follows its item's progress and the "Apply to all" relay.
+ */
+class FileItemWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /** Builds the row for item (owned by the file list, outlives the row). */
+    FileItemWidget(FileItem* item, QWidget* parent);
+    ~FileItemWidget() override;
+
+    /** The setting the next run uses for this row: the global one while "Apply to all" is on. */
+    virtual CompressSetting compressSetting();
+
+    FileItem* item() const { return m_item; }
+    /** Full path of the last file this row's compression delivered; empty until one is reported. */
+    QString outputPath() const { return m_outputPath; }
+    CompressSettingWidget* settingDialog() const;
+
+signals:
+    /** The user unlocked the document. */
+    void decryptionSuccess();
+
+public slots:
+    void processFinished(int code);
+    void startProcess();
+    void pdfDecrypt();
+    void btn_icon_clicked();
+    void changeProcessedState();
+    void openCompressSetting();
+    void showCompressedInfo(const QString& name, const QString& size);
+    void openOutpuFilePath();
+    void saveOutputFilePath(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setUpRow();
+    void connectSignals();
+    void setIconStyle(const QString& iconName);
+    void showPageCount();
+    void retranslate();
+    void elideName();
+    void elideNewName();
+
+    const std::unique_ptr<Ui::FileItemWidget> m_ui;
+    FileItem* const m_item;
+    // Parented to the main window like every dialog, but released together with the row.
+    QPointer<CompressSettingWidget> m_settingDialog;
+    QString m_outputPath;
+    QString m_newName;
+};

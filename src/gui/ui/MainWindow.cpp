@@ -1,0 +1,336 @@
+#include "ui/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "documents/FileItem.h"
+#include "documents/FileItemList.h"
+#include "ui/FileItemWidget.h"
+#include "documents/FunctionRunnable.h"
+#include "foundation/LogSite.h"
+#include "ui/ModalDialogs.h"
+#include "services/MultiLanguage.h"
+#include "foundation/ProgramInit.h"
+#include "foundation/SettingsStore.h"
+#include "documents/SignalTransferStation.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QThread>
+#include <QThreadPool>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+    MainWindow* mainWindow = nullptr;
+
+    constexpr int rowHeight = 72;
+    constexpr int emptyPage = 0;
+    constexpr int listPage = 1;
+
+    // Scanners and mail programs often write the suffix in capitals; the file dialog accepts those
+    // too, so a drop must not refuse them.
+    bool hasPdfSuffix(const QUrl& url)
+    {
+        return QFileInfo(url.toLocalFile()).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    }
+} // namespace
+
+MainWindow* MainWindow::instance()
+{
+    if (mainWindow == nullptr) {
+        mainWindow = new MainWindow();
+    }
+    return mainWindow;
+}
+
+void MainWindow::destroyInstance()
+{
+    delete mainWindow;
+    mainWindow = nullptr;
+}
+
+MainWindow::MainWindow()
+    : QMainWindow(nullptr)
+    , m_fileItemList(new FileItemList)
+    , m_ui(new Ui::MainWindow)
+{
+    m_ui->setupUi(this);
+    ProgramInit::instance()->initLogger();
+
+    m_threadCount = QThread::idealThreadCount() / 2;
+    QThreadPool::globalInstance()->setMaxThreadCount(m_threadCount > 0 ? m_threadCount : 1);
+    m_idle = 1;
+
+    for (QWidget* widget : { m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget }) {
+        widget->setMouseTracking(true);
+    }
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowMaximizeButtonHint);
+
+    // "Output Folder" leaves room to spare in its minimum width, but longer translations widen the
+    // label to their text and would meet the field; this keeps the same clear gap in every language.
+    m_ui->label->setContentsMargins(0, 0, 6, 0);
+
+    // The folder picture only decorates the field; clicking the field itself opens the dialog.
+    m_ui->lineEdit_select_folder->addAction(
+        QIcon(QStringLiteral(":/resource/exportfolder.png")), QLineEdit::LeadingPosition);
+    const QString outputFolder = SettingsStore::instance()->outputFolder();
+    qDebug() << "Output folder:" << outputFolder;
+    m_ui->lineEdit_select_folder->setText(outputFolder);
+    m_ui->lineEdit_select_folder->installEventFilter(this);
+    m_ui->lineEdit_select_folder->setAcceptDrops(false);
+
+    m_ui->stackedWidget->setCurrentIndex(emptyPage);
+    m_ui->listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setAcceptDrops(true);
+
+    connectSignals();
+    qDebug() << "Max thread count: " << QThreadPool::globalInstance()->maxThreadCount();
+}
+
+MainWindow::~MainWindow()
+{
+    // No task may outlive the item it works on: drop the queued ones, wait for the running ones.
+    QThreadPool::globalInstance()->clear();
+    QThreadPool::globalInstance()->waitForDone();
+    btn_clear_clicked();
+    SettingsStore::destroyInstance();
+    if (mainWindow == this) {
+        mainWindow = nullptr;
+    }
+    qDebug() << "Exit............";
+}
+
+void MainWindow::connectSignals()
+{
+    connect(m_ui->btn_add_file, &QToolButton::clicked, this, &MainWindow::btn_add_file_clicked);
+    connect(m_ui->btn_delete, &QToolButton::clicked, this, &MainWindow::btn_delete_clicked);
+    connect(m_ui->btn_clear, &QToolButton::clicked, this, &MainWindow::btn_clear_clicked);
+    connect(m_ui->btn_compress, &QPushButton::clicked, this, &MainWindow::btn_compress_clicked);
+    connect(m_ui->btn_open_folder, &QPushButton::clicked, this, &MainWindow::btn_open_folder_clicked);
+    connect(this, &MainWindow::editClicked, this, &MainWindow::selectOutputFolder);
+    connect(
+        this, &MainWindow::stopTask, SignalTransferStation::instance(), &SignalTransferStation::transmitStopTaskSignal);
+    connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
+}
+
+void MainWindow::retranslate() { m_ui->retranslateUi(this); }
+
+FileItemWidget* MainWindow::rowWidget(int row) const
+{
+    return qobject_cast<FileItemWidget*>(m_ui->listWidget->itemWidget(m_ui->listWidget->item(row)));
+}
+
+// The view would only schedule the row widget's deletion; it goes at once instead, so that no row
+// outlives its item and the "Apply to all" relay only ever reaches the rows still listed.
+void MainWindow::removeRowWidget(int row)
+{
+    QListWidgetItem* listItem = m_ui->listWidget->item(row);
+    QWidget* widget = m_ui->listWidget->itemWidget(listItem);
+    m_ui->listWidget->removeItemWidget(listItem);
+    delete widget;
+}
+
+void MainWindow::showListPage(bool show) { m_ui->stackedWidget->setCurrentIndex(show ? listPage : emptyPage); }
+
+void MainWindow::btn_add_file_clicked()
+{
+    SettingsStore* settings = SettingsStore::instance();
+    const QStringList paths
+        = ModalDialogs::openFileNames(this, tr("Select Files"), settings->lastOpenDir(), QStringLiteral("*.pdf"));
+    if (paths.isEmpty()) {
+        return;
+    }
+    settings->setLastOpenDir(QFileInfo(paths.first()).absolutePath());
+    addFileRows(paths);
+}
+
+void MainWindow::addFileRows(const QStringList& paths)
+{
+    if (paths.isEmpty()) {
+        return;
+    }
+    qDebug() << "PDFs to add.";
+    const int firstNewRow = m_ui->listWidget->count();
+    m_fileItemList->addFiles(paths);
+    const int itemCount = m_fileItemList->count();
+    if (itemCount >= 1) {
+        showListPage(true);
+    }
+    for (int index = firstNewRow; index < itemCount; ++index) {
+        auto* row = new QListWidgetItem;
+        row->setSizeHint(QSize(m_ui->listWidget->minimumWidth(), rowHeight));
+        m_ui->listWidget->addItem(row);
+        auto* widget = new FileItemWidget(m_fileItemList->at(index), m_ui->listWidget);
+        m_ui->listWidget->setItemWidget(row, widget);
+        connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+    }
+    if (itemCount > firstNewRow) {
+        updateCompressButton();
+    }
+}
+
+void MainWindow::updateCompressButton()
+{
+    // A row unlocked during a run must not bring Compress back before the run has ended.
+    m_ui->btn_compress->setEnabled(m_idle == 1 && m_fileItemList->hasUnlockedItem());
+}
+
+void MainWindow::btn_delete_clicked()
+{
+    qDebug() << "PDF item delete.";
+    QItemSelectionModel* selection = m_ui->listWidget->selectionModel();
+    while (!selection->selectedIndexes().isEmpty()) {
+        const int row = selection->selectedIndexes().first().row();
+        // Row and item go together, so row i keeps showing item i.
+        removeRowWidget(row);
+        m_ui->listWidget->model()->removeRow(row);
+        m_fileItemList->removeAt(row);
+    }
+    if (m_fileItemList->isEmpty()) {
+        emit listEmpty();
+        showListPage(false);
+    } else {
+        updateCompressButton();
+    }
+}
+
+void MainWindow::btn_clear_clicked()
+{
+    qDebug() << "PDF list clear.";
+    for (int row = m_ui->listWidget->count() - 1; row >= 0; --row) {
+        removeRowWidget(row);
+    }
+    m_ui->listWidget->clear();
+    m_fileItemList->clear();
+    showListPage(false);
+}
+
+void MainWindow::selectOutputFolder()
+{
+    if (!m_ui->lineEdit_select_folder->isEnabled()) {
+        return;
+    }
+    const QString folder = ModalDialogs::existingDirectory(this, tr("Select output folder"), QString());
+    if (folder.isEmpty()) {
+        return;
+    }
+    m_ui->lineEdit_select_folder->setText(folder);
+    SettingsStore::instance()->setOutputFolder(folder);
+    qDebug() << "set output folder " << folder;
+}
+
+void MainWindow::btn_open_folder_clicked()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_ui->lineEdit_select_folder->text()));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->lineEdit_select_folder && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        emit editClicked();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && m_idle == 1) {
+        btn_delete_clicked();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (m_idle != 1 || !event->mimeData()->hasUrls()) {
+        event->ignore();
+        return;
+    }
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.cbegin(), urls.cend(), hasPdfSuffix)) {
+        event->acceptProposedAction();
+        return;
+    }
+    event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasUrls()) {
+        return;
+    }
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (hasPdfSuffix(url)) {
+            paths << url.toLocalFile();
+        }
+    }
+    addFileRows(paths);
+}
+
+void MainWindow::btn_compress_clicked()
+{
+    if (m_idle != 1) {
+        return;
+    }
+    if (m_ui->lineEdit_select_folder->text().isEmpty()) {
+        selectOutputFolder();
+        if (m_ui->lineEdit_select_folder->text().isEmpty()) {
+            return;
+        }
+    }
+    const QString outputFolder = m_ui->lineEdit_select_folder->text();
+    qDebug() << "Compress task start";
+    m_runningCount = 0;
+    const int rowCount = m_ui->listWidget->count();
+    for (int row = 0; row < rowCount; ++row) {
+        FileItem* item = m_fileItemList->at(row);
+        if (item->isLocked() || !item->isUnprocessed()) {
+            qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
+                     << "Skip file: " << item->filePath();
+            continue;
+        }
+        m_idle = 0;
+        item->setCompressSetting(rowWidget(row)->compressSetting());
+        ++m_runningCount;
+        auto* task = new FunctionRunnable(FunctionRunnable::compressKind, item, outputFolder, nullptr);
+        connect(task, &FunctionRunnable::finished, this, &MainWindow::taskFinished);
+        connect(task, &FunctionRunnable::finished, item, &FileItem::fileProcessFinished);
+        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked") << "Create task."
+                 << item->filePath();
+        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
+                 << "current task count: " << m_runningCount;
+        QThreadPool::globalInstance()->start(task, 0);
+    }
+    if (m_runningCount > 0) {
+        setControlsEnabled(false);
+    }
+}
+
+void MainWindow::taskFinished()
+{
+    --m_runningCount;
+    if (m_runningCount == 0) {
+        qDebug() << "Task finished.";
+        m_idle = 1;
+        setControlsEnabled(true);
+    }
+}
+
+void MainWindow::setControlsEnabled(bool enabled)
+{
+    for (QWidget* control : std::initializer_list<QWidget*> { m_ui->btn_add_file, m_ui->btn_clear, m_ui->btn_delete,
+             m_ui->btn_open_folder, m_ui->btn_compress, m_ui->lineEdit_select_folder }) {
+        control->setEnabled(enabled);
+    }
+}

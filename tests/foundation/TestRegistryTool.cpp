@@ -1,0 +1,75 @@
+#include "foundation/RegistryTool.h"
+
+#include "support/TestHome.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTest>
+
+/** The per-user language store, kept in a temporary home. */
+class TestRegistryTool final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestRegistryTool(QString home)
+        : m_home(std::move(home))
+    {
+    }
+
+private slots:
+    void firstStartIsEnglishAndWritesNothing();
+    void storedCodeRoundTrips();
+    void unknownCodeIsKeptAsStored();
+
+private:
+    QString storeFile() const { return m_home + QStringLiteral("/.config/Vantorel/Vantorel Kompresto.conf"); }
+    int storedOnDisk() const
+    {
+        return QSettings(storeFile(), QSettings::IniFormat).value(QStringLiteral("language"), -1).toInt();
+    }
+
+    QString m_home;
+};
+
+void TestRegistryTool::firstStartIsEnglishAndWritesNothing()
+{
+    QCOMPARE(RegistryTool::instance()->language(), 1);
+    QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vantorel"));
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vantorel Kompresto"));
+    QCOMPARE(RegistryTool::instance()->fileName(), storeFile());
+    QVERIFY(!QFileInfo::exists(storeFile()));
+}
+
+void TestRegistryTool::storedCodeRoundTrips()
+{
+    RegistryTool::instance()->setLanguage(7);
+
+    // Written out at once: another reader of the file sees it before this process ends.
+    QCOMPARE(storedOnDisk(), 7);
+    QCOMPARE(RegistryTool::instance()->language(), 7);
+
+    RegistryTool::instance()->setLanguage(2);
+    QCOMPARE(storedOnDisk(), 2);
+    QCOMPARE(RegistryTool::instance()->language(), 2);
+}
+
+void TestRegistryTool::unknownCodeIsKeptAsStored()
+{
+    RegistryTool::instance()->setLanguage(9);
+    QCOMPARE(RegistryTool::instance()->language(), 9);
+}
+
+// Qt fixes the per-user settings folder when the first store opens, so the temporary home must be
+// in place before the application object exists.
+int main(int argc, char* argv[])
+{
+    qunsetenv("XDG_CONFIG_HOME");
+    TestHome home;
+    QCoreApplication application(argc, argv);
+    TestRegistryTool test(home.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestRegistryTool.moc"

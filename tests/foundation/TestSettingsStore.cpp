@@ -1,0 +1,80 @@
+#include "foundation/ProductConstants.h"
+#include "foundation/SettingsStore.h"
+#include "support/TestHome.h"
+
+#include <QtTest>
+#include <memory>
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void firstRunReadsDefaults();
+    void writesReachTheDiskAtOnce();
+    void keepsAnExistingFile();
+    void nonNumericLevelReadsZero();
+
+private:
+    std::unique_ptr<TestHome> m_home;
+};
+
+void TestSettingsStore::cleanup()
+{
+    SettingsStore::destroyInstance();
+    m_home.reset();
+}
+
+void TestSettingsStore::firstRunReadsDefaults()
+{
+    m_home = std::make_unique<TestHome>();
+    SettingsStore* store = SettingsStore::instance();
+    QCOMPARE(store->compressMode(), 0);
+    QCOMPARE(store->compressLevel(), 5);
+    QCOMPARE(store->outputFolder(), QString());
+    QCOMPARE(store->lastOpenDir(), QStringLiteral("/"));
+    QVERIFY(!QFileInfo::exists(Product::configFolder()));
+}
+
+void TestSettingsStore::writesReachTheDiskAtOnce()
+{
+    m_home = std::make_unique<TestHome>();
+    SettingsStore* store = SettingsStore::instance();
+    store->setCompressMode(3);
+    store->setCompressLevel(8);
+    store->setOutputFolder(QStringLiteral("/tmp/out put"));
+    store->setLastOpenDir(QStringLiteral("/home/docs"));
+
+    QCOMPARE(store->fileName(), m_home->path() + "/AppData/Roaming/Vantorel/Kompresto/Config/Kompresto.ini");
+    QSettings onDisk(store->fileName(), QSettings::IniFormat);
+    QCOMPARE(onDisk.value("Compressor/mode").toInt(), 3);
+    QCOMPARE(onDisk.value("Compressor/level").toInt(), 8);
+    QCOMPARE(onDisk.value("General/output").toString(), QStringLiteral("/tmp/out put"));
+    QCOMPARE(onDisk.value("General/lastOpenDir").toString(), QStringLiteral("/home/docs"));
+}
+
+void TestSettingsStore::keepsAnExistingFile()
+{
+    m_home = std::make_unique<TestHome>();
+    QDir().mkpath(Product::configFolder());
+    {
+        QSettings earlier(Product::settingsFilePath(), QSettings::IniFormat);
+        earlier.setValue("General/output", "/srv/out");
+    }
+    QCOMPARE(SettingsStore::instance()->outputFolder(), QStringLiteral("/srv/out"));
+}
+
+void TestSettingsStore::nonNumericLevelReadsZero()
+{
+    m_home = std::make_unique<TestHome>();
+    QDir().mkpath(Product::configFolder());
+    QFile file(Product::settingsFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Compressor]\nlevel=lots\n");
+    file.close();
+    QCOMPARE(SettingsStore::instance()->compressLevel(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "TestSettingsStore.moc"
