@@ -8,8 +8,7 @@ struct BenchContext;
  * The time FileItemList::addFiles takes for 1,000 and 3,000 documents, and the memory and open files
  * of the process after them. Each count runs in a process of its own so that its peak is its own.
  */
-namespace AddFilesMeasure
-{
+namespace AddFilesMeasure {
     /** The report section. */
     QString run(const BenchContext& context);
 

@@ -1,13 +1,13 @@
 #include "BatchMeasure.h"
 
 #include "BenchContext.h"
-#include "engine/CompressSetting.h"
 #include "Corpus.h"
+#include "MarkdownTable.h"
+#include "ProcessStats.h"
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
 #include "documents/FunctionRunnable.h"
-#include "MarkdownTable.h"
-#include "ProcessStats.h"
+#include "engine/CompressSetting.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,8 +16,7 @@
 #include <QThreadPool>
 #include <algorithm>
 
-namespace
-{
+namespace {
     struct Run
     {
         QString label;
@@ -74,22 +73,21 @@ namespace
     }
 } // namespace
 
-namespace BatchMeasure
-{
+namespace BatchMeasure {
     QString run(const BenchContext& context)
     {
         const QStringList documents = context.corpus->batchDocuments(context.quick ? 4 : 20);
         const QString outputFolder = context.workFolder + QStringLiteral("/batch");
         FileItemList list;
         list.addFiles(documents);
-        const CompressSetting setting {Medium, 5};
+        const CompressSetting setting { Medium, 5 };
         for (qint32 index = 0; index < list.count(); ++index) {
             list.at(index)->setCompressSetting(setting);
         }
 
         const int cores = ProcessStats::coreCount();
-        QList<Run> runs = {{QStringLiteral("one after another, no pool"), 0, {}, 0}};
-        QList<int> poolSizes = {1, 2, cores};
+        QList<Run> runs = { { QStringLiteral("one after another, no pool"), 0, {}, 0 } };
+        QList<int> poolSizes = { 1, 2, cores };
         std::sort(poolSizes.begin(), poolSizes.end());
         poolSizes.erase(std::unique(poolSizes.begin(), poolSizes.end()), poolSizes.end());
         for (int threads : poolSizes) {
@@ -97,7 +95,7 @@ namespace BatchMeasure
             if (threads == cores) {
                 label += QStringLiteral(" (all cores)");
             }
-            runs << Run {label, threads, {}, 0};
+            runs << Run { label, threads, {}, 0 };
         }
 
         // Every run goes once per round, so that changes in the machine's load fall on all of them.
@@ -114,23 +112,26 @@ namespace BatchMeasure
         QDir(outputFolder).removeRecursively();
 
         const double baseline = median(runs.first().seconds);
-        MarkdownTable table({QStringLiteral("Run"), QStringLiteral("Wall time (s)"), QStringLiteral("Documents per second"),
-                             QStringLiteral("Speed-up"), QStringLiteral("Failed compressions")},
-                            QStringLiteral("lrrrr"));
+        MarkdownTable table(
+            { QStringLiteral("Run"), QStringLiteral("Wall time (s)"), QStringLiteral("Documents per second"),
+                QStringLiteral("Speed-up"), QStringLiteral("Failed compressions") },
+            QStringLiteral("lrrrr"));
         for (const Run& run : runs) {
             const double seconds = median(run.seconds);
-            table.addRow({run.label, MarkdownTable::number(seconds, 2), MarkdownTable::number(list.count() / seconds, 2),
-                          MarkdownTable::number(baseline / seconds, 2), QString::number(run.failures)});
+            table.addRow(
+                { run.label, MarkdownTable::number(seconds, 2), MarkdownTable::number(list.count() / seconds, 2),
+                    MarkdownTable::number(baseline / seconds, 2), QString::number(run.failures) });
         }
 
         QString text = QStringLiteral("## 3. Batch throughput\n\n");
-        text += QStringLiteral("%1 documents (generated: 2 pages of colour photographs each, JPEG 200 dpi, %2 MiB together) with "
-                               "*Medium File Size*, added through `FileItemList::addFiles`. Each run compresses all of them: "
-                               "*one after another* calls `pdfCompress` of each item on this thread; the task-runner runs "
-                               "queue one `FunctionRunnable` per item on `QThreadPool::globalInstance()` limited to the number of "
-                               "threads shown, and wait for every `finished`. Median of %3 rounds; speed-up against one after "
-                               "another. The application itself limits its pool to half the cores, at least 1: **%4** on this "
-                               "machine.\n\n")
+        text += QStringLiteral(
+            "%1 documents (generated: 2 pages of colour photographs each, JPEG 200 dpi, %2 MiB together) with "
+            "*Medium File Size*, added through `FileItemList::addFiles`. Each run compresses all of them: "
+            "*one after another* calls `pdfCompress` of each item on this thread; the task-runner runs "
+            "queue one `FunctionRunnable` per item on `QThreadPool::globalInstance()` limited to the number of "
+            "threads shown, and wait for every `finished`. Median of %3 rounds; speed-up against one after "
+            "another. The application itself limits its pool to half the cores, at least 1: **%4** on this "
+            "machine.\n\n")
                     .arg(list.count())
                     .arg(MarkdownTable::mebibytes([&documents]() {
                         qint64 total = 0;

@@ -10,8 +10,7 @@
 #include <algorithm>
 #include <unistd.h>
 
-namespace
-{
+namespace {
     CorpusDocument describe(const QString& path, const QString& origin)
     {
         CorpusDocument document;
@@ -56,14 +55,14 @@ QList<CorpusDocument> Corpus::debianDocuments()
     }
     if (m_quick && !found.isEmpty()) {
         const auto smallest = std::min_element(found.cbegin(), found.cend(),
-                                               [](const CorpusDocument& a, const CorpusDocument& b) { return a.bytes < b.bytes; });
-        return {*smallest};
+            [](const CorpusDocument& a, const CorpusDocument& b) { return a.bytes < b.bytes; });
+        return { *smallest };
     }
     return found;
 }
 
-CorpusDocument Corpus::generated(const QString& fileName, const QString& origin,
-                                 const std::function<bool(const QString&)>& writer)
+CorpusDocument Corpus::generated(
+    const QString& fileName, const QString& origin, const std::function<bool(const QString&)>& writer)
 {
     const QString path = m_folder + QLatin1Char('/') + fileName;
     if (!QFileInfo(path).isFile()) {
@@ -84,18 +83,25 @@ QList<CorpusDocument> Corpus::documents()
     }
     const int scale = m_quick ? 1 : 0; // quick documents have one page or a few
     QList<CorpusDocument> all = debianDocuments();
-    all << generated(QStringLiteral("colour-photo-scan.pdf"), QStringLiteral("generated: full-page colour photographs, JPEG 200 dpi"),
-                     [scale](const QString& path) { return GeneratedDocuments::writeColourPhotoScan(path, scale ? 1 : 6, 200, 100); })
-        << generated(QStringLiteral("grey-scan.pdf"), QStringLiteral("generated: printed pages scanned in grey, JPEG 300 dpi"),
-                     [scale](const QString& path) { return GeneratedDocuments::writeGreyScan(path, scale ? 1 : 4); })
-        << generated(QStringLiteral("mono-scan.pdf"), QStringLiteral("generated: printed pages scanned in black and white, 1 bit 300 dpi"),
-                     [scale](const QString& path) { return GeneratedDocuments::writeMonoScan(path, scale ? 1 : 4); })
-        << generated(QStringLiteral("vector-drawing.pdf"), QStringLiteral("generated: A3 drawings, thousands of curves and polygons"),
-                     [scale](const QString& path) { return GeneratedDocuments::writeVectorDrawing(path, scale ? 1 : 3); })
-        << generated(QStringLiteral("text-only.pdf"), QStringLiteral("generated: text only, with linked contents, web links and bookmarks"),
-                     [scale](const QString& path) { return GeneratedDocuments::writeTextDocument(path, scale ? 6 : 40); });
-    all.erase(std::remove_if(all.begin(), all.end(), [](const CorpusDocument& document) { return document.path.isEmpty(); }),
-              all.end());
+    all << generated(QStringLiteral("colour-photo-scan.pdf"),
+        QStringLiteral("generated: full-page colour photographs, JPEG 200 dpi"),
+        [scale](
+            const QString& path) { return GeneratedDocuments::writeColourPhotoScan(path, scale ? 1 : 6, 200, 100); })
+        << generated(QStringLiteral("grey-scan.pdf"),
+               QStringLiteral("generated: printed pages scanned in grey, JPEG 300 dpi"),
+               [scale](const QString& path) { return GeneratedDocuments::writeGreyScan(path, scale ? 1 : 4); })
+        << generated(QStringLiteral("mono-scan.pdf"),
+               QStringLiteral("generated: printed pages scanned in black and white, 1 bit 300 dpi"),
+               [scale](const QString& path) { return GeneratedDocuments::writeMonoScan(path, scale ? 1 : 4); })
+        << generated(QStringLiteral("vector-drawing.pdf"),
+               QStringLiteral("generated: A3 drawings, thousands of curves and polygons"),
+               [scale](const QString& path) { return GeneratedDocuments::writeVectorDrawing(path, scale ? 1 : 3); })
+        << generated(QStringLiteral("text-only.pdf"),
+               QStringLiteral("generated: text only, with linked contents, web links and bookmarks"),
+               [scale](const QString& path) { return GeneratedDocuments::writeTextDocument(path, scale ? 6 : 40); });
+    all.erase(
+        std::remove_if(all.begin(), all.end(), [](const CorpusDocument& document) { return document.path.isEmpty(); }),
+        all.end());
     m_documents = all;
     return m_documents;
 }
@@ -104,8 +110,8 @@ CorpusDocument Corpus::largeDocument()
 {
     const int pages = m_quick ? 10 : 300;
     return generated(QStringLiteral("photo-book-%1-pages.pdf").arg(pages),
-                     QStringLiteral("generated: %1 pages, each a full-page colour photograph, JPEG 150 dpi").arg(pages),
-                     [pages](const QString& path) { return GeneratedDocuments::writeColourPhotoScan(path, pages, 150, 5000); });
+        QStringLiteral("generated: %1 pages, each a full-page colour photograph, JPEG 150 dpi").arg(pages),
+        [pages](const QString& path) { return GeneratedDocuments::writeColourPhotoScan(path, pages, 150, 5000); });
 }
 
 QStringList Corpus::batchDocuments(int count)
@@ -113,7 +119,8 @@ QStringList Corpus::batchDocuments(int count)
     QStringList paths;
     for (int index = 0; index < count; ++index) {
         const CorpusDocument document = generated(
-            QStringLiteral("batch/batch-%1.pdf").arg(index + 1, 2, 10, QLatin1Char('0')), QString(), [index](const QString& path) {
+            QStringLiteral("batch/batch-%1.pdf").arg(index + 1, 2, 10, QLatin1Char('0')), QString(),
+            [index](const QString& path) {
                 QDir().mkpath(QFileInfo(path).absolutePath());
                 return GeneratedDocuments::writeColourPhotoScan(path, 2, 200, 9000 + static_cast<quint32>(index) * 2);
             });
@@ -149,7 +156,8 @@ QStringList Corpus::manyDocumentPaths(int count)
                                  .arg(folder)
                                  .arg(index + 1, 4, 10, QLatin1Char('0'))
                                  .arg(QFileInfo(original).fileName());
-        if (QFileInfo::exists(path) || ::link(QFile::encodeName(original).constData(), QFile::encodeName(path).constData()) == 0
+        if (QFileInfo::exists(path)
+            || ::link(QFile::encodeName(original).constData(), QFile::encodeName(path).constData()) == 0
             || QFile::copy(original, path)) {
             paths << path;
         }

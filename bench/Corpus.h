@@ -37,8 +37,8 @@ public:
     QStringList manyDocumentPaths(int count);
 
 private:
-    CorpusDocument generated(const QString& fileName, const QString& origin,
-                             const std::function<bool(const QString&)>& writer);
+    CorpusDocument generated(
+        const QString& fileName, const QString& origin, const std::function<bool(const QString&)>& writer);
     QList<CorpusDocument> debianDocuments();
 
     QString m_folder;

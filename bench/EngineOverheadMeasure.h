@@ -9,8 +9,7 @@ struct BenchContext;
  * same argument list run through libgs in this process with nothing around it, at levels 1, 5 and 10.
  * Runs are interleaved so that load from elsewhere falls on all three alike.
  */
-namespace EngineOverheadMeasure
-{
+namespace EngineOverheadMeasure {
     /** The report section. */
     QString run(const BenchContext& context);
 } // namespace EngineOverheadMeasure

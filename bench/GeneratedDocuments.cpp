@@ -18,18 +18,14 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
-namespace
-{
+namespace {
     // A4 in points, and in pixels at the resolution of a typical office scanner.
     constexpr int pageWidthPoints = 595;
     constexpr int pageHeightPoints = 842;
     constexpr int scanDpi = 300;
     constexpr int jpegQuality = 85;
 
-    int pixelsAt(int points, int dpi)
-    {
-        return points * dpi / 72;
-    }
+    int pixelsAt(int points, int dpi) { return points * dpi / 72; }
 
     /** One page image, encoded the way it goes into the file. */
     struct PageImage
@@ -68,11 +64,11 @@ namespace
                                                 .toStdString();
                 QPDFObjectHandle resources = QPDFObjectHandle::parse("<< /XObject << >> >>");
                 resources.getKey("/XObject").replaceKey("/Im0", stream);
-                QPDFObjectHandle pageObject = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-                    QStringLiteral("<< /Type /Page /MediaBox [0 0 %1 %2] >>")
-                        .arg(pageWidthPoints)
-                        .arg(pageHeightPoints)
-                        .toStdString()));
+                QPDFObjectHandle pageObject = pdf.makeIndirectObject(
+                    QPDFObjectHandle::parse(QStringLiteral("<< /Type /Page /MediaBox [0 0 %1 %2] >>")
+                                                .arg(pageWidthPoints)
+                                                .arg(pageHeightPoints)
+                                                .toStdString()));
                 pageObject.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, drawing));
                 pageObject.replaceKey("/Resources", resources);
                 document.addPage(QPDFPageObjectHelper(pageObject), false);
@@ -95,24 +91,22 @@ namespace
         return bytes;
     }
 
-    int clampToByte(int value)
-    {
-        return qBound(0, value, 255);
-    }
+    int clampToByte(int value) { return qBound(0, value, 255); }
 
     /** Random colours on a coarse grid, blown up smoothly: the broad light and colour of a photograph. */
     QImage smoothField(int width, int height, int cellsAcross, QRandomGenerator& random)
     {
         const int cellsDown = qMax(2, cellsAcross * height / width);
         QImage coarse(cellsAcross, cellsDown, QImage::Format_RGB32);
-        const QRgb palette[] = {qRgb(70, 110, 160), qRgb(200, 170, 120), qRgb(60, 120, 60),
-                                qRgb(220, 210, 200), qRgb(120, 80, 50), qRgb(160, 190, 220)};
+        const QRgb palette[] = { qRgb(70, 110, 160), qRgb(200, 170, 120), qRgb(60, 120, 60), qRgb(220, 210, 200),
+            qRgb(120, 80, 50), qRgb(160, 190, 220) };
         for (int y = 0; y < cellsDown; ++y) {
             for (int x = 0; x < cellsAcross; ++x) {
                 const QRgb base = palette[random.bounded(6)];
                 const int shift = static_cast<int>(random.bounded(61)) - 30;
-                coarse.setPixel(x, y, qRgb(clampToByte(qRed(base) + shift), clampToByte(qGreen(base) + shift),
-                                           clampToByte(qBlue(base) + shift)));
+                coarse.setPixel(x, y,
+                    qRgb(clampToByte(qRed(base) + shift), clampToByte(qGreen(base) + shift),
+                        clampToByte(qBlue(base) + shift)));
             }
         }
         return coarse.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -131,10 +125,11 @@ namespace
             painter.setRenderHint(QPainter::Antialiasing);
             // Objects with hard edges, as in any photograph: leaves, stones, windows.
             for (int shape = 0; shape < 60; ++shape) {
-                const QColor colour = QColor::fromHsv(static_cast<int>(random.bounded(360)), 60 + static_cast<int>(random.bounded(150)),
-                                                      60 + static_cast<int>(random.bounded(180)));
+                const QColor colour = QColor::fromHsv(static_cast<int>(random.bounded(360)),
+                    60 + static_cast<int>(random.bounded(150)), 60 + static_cast<int>(random.bounded(180)));
                 const int size = width / 40 + static_cast<int>(random.bounded(width / 6));
-                const QRectF bounds(random.bounded(width), random.bounded(height), size, size * (0.5 + random.generateDouble()));
+                const QRectF bounds(
+                    random.bounded(width), random.bounded(height), size, size * (0.5 + random.generateDouble()));
                 QRadialGradient gradient(bounds.center(), size / 1.5);
                 gradient.setColorAt(0, colour.lighter(130));
                 gradient.setColorAt(1, colour.darker(140));
@@ -153,7 +148,7 @@ namespace
             for (int x = 0; x < width; ++x) {
                 const int grain = static_cast<int>(random.bounded(17)) - 8;
                 line[x] = qRgb(clampToByte(qRed(line[x]) + grain), clampToByte(qGreen(line[x]) + grain),
-                               clampToByte(qBlue(line[x]) + grain));
+                    clampToByte(qBlue(line[x]) + grain));
             }
         }
         return image;
@@ -213,7 +208,7 @@ namespace
         heading.setBold(true);
         painter.setFont(heading);
         painter.drawText(QRect(margin, margin, width - 2 * margin, scanDpi), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Scanned page %1").arg(page + 1));
+            QStringLiteral("Scanned page %1").arg(page + 1));
 
         QFont body(QStringLiteral("Liberation Serif"));
         body.setPixelSize(scanDpi * 11 / 72);
@@ -227,7 +222,7 @@ namespace
                 for (int bar = 0; bar < 8; ++bar) {
                     const int barHeight = static_cast<int>(random.bounded(chart.height() - 20));
                     painter.fillRect(chart.left() + 20 + bar * (chart.width() - 40) / 8, chart.bottom() - barHeight,
-                                     (chart.width() - 40) / 10, barHeight, QColor(90, 90, 90));
+                        (chart.width() - 40) / 10, barHeight, QColor(90, 90, 90));
                 }
                 top += chart.height() + scanDpi / 4;
                 continue;
@@ -289,7 +284,7 @@ namespace
     QPDFObjectHandle rectangle(double left, double bottom, double right, double top)
     {
         QPDFObjectHandle array = QPDFObjectHandle::newArray();
-        for (double value : {left, bottom, right, top}) {
+        for (double value : { left, bottom, right, top }) {
             array.appendItem(QPDFObjectHandle::newReal(value, 2));
         }
         return array;
@@ -328,8 +323,7 @@ namespace
     }
 } // namespace
 
-namespace GeneratedDocuments
-{
+namespace GeneratedDocuments {
     bool writeColourPhotoScan(const QString& path, int pages, int dpi, quint32 seed)
     {
         return writeImagePages(path, pages, [dpi, seed](int page) {
@@ -441,7 +435,7 @@ namespace GeneratedDocuments
             painter.setPen(Qt::black);
             for (int text = 0; text < 200; ++text) {
                 painter.drawText(QPointF(random.bounded(width), random.bounded(height)),
-                                 QStringLiteral("R%1 Ø%2").arg(random.bounded(900)).arg(random.bounded(90)));
+                    QStringLiteral("R%1 Ø%2").arg(random.bounded(900)).arg(random.bounded(90)));
             }
         }
         return painter.end();
@@ -480,14 +474,15 @@ namespace GeneratedDocuments
             const double toPoints = 72.0 / dpi;
 
             painter.setFont(heading);
-            painter.drawText(QRect(margin, margin, width - 2 * margin, dpi / 2), Qt::AlignLeft, QStringLiteral("Contents"));
+            painter.drawText(
+                QRect(margin, margin, width - 2 * margin, dpi / 2), Qt::AlignLeft, QStringLiteral("Contents"));
             painter.setFont(body);
             for (int chapter = 0; chapter < chapters; ++chapter) {
                 const QRect line(margin, margin + dpi + chapter * dpi / 4, width - 2 * margin, dpi / 5);
                 painter.drawText(line, Qt::AlignLeft,
-                                 QStringLiteral("Chapter %1 ........ page %2").arg(chapter + 1).arg(2 + chapter * pagesPerChapter));
+                    QStringLiteral("Chapter %1 ........ page %2").arg(chapter + 1).arg(2 + chapter * pagesPerChapter));
                 contentsLines << QRectF(line.left() * toPoints, (height - line.bottom()) * toPoints,
-                                        line.width() * toPoints, line.height() * toPoints);
+                    line.width() * toPoints, line.height() * toPoints);
             }
             for (int page = 1; page < pages; ++page) {
                 writer.newPage();
@@ -495,13 +490,14 @@ namespace GeneratedDocuments
                 if ((page - 1) % pagesPerChapter == 0) {
                     painter.setFont(heading);
                     painter.drawText(QRect(margin, top, width - 2 * margin, dpi / 2), Qt::AlignLeft,
-                                     QStringLiteral("Chapter %1").arg((page - 1) / pagesPerChapter + 1));
+                        QStringLiteral("Chapter %1").arg((page - 1) / pagesPerChapter + 1));
                     top += dpi * 3 / 4;
                 }
                 painter.setFont(body);
                 while (true) {
                     const QString text = paragraph(random);
-                    const QRect bounds = painter.boundingRect(QRect(margin, top, width - 2 * margin, height), Qt::TextWordWrap, text);
+                    const QRect bounds
+                        = painter.boundingRect(QRect(margin, top, width - 2 * margin, height), Qt::TextWordWrap, text);
                     if (bounds.bottom() > height - margin) {
                         break;
                     }
@@ -509,7 +505,7 @@ namespace GeneratedDocuments
                     top = bounds.bottom() + dpi / 8;
                 }
                 painter.drawText(QRect(margin, height - margin / 2, width - 2 * margin, dpi / 4), Qt::AlignLeft,
-                                 QStringLiteral("https://www.debian.org/doc/"));
+                    QStringLiteral("https://www.debian.org/doc/"));
             }
             if (!painter.end()) {
                 return false;
@@ -551,8 +547,9 @@ namespace GeneratedDocuments
                 const size_t first = static_cast<size_t>(1 + chapter * pagesPerChapter);
                 const size_t second = qMin(first + 2, allPages.size() - 1);
                 addOutlineLevel(pdf, chapterItem,
-                                {qMakePair(QStringLiteral("Section %1.1").arg(chapter + 1), fitDestination(allPages.at(first))),
-                                 qMakePair(QStringLiteral("Section %1.2").arg(chapter + 1), fitDestination(allPages.at(second)))});
+                    { qMakePair(QStringLiteral("Section %1.1").arg(chapter + 1), fitDestination(allPages.at(first))),
+                        qMakePair(
+                            QStringLiteral("Section %1.2").arg(chapter + 1), fitDestination(allPages.at(second))) });
             }
             pdf.getRoot().replaceKey("/Outlines", outlines);
             pdf.getRoot().replaceKey("/PageMode", QPDFObjectHandle::newName("/UseOutlines"));

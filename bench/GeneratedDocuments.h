@@ -8,8 +8,7 @@
  * bookmarks and links. Images go in as scanners store them (JPEG for colour and grey, 1 bit for
  * black and white); drawings and text come from Qt's PDF writer.
  */
-namespace GeneratedDocuments
-{
+namespace GeneratedDocuments {
     /** Full-page colour photographs, JPEG at the given resolution, one per page. */
     bool writeColourPhotoScan(const QString& path, int pages, int dpi, quint32 seed);
     /** Printed pages scanned in grey at 300 dpi: paper tone, noise, a slight skew, JPEG. */

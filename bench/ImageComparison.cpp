@@ -4,8 +4,7 @@
 #include <limits>
 #include <vector>
 
-namespace
-{
+namespace {
     constexpr int toleratedSizeDifference = 2;
     constexpr int maxShift = 2;
     constexpr int tileSize = 64;
@@ -118,7 +117,7 @@ bool ImageComparison::addPage(const QImage& reference, const QImage& candidate)
     const QImage wholeB = candidate.convertToFormat(QImage::Format_RGB32);
     // A margin as wide as the largest shift keeps every shifted tile inside the candidate.
     const QRect area(maxShift, maxShift, qMin(wholeA.width(), wholeB.width()) - 2 * maxShift,
-                     qMin(wholeA.height(), wholeB.height()) - 2 * maxShift);
+        qMin(wholeA.height(), wholeB.height()) - 2 * maxShift);
     if (area.width() < windowSize || area.height() < windowSize) {
         ++m_mismatchedPages;
         return false;
@@ -171,7 +170,8 @@ double ImageComparison::lumaSsim(const QImage& reference, const QImage& candidat
     const std::vector<double> x = luma(a);
     const std::vector<double> y = luma(b);
 
-    SummedArea sumX(width, height), sumY(width, height), sumXX(width, height), sumYY(width, height), sumXY(width, height);
+    SummedArea sumX(width, height), sumY(width, height), sumXX(width, height), sumYY(width, height),
+        sumXY(width, height);
     for (int row = 0; row < height; ++row) {
         double rowX = 0, rowY = 0, rowXX = 0, rowYY = 0, rowXY = 0;
         for (int column = 0; column < width; ++column) {

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
     QString rowText(const QStringList& cells)
     {
         QStringList escaped;
@@ -20,17 +19,15 @@ MarkdownTable::MarkdownTable(const QStringList& header, const QString& alignment
 {
 }
 
-void MarkdownTable::addRow(const QStringList& cells)
-{
-    m_rows << cells;
-}
+void MarkdownTable::addRow(const QStringList& cells) { m_rows << cells; }
 
 QString MarkdownTable::toMarkdown() const
 {
     QString text = rowText(m_header);
     QStringList rules;
     for (int column = 0; column < m_header.size(); ++column) {
-        rules << (column < m_alignment.size() && m_alignment.at(column) == QLatin1Char('r') ? QStringLiteral("---:") : QStringLiteral("---"));
+        rules << (column < m_alignment.size() && m_alignment.at(column) == QLatin1Char('r') ? QStringLiteral("---:")
+                                                                                            : QStringLiteral("---"));
     }
     text += rowText(rules);
     for (const QStringList& row : m_rows) {
@@ -56,7 +53,8 @@ QString MarkdownTable::number(double value, int decimals)
 
 QString MarkdownTable::percent(double share, int decimals)
 {
-    return std::isnan(share) ? QStringLiteral("n/a") : QString::number(share * 100.0, 'f', decimals) + QStringLiteral(" %");
+    return std::isnan(share) ? QStringLiteral("n/a")
+                             : QString::number(share * 100.0, 'f', decimals) + QStringLiteral(" %");
 }
 
 QString MarkdownTable::mebibytes(qint64 bytes)

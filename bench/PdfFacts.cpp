@@ -5,13 +5,12 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <exception>
-#include <set>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <set>
 
-namespace
-{
+namespace {
     int countOutlines(std::vector<QPDFOutlineObjectHelper> outlines, std::set<QPDFObjGen>& seen)
     {
         int count = 0;
@@ -46,7 +45,8 @@ namespace
     QHash<QString, int> extractedWords(const QString& path)
     {
         QHash<QString, int> words;
-        const ToolResult result = ToolRun::run(QStringLiteral("pdftotext"), {QStringLiteral("-q"), path, QStringLiteral("-")});
+        const ToolResult result
+            = ToolRun::run(QStringLiteral("pdftotext"), { QStringLiteral("-q"), path, QStringLiteral("-") });
         const QString text = QString::fromUtf8(result.standardOutput);
         static const QRegularExpression separators(QStringLiteral("\\s+"));
         for (const QString& word : text.split(separators, Qt::SkipEmptyParts)) {

@@ -8,7 +8,7 @@ struct PdfFacts
 {
     bool readable = false;
     int pages = 0;
-    int links = 0;          // link annotations over all pages
+    int links = 0; // link annotations over all pages
     int outlineEntries = 0; // bookmarks at every depth
     QHash<QString, int> words; // words pdftotext extracts, with their counts
 

@@ -1,20 +1,19 @@
 #include "PeakMemoryMeasure.h"
 
 #include "BenchContext.h"
-#include "engine/CompressSetting.h"
 #include "Corpus.h"
 #include "MarkdownTable.h"
 #include "ProcessStats.h"
 #include "Rewriters.h"
 #include "ToolRun.h"
+#include "engine/CompressSetting.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
-namespace
-{
+namespace {
     struct Setting
     {
         QString label;
@@ -23,18 +22,18 @@ namespace
 
     QString mebibytesOfKiB(qint64 kibibytes)
     {
-        return kibibytes < 0 ? QStringLiteral("n/a") : MarkdownTable::number(static_cast<double>(kibibytes) / 1024.0, 1);
+        return kibibytes < 0 ? QStringLiteral("n/a")
+                             : MarkdownTable::number(static_cast<double>(kibibytes) / 1024.0, 1);
     }
 
     QString shareCell(qint64 bytes, qint64 sourceBytes)
     {
         return QStringLiteral("%1 (%2)").arg(MarkdownTable::mebibytes(bytes),
-                                             MarkdownTable::percent(static_cast<double>(bytes) / static_cast<double>(sourceBytes), 1));
+            MarkdownTable::percent(static_cast<double>(bytes) / static_cast<double>(sourceBytes), 1));
     }
 } // namespace
 
-namespace PeakMemoryMeasure
-{
+namespace PeakMemoryMeasure {
     QString run(const BenchContext& context)
     {
         const CorpusDocument document = context.corpus->largeDocument();
@@ -44,44 +43,47 @@ namespace PeakMemoryMeasure
         }
         const QString folder = context.workFolder + QStringLiteral("/memory");
         QDir().mkpath(folder);
-        const QList<Setting> settings = {{QStringLiteral("Small File Size (High)"), High},
-                                         {QStringLiteral("Medium File Size (Medium)"), Medium}};
+        const QList<Setting> settings = { { QStringLiteral("Small File Size (High)"), High },
+            { QStringLiteral("Medium File Size (Medium)"), Medium } };
 
-        MarkdownTable table({QStringLiteral("Run"), QStringLiteral("Setting"), QStringLiteral("Wall time (s)"),
-                             QStringLiteral("Peak RSS (MiB)"), QStringLiteral("Peak RSS before compressing (MiB)"),
-                             QStringLiteral("Output, MiB (share)")},
-                            QStringLiteral("llrrrr"));
+        MarkdownTable table({ QStringLiteral("Run"), QStringLiteral("Setting"), QStringLiteral("Wall time (s)"),
+                                QStringLiteral("Peak RSS (MiB)"), QStringLiteral("Peak RSS before compressing (MiB)"),
+                                QStringLiteral("Output, MiB (share)") },
+            QStringLiteral("llrrrr"));
         for (const Setting& setting : settings) {
-            const ToolResult child = ToolRun::run(context.selfPath, {QStringLiteral("--child-compress"), document.path,
-                                                                     QString::number(setting.mode), QStringLiteral("5"),
-                                                                     folder + QStringLiteral("/application")});
+            const ToolResult child = ToolRun::run(context.selfPath,
+                { QStringLiteral("--child-compress"), document.path, QString::number(setting.mode), QStringLiteral("5"),
+                    folder + QStringLiteral("/application") });
             const QMap<QString, QString> values = ToolRun::keyValues(child.standardOutput);
             const bool succeeded = values.value(QStringLiteral("succeeded")) == QLatin1String("1");
-            table.addRow({QStringLiteral("`GSCompressor::compress`"), setting.label,
-                          MarkdownTable::number(values.value(QStringLiteral("seconds")).toDouble(), 1),
-                          mebibytesOfKiB(values.value(QStringLiteral("peakKiB"), QStringLiteral("-1")).toLongLong()),
-                          mebibytesOfKiB(values.value(QStringLiteral("baselineKiB"), QStringLiteral("-1")).toLongLong()),
-                          succeeded ? shareCell(values.value(QStringLiteral("bytes")).toLongLong(), document.bytes)
-                                    : QStringLiteral("failed: %1").arg(values.value(QStringLiteral("failure"), QString::fromLocal8Bit(child.standardError.trimmed())))});
+            table.addRow({ QStringLiteral("`GSCompressor::compress`"), setting.label,
+                MarkdownTable::number(values.value(QStringLiteral("seconds")).toDouble(), 1),
+                mebibytesOfKiB(values.value(QStringLiteral("peakKiB"), QStringLiteral("-1")).toLongLong()),
+                mebibytesOfKiB(values.value(QStringLiteral("baselineKiB"), QStringLiteral("-1")).toLongLong()),
+                succeeded ? shareCell(values.value(QStringLiteral("bytes")).toLongLong(), document.bytes)
+                          : QStringLiteral("failed: %1")
+                                .arg(values.value(QStringLiteral("failure"),
+                                    QString::fromLocal8Bit(child.standardError.trimmed()))) });
 
             const int level = CompressSetting::effectiveLevel(setting.mode, 5);
             const QString output = folder + QStringLiteral("/command.pdf");
             const QStringList argv = Rewriters::applicationArguments(level, document.path, output);
             QFile::remove(output);
             const ToolResult command = ToolRun::run(QStringLiteral("gs"), argv.mid(1), true);
-            table.addRow({QStringLiteral("`gs` command, identical arguments"), setting.label, MarkdownTable::number(command.seconds, 1),
-                          mebibytesOfKiB(command.peakKiB), QStringLiteral("–"),
-                          command.succeeded() ? shareCell(QFileInfo(output).size(), document.bytes)
-                                              : QStringLiteral("failed: exit code %1").arg(command.exitCode)});
+            table.addRow({ QStringLiteral("`gs` command, identical arguments"), setting.label,
+                MarkdownTable::number(command.seconds, 1), mebibytesOfKiB(command.peakKiB), QStringLiteral("–"),
+                command.succeeded() ? shareCell(QFileInfo(output).size(), document.bytes)
+                                    : QStringLiteral("failed: exit code %1").arg(command.exitCode) });
             QFile::remove(output);
         }
-        text += QStringLiteral("%1: %2 pages, %3 MiB. Each application run is a process of its own (this program), "
-                               "so its peak resident set size (VmHWM) covers the compression alone plus the process's own "
-                               "start-up, shown separately; the `gs` command's peak comes from `/usr/bin/time`. "
-                               "The benchmark caps its address space at half of the machine's memory. *Small File Size*, "
-                               "the setting of a fresh installation, brings every image down to 72 dpi grey; *Medium File "
-                               "Size* targets 168 dpi, above these 150 dpi photographs, so it passes them through and the "
-                               "application then hands back the source.\n\n")
+        text += QStringLiteral(
+            "%1: %2 pages, %3 MiB. Each application run is a process of its own (this program), "
+            "so its peak resident set size (VmHWM) covers the compression alone plus the process's own "
+            "start-up, shown separately; the `gs` command's peak comes from `/usr/bin/time`. "
+            "The benchmark caps its address space at half of the machine's memory. *Small File Size*, "
+            "the setting of a fresh installation, brings every image down to 72 dpi grey; *Medium File "
+            "Size* targets 168 dpi, above these 150 dpi photographs, so it passes them through and the "
+            "application then hands back the source.\n\n")
                     .arg(document.origin)
                     .arg(document.pages)
                     .arg(MarkdownTable::mebibytes(document.bytes));
@@ -95,8 +97,9 @@ namespace PeakMemoryMeasure
         const qint64 peak = ProcessStats::peakResidentKiB();
         QDir(outputFolder).removeRecursively();
         std::printf("seconds=%.3f succeeded=%d bytes=%lld peakKiB=%lld baselineKiB=%lld failure=%s\n", rewrite.seconds,
-                    rewrite.succeeded ? 1 : 0, static_cast<long long>(rewrite.bytes), static_cast<long long>(peak),
-                    static_cast<long long>(baseline), qPrintable(QString(rewrite.failure).replace(QLatin1Char(' '), QLatin1Char('_'))));
+            rewrite.succeeded ? 1 : 0, static_cast<long long>(rewrite.bytes), static_cast<long long>(peak),
+            static_cast<long long>(baseline),
+            qPrintable(QString(rewrite.failure).replace(QLatin1Char(' '), QLatin1Char('_'))));
         std::fflush(stdout);
         return rewrite.succeeded ? 0 : 1;
     }

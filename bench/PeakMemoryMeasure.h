@@ -8,8 +8,7 @@ struct BenchContext;
  * Peak memory of one compression of a long image-heavy document: GSCompressor::compress in a process
  * of its own, against the gs command with the identical argument list.
  */
-namespace PeakMemoryMeasure
-{
+namespace PeakMemoryMeasure {
     /** The report section. */
     QString run(const BenchContext& context);
 

@@ -5,8 +5,7 @@
 #include <QRegularExpression>
 #include <QThread>
 
-namespace
-{
+namespace {
     QByteArray readProcFile(const QString& path)
     {
         QFile file(path);
@@ -18,50 +17,42 @@ namespace
     qint64 procValue(const QString& path, const QString& key)
     {
         const QString text = QString::fromLatin1(readProcFile(path));
-        const QRegularExpression pattern(QStringLiteral("^%1:\\s*(\\d+)").arg(key), QRegularExpression::MultilineOption);
+        const QRegularExpression pattern(
+            QStringLiteral("^%1:\\s*(\\d+)").arg(key), QRegularExpression::MultilineOption);
         const QRegularExpressionMatch match = pattern.match(text);
         return match.hasMatch() ? match.captured(1).toLongLong() : -1;
     }
 } // namespace
 
-namespace ProcessStats
-{
-    qint64 peakResidentKiB()
-    {
-        return procValue(QStringLiteral("/proc/self/status"), QStringLiteral("VmHWM"));
-    }
+namespace ProcessStats {
+    qint64 peakResidentKiB() { return procValue(QStringLiteral("/proc/self/status"), QStringLiteral("VmHWM")); }
 
-    qint64 residentKiB()
-    {
-        return procValue(QStringLiteral("/proc/self/status"), QStringLiteral("VmRSS"));
-    }
+    qint64 residentKiB() { return procValue(QStringLiteral("/proc/self/status"), QStringLiteral("VmRSS")); }
 
     int openFileCount()
     {
-        return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size();
+        return QDir(QStringLiteral("/proc/self/fd"))
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+            .size();
     }
 
-    int coreCount()
-    {
-        return QThread::idealThreadCount();
-    }
+    int coreCount() { return QThread::idealThreadCount(); }
 
-    qint64 totalMemoryKiB()
-    {
-        return procValue(QStringLiteral("/proc/meminfo"), QStringLiteral("MemTotal"));
-    }
+    qint64 totalMemoryKiB() { return procValue(QStringLiteral("/proc/meminfo"), QStringLiteral("MemTotal")); }
 
     QString processorModel()
     {
         const QString text = QString::fromLatin1(readProcFile(QStringLiteral("/proc/cpuinfo")));
-        const QRegularExpression pattern(QStringLiteral("^model name\\s*:\\s*(.+)$"), QRegularExpression::MultilineOption);
+        const QRegularExpression pattern(
+            QStringLiteral("^model name\\s*:\\s*(.+)$"), QRegularExpression::MultilineOption);
         const QRegularExpressionMatch match = pattern.match(text);
         return match.hasMatch() ? match.captured(1).trimmed() : QStringLiteral("unknown");
     }
 
     QString loadAverage()
     {
-        const QStringList fields = QString::fromLatin1(readProcFile(QStringLiteral("/proc/loadavg"))).split(QLatin1Char(' '));
+        const QStringList fields
+            = QString::fromLatin1(readProcFile(QStringLiteral("/proc/loadavg"))).split(QLatin1Char(' '));
         return fields.size() >= 3 ? fields.mid(0, 3).join(QStringLiteral(", ")) : QStringLiteral("unknown");
     }
 } // namespace ProcessStats

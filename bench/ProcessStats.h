@@ -4,8 +4,7 @@
 #include <QtGlobal>
 
 /** What the kernel knows about this process and this machine: memory, open files, cores, load. */
-namespace ProcessStats
-{
+namespace ProcessStats {
     /** Highest resident set size of this process so far (VmHWM), in KiB; -1 when unknown. */
     qint64 peakResidentKiB();
     /** Current resident set size of this process (VmRSS), in KiB; -1 when unknown. */

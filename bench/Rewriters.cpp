@@ -1,8 +1,8 @@
 #include "Rewriters.h"
 
+#include "ToolRun.h"
 #include "engine/CompressSetting.h"
 #include "engine/GSCompressor.h"
-#include "ToolRun.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,14 +11,10 @@
 #include <ghostscript/iapi.h>
 #include <vector>
 
-namespace
-{
+namespace {
     const QString outputOption = QStringLiteral("-sOutputFile=");
 
-    double secondsSince(const QElapsedTimer& timer)
-    {
-        return static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    }
+    double secondsSince(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e9; }
 
     Rewrite fromTool(const ToolResult& result, const QString& output, const QString& tool)
     {
@@ -27,7 +23,8 @@ namespace
         rewrite.path = output;
         rewrite.bytes = QFileInfo(output).size();
         // qpdf exits with 3 when it succeeded with warnings.
-        const bool exitedWell = result.started && (result.exitCode == 0 || (tool == QLatin1String("qpdf") && result.exitCode == 3));
+        const bool exitedWell
+            = result.started && (result.exitCode == 0 || (tool == QLatin1String("qpdf") && result.exitCode == 3));
         rewrite.succeeded = exitedWell && rewrite.bytes > 0;
         if (!rewrite.succeeded) {
             rewrite.failure = result.started ? QStringLiteral("%1 exit code %2").arg(tool).arg(result.exitCode)
@@ -36,19 +33,12 @@ namespace
         return rewrite;
     }
 
-    int GSDLLCALL discardOutput(void*, const char*, int length)
-    {
-        return length;
-    }
+    int GSDLLCALL discardOutput(void*, const char*, int length) { return length; }
 
-    int GSDLLCALL readNothing(void*, char*, int)
-    {
-        return 0;
-    }
+    int GSDLLCALL readNothing(void*, char*, int) { return 0; }
 } // namespace
 
-namespace Rewriters
-{
+namespace Rewriters {
     Rewrite application(const QString& source, const QString& outputFolder, qint32 mode, int level)
     {
         QDir(outputFolder).removeRecursively();
@@ -100,9 +90,10 @@ namespace Rewriters
 
     Rewrite ghostscriptPreset(const QString& source, const QString& output, const QString& preset)
     {
-        return ghostscriptCommand({QStringLiteral("-sDEVICE=pdfwrite"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
-                                   QStringLiteral("-dQUIET"), QStringLiteral("-dPDFSETTINGS=") + preset, outputOption + output, source},
-                                  output);
+        return ghostscriptCommand(
+            { QStringLiteral("-sDEVICE=pdfwrite"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+                QStringLiteral("-dQUIET"), QStringLiteral("-dPDFSETTINGS=") + preset, outputOption + output, source },
+            output);
     }
 
     Rewrite ghostscriptInProcess(const QStringList& argv, const QString& output)
@@ -143,9 +134,10 @@ namespace Rewriters
     Rewrite qpdfOptimize(const QString& source, const QString& output)
     {
         QFile::remove(output);
-        return fromTool(ToolRun::run(QStringLiteral("qpdf"), {QStringLiteral("--optimize-images"), QStringLiteral("--recompress-flate"),
-                                                             QStringLiteral("--object-streams=generate"), source, output}),
-                        output, QStringLiteral("qpdf"));
+        return fromTool(ToolRun::run(QStringLiteral("qpdf"),
+                            { QStringLiteral("--optimize-images"), QStringLiteral("--recompress-flate"),
+                                QStringLiteral("--object-streams=generate"), source, output }),
+            output, QStringLiteral("qpdf"));
     }
 
     bool sameContents(const QString& a, const QString& b)

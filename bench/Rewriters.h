@@ -7,16 +7,15 @@
 struct Rewrite
 {
     bool succeeded = false;
-    QString path;           // the file produced
+    QString path; // the file produced
     qint64 bytes = 0;
     double seconds = 0.0;
-    QString failure;        // why not, when it failed
+    QString failure; // why not, when it failed
     bool sourceDelivered = false; // the application handed back the source because the rewrite was not smaller
 };
 
 /** The ways a document is made smaller in the benchmarks, each timed the same way. */
-namespace Rewriters
-{
+namespace Rewriters {
     /** GSCompressor::compress with the given mode and level into an emptied outputFolder. */
     Rewrite application(const QString& source, const QString& outputFolder, qint32 mode, int level);
 

@@ -1,13 +1,13 @@
 #include "SizeQualityMeasure.h"
 
 #include "BenchContext.h"
-#include "engine/CompressSetting.h"
 #include "Corpus.h"
 #include "ImageComparison.h"
 #include "MarkdownTable.h"
 #include "PdfFacts.h"
 #include "Rewriters.h"
 #include "ToolRun.h"
+#include "engine/CompressSetting.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,9 +18,8 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
-    const int resolutions[] = {72, 150};
+namespace {
+    const int resolutions[] = { 72, 150 };
 
     struct Variant
     {
@@ -41,22 +40,23 @@ namespace
     {
         // The presets resolve to effective levels 1, 5 and 10, the very argument lists of those Custom
         // levels, so one run serves both and the row names both.
-        const QMap<int, QString> presets = {{CompressSetting::effectiveLevel(High, 5), QStringLiteral("Small File Size")},
-                                            {CompressSetting::effectiveLevel(Medium, 5), QStringLiteral("Medium File Size")},
-                                            {CompressSetting::effectiveLevel(Low, 5), QStringLiteral("Large File Size")}};
+        const QMap<int, QString> presets
+            = { { CompressSetting::effectiveLevel(High, 5), QStringLiteral("Small File Size") },
+                  { CompressSetting::effectiveLevel(Medium, 5), QStringLiteral("Medium File Size") },
+                  { CompressSetting::effectiveLevel(Low, 5), QStringLiteral("Large File Size") } };
         QList<Variant> list;
         for (int level = 1; level <= 10; ++level) {
             QString label = QStringLiteral("Custom %1").arg(level);
             if (presets.contains(level)) {
                 label += QStringLiteral(" = ") + presets.value(level);
             }
-            list << Variant {label, Variant::Kind::Application, Custom, level, {}};
+            list << Variant { label, Variant::Kind::Application, Custom, level, {} };
         }
-        for (const char* preset : {"/screen", "/ebook", "/printer"}) {
-            list << Variant {QStringLiteral("gs %1").arg(QLatin1String(preset)), Variant::Kind::GhostscriptPreset, 0, 0,
-                             QLatin1String(preset)};
+        for (const char* preset : { "/screen", "/ebook", "/printer" }) {
+            list << Variant { QStringLiteral("gs %1").arg(QLatin1String(preset)), Variant::Kind::GhostscriptPreset, 0,
+                0, QLatin1String(preset) };
         }
-        list << Variant {QStringLiteral("qpdf optimise"), Variant::Kind::Qpdf, 0, 0, {}};
+        list << Variant { QStringLiteral("qpdf optimise"), Variant::Kind::Qpdf, 0, 0, {} };
         return list;
     }
 
@@ -75,8 +75,9 @@ namespace
 
     QImage render(const QString& path, int page, int dpi, const QString& prefix)
     {
-        ToolRun::run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QString::number(page),
-                                                  QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"), path, prefix});
+        ToolRun::run(QStringLiteral("pdftoppm"),
+            { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QString::number(page),
+                QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"), path, prefix });
         const QString file = prefix + QStringLiteral(".ppm");
         QImage image(file);
         QFile::remove(file);
@@ -103,8 +104,8 @@ namespace
 
     struct Quality
     {
-        double psnr[2] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
-        double ssim[2] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+        double psnr[2] = { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN() };
+        double ssim[2] = { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN() };
         int mismatchedPages = 0;
     };
 
@@ -114,7 +115,8 @@ namespace
         for (int index = 0; index < 2; ++index) {
             ImageComparison comparison;
             for (int page : pages) {
-                comparison.addPage(source.at(resolutions[index], page), render(rewrite, page, resolutions[index], scratch + QStringLiteral("/rewrite")));
+                comparison.addPage(source.at(resolutions[index], page),
+                    render(rewrite, page, resolutions[index], scratch + QStringLiteral("/rewrite")));
             }
             quality.psnr[index] = comparison.psnr();
             quality.ssim[index] = comparison.ssim();
@@ -128,7 +130,8 @@ namespace
         const QString output = scratch + QStringLiteral("/out.pdf");
         switch (variant.kind) {
         case Variant::Kind::Application:
-            return Rewriters::application(document.path, scratch + QStringLiteral("/application"), variant.mode, variant.level);
+            return Rewriters::application(
+                document.path, scratch + QStringLiteral("/application"), variant.mode, variant.level);
         case Variant::Kind::GhostscriptPreset:
             return Rewriters::ghostscriptPreset(document.path, output, variant.preset);
         case Variant::Kind::Qpdf:
@@ -156,14 +159,10 @@ namespace
     }
 
     /** PSNR stays finite in the medians: identical pages count as 99 dB, above anything lossy. */
-    double cappedPsnr(double psnr)
-    {
-        return std::isinf(psnr) ? 99.0 : psnr;
-    }
+    double cappedPsnr(double psnr) { return std::isinf(psnr) ? 99.0 : psnr; }
 } // namespace
 
-namespace SizeQualityMeasure
-{
+namespace SizeQualityMeasure {
     QString run(const BenchContext& context)
     {
         const QString scratch = context.workFolder + QStringLiteral("/quality");
@@ -182,14 +181,15 @@ namespace SizeQualityMeasure
                 pageNames << QString::number(page);
             }
 
-            MarkdownTable table({QStringLiteral("Setting"), QStringLiteral("MiB"), QStringLiteral("Share"), QStringLiteral("Time (s)"),
-                                 QStringLiteral("PSNR 72"), QStringLiteral("SSIM 72"), QStringLiteral("PSNR 150"),
-                                 QStringLiteral("SSIM 150"), QStringLiteral("Pages"), QStringLiteral("Links"),
-                                 QStringLiteral("Bookmarks"), QStringLiteral("Text kept")},
-                                QStringLiteral("lrrrrrrrrrrr"));
-            table.addRow({QStringLiteral("source"), MarkdownTable::mebibytes(document.bytes), QStringLiteral("100 %"), QString(),
-                          QString(), QString(), QString(), QString(), QString::number(sourceFacts.pages),
-                          QString::number(sourceFacts.links), QString::number(sourceFacts.outlineEntries), QStringLiteral("100 %")});
+            MarkdownTable table({ QStringLiteral("Setting"), QStringLiteral("MiB"), QStringLiteral("Share"),
+                                    QStringLiteral("Time (s)"), QStringLiteral("PSNR 72"), QStringLiteral("SSIM 72"),
+                                    QStringLiteral("PSNR 150"), QStringLiteral("SSIM 150"), QStringLiteral("Pages"),
+                                    QStringLiteral("Links"), QStringLiteral("Bookmarks"), QStringLiteral("Text kept") },
+                QStringLiteral("lrrrrrrrrrrr"));
+            table.addRow({ QStringLiteral("source"), MarkdownTable::mebibytes(document.bytes), QStringLiteral("100 %"),
+                QString(), QString(), QString(), QString(), QString(), QString::number(sourceFacts.pages),
+                QString::number(sourceFacts.links), QString::number(sourceFacts.outlineEntries),
+                QStringLiteral("100 %") });
 
             for (const Variant& variant : allVariants) {
                 Summary& summary = summaries[variant.label];
@@ -197,7 +197,7 @@ namespace SizeQualityMeasure
                 const Rewrite rewrite = make(variant, document, scratch);
                 if (!rewrite.succeeded) {
                     ++summary.failures;
-                    table.addRow({variant.label, QStringLiteral("failed: %1").arg(rewrite.failure)});
+                    table.addRow({ variant.label, QStringLiteral("failed: %1").arg(rewrite.failure) });
                     continue;
                 }
                 const PdfFacts facts = PdfFacts::read(rewrite.path);
@@ -228,12 +228,12 @@ namespace SizeQualityMeasure
                 if (quality.mismatchedPages > 0) {
                     label += QStringLiteral(" ²");
                 }
-                table.addRow({label, MarkdownTable::mebibytes(rewrite.bytes), MarkdownTable::percent(share),
-                              MarkdownTable::number(rewrite.seconds, 2), MarkdownTable::number(quality.psnr[0], 1),
-                              MarkdownTable::number(quality.ssim[0], 3), MarkdownTable::number(quality.psnr[1], 1),
-                              MarkdownTable::number(quality.ssim[1], 3), countCell(facts.pages, sourceFacts.pages),
-                              countCell(facts.links, sourceFacts.links), countCell(facts.outlineEntries, sourceFacts.outlineEntries),
-                              MarkdownTable::percent(kept)});
+                table.addRow({ label, MarkdownTable::mebibytes(rewrite.bytes), MarkdownTable::percent(share),
+                    MarkdownTable::number(rewrite.seconds, 2), MarkdownTable::number(quality.psnr[0], 1),
+                    MarkdownTable::number(quality.ssim[0], 3), MarkdownTable::number(quality.psnr[1], 1),
+                    MarkdownTable::number(quality.ssim[1], 3), countCell(facts.pages, sourceFacts.pages),
+                    countCell(facts.links, sourceFacts.links),
+                    countCell(facts.outlineEntries, sourceFacts.outlineEntries), MarkdownTable::percent(kept) });
             }
             details += QStringLiteral("### %1\n\n%2, %3 pages, %4 MiB; pages compared: %5.\n\n")
                            .arg(document.name, document.origin)
@@ -242,50 +242,51 @@ namespace SizeQualityMeasure
             details += table.toMarkdown() + QLatin1Char('\n');
         }
 
-        MarkdownTable summaryTable({QStringLiteral("Setting"), QStringLiteral("Median share"), QStringLiteral("Smallest share"),
-                                    QStringLiteral("Largest share"), QStringLiteral("Median PSNR 150"),
-                                    QStringLiteral("Median SSIM 150"), QStringLiteral("Median text kept"),
-                                    QStringLiteral("Source handed back ¹"), QStringLiteral("Lost pages, links or bookmarks"),
-                                    QStringLiteral("Failed")},
-                                   QStringLiteral("lrrrrrrrrr"));
+        MarkdownTable summaryTable(
+            { QStringLiteral("Setting"), QStringLiteral("Median share"), QStringLiteral("Smallest share"),
+                QStringLiteral("Largest share"), QStringLiteral("Median PSNR 150"), QStringLiteral("Median SSIM 150"),
+                QStringLiteral("Median text kept"), QStringLiteral("Source handed back ¹"),
+                QStringLiteral("Lost pages, links or bookmarks"), QStringLiteral("Failed") },
+            QStringLiteral("lrrrrrrrrr"));
         for (const Variant& variant : allVariants) {
             const Summary& summary = summaries.value(variant.label);
             QList<double> sorted = summary.shares;
             std::sort(sorted.begin(), sorted.end());
             const bool isApplication = variant.kind == Variant::Kind::Application;
-            summaryTable.addRow({variant.label, MarkdownTable::percent(median(summary.shares)),
-                                 sorted.isEmpty() ? QStringLiteral("n/a") : MarkdownTable::percent(sorted.first()),
-                                 sorted.isEmpty() ? QStringLiteral("n/a") : MarkdownTable::percent(sorted.last()),
-                                 MarkdownTable::number(median(summary.psnr150), 1), MarkdownTable::number(median(summary.ssim150), 3),
-                                 MarkdownTable::percent(median(summary.textKept)),
-                                 isApplication ? QStringLiteral("%1 of %2").arg(summary.sourceDelivered).arg(summary.documents)
-                                               : QStringLiteral("–"),
-                                 QStringLiteral("%1 of %2").arg(summary.lostStructure).arg(summary.documents),
-                                 QString::number(summary.failures)});
+            summaryTable.addRow({ variant.label, MarkdownTable::percent(median(summary.shares)),
+                sorted.isEmpty() ? QStringLiteral("n/a") : MarkdownTable::percent(sorted.first()),
+                sorted.isEmpty() ? QStringLiteral("n/a") : MarkdownTable::percent(sorted.last()),
+                MarkdownTable::number(median(summary.psnr150), 1), MarkdownTable::number(median(summary.ssim150), 3),
+                MarkdownTable::percent(median(summary.textKept)),
+                isApplication ? QStringLiteral("%1 of %2").arg(summary.sourceDelivered).arg(summary.documents)
+                              : QStringLiteral("–"),
+                QStringLiteral("%1 of %2").arg(summary.lostStructure).arg(summary.documents),
+                QString::number(summary.failures) });
         }
 
         QString text = QStringLiteral("## 2. Size and quality\n\n");
         text += QStringLiteral(
-                    "Every document of the corpus through every setting of the application (`GSCompressor::compress`, "
-                    "Custom 1 to 10; the presets Small, Medium and Large File Size resolve to the identical argument lists "
-                    "of Custom 1, 5 and 10, so those rows stand for them too), Ghostscript's own presets (`gs -sDEVICE=pdfwrite "
-                    "-dPDFSETTINGS=…`) and `qpdf --optimize-images --recompress-flate --object-streams=generate`. "
-                    "*Share* is the output's size as a share of the source's. Quality compares %1 page(s) spread over each "
-                    "document, rendered by `pdftoppm` at 72 and 150 dpi: PSNR in dB over the RGB samples (∞ for identical "
-                    "pages), and mean SSIM of the luma (8×8 windows; 1 for identical pages). Pages, links (link "
-                    "annotations), bookmarks (outline entries at every depth) are counted with qpdf; *text kept* is the "
-                    "share of the source's words, with repeats, that `pdftotext` still finds in the output. A count in "
-                    "bold differs from the source's.\n\n"
-                    "pdfwrite re-expresses every page's drawing with slightly different numbers, so even an image it "
-                    "passes through untouched can land a fraction of a pixel elsewhere in the render. Each rendered "
-                    "page is therefore aligned tile by tile (64 pixels square, whole-pixel shifts up to 2 each way) "
-                    "before it is compared; what remains of a sub-pixel shift sets a floor that every pdfwrite output "
-                    "shares, the application's and Ghostscript's presets alike: rows that pass images through "
-                    "(*gs /printer* on the scans) show where it lies. qpdf never moves anything.\n\n"
-                    "¹ The rewrite was not smaller, so the application handed back the untouched source, as designed.  \n"
-                    "² Some rendered pages differed in size from the source's and were not compared.\n\n"
-                    "### Summary over the corpus\n\n"
-                    "Medians over the %2 documents; PSNR of identical pages counts as 99 dB here.\n\n")
+            "Every document of the corpus through every setting of the application (`GSCompressor::compress`, "
+            "Custom 1 to 10; the presets Small, Medium and Large File Size resolve to the identical argument lists "
+            "of Custom 1, 5 and 10, so those rows stand for them too), Ghostscript's own presets (`gs "
+            "-sDEVICE=pdfwrite "
+            "-dPDFSETTINGS=…`) and `qpdf --optimize-images --recompress-flate --object-streams=generate`. "
+            "*Share* is the output's size as a share of the source's. Quality compares %1 page(s) spread over each "
+            "document, rendered by `pdftoppm` at 72 and 150 dpi: PSNR in dB over the RGB samples (∞ for identical "
+            "pages), and mean SSIM of the luma (8×8 windows; 1 for identical pages). Pages, links (link "
+            "annotations), bookmarks (outline entries at every depth) are counted with qpdf; *text kept* is the "
+            "share of the source's words, with repeats, that `pdftotext` still finds in the output. A count in "
+            "bold differs from the source's.\n\n"
+            "pdfwrite re-expresses every page's drawing with slightly different numbers, so even an image it "
+            "passes through untouched can land a fraction of a pixel elsewhere in the render. Each rendered "
+            "page is therefore aligned tile by tile (64 pixels square, whole-pixel shifts up to 2 each way) "
+            "before it is compared; what remains of a sub-pixel shift sets a floor that every pdfwrite output "
+            "shares, the application's and Ghostscript's presets alike: rows that pass images through "
+            "(*gs /printer* on the scans) show where it lies. qpdf never moves anything.\n\n"
+            "¹ The rewrite was not smaller, so the application handed back the untouched source, as designed.  \n"
+            "² Some rendered pages differed in size from the source's and were not compared.\n\n"
+            "### Summary over the corpus\n\n"
+            "Medians over the %2 documents; PSNR of identical pages counts as 99 dB here.\n\n")
                     .arg(comparedPages)
                     .arg(context.corpus->documents().size());
         text += summaryTable.toMarkdown() + QLatin1Char('\n');

@@ -10,8 +10,7 @@ struct BenchContext;
  * its rendered pages stay to the source's (PSNR, SSIM at 72 and 150 dpi), and whether pages, links,
  * bookmarks and extractable text survive.
  */
-namespace SizeQualityMeasure
-{
+namespace SizeQualityMeasure {
     /** The report section. */
     QString run(const BenchContext& context);
 } // namespace SizeQualityMeasure

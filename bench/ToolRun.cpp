@@ -6,15 +6,13 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-namespace
-{
+namespace {
     // No single step of the benchmark takes this long; a hung tool must not hang the whole run.
     constexpr int timeoutMilliseconds = 60 * 60 * 1000;
     const QString timeProgram = QStringLiteral("/usr/bin/time");
 } // namespace
 
-namespace ToolRun
-{
+namespace ToolRun {
     ToolResult run(const QString& program, const QStringList& arguments, bool measurePeakMemory)
     {
         ToolResult result;
@@ -26,9 +24,9 @@ namespace ToolRun
                 return result;
             }
             command = timeProgram;
-            commandArguments = QStringList {QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"),
-                                            memoryReport.fileName(), program}
-                + arguments;
+            commandArguments = QStringList {
+                QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"), memoryReport.fileName(), program
+            } + arguments;
         }
 
         QProcess process;
@@ -57,10 +55,7 @@ namespace ToolRun
         return result;
     }
 
-    bool available(const QString& program)
-    {
-        return !QStandardPaths::findExecutable(program).isEmpty();
-    }
+    bool available(const QString& program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
 
     QString versionLine(const QString& program, const QStringList& arguments)
     {
@@ -69,7 +64,8 @@ namespace ToolRun
         }
         const ToolResult result = run(program, arguments);
         // Some tools (pdftoppm) print their version on the error channel.
-        const QByteArray text = result.standardOutput.trimmed().isEmpty() ? result.standardError : result.standardOutput;
+        const QByteArray text
+            = result.standardOutput.trimmed().isEmpty() ? result.standardError : result.standardOutput;
         return QString::fromLocal8Bit(text.trimmed().split('\n').value(0)).trimmed();
     }
 
@@ -81,7 +77,8 @@ namespace ToolRun
             for (const QByteArray& field : line->simplified().split(' ')) {
                 const int separator = field.indexOf('=');
                 if (separator > 0) {
-                    values.insert(QString::fromUtf8(field.left(separator)), QString::fromUtf8(field.mid(separator + 1)));
+                    values.insert(
+                        QString::fromUtf8(field.left(separator)), QString::fromUtf8(field.mid(separator + 1)));
                 }
             }
         }

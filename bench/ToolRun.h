@@ -19,8 +19,7 @@ struct ToolResult
 };
 
 /** Runs external programs (gs, qpdf, pdftoppm, pdftotext, this program itself) synchronously. */
-namespace ToolRun
-{
+namespace ToolRun {
     /**
      * Runs program with arguments and waits for it. With measurePeakMemory the program runs under
      * /usr/bin/time, which reports its peak resident set size; the wall time then includes that

@@ -29,10 +29,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace
-{
-    const QStringList allMeasures = {QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"),
-                                     QStringLiteral("addfiles"), QStringLiteral("memory")};
+namespace {
+    const QStringList allMeasures = { QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"),
+        QStringLiteral("addfiles"), QStringLiteral("memory") };
 
     // The compressor logs every interpreter argument at debug level; only problems matter here.
     void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -47,7 +46,8 @@ namespace
     {
         const rlim_t half = static_cast<rlim_t>(ProcessStats::totalMemoryKiB()) * 1024 / 2;
         rlimit limit {};
-        if (half > 0 && getrlimit(RLIMIT_AS, &limit) == 0 && (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > half)) {
+        if (half > 0 && getrlimit(RLIMIT_AS, &limit) == 0
+            && (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > half)) {
             limit.rlim_cur = half;
             setrlimit(RLIMIT_AS, &limit);
         }
@@ -55,7 +55,8 @@ namespace
 
     void progress(const QString& text)
     {
-        std::fprintf(stderr, "[%s] %s\n", qPrintable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))), qPrintable(text));
+        std::fprintf(stderr, "[%s] %s\n", qPrintable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))),
+            qPrintable(text));
     }
 
     QString ghostscriptVersion()
@@ -73,32 +74,37 @@ namespace
 
     QString machineSection(const QString& loadAtStart)
     {
-        MarkdownTable table({QStringLiteral("Machine"), QString()}, QStringLiteral("ll"));
-        table.addRow({QStringLiteral("Cores"), QString::number(ProcessStats::coreCount())});
-        table.addRow({QStringLiteral("Memory"),
-                      QStringLiteral("%1 GiB").arg(MarkdownTable::number(static_cast<double>(ProcessStats::totalMemoryKiB()) / 1048576.0, 1))});
-        table.addRow({QStringLiteral("Processor"), ProcessStats::processorModel()});
-        table.addRow({QStringLiteral("Load average at start (1, 5, 15 min)"), loadAtStart});
-        table.addRow({QStringLiteral("Load average at end"), ProcessStats::loadAverage()});
-        table.addRow({QStringLiteral("libgs"), ghostscriptVersion()});
-        table.addRow({QStringLiteral("`gs` command"), ToolRun::versionLine(QStringLiteral("gs"), {QStringLiteral("--version")})});
-        table.addRow({QStringLiteral("qpdf library"), QString::fromStdString(QPDF::QPDFVersion())});
-        table.addRow({QStringLiteral("pdftoppm"), ToolRun::versionLine(QStringLiteral("pdftoppm"), {QStringLiteral("-v")})});
-        table.addRow({QStringLiteral("Qt"), QString::fromLatin1(qVersion())});
+        MarkdownTable table({ QStringLiteral("Machine"), QString() }, QStringLiteral("ll"));
+        table.addRow({ QStringLiteral("Cores"), QString::number(ProcessStats::coreCount()) });
+        table.addRow({ QStringLiteral("Memory"),
+            QStringLiteral("%1 GiB").arg(
+                MarkdownTable::number(static_cast<double>(ProcessStats::totalMemoryKiB()) / 1048576.0, 1)) });
+        table.addRow({ QStringLiteral("Processor"), ProcessStats::processorModel() });
+        table.addRow({ QStringLiteral("Load average at start (1, 5, 15 min)"), loadAtStart });
+        table.addRow({ QStringLiteral("Load average at end"), ProcessStats::loadAverage() });
+        table.addRow({ QStringLiteral("libgs"), ghostscriptVersion() });
+        table.addRow({ QStringLiteral("`gs` command"),
+            ToolRun::versionLine(QStringLiteral("gs"), { QStringLiteral("--version") }) });
+        table.addRow({ QStringLiteral("qpdf library"), QString::fromStdString(QPDF::QPDFVersion()) });
+        table.addRow(
+            { QStringLiteral("pdftoppm"), ToolRun::versionLine(QStringLiteral("pdftoppm"), { QStringLiteral("-v") }) });
+        table.addRow({ QStringLiteral("Qt"), QString::fromLatin1(qVersion()) });
         return table.toMarkdown();
     }
 
     QString corpusSection(Corpus& corpus, const QStringList& measures)
     {
-        MarkdownTable table({QStringLiteral("Document"), QStringLiteral("Origin"), QStringLiteral("Pages"), QStringLiteral("MiB")},
-                            QStringLiteral("llrr"));
+        MarkdownTable table(
+            { QStringLiteral("Document"), QStringLiteral("Origin"), QStringLiteral("Pages"), QStringLiteral("MiB") },
+            QStringLiteral("llrr"));
         for (const CorpusDocument& document : corpus.documents()) {
-            table.addRow({document.name, document.origin, QString::number(document.pages), MarkdownTable::mebibytes(document.bytes)});
+            table.addRow({ document.name, document.origin, QString::number(document.pages),
+                MarkdownTable::mebibytes(document.bytes) });
         }
         if (measures.contains(QStringLiteral("memory"))) {
             const CorpusDocument large = corpus.largeDocument();
-            table.addRow({large.name, large.origin + QStringLiteral(" (memory measure only)"), QString::number(large.pages),
-                          MarkdownTable::mebibytes(large.bytes)});
+            table.addRow({ large.name, large.origin + QStringLiteral(" (memory measure only)"),
+                QString::number(large.pages), MarkdownTable::mebibytes(large.bytes) });
         }
         QString text = QStringLiteral("## Corpus\n\n") + table.toMarkdown();
         for (const QString& missing : corpus.missingDocuments()) {
@@ -110,7 +116,8 @@ namespace
     int runChild(const QStringList& arguments)
     {
         if (arguments.size() == 5 && arguments.at(0) == QLatin1String("--child-compress")) {
-            return PeakMemoryMeasure::compressInChild(arguments.at(1), arguments.at(2).toInt(), arguments.at(3).toInt(), arguments.at(4));
+            return PeakMemoryMeasure::compressInChild(
+                arguments.at(1), arguments.at(2).toInt(), arguments.at(3).toInt(), arguments.at(4));
         }
         if (arguments.size() == 4 && arguments.at(0) == QLatin1String("--child-addfiles")) {
             return AddFilesMeasure::addInChild(arguments.at(1), arguments.at(2).toInt(), arguments.at(3).toInt());
@@ -119,7 +126,8 @@ namespace
             // For checking the quality figures against another tool by hand.
             ImageComparison comparison;
             comparison.addPage(QImage(arguments.at(1)), QImage(arguments.at(2)));
-            std::printf("psnr=%.3f ssim=%.5f mismatched=%d\n", comparison.psnr(), comparison.ssim(), comparison.mismatchedPages());
+            std::printf("psnr=%.3f ssim=%.5f mismatched=%d\n", comparison.psnr(), comparison.ssim(),
+                comparison.mismatchedPages());
             return 0;
         }
         std::fprintf(stderr, "Unknown child request\n");
@@ -135,7 +143,8 @@ int main(int argc, char* argv[])
     }
     // Qt wants a private runtime folder for the offscreen platform; a plain shell may not name one.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray runtime = QFile::encodeName(QDir::tempPath() + QStringLiteral("/kompresto-bench-runtime-%1").arg(getuid()));
+        const QByteArray runtime
+            = QFile::encodeName(QDir::tempPath() + QStringLiteral("/kompresto-bench-runtime-%1").arg(getuid()));
         mkdir(runtime.constData(), 0700);
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
@@ -151,20 +160,23 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Benchmarks of Vantorel Kompresto; writes a Markdown report."));
     parser.addHelpOption();
-    const QCommandLineOption quickOption(QStringLiteral("quick"), QStringLiteral("Small corpus, single runs: to try the benchmarks out."));
-    const QCommandLineOption workOption(QStringLiteral("work"), QStringLiteral("Scratch and corpus folder."), QStringLiteral("folder"),
-                                        QDir::currentPath() + QStringLiteral("/bench-work"));
-    const QCommandLineOption reportOption(QStringLiteral("report"), QStringLiteral("Where the report goes (else standard output)."),
-                                          QStringLiteral("file"));
-    const QCommandLineOption measuresOption(QStringLiteral("measures"), QStringLiteral("Comma-separated subset of %1.").arg(allMeasures.join(QLatin1Char(','))),
-                                            QStringLiteral("list"), allMeasures.join(QLatin1Char(',')));
-    const QCommandLineOption repetitionsOption(QStringLiteral("repetitions"), QStringLiteral("Runs per median (default 3, quick 1)."),
-                                               QStringLiteral("count"));
-    const QCommandLineOption debianListOption(QStringLiteral("debian-list"), QStringLiteral("The list of Debian documents."),
-                                              QStringLiteral("file"));
-    const QCommandLineOption commandOption(QStringLiteral("command"), QStringLiteral("The command line to name in the report."),
-                                           QStringLiteral("text"));
-    parser.addOptions({quickOption, workOption, reportOption, measuresOption, repetitionsOption, debianListOption, commandOption});
+    const QCommandLineOption quickOption(
+        QStringLiteral("quick"), QStringLiteral("Small corpus, single runs: to try the benchmarks out."));
+    const QCommandLineOption workOption(QStringLiteral("work"), QStringLiteral("Scratch and corpus folder."),
+        QStringLiteral("folder"), QDir::currentPath() + QStringLiteral("/bench-work"));
+    const QCommandLineOption reportOption(QStringLiteral("report"),
+        QStringLiteral("Where the report goes (else standard output)."), QStringLiteral("file"));
+    const QCommandLineOption measuresOption(QStringLiteral("measures"),
+        QStringLiteral("Comma-separated subset of %1.").arg(allMeasures.join(QLatin1Char(','))), QStringLiteral("list"),
+        allMeasures.join(QLatin1Char(',')));
+    const QCommandLineOption repetitionsOption(QStringLiteral("repetitions"),
+        QStringLiteral("Runs per median (default 3, quick 1)."), QStringLiteral("count"));
+    const QCommandLineOption debianListOption(
+        QStringLiteral("debian-list"), QStringLiteral("The list of Debian documents."), QStringLiteral("file"));
+    const QCommandLineOption commandOption(
+        QStringLiteral("command"), QStringLiteral("The command line to name in the report."), QStringLiteral("text"));
+    parser.addOptions(
+        { quickOption, workOption, reportOption, measuresOption, repetitionsOption, debianListOption, commandOption });
     parser.process(application);
 
     const QStringList measures = parser.value(measuresOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -186,9 +198,11 @@ int main(int argc, char* argv[])
     QDir().mkpath(context.workFolder);
     context.selfPath = QCoreApplication::applicationFilePath();
     context.quick = parser.isSet(quickOption);
-    context.repetitions = parser.isSet(repetitionsOption) ? qMax(1, parser.value(repetitionsOption).toInt()) : (context.quick ? 1 : 3);
-    const QString debianList = parser.isSet(debianListOption) ? parser.value(debianListOption)
-                                                              : QStringLiteral(KOMPRESTO_BENCH_SOURCE_DIR "/debian-documents.txt");
+    context.repetitions
+        = parser.isSet(repetitionsOption) ? qMax(1, parser.value(repetitionsOption).toInt()) : (context.quick ? 1 : 3);
+    const QString debianList = parser.isSet(debianListOption)
+        ? parser.value(debianListOption)
+        : QStringLiteral(KOMPRESTO_BENCH_SOURCE_DIR "/debian-documents.txt");
     Corpus corpus(workFolder + QStringLiteral("/corpus"), debianList, context.quick);
     context.corpus = &corpus;
 
@@ -200,11 +214,11 @@ int main(int argc, char* argv[])
     const QString corpusText = corpusSection(corpus, measures);
 
     const QList<QPair<QString, std::function<QString(const BenchContext&)>>> sections = {
-        {QStringLiteral("engine"), EngineOverheadMeasure::run},
-        {QStringLiteral("quality"), SizeQualityMeasure::run},
-        {QStringLiteral("batch"), BatchMeasure::run},
-        {QStringLiteral("addfiles"), AddFilesMeasure::run},
-        {QStringLiteral("memory"), PeakMemoryMeasure::run},
+        { QStringLiteral("engine"), EngineOverheadMeasure::run },
+        { QStringLiteral("quality"), SizeQualityMeasure::run },
+        { QStringLiteral("batch"), BatchMeasure::run },
+        { QStringLiteral("addfiles"), AddFilesMeasure::run },
+        { QStringLiteral("memory"), PeakMemoryMeasure::run },
     };
     QString measuresText;
     for (const auto& [name, measure] : sections) {
@@ -214,12 +228,14 @@ int main(int argc, char* argv[])
         }
     }
 
-    const QString command = parser.isSet(commandOption) ? parser.value(commandOption) : QCoreApplication::arguments().join(QLatin1Char(' '));
+    const QString command = parser.isSet(commandOption) ? parser.value(commandOption)
+                                                        : QCoreApplication::arguments().join(QLatin1Char(' '));
     QString report = QStringLiteral("# Benchmarks\n\n");
-    report += QStringLiteral("Produced by `%1` on %2, in %3 minutes%4. The machine is shared: other people were building and "
-                             "testing on it during the run, and the benchmark ran at the lowest priority (`nice -n 19`), so "
-                             "absolute times are noisy; ratios and shares measured side by side in the same run are the "
-                             "figures to trust.\n\n")
+    report += QStringLiteral(
+        "Produced by `%1` on %2, in %3 minutes%4. The machine is shared: other people were building and "
+        "testing on it during the run, and the benchmark ran at the lowest priority (`nice -n 19`), so "
+        "absolute times are noisy; ratios and shares measured side by side in the same run are the "
+        "figures to trust.\n\n")
                   .arg(command, started.toString(Qt::ISODate))
                   .arg(MarkdownTable::number(static_cast<double>(clock.elapsed()) / 60000.0, 1))
                   .arg(context.quick ? QStringLiteral(" (quick run: small corpus, single runs)") : QString());

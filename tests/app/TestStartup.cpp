@@ -3,13 +3,12 @@
 
 #include <QtTest>
 
-namespace
-{
+namespace {
     QString logText()
     {
         QString text;
         const QDir folder(Product::logFolder());
-        for (const QString& name : folder.entryList({"*_log.html"}, QDir::Files)) {
+        for (const QString& name : folder.entryList({ "*_log.html" }, QDir::Files)) {
             QFile file(folder.filePath(name));
             if (file.open(QIODevice::ReadOnly)) {
                 text += QString::fromUtf8(file.readAll());

@@ -1,5 +1,5 @@
-#include "engine/CompressSetting.h"
 #include "documents/FileItem.h"
+#include "engine/CompressSetting.h"
 
 #include <QSignalSpy>
 #include <QtTest>

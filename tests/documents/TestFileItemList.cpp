@@ -1,6 +1,6 @@
 #include "documents/FileItemList.h"
-#include "support/LogCapture.h"
 #include "documents/PDFFileItem.h"
+#include "support/LogCapture.h"
 #include "support/PdfFixtures.h"
 #include "support/TestPdf.h"
 

@@ -1,10 +1,10 @@
 #include "documents/FileItemList.h"
 #include "documents/FunctionRunnable.h"
-#include "support/LogCapture.h"
 #include "documents/PDFFileItem.h"
-#include "support/PdfFixtures.h"
-#include "foundation/ProductConstants.h"
 #include "documents/SignalTransferStation.h"
+#include "foundation/ProductConstants.h"
+#include "support/LogCapture.h"
+#include "support/PdfFixtures.h"
 #include "support/TestHome.h"
 
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "engine/CompressSetting.h"
-#include "support/LogCapture.h"
 #include "documents/PDFFileItem.h"
-#include "support/PdfFixtures.h"
+#include "engine/CompressSetting.h"
 #include "foundation/ProductConstants.h"
+#include "support/LogCapture.h"
+#include "support/PdfFixtures.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 

@@ -53,13 +53,20 @@ void TestCompressSetting::imageTreatment_data()
     QTest::addColumn<int>("monoDpi");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("colours");
-    QTest::newRow("1") << 1 << 72 << 150 << "/Subsample" << "Gray";
-    QTest::newRow("3") << 3 << 120 << 250 << "/Subsample" << "Gray";
-    QTest::newRow("4") << 4 << 144 << 300 << "/Bicubic" << "RGB";
-    QTest::newRow("5") << 5 << 168 << 400 << "/Bicubic" << "RGB";
-    QTest::newRow("7") << 7 << 216 << 600 << "/Bicubic" << "RGB";
-    QTest::newRow("8") << 8 << 240 << 700 << "/Bicubic" << "LeaveColorUnchanged";
-    QTest::newRow("10") << 10 << 288 << 900 << "/Bicubic" << "LeaveColorUnchanged";
+    QTest::newRow("1") << 1 << 72 << 150 << "/Subsample"
+                       << "Gray";
+    QTest::newRow("3") << 3 << 120 << 250 << "/Subsample"
+                       << "Gray";
+    QTest::newRow("4") << 4 << 144 << 300 << "/Bicubic"
+                       << "RGB";
+    QTest::newRow("5") << 5 << 168 << 400 << "/Bicubic"
+                       << "RGB";
+    QTest::newRow("7") << 7 << 216 << 600 << "/Bicubic"
+                       << "RGB";
+    QTest::newRow("8") << 8 << 240 << 700 << "/Bicubic"
+                       << "LeaveColorUnchanged";
+    QTest::newRow("10") << 10 << 288 << 900 << "/Bicubic"
+                        << "LeaveColorUnchanged";
 }
 
 void TestCompressSetting::imageTreatment()

@@ -1,15 +1,14 @@
 #include "engine/CompressSetting.h"
 #include "engine/GSCompressor.h"
-#include "support/LogCapture.h"
 #include "foundation/ProductConstants.h"
+#include "support/LogCapture.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
 
-namespace
-{
+namespace {
     QByteArray contentsOf(const QString& path)
     {
         QFile file(path);
@@ -89,18 +88,18 @@ void TestGSCompressor::argumentList_data()
     QTest::addColumn<QStringList>("imageOptions");
 
     const auto options = [](const char* filter, const char* colours, int dpi, int monoDpi) {
-        return QStringList{QStringLiteral("-dColorImageDownsampleType=%1").arg(filter),
-                           QStringLiteral("-dGrayImageDownsampleType=%1").arg(filter),
-                           QStringLiteral("-sColorConversionStrategy=%1").arg(colours),
-                           QStringLiteral("-dColorImageResolution=%1").arg(dpi),
-                           QStringLiteral("-dGrayImageResolution=%1").arg(dpi),
-                           QStringLiteral("-dMonoImageResolution=%1").arg(monoDpi)};
+        return QStringList { QStringLiteral("-dColorImageDownsampleType=%1").arg(filter),
+            QStringLiteral("-dGrayImageDownsampleType=%1").arg(filter),
+            QStringLiteral("-sColorConversionStrategy=%1").arg(colours),
+            QStringLiteral("-dColorImageResolution=%1").arg(dpi), QStringLiteral("-dGrayImageResolution=%1").arg(dpi),
+            QStringLiteral("-dMonoImageResolution=%1").arg(monoDpi) };
     };
     QTest::newRow("high ignores level") << 0 << 9 << QString() << options("/Subsample", "Gray", 72, 150);
     QTest::newRow("medium") << 1 << 9 << QString() << options("/Bicubic", "RGB", 168, 400);
     QTest::newRow("low") << 2 << 1 << QString() << options("/Bicubic", "LeaveColorUnchanged", 288, 900);
     QTest::newRow("custom 3") << 3 << 3 << QString() << options("/Subsample", "Gray", 120, 250);
-    QTest::newRow("custom 8 with password") << 3 << 8 << "s3cret" << options("/Bicubic", "LeaveColorUnchanged", 240, 700);
+    QTest::newRow("custom 8 with password")
+        << 3 << 8 << "s3cret" << options("/Bicubic", "LeaveColorUnchanged", 240, 700);
     QTest::newRow("custom 12 clamps") << 3 << 12 << "x" << options("/Bicubic", "LeaveColorUnchanged", 288, 900);
 }
 
@@ -121,17 +120,16 @@ void TestGSCompressor::argumentList()
     QCOMPARE(QFileInfo(stagedInput).fileName().size(), 36 + int(strlen("_input.pdf")));
     QCOMPARE(contentsOf(stagedInput), contentsOf(imageDocument()));
 
-    QStringList expected = {"gs", "-sDEVICE=pdfwrite", "-dNOPAUSE", "-dBATCH", "-dQUIET"};
+    QStringList expected = { "gs", "-sDEVICE=pdfwrite", "-dNOPAUSE", "-dBATCH", "-dQUIET" };
     if (!password.isEmpty()) {
         expected << "-sPDFPassword=" + password;
     }
     expected << imageOptions.mid(0, 3)
-             << QStringList{"-dColorImageFilter=/DCTEncode", "-dGrayImageFilter=/DCTEncode",
-                            "-dMonoImageFilter=/CCITTFaxEncode", "-dDownsampleColorImages=true",
-                            "-dDownsampleGrayImages=true", "-dDownsampleMonoImages=true",
-                            "-dAutoFilterColorImages=false", "-dAutoFilterGrayImages=false",
-                            "-dColorImageDownsampleThreshold=1.0", "-dGrayImageDownsampleThreshold=1.0",
-                            "-dMonoImageDownsampleThreshold=1.0"}
+             << QStringList { "-dColorImageFilter=/DCTEncode", "-dGrayImageFilter=/DCTEncode",
+                    "-dMonoImageFilter=/CCITTFaxEncode", "-dDownsampleColorImages=true", "-dDownsampleGrayImages=true",
+                    "-dDownsampleMonoImages=true", "-dAutoFilterColorImages=false", "-dAutoFilterGrayImages=false",
+                    "-dColorImageDownsampleThreshold=1.0", "-dGrayImageDownsampleThreshold=1.0",
+                    "-dMonoImageDownsampleThreshold=1.0" }
              << imageOptions.mid(3) << "-sOutputFile=" + stagedOutput << stagedInput;
     QCOMPARE(arguments, expected);
 
@@ -145,16 +143,18 @@ void TestGSCompressor::uniqueFileName_data()
     QTest::addColumn<QStringList>("existingFolders");
     QTest::addColumn<QString>("requested");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("free") << QStringList() << QStringList() << "report.pdf" << "report.pdf";
-    QTest::newRow("two taken") << QStringList{"report.pdf", "report_1.pdf"} << QStringList() << "report.pdf"
+    QTest::newRow("free") << QStringList() << QStringList() << "report.pdf"
+                          << "report.pdf";
+    QTest::newRow("two taken") << QStringList { "report.pdf", "report_1.pdf" } << QStringList() << "report.pdf"
                                << "report_2.pdf";
-    QTest::newRow("gap is reused") << QStringList{"report.pdf", "report_2.pdf"} << QStringList() << "report.pdf"
+    QTest::newRow("gap is reused") << QStringList { "report.pdf", "report_2.pdf" } << QStringList() << "report.pdf"
                                    << "report_1.pdf";
-    QTest::newRow("dotted name") << QStringList{"report.final.pdf"} << QStringList() << "report.final.pdf"
+    QTest::newRow("dotted name") << QStringList { "report.final.pdf" } << QStringList() << "report.final.pdf"
                                  << "report.final_1.pdf";
-    QTest::newRow("folder takes the name") << QStringList() << QStringList{"report.pdf"} << "report.pdf"
+    QTest::newRow("folder takes the name") << QStringList() << QStringList { "report.pdf" } << "report.pdf"
                                            << "report_1.pdf";
-    QTest::newRow("case differs") << QStringList{"Report.pdf"} << QStringList() << "report.pdf" << "report.pdf";
+    QTest::newRow("case differs") << QStringList { "Report.pdf" } << QStringList() << "report.pdf"
+                                  << "report.pdf";
 }
 
 void TestGSCompressor::uniqueFileName()
@@ -202,10 +202,10 @@ void TestGSCompressor::compressesImageDocument()
     const QString delivered = folder + "/report.pdf";
     QCOMPARE(compressor.compressedSize(), QFileInfo(delivered).size());
     QVERIFY2(compressor.compressedSize() < QFileInfo(imageDocument()).size(),
-             qPrintable(QString::number(compressor.compressedSize())));
+        qPrintable(QString::number(compressor.compressedSize())));
     QCOMPARE(TestPdf::pageCount(delivered), 3);
     QCOMPARE(TestPdf::hasOnlyGreyImages(delivered), grey);
-    QCOMPARE(entriesOf(folder), QStringList{"report.pdf"});
+    QCOMPARE(entriesOf(folder), QStringList { "report.pdf" });
 }
 
 void TestGSCompressor::deliversUnshrinkableSourceUnchanged()
@@ -308,8 +308,9 @@ void TestGSCompressor::rejectsBadInput_data()
     QTest::newRow("missing password") << "locked" << QString() << int(GSCompressor::PasswordRejected)
                                       << "Password missing or wrong for";
     // Ghostscript crashes the whole process on a wrong AES-256 password of three or more characters.
-    QTest::newRow("wrong AES-256 password") << "locked" << "wrong-password" << int(GSCompressor::PasswordRejected)
-                                            << "Password missing or wrong for";
+    QTest::newRow("wrong AES-256 password")
+        << "locked"
+        << "wrong-password" << int(GSCompressor::PasswordRejected) << "Password missing or wrong for";
 }
 
 void TestGSCompressor::rejectsBadInput()
@@ -355,7 +356,7 @@ void TestGSCompressor::reportsUnusableOutputFolder()
     const LogCapture log;
     GSCompressor compressor;
     QCOMPARE(compressor.compress(imageDocument(), blocker + "/out", QString()),
-             qint32(GSCompressor::OutputFolderUnavailable));
+        qint32(GSCompressor::OutputFolderUnavailable));
     QVERIFY(log.contains(blocker + "/out"));
 }
 
@@ -388,9 +389,9 @@ void TestGSCompressor::concurrentSameNamedSourcesGetDistinctNames()
     };
     QFuture<QString> one = QtConcurrent::run(compress, first);
     QFuture<QString> two = QtConcurrent::run(compress, second);
-    QStringList names = {one.result(), two.result()};
+    QStringList names = { one.result(), two.result() };
     names.sort();
-    QCOMPARE(names, (QStringList{"report.pdf", "report_1.pdf"}));
+    QCOMPARE(names, (QStringList { "report.pdf", "report_1.pdf" }));
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/report.pdf"), 3);
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/report_1.pdf"), 3);
 }

@@ -1,8 +1,8 @@
 #include "foundation/CrashHandler.h"
 #include "foundation/LanguageCode.h"
 #include "foundation/LogWriter.h"
-#include "services/MultiLanguage.h"
 #include "foundation/ProductConstants.h"
+#include "services/MultiLanguage.h"
 #include "support/TestHome.h"
 
 #include <QCoreApplication>
@@ -22,8 +22,7 @@
 
 // Run with "--crash-child <mode> <dump folder> <helper> <language code>", this executable installs the
 // crash handler and then crashes the way <mode> says; the tests below start it and look at what it left.
-namespace
-{
+namespace {
     const QString logFolderBelowHome = QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/");
 
     [[noreturn]] void writeThroughNull()
@@ -33,16 +32,10 @@ namespace
         std::abort();
     }
 
-    [[noreturn]] void throwOutOfStep()
-    {
-        throw std::runtime_error("document list out of step");
-    }
+    [[noreturn]] void throwOutOfStep() { throw std::runtime_error("document list out of step"); }
 
     // Nothing may leave a noexcept function: the exception ends in std::terminate.
-    void throwFromNoexcept() noexcept
-    {
-        throwOutOfStep();
-    }
+    void throwFromNoexcept() noexcept { throwOutOfStep(); }
 
     int divideByZero()
     {
@@ -188,7 +181,7 @@ ChildRun TestCrashHandler::runChild(const QString& mode, const QString& dumpFold
     ChildRun run;
     run.started = QDateTime::currentDateTime();
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--crash-child"), mode, dumpFolder, m_helper, QString::number(languageCode)});
+        { QStringLiteral("--crash-child"), mode, dumpFolder, m_helper, QString::number(languageCode) });
     if (!child.waitForFinished(30000)) {
         child.kill();
         child.waitForFinished();
@@ -251,7 +244,8 @@ void TestCrashHandler::crashWritesDumpLogAndMessage()
 
     const QStringList dumps = QDir(m_dumpFolder).entryList(QDir::Files);
     QCOMPARE(dumps.size(), 1);
-    const QRegularExpressionMatch name = QRegularExpression(QStringLiteral("^crash_(\\d{14})\\.dmp$")).match(dumps.first());
+    const QRegularExpressionMatch name
+        = QRegularExpression(QStringLiteral("^crash_(\\d{14})\\.dmp$")).match(dumps.first());
     QVERIFY2(name.hasMatch(), qPrintable(dumps.first()));
     const QDateTime crashTime = QDateTime::fromString(name.captured(1), QStringLiteral("yyyyMMddhhmmss"));
     QVERIFY(crashTime.isValid());
@@ -282,8 +276,9 @@ void TestCrashHandler::crashWritesDumpLogAndMessage()
     QVERIFY(dump.mid(modules).contains(QCoreApplication::applicationFilePath()));
 
     const QStringList logged = debugEntries(m_home);
-    QCOMPARE(logged, QStringList({QStringLiteral("child ready"), QStringLiteral("Soft is Crash!..."),
-                                  QStringLiteral("write log success...")}));
+    QCOMPARE(logged,
+        QStringList({ QStringLiteral("child ready"), QStringLiteral("Soft is Crash!..."),
+            QStringLiteral("write log success...") }));
     QVERIFY(run.standardError.contains(QStringLiteral(" Soft is Crash!...\n")));
     QVERIFY(run.standardError.contains(QStringLiteral(" write log success...\n")));
 
@@ -302,12 +297,14 @@ void TestCrashHandler::missingDumpFolderStillShowsMessage()
     QCOMPARE(run.exitStatus, QProcess::CrashExit);
     QCOMPARE(run.exitCode, SIGSEGV);
     QVERIFY(!QFileInfo::exists(missing));
-    QCOMPARE(debugEntries(m_home), QStringList({QStringLiteral("child ready"), QStringLiteral("Soft is Crash!..."),
-                                                QStringLiteral("write log failed...")}));
+    QCOMPARE(debugEntries(m_home),
+        QStringList({ QStringLiteral("child ready"), QStringLiteral("Soft is Crash!..."),
+            QStringLiteral("write log failed...") }));
     const QStringList arguments = recordedHelperArguments();
     QCOMPARE(arguments.size(), 3);
-    const QRegularExpression text(QStringLiteral("^Please send the crash report to the developer\\. \\(%1/crash_\\d{14}\\.dmp\\)$")
-                                      .arg(QRegularExpression::escape(missing)));
+    const QRegularExpression text(
+        QStringLiteral("^Please send the crash report to the developer\\. \\(%1/crash_\\d{14}\\.dmp\\)$")
+            .arg(QRegularExpression::escape(missing)));
     QVERIFY2(text.match(arguments.at(1)).hasMatch(), qPrintable(arguments.at(1)));
 }
 
@@ -321,8 +318,9 @@ void TestCrashHandler::messageFollowsInterfaceLanguage()
     const QStringList arguments = recordedHelperArguments();
     QCOMPARE(arguments.size(), 3);
     QCOMPARE(arguments.at(0), QStringLiteral("Le programme a planté."));
-    QCOMPARE(arguments.at(1), QStringLiteral("Veuillez envoyer le rapport de plantage au développeur. (%1/%2)")
-                                  .arg(m_dumpFolder, dumps.first()));
+    QCOMPARE(arguments.at(1),
+        QStringLiteral("Veuillez envoyer le rapport de plantage au développeur. (%1/%2)")
+            .arg(m_dumpFolder, dumps.first()));
     QVERIFY(!arguments.at(2).isEmpty());
 }
 

@@ -14,14 +14,10 @@
 #include <unistd.h>
 #include <vector>
 
-namespace
-{
+namespace {
     const QString logFolderBelowHome = QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/");
 
-    QDateTime at(int hour, int minute, int second)
-    {
-        return QDateTime(QDate(2025, 3, 7), QTime(hour, minute, second));
-    }
+    QDateTime at(int hour, int minute, int second) { return QDateTime(QDate(2025, 3, 7), QTime(hour, minute, second)); }
 
     QString readAll(const QString& path)
     {
@@ -32,10 +28,7 @@ namespace
         return QString::fromUtf8(file.readAll());
     }
 
-    QString hourFile(const QString& stem)
-    {
-        return Product::logFolder() + stem + QStringLiteral("_log.html");
-    }
+    QString hourFile(const QString& stem) { return Product::logFolder() + stem + QStringLiteral("_log.html"); }
 
     struct Entry
     {
@@ -52,14 +45,13 @@ namespace
         bool ok = content.startsWith(header);
         int position = header.size();
         while (ok && position < content.size()) {
-            const QRegularExpressionMatch match =
-                entryPattern.match(content, position, QRegularExpression::NormalMatch,
-                                   QRegularExpression::AnchoredMatchOption);
+            const QRegularExpressionMatch match = entryPattern.match(
+                content, position, QRegularExpression::NormalMatch, QRegularExpression::AnchoredMatchOption);
             if (!match.hasMatch()) {
                 ok = false;
                 break;
             }
-            entries.append({match.captured(1), match.captured(2)});
+            entries.append({ match.captured(1), match.captured(2) });
             position = match.capturedEnd();
         }
         if (wellFormed != nullptr) {
@@ -130,10 +122,7 @@ private:
     QDateTime m_now;
 };
 
-void TestLogWriter::init()
-{
-    m_home = std::make_unique<TestHome>();
-}
+void TestLogWriter::init() { m_home = std::make_unique<TestHome>(); }
 
 void TestLogWriter::cleanup()
 {
@@ -164,19 +153,21 @@ void TestLogWriter::writesHeaderAndEntry()
     }();
     QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
     const QString content = QString::fromUtf8(bytes);
-    QVERIFY(content.startsWith(
-        QStringLiteral("\n<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n<!DOCTYPE html PUBLIC "
-                       "\"-//W3C//DTD XHTML 1.0 Strict//EN\" \"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\n")));
+    QVERIFY(content.startsWith(QStringLiteral(
+        "\n<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n<!DOCTYPE html PUBLIC "
+        "\"-//W3C//DTD XHTML 1.0 Strict//EN\" \"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\n")));
     QVERIFY(content.contains(QStringLiteral("<title>Quorva Kompresto Log</title>")));
     QVERIFY(content.contains(QStringLiteral("<style type=\"text/css\" id=\"logCss\">")));
     QVERIFY(content.contains(QStringLiteral("<h1>Log File</h1>")));
     const QRegularExpression options(QStringLiteral(
-        "<select id=\"typeSelect\" onchange=\"selectType\\(\\)\">\\s*<option value=\"a\" selected=\"selected\">All</option>"
+        "<select id=\"typeSelect\" onchange=\"selectType\\(\\)\">\\s*<option value=\"a\" "
+        "selected=\"selected\">All</option>"
         "\\s*<option value=\"d\">Debug</option>\\s*<option value=\"i\">Info</option>\\s*<option value=\"w\">Warning"
         "</option>\\s*<option value=\"c\">Critical</option>\\s*<option value=\"f\">Fatal</option>\\s*</select>\n\r\n"));
     QVERIFY(content.contains(options));
     QVERIFY(!content.contains(QStringLiteral("</body>")));
-    QVERIFY(content.endsWith(QStringLiteral("</select>\n\r\n<div class=\"w\">2025-03-07 14:25:01 Compressing: 3</div>\r\n")));
+    QVERIFY(content.endsWith(
+        QStringLiteral("</select>\n\r\n<div class=\"w\">2025-03-07 14:25:01 Compressing: 3</div>\r\n")));
 }
 
 void TestLogWriter::classLetters_data()
@@ -271,7 +262,8 @@ void TestLogWriter::prunesToNewestNamesAtStart()
                      .arg(hour % 24, 2, 10, QLatin1Char('0'));
     }
     // Every file counts, whatever its name, and goes by the order of its name.
-    names << QStringLiteral("0-readme.txt") << QStringLiteral("2024-12-31_23_log.html") << QStringLiteral("zz-notes.txt");
+    names << QStringLiteral("0-readme.txt") << QStringLiteral("2024-12-31_23_log.html")
+          << QStringLiteral("zz-notes.txt");
     for (const QString& name : names) {
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -301,7 +293,7 @@ void TestLogWriter::manyThreadsLoseNoEntry()
             threads.emplace_back(QThread::create([thread] {
                 for (int message = 0; message < messagesPerThread; ++message) {
                     qDebug().noquote() << QStringLiteral("thread %1 message %2 ").arg(thread).arg(message)
-                                              + QString(37, QLatin1Char('x'));
+                            + QString(37, QLatin1Char('x'));
                 }
             }));
         }
@@ -373,8 +365,8 @@ void TestLogWriter::lockFreeLineStartsNewFileWithHeader()
     const QString stamp = copied.left(19);
     QVERIFY(QDateTime::fromString(stamp, QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid());
 
-    const QString stem = QDateTime::fromString(stamp, QStringLiteral("yyyy-MM-dd hh:mm:ss"))
-                             .toString(QStringLiteral("yyyy-MM-dd_hh"));
+    const QString stem
+        = QDateTime::fromString(stamp, QStringLiteral("yyyy-MM-dd hh:mm:ss")).toString(QStringLiteral("yyyy-MM-dd_hh"));
     bool wellFormed = false;
     const QList<Entry> entries = entriesOf(readAll(hourFile(stem)), &wellFormed);
     QVERIFY(wellFormed);

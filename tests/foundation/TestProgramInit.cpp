@@ -11,8 +11,7 @@
 #include <QTest>
 #include <unistd.h>
 
-namespace
-{
+namespace {
     QString unescaped(QString pageText)
     {
         return pageText.replace(QLatin1String("&lt;"), QLatin1String("<"))
@@ -49,14 +48,11 @@ namespace
             return QString();
         }
         const QRegularExpression field(QStringLiteral("^%1\\s*:\\s*(.*)$").arg(QRegularExpression::escape(name)),
-                                       QRegularExpression::MultilineOption);
+            QRegularExpression::MultilineOption);
         return field.match(QString::fromUtf8(file.readAll())).captured(1).trimmed();
     }
 
-    QString quoted(const QString& text)
-    {
-        return QLatin1Char('"') + text + QLatin1Char('"');
-    }
+    QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 } // namespace
 
 class TestProgramInit final : public QObject
@@ -72,10 +68,7 @@ private slots:
     void runCommandCleansOutput();
 };
 
-void TestProgramInit::cleanup()
-{
-    qInstallMessageHandler(nullptr);
-}
+void TestProgramInit::cleanup() { qInstallMessageHandler(nullptr); }
 
 void TestProgramInit::writesSystemReportInOrder()
 {
@@ -88,7 +81,8 @@ void TestProgramInit::writesSystemReportInOrder()
     const QString cpuInfo = QStringLiteral("^src/ProgramInit ProgramInit::getCpuInfo \\d+ ");
     const QString memoryInfo = QStringLiteral("^src/ProgramInit ProgramInit::getMemoryInfo \\d+ ");
     auto fact = [](const QString& label, const QString& value) {
-        return QRegularExpression::escape(label) + QLatin1Char(' ') + QRegularExpression::escape(value) + QLatin1Char('$');
+        return QRegularExpression::escape(label) + QLatin1Char(' ') + QRegularExpression::escape(value)
+            + QLatin1Char('$');
     };
 
     QStringList expected;
@@ -110,20 +104,21 @@ void TestProgramInit::writesSystemReportInOrder()
     expected << cpuInfo + fact(QStringLiteral("CPU Count: "), QString::number(sysconf(_SC_NPROCESSORS_ONLN)));
     const QString family = firstCpuField(QStringLiteral("cpu family"));
     if (!family.isEmpty()) {
-        const int version = firstCpuField(QStringLiteral("model")).toInt() * 256
-            + firstCpuField(QStringLiteral("stepping")).toInt();
+        const int version
+            = firstCpuField(QStringLiteral("model")).toInt() * 256 + firstCpuField(QStringLiteral("stepping")).toInt();
         expected << cpuInfo + fact(QStringLiteral("CPU Level: "), family);
         expected << cpuInfo + fact(QStringLiteral("CPU Version: "), QString::number(version));
     }
     expected << memoryInfo + QStringLiteral("memery used\\(%\\): (\\d|[1-9]\\d|100)$");
     expected << memoryInfo + QStringLiteral("memery\\(MB\\): [1-9]\\d*$");
     expected << memoryInfo + QStringLiteral("Available memery\\(MB\\): \\d+$");
-    expected << initLogger + QRegularExpression::escape(quoted(QCoreApplication::applicationFilePath())) + QLatin1Char('$');
+    expected << initLogger + QRegularExpression::escape(quoted(QCoreApplication::applicationFilePath()))
+            + QLatin1Char('$');
 
     QCOMPARE(lines.size(), expected.size());
     for (int index = 0; index < expected.size(); ++index) {
         QVERIFY2(QRegularExpression(expected.at(index)).match(lines.at(index)).hasMatch(),
-                 qPrintable(lines.at(index) + QStringLiteral("  !~  ") + expected.at(index)));
+            qPrintable(lines.at(index) + QStringLiteral("  !~  ") + expected.at(index)));
     }
     QVERIFY(!lines.join(QLatin1Char('\n')).contains(QStringLiteral("WindowsVersion")));
     QVERIFY(!lines.join(QLatin1Char('\n')).contains(QStringLiteral("CPU Type")));
@@ -147,12 +142,18 @@ void TestProgramInit::runCommandCleansOutput_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("expected");
     QTest::newRow("column header and line breaks")
-        << "printf \"Name\\r\\nIntel(R) Core(TM)  i7-8700 CPU\\r\\n\\r\\n\" name" << "Intel(R) Core(TM) i7-8700 CPU";
-    QTest::newRow("every occurrence, any case") << "printf \"NAME left nAmE right name\\n\" Name" << "left right";
-    QTest::newRow("inside other words too") << "printf \"Username\\n\" name" << "User";
-    QTest::newRow("white space simplified") << "printf \"  a \\t\\t b  \\n\" zz" << "a b";
-    QTest::newRow("missing program") << "no-such-program-kompresto --name" << "";
-    QTest::newRow("empty command") << "" << "";
+        << "printf \"Name\\r\\nIntel(R) Core(TM)  i7-8700 CPU\\r\\n\\r\\n\" name"
+        << "Intel(R) Core(TM) i7-8700 CPU";
+    QTest::newRow("every occurrence, any case") << "printf \"NAME left nAmE right name\\n\" Name"
+                                                << "left right";
+    QTest::newRow("inside other words too") << "printf \"Username\\n\" name"
+                                            << "User";
+    QTest::newRow("white space simplified") << "printf \"  a \\t\\t b  \\n\" zz"
+                                            << "a b";
+    QTest::newRow("missing program") << "no-such-program-kompresto --name"
+                                     << "";
+    QTest::newRow("empty command") << ""
+                                   << "";
 }
 
 void TestProgramInit::runCommandCleansOutput()

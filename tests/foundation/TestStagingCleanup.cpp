@@ -4,8 +4,7 @@
 
 #include <QtTest>
 
-namespace
-{
+namespace {
     void touch(const QString& path)
     {
         QFile file(path);
@@ -32,7 +31,7 @@ void TestStagingCleanup::sweepsOnlyStagedFilesWhenAlone()
 
     // The first instance is alone: it sweeps the leftovers of the crashed run, nothing else.
     QCOMPARE(StagingCleanup::sweepIfAlone(), 2);
-    QCOMPARE(QDir(temp).entryList({"*.pdf"}, QDir::Files), QStringList());
+    QCOMPARE(QDir(temp).entryList({ "*.pdf" }, QDir::Files), QStringList());
     QVERIFY(QFile::exists(temp + "notes.txt"));
 
     // A second instance starts while the first still runs and is compressing.

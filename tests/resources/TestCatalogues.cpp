@@ -49,7 +49,7 @@ QVector<TestCatalogues::Message> TestCatalogues::readCatalogue(const QString& pa
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            message = Message{context, {}, {}, {}};
+            message = Message { context, {}, {}, {} };
         } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
@@ -74,7 +74,7 @@ QSet<QString> TestCatalogues::placeholders(const QString& text)
 void TestCatalogues::catalogueIsComplete_data()
 {
     QTest::addColumn<QString>("suffix");
-    for (const char* suffix : {"en", "de", "fr", "es", "it", "ja", "pt"}) {
+    for (const char* suffix : { "en", "de", "fr", "es", "it", "ja", "pt" }) {
         QTest::newRow(suffix) << QString::fromLatin1(suffix);
     }
 }
@@ -83,8 +83,8 @@ void TestCatalogues::catalogueIsComplete()
 {
     QFETCH(QString, suffix);
     const QString sourceDir = QStringLiteral(KOMPRESTO_SOURCE_DIR);
-    const QString original = sourceDir + QStringLiteral("/resources/translations/Translation_") + suffix
-                             + QStringLiteral(".ts");
+    const QString original
+        = sourceDir + QStringLiteral("/resources/translations/Translation_") + suffix + QStringLiteral(".ts");
     QVERIFY2(QFile::exists(original), qPrintable(original));
 
     QTemporaryDir dir;
@@ -92,9 +92,9 @@ void TestCatalogues::catalogueIsComplete()
     QVERIFY(QFile::copy(original, updated));
     QProcess lupdate;
     lupdate.start(QStringLiteral(KOMPRESTO_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("-no-obsolete"), QStringLiteral("-source-language"), QStringLiteral("en"),
-                   sourceDir + QStringLiteral("/src"), QStringLiteral("-ts"), updated});
+        { QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+            QStringLiteral("-no-obsolete"), QStringLiteral("-source-language"), QStringLiteral("en"),
+            sourceDir + QStringLiteral("/src"), QStringLiteral("-ts"), updated });
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
 
@@ -118,8 +118,8 @@ void TestCatalogues::catalogueIsComplete()
         }
     }
     QVERIFY2(faults.isEmpty(),
-             qPrintable(QStringLiteral("Translation_%1.ts (run scripts/update-translations.sh, then translate):\n  %2")
-                            .arg(suffix, faults.join(QStringLiteral("\n  ")))));
+        qPrintable(QStringLiteral("Translation_%1.ts (run scripts/update-translations.sh, then translate):\n  %2")
+                       .arg(suffix, faults.join(QStringLiteral("\n  ")))));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)

@@ -1,15 +1,14 @@
+#include "foundation/ProductConstants.h"
 #include "services/BLLocalizationMgr.h"
 #include "services/BLUpdatesService.h"
 #include "services/IBLProductMeta.h"
-#include "foundation/ProductConstants.h"
 
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 
-namespace
-{
+namespace {
     /** A small HTTP server on 127.0.0.1 that answers every request the same way, or not at all. */
     class FeedServer final : public QObject
     {
@@ -49,8 +48,7 @@ namespace
                 return;
             }
             socket->write("HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Type: application/json\r\n"
-                          + "Content-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n"
-                          + m_body);
+                + "Content-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
             socket->disconnectFromHost();
         }
 
@@ -136,10 +134,12 @@ void TestBLUpdatesService::outcome_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("newer") << 200 << feed("2.1.0") << int(Notice::NewerVersion)
-                           << "A newer version is available: Vantorel Kompresto 2.1.0. Do you want to open the product page?";
-    QTest::newRow("newer compares numbers, not text") << 200 << feed("10.0") << int(Notice::NewerVersion)
-                           << "A newer version is available: Vantorel Kompresto 10.0. Do you want to open the product page?";
+    QTest::newRow("newer")
+        << 200 << feed("2.1.0") << int(Notice::NewerVersion)
+        << "A newer version is available: Vantorel Kompresto 2.1.0. Do you want to open the product page?";
+    QTest::newRow("newer compares numbers, not text")
+        << 200 << feed("10.0") << int(Notice::NewerVersion)
+        << "A newer version is available: Vantorel Kompresto 10.0. Do you want to open the product page?";
     QTest::newRow("same") << 200 << feed("2.0.0") << int(Notice::NewestVersion) << newest;
     QTest::newRow("older") << 200 << feed("1.9.9") << int(Notice::NewestVersion) << newest;
     QTest::newRow("not json") << 200 << QByteArray("<html>maintenance</html>") << int(Notice::NetworkError)
@@ -186,8 +186,8 @@ void TestBLUpdatesService::noAnswerTimesOut()
     QVERIFY(m_service->isChecking());
     QVERIFY(m_notices.isEmpty());
     QCOMPARE(handle.use_count(), 2);
-    expectOneNotice(Brimlake::BLUpdateNotice::NetworkError,
-                    QStringLiteral("Error network, please check your connection!"));
+    expectOneNotice(
+        Brimlake::BLUpdateNotice::NetworkError, QStringLiteral("Error network, please check your connection!"));
     QVERIFY(!m_service->isChecking());
     QCOMPARE(handle.use_count(), 1);
 }
@@ -202,8 +202,8 @@ void TestBLUpdatesService::nobodyListening()
 
     m_service->checkForUpdates(nullptr);
 
-    expectOneNotice(Brimlake::BLUpdateNotice::NetworkError,
-                    QStringLiteral("Error network, please check your connection!"));
+    expectOneNotice(
+        Brimlake::BLUpdateNotice::NetworkError, QStringLiteral("Error network, please check your connection!"));
 }
 
 void TestBLUpdatesService::tooFrequentWhileUnderWay()
@@ -244,14 +244,14 @@ void TestBLUpdatesService::answersInTheManagersLanguage()
     Brimlake::BLLocalizationMgr::shared()->setLanguageId(2);
     m_service->checkForUpdates(nullptr);
     expectOneNotice(Brimlake::BLUpdateNotice::NewestVersion,
-                    QStringLiteral("Vantorel Kompresto 2.0.0 est actuellement la version la plus récente disponible."));
+        QStringLiteral("Vantorel Kompresto 2.0.0 est actuellement la version la plus récente disponible."));
 
     m_notices.clear();
     m_server->answer(503, QByteArray());
     Brimlake::BLLocalizationMgr::shared()->setLanguageId(1);
     m_service->checkForUpdates(nullptr);
-    expectOneNotice(Brimlake::BLUpdateNotice::NetworkError,
-                    QStringLiteral("ネットワークエラーです。接続を確認してください。"));
+    expectOneNotice(
+        Brimlake::BLUpdateNotice::NetworkError, QStringLiteral("ネットワークエラーです。接続を確認してください。"));
 }
 
 void TestBLUpdatesService::withoutNotifyOnlyLogs()

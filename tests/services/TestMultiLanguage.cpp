@@ -62,16 +62,27 @@ void TestMultiLanguage::switchLoadsPair_data()
     QTest::addColumn<QString>("qtContext");
     QTest::addColumn<QString>("qtSource");
     QTest::addColumn<QString>("qtText");
-    QTest::newRow("German") << int(German) << "Das Programm ist abgestürzt." << "QPlatformTheme" << "Cancel"
+    QTest::newRow("German") << int(German) << "Das Programm ist abgestürzt."
+                            << "QPlatformTheme"
+                            << "Cancel"
                             << "Abbrechen";
-    QTest::newRow("French") << int(French) << "Le programme a planté." << "QPlatformTheme" << "Cancel" << "Annuler";
-    QTest::newRow("Italian") << int(Italian) << "Il programma si è arrestato in modo anomalo." << "QPlatformTheme"
-                             << "Cancel" << "Annulla";
-    QTest::newRow("Japanese") << int(Japanese) << "プログラムがクラッシュしました。" << "QPlatformTheme" << "Cancel"
+    QTest::newRow("French") << int(French) << "Le programme a planté."
+                            << "QPlatformTheme"
+                            << "Cancel"
+                            << "Annuler";
+    QTest::newRow("Italian") << int(Italian) << "Il programma si è arrestato in modo anomalo."
+                             << "QPlatformTheme"
+                             << "Cancel"
+                             << "Annulla";
+    QTest::newRow("Japanese") << int(Japanese) << "プログラムがクラッシュしました。"
+                              << "QPlatformTheme"
+                              << "Cancel"
                               << "キャンセル";
     // The European Portuguese catalogue predates Qt 5's platform-theme texts; it has the message box's own.
-    QTest::newRow("Portuguese") << int(Portuguese) << "O programa deixou de funcionar." << "QMessageBox"
-                                << "Show Details..." << "Mostrar Detalhes...";
+    QTest::newRow("Portuguese") << int(Portuguese) << "O programa deixou de funcionar."
+                                << "QMessageBox"
+                                << "Show Details..."
+                                << "Mostrar Detalhes...";
 }
 
 void TestMultiLanguage::switchLoadsPair()
@@ -129,23 +140,23 @@ void TestMultiLanguage::messageTextFollowsLanguage()
 {
     MultiLanguage::instance()->setLanguage(French);
     QCOMPARE(GLanguage::messageText(GLanguage::MsgSendCrashReport),
-             QStringLiteral("Veuillez envoyer le rapport de plantage au développeur. (%1)"));
+        QStringLiteral("Veuillez envoyer le rapport de plantage au développeur. (%1)"));
 
     // A stored code that is no language shows English.
     MultiLanguage::instance()->setLanguage(9);
     QCOMPARE(GLanguage::messageText(GLanguage::MsgSendCrashReport),
-             QStringLiteral("Please send the crash report to the developer. (%1)"));
+        QStringLiteral("Please send the crash report to the developer. (%1)"));
 }
 
 void TestMultiLanguage::messageSourceStaysEnglish()
 {
     MultiLanguage::instance()->setLanguage(German);
     QCOMPARE(GLanguage::messageSource(GLanguage::MsgNetworkError),
-             QStringLiteral("Error network, please check your connection!"));
+        QStringLiteral("Error network, please check your connection!"));
     QCOMPARE(GLanguage::messageSource(GLanguage::MsgNewestVersion),
-             QStringLiteral("is currently the newest version available."));
+        QStringLiteral("is currently the newest version available."));
     QCOMPARE(GLanguage::messageSource(GLanguage::MsgRequestsTooFrequent),
-             QStringLiteral("Requests are too frequent, please try again later."));
+        QStringLiteral("Requests are too frequent, please try again later."));
 }
 
 QTEST_GUILESS_MAIN(TestMultiLanguage)

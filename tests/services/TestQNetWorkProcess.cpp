@@ -1,8 +1,8 @@
+#include "foundation/LanguageCode.h"
 #include "services/BLLocalizationMgr.h"
 #include "services/BLLogConfig.h"
 #include "services/BLProductMeta.h"
 #include "services/BLUpdatesService.h"
-#include "foundation/LanguageCode.h"
 #include "services/MultiLanguage.h"
 #include "services/QNetWorkProcess.h"
 
@@ -42,7 +42,8 @@ void TestQNetWorkProcess::constructionDescribesTheProduct()
 
     QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vantorel"));
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vantorel Kompresto"));
-    QCOMPARE(Brimlake::BLLogConfig::folder(), QDir::homePath() + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/"));
+    QCOMPARE(
+        Brimlake::BLLogConfig::folder(), QDir::homePath() + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/"));
 
     const auto meta = std::dynamic_pointer_cast<Brimlake::BLProductMeta>(QNetWorkProcess::productMeta());
     QVERIFY(meta);
@@ -98,7 +99,7 @@ void TestQNetWorkProcess::repeatedChecksAllReachTheService()
     QNetWorkProcess::instance()->checkForUpdates();
     QNetWorkProcess::instance()->checkForUpdates();
 
-    QCOMPARE(notices, QVector<Brimlake::BLUpdateNotice::Kind>{Brimlake::BLUpdateNotice::TooFrequent});
+    QCOMPARE(notices, QVector<Brimlake::BLUpdateNotice::Kind> { Brimlake::BLUpdateNotice::TooFrequent });
     QTRY_COMPARE(notices.size(), 2);
     QCOMPARE(notices.last(), Brimlake::BLUpdateNotice::NetworkError);
     service->setPresenter({});

@@ -1,7 +1,6 @@
 #include "support/LogCapture.h"
 
-namespace
-{
+namespace {
     QMutex capturedLock;
     QStringList captured;
 } // namespace
@@ -13,10 +12,7 @@ LogCapture::LogCapture()
     m_previous = qInstallMessageHandler(&LogCapture::handler);
 }
 
-LogCapture::~LogCapture()
-{
-    qInstallMessageHandler(m_previous);
-}
+LogCapture::~LogCapture() { qInstallMessageHandler(m_previous); }
 
 QStringList LogCapture::messages() const
 {

@@ -6,7 +6,4 @@ TestHome::TestHome()
     qputenv("HOME", m_dir.path().toLocal8Bit());
 }
 
-TestHome::~TestHome()
-{
-    qputenv("HOME", m_previousHome);
-}
+TestHome::~TestHome() { qputenv("HOME", m_previousHome); }

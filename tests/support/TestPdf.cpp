@@ -13,8 +13,7 @@
 #include <qpdf/QPDFWriter.hh>
 #include <qpdf/QUtil.hh>
 
-namespace
-{
+namespace {
     // Smooth gradients with some grain: large when stored losslessly, yet JPEG-friendly.
     QImage photoLikeImage(int width, int height, quint32 seed)
     {
@@ -25,15 +24,14 @@ namespace
             for (int x = 0; x < width; ++x) {
                 const int grain = static_cast<int>(random.bounded(24));
                 line[x] = qRgb((x * 255 / width + grain) % 256, (y * 255 / height + grain) % 256,
-                               ((x + y) * 127 / (width + height) + 64 + grain) % 256);
+                    ((x + y) * 127 / (width + height) + 64 + grain) % 256);
             }
         }
         return image;
     }
 } // namespace
 
-namespace TestPdf
-{
+namespace TestPdf {
     bool writeImageDocument(const QString& path, int pageCount)
     {
         QPdfWriter writer(path);
@@ -60,13 +58,13 @@ namespace TestPdf
         try {
             QPDF pdf;
             pdf.emptyPDF();
-            QPDFObjectHandle font = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
+            QPDFObjectHandle font = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
             QPDFObjectHandle contents = QPDFObjectHandle::newStream(&pdf, "BT /F1 12 Tf 72 720 Td (Hi) Tj ET");
             QPDFObjectHandle resources = QPDFObjectHandle::parse("<< /Font << >> >>");
             resources.getKey("/Font").replaceKey("/F1", font);
-            QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-                "<< /Type /Page /MediaBox [0 0 612 792] >>"));
+            QPDFObjectHandle page
+                = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
             page.replaceKey("/Contents", contents);
             page.replaceKey("/Resources", resources);
             QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(page), false);
@@ -83,7 +81,7 @@ namespace TestPdf
     }
 
     bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
-                            const QString& ownerPassword, Cipher cipher)
+        const QString& ownerPassword, Cipher cipher)
     {
         try {
             QPDF pdf;
@@ -102,16 +100,16 @@ namespace TestPdf
             const QByteArray owner = encode(ownerPassword);
             switch (cipher) {
             case Cipher::Aes256:
-                writer.setR6EncryptionParameters(user.constData(), owner.constData(), true, true, true, true, true,
-                                                 true, qpdf_r3p_full, true);
+                writer.setR6EncryptionParameters(
+                    user.constData(), owner.constData(), true, true, true, true, true, true, qpdf_r3p_full, true);
                 break;
             case Cipher::Aes128:
-                writer.setR4EncryptionParametersInsecure(user.constData(), owner.constData(), true, true, true,
-                                                         true, true, true, qpdf_r3p_full, true, true);
+                writer.setR4EncryptionParametersInsecure(
+                    user.constData(), owner.constData(), true, true, true, true, true, true, qpdf_r3p_full, true, true);
                 break;
             case Cipher::Rc4_128:
-                writer.setR3EncryptionParametersInsecure(user.constData(), owner.constData(), true, true, true,
-                                                         true, true, true, qpdf_r3p_full);
+                writer.setR3EncryptionParametersInsecure(
+                    user.constData(), owner.constData(), true, true, true, true, true, true, qpdf_r3p_full);
                 break;
             }
             writer.write();
@@ -140,7 +138,8 @@ namespace TestPdf
             root.getKey("/Names").replaceKey("/Dests", dests);
 
             const char* const jump = "<< /S /GoTo /D (second) >>";
-            QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines /Count 1 >>"));
+            QPDFObjectHandle outlines
+                = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines /Count 1 >>"));
             QPDFObjectHandle bookmark = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Title (Second page) >>"));
             bookmark.replaceKey("/Parent", outlines);
             bookmark.replaceKey("/A", QPDFObjectHandle::parse(jump));
@@ -151,7 +150,7 @@ namespace TestPdf
             QPDFObjectHandle link = pdf.makeIndirectObject(
                 QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [72 72 300 120] /Border [0 0 0] >>"));
             link.replaceKey("/A", QPDFObjectHandle::parse(jump));
-            pages[0].getObjectHandle().replaceKey("/Annots", QPDFObjectHandle::newArray({link}));
+            pages[0].getObjectHandle().replaceKey("/Annots", QPDFObjectHandle::newArray({ link }));
 
             const QByteArray outputName = QFile::encodeName(target);
             QPDFWriter writer(pdf, outputName.constData());
@@ -210,8 +209,5 @@ namespace TestPdf
         }
     }
 
-    QString dataPath(const QString& name)
-    {
-        return QStringLiteral(KOMPRESTO_TEST_DATA_DIR "/") + name;
-    }
+    QString dataPath(const QString& name) { return QStringLiteral(KOMPRESTO_TEST_DATA_DIR "/") + name; }
 } // namespace TestPdf

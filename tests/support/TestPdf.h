@@ -3,8 +3,7 @@
 #include <QString>
 
 /** Makes the PDF documents the tests work on, with Qt's PDF writer and qpdf. */
-namespace TestPdf
-{
+namespace TestPdf {
     /** A document of pageCount pages, each filled with a large photo-like colour image. */
     bool writeImageDocument(const QString& path, int pageCount);
     /** A tiny valid one-page document with a line of text; nothing in it can shrink. */
@@ -21,7 +20,7 @@ namespace TestPdf
      * The passwords are stored as PDF writers store them: UTF-8 for AES-256, PDFDocEncoding for the others.
      */
     bool writeEncryptedCopy(const QString& source, const QString& target, const QString& userPassword,
-                            const QString& ownerPassword, Cipher cipher = Cipher::Aes256);
+        const QString& ownerPassword, Cipher cipher = Cipher::Aes256);
     /**
      * A copy of source (two pages or more) with a bookmark and a link on the first page that both jump
      * to the second page through a named destination, the way LaTeX documents link.

@@ -17,7 +17,4 @@ UrlRecorder::~UrlRecorder()
     }
 }
 
-void UrlRecorder::open(const QUrl& url)
-{
-    opened.append(url);
-}
+void UrlRecorder::open(const QUrl& url) { opened.append(url); }

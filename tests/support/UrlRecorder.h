@@ -14,7 +14,7 @@ class UrlRecorder final : public QObject
     Q_OBJECT
 
 public:
-    explicit UrlRecorder(const QStringList& schemes = {"file", "http", "https"});
+    explicit UrlRecorder(const QStringList& schemes = { "file", "http", "https" });
     ~UrlRecorder() override;
 
     QList<QUrl> opened;

@@ -1,9 +1,9 @@
-#include "ui/CompressSettingWidget.h"
 #include "foundation/LanguageCode.h"
-#include "services/MultiLanguage.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/SettingsStore.h"
+#include "services/MultiLanguage.h"
 #include "support/TestHome.h"
+#include "ui/CompressSettingWidget.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,14 +1,14 @@
 #include "MainWindowDriver.h"
 
-#include "ui/CRotateLabel.h"
-#include "engine/CompressSetting.h"
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
-#include "ui/ModalDialogs.h"
+#include "engine/CompressSetting.h"
 #include "foundation/SettingsStore.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 #include "support/UrlRecorder.h"
+#include "ui/CRotateLabel.h"
+#include "ui/ModalDialogs.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

@@ -1,12 +1,12 @@
-#include "services/BLUpdatesService.h"
-#include "ui/CustomWindowFrame.h"
 #include "foundation/LanguageCode.h"
-#include "ui/ModalDialogs.h"
-#include "services/MultiLanguage.h"
-#include "ui/QAbout.h"
 #include "foundation/RegistryTool.h"
+#include "services/BLUpdatesService.h"
+#include "services/MultiLanguage.h"
 #include "support/TestHome.h"
 #include "support/UrlRecorder.h"
+#include "ui/CustomWindowFrame.h"
+#include "ui/ModalDialogs.h"
+#include "ui/QAbout.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -71,9 +71,7 @@ private:
     std::unique_ptr<CustomWindowFrame> m_frame;
 };
 
-void TestCustomWindowFrame::initTestCase()
-{
-}
+void TestCustomWindowFrame::initTestCase() { }
 
 void TestCustomWindowFrame::init()
 {
@@ -163,9 +161,10 @@ void TestCustomWindowFrame::menuOrderAndNumbers()
         numbers << action->data();
     }
 
-    QCOMPARE(texts, (QStringList{"Language", "-", "User Guide", "Feedback and Support", "Show Log in Explorer",
-                                 "Check for Updates", "About"}));
-    QCOMPARE(numbers, (QList<QVariant>{QVariant(), QVariant(), 1, 3, 6, 5, 4}));
+    QCOMPARE(texts,
+        (QStringList { "Language", "-", "User Guide", "Feedback and Support", "Show Log in Explorer",
+            "Check for Updates", "About" }));
+    QCOMPARE(numbers, (QList<QVariant> { QVariant(), QVariant(), 1, 3, 6, 5, 4 }));
     QVERIFY(menuOf(*m_frame)->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(menuOf(*m_frame)->parent(), m_frame.get());
 }
@@ -182,17 +181,17 @@ void TestCustomWindowFrame::languageMenuEntries()
         QVERIFY(action->isCheckable());
         QCOMPARE(action->parent(), languages);
     }
-    QCOMPARE(names, (QStringList{"Deutsch", "English", "Español", "Français", "Italiano", "Português", "日本語"}));
-    QCOMPARE(codes, (QList<int>{5, 1, 6, 2, 4, 3, 7}));
+    QCOMPARE(names, (QStringList { "Deutsch", "English", "Español", "Français", "Italiano", "Português", "日本語" }));
+    QCOMPARE(codes, (QList<int> { 5, 1, 6, 2, 4, 3, 7 }));
 }
 
 void TestCustomWindowFrame::storedLanguageIsChecked_data()
 {
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QStringList>("checked");
-    QTest::newRow("nothing stored") << QVariant() << QStringList{"English"};
-    QTest::newRow("7") << QVariant(7) << QStringList{"日本語"};
-    QTest::newRow("5") << QVariant(5) << QStringList{"Deutsch"};
+    QTest::newRow("nothing stored") << QVariant() << QStringList { "English" };
+    QTest::newRow("7") << QVariant(7) << QStringList { "日本語" };
+    QTest::newRow("5") << QVariant(5) << QStringList { "Deutsch" };
     QTest::newRow("9") << QVariant(9) << QStringList();
 }
 
@@ -239,7 +238,7 @@ void TestCustomWindowFrame::choosingALanguage()
     languageAction(*m_frame, name)->trigger();
 
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(checkedLanguages(*m_frame), QStringList{name});
+    QCOMPARE(checkedLanguages(*m_frame), QStringList { name });
     QCOMPARE(RegistryTool::instance()->language(), code);
     QCOMPARE(menuOf(*m_frame)->actions().at(2)->text(), userGuide);
     QCOMPARE(m_frame->findChild<QLabel*>(QStringLiteral("label_title"))->text(), QStringLiteral("Vantorel Kompresto"));
@@ -258,7 +257,7 @@ void TestCustomWindowFrame::choosingTheCheckedLanguageAgain()
 
     french->trigger();
 
-    QCOMPARE(checkedLanguages(*m_frame), QStringList{"Français"});
+    QCOMPARE(checkedLanguages(*m_frame), QStringList { "Français" });
     QCOMPARE(changed.count(), 1);
     QCOMPARE(RegistryTool::instance()->language(), 2);
 }
@@ -280,7 +279,7 @@ void TestCustomWindowFrame::webPagesAndLogFolder()
 
     menuOf(*m_frame)->actions().at(position)->trigger();
 
-    QCOMPARE(m_desktop.opened, QList<QUrl>{address});
+    QCOMPARE(m_desktop.opened, QList<QUrl> { address });
 }
 
 void TestCustomWindowFrame::aboutRunsModallyAndGoes()
@@ -314,7 +313,7 @@ void TestCustomWindowFrame::checkForUpdatesReachesTheService()
     menuOf(*m_frame)->actions().at(5)->trigger();
 
     QVERIFY(service->isChecking());
-    QTRY_COMPARE(notices, QVector<Brimlake::BLUpdateNotice::Kind>{Brimlake::BLUpdateNotice::NetworkError});
+    QTRY_COMPARE(notices, QVector<Brimlake::BLUpdateNotice::Kind> { Brimlake::BLUpdateNotice::NetworkError });
     service->setPresenter({});
 }
 

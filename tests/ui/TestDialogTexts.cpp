@@ -1,12 +1,12 @@
+#include "documents/PDFFileItem.h"
+#include "foundation/LanguageCode.h"
+#include "foundation/SettingsStore.h"
+#include "services/MultiLanguage.h"
+#include "support/PdfFixtures.h"
+#include "support/TestHome.h"
 #include "ui/ButtonTextRoom.h"
 #include "ui/CompressSettingWidget.h"
 #include "ui/EnterPassword.h"
-#include "foundation/LanguageCode.h"
-#include "services/MultiLanguage.h"
-#include "documents/PDFFileItem.h"
-#include "support/PdfFixtures.h"
-#include "foundation/SettingsStore.h"
-#include "support/TestHome.h"
 
 #include <QAbstractButton>
 #include <QApplication>

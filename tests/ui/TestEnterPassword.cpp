@@ -1,7 +1,7 @@
-#include "ui/EnterPassword.h"
-#include "support/LogCapture.h"
 #include "documents/PDFFileItem.h"
+#include "support/LogCapture.h"
 #include "support/PdfFixtures.h"
+#include "ui/EnterPassword.h"
 
 #include <QApplication>
 #include <QLabel>

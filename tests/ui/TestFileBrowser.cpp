@@ -1,5 +1,5 @@
-#include "ui/FileBrowser.h"
 #include "support/UrlRecorder.h"
+#include "ui/FileBrowser.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

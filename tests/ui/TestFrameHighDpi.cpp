@@ -1,5 +1,5 @@
-#include "ui/CustomWindowFrame.h"
 #include "support/TestHome.h"
+#include "ui/CustomWindowFrame.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,16 +1,16 @@
 #include "MainWindowDriver.h"
 
-#include "ui/CompressSettingWidget.h"
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
-#include "foundation/LanguageCode.h"
-#include "ui/ModalDialogs.h"
-#include "services/MultiLanguage.h"
-#include "foundation/SettingsStore.h"
 #include "documents/SignalTransferStation.h"
+#include "foundation/LanguageCode.h"
+#include "foundation/SettingsStore.h"
+#include "services/MultiLanguage.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 #include "support/UrlRecorder.h"
+#include "ui/CompressSettingWidget.h"
+#include "ui/ModalDialogs.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

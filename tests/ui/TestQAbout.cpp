@@ -1,8 +1,8 @@
 #include "foundation/LanguageCode.h"
-#include "services/MultiLanguage.h"
 #include "foundation/ProductConstants.h"
-#include "ui/QAbout.h"
+#include "services/MultiLanguage.h"
 #include "support/UrlRecorder.h"
+#include "ui/QAbout.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -37,9 +37,7 @@ private:
     UrlRecorder m_browser;
 };
 
-void TestQAbout::initTestCase()
-{
-}
+void TestQAbout::initTestCase() { }
 
 void TestQAbout::cleanup()
 {
@@ -85,12 +83,21 @@ void TestQAbout::texts_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("moreInfo");
     QTest::addColumn<QString>("copyright");
-    QTest::newRow("English") << int(English) << "About" << "Version 2.0.0" << "More Info"
-                             << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. All rights reserved.";
-    QTest::newRow("French") << int(French) << "À propos" << "Version 2.0.0" << "Plus d'info"
-                            << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. Tous droits réservés.";
-    QTest::newRow("Japanese") << int(Japanese) << "バージョン情報" << "バージョン 2.0.0" << "詳細情報"
-                              << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. 無断転載を禁じます。";
+    QTest::newRow("English")
+        << int(English) << "About"
+        << "Version 2.0.0"
+        << "More Info"
+        << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. All rights reserved.";
+    QTest::newRow("French")
+        << int(French) << "À propos"
+        << "Version 2.0.0"
+        << "Plus d'info"
+        << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. Tous droits réservés.";
+    QTest::newRow("Japanese")
+        << int(Japanese) << "バージョン情報"
+        << "バージョン 2.0.0"
+        << "詳細情報"
+        << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. 無断転載を禁じます。";
 }
 
 void TestQAbout::texts()
@@ -129,7 +136,7 @@ void TestQAbout::yearFollowsTheClock()
     QAbout about(nullptr);
     const QString year = QString::number(QDate::currentDate().year());
     QCOMPARE(plain(about.findChild<QLabel*>(QStringLiteral("lab_copyright"))->text()),
-             QStringLiteral("Copyright © %1 Vantorel Studio. All rights reserved.").arg(year));
+        QStringLiteral("Copyright © %1 Vantorel Studio. All rights reserved.").arg(year));
 }
 
 void TestQAbout::moreInfoOpensTheProductPage()
@@ -139,7 +146,7 @@ void TestQAbout::moreInfoOpensTheProductPage()
 
     QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("btnMoreInfo")), Qt::LeftButton);
 
-    QCOMPARE(m_browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.vantorel.com/kompresto.html"))});
+    QCOMPARE(m_browser.opened, QList<QUrl> { QUrl(QStringLiteral("https://www.vantorel.com/kompresto.html")) });
     QVERIFY(about.isVisible());
 }
 

@@ -1,7 +1,7 @@
 #include "documents/FunctionRunnable.h"
 
-#include "foundation/CrashHandler.h"
 #include "documents/FileItem.h"
+#include "foundation/CrashHandler.h"
 #include "foundation/LogSite.h"
 
 #include <QDebug>

@@ -1,7 +1,7 @@
 #include "documents/PDFFileItem.h"
 
-#include "foundation/LogSite.h"
 #include "engine/PdfCheck.h"
+#include "foundation/LogSite.h"
 
 #include <QDebug>
 #include <qpdf/Constants.h>

@@ -3,10 +3,9 @@
 #include <QtGlobal>
 #include <array>
 
-namespace
-{
-    constexpr std::array<int, 10> colorResolutions = {72, 96, 120, 144, 168, 192, 216, 240, 264, 288};
-    constexpr std::array<int, 10> monoResolutions = {150, 200, 250, 300, 400, 500, 600, 700, 800, 900};
+namespace {
+    constexpr std::array<int, 10> colorResolutions = { 72, 96, 120, 144, 168, 192, 216, 240, 264, 288 };
+    constexpr std::array<int, 10> monoResolutions = { 150, 200, 250, 300, 400, 500, 600, 700, 800, 900 };
 
     // The tables are indexed by an effective level; a stray value must never read past them.
     int tableIndex(int effectiveLevel)
@@ -31,15 +30,9 @@ int CompressSetting::effectiveLevel(qint32 mode, int level)
     }
 }
 
-int CompressSetting::colorImageResolution(int effectiveLevel)
-{
-    return colorResolutions[tableIndex(effectiveLevel)];
-}
+int CompressSetting::colorImageResolution(int effectiveLevel) { return colorResolutions[tableIndex(effectiveLevel)]; }
 
-int CompressSetting::monoImageResolution(int effectiveLevel)
-{
-    return monoResolutions[tableIndex(effectiveLevel)];
-}
+int CompressSetting::monoImageResolution(int effectiveLevel) { return monoResolutions[tableIndex(effectiveLevel)]; }
 
 QString CompressSetting::downsampleType(int effectiveLevel)
 {
@@ -57,15 +50,9 @@ QString CompressSetting::colorConversionStrategy(int effectiveLevel)
     return QStringLiteral("LeaveColorUnchanged");
 }
 
-bool CompressSetting::applyToAll()
-{
-    return applyToAllFlag;
-}
+bool CompressSetting::applyToAll() { return applyToAllFlag; }
 
-void CompressSetting::setApplyToAll(bool enabled)
-{
-    applyToAllFlag = enabled;
-}
+void CompressSetting::setApplyToAll(bool enabled) { applyToAllFlag = enabled; }
 
 CompressSetting& CompressSetting::globalSetting()
 {
@@ -73,7 +60,4 @@ CompressSetting& CompressSetting::globalSetting()
     return setting;
 }
 
-bool operator==(const CompressSetting& a, const CompressSetting& b)
-{
-    return a.mode == b.mode && a.level == b.level;
-}
+bool operator==(const CompressSetting& a, const CompressSetting& b) { return a.mode == b.mode && a.level == b.level; }

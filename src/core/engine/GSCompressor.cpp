@@ -1,9 +1,9 @@
 #include "engine/GSCompressor.h"
 
 #include "engine/CompressSetting.h"
-#include "foundation/LogSite.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfPassword.h"
+#include "foundation/LogSite.h"
 #include "foundation/ProductConstants.h"
 
 #include <QDebug>
@@ -18,8 +18,7 @@
 #include <ghostscript/ierrors.h>
 #include <vector>
 
-namespace
-{
+namespace {
     const char* const sourceFile = "src/GSCompressor";
     const QString passwordOption = QStringLiteral("-sPDFPassword=");
     // A rewrite whose pages could not all be drawn misses content even though the run "succeeded".
@@ -70,8 +69,8 @@ namespace
 
     bool isNameTaken(const QString& folder, const QString& fileName)
     {
-        const QStringList entries = QDir(folder).entryList(
-            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        const QStringList entries
+            = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
         return entries.contains(fileName, Qt::CaseSensitive)
             || reservedPaths().contains(QDir::cleanPath(destinationPathOf(folder, fileName)));
     }
@@ -104,10 +103,7 @@ namespace
         return arguments;
     }
 
-    int GSDLLCALL readNothing(void*, char*, int)
-    {
-        return 0;
-    }
+    int GSDLLCALL readNothing(void*, char*, int) { return 0; }
 
     int GSDLLCALL collectOutput(void* handle, const char* text, int length)
     {
@@ -116,10 +112,7 @@ namespace
     }
 } // namespace
 
-GSCompressor::~GSCompressor()
-{
-    removeTempFiles();
-}
+GSCompressor::~GSCompressor() { removeTempFiles(); }
 
 qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir, const QString& password)
 {
@@ -138,8 +131,8 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         PdfCheck::Result source;
         result = checkStagedSource(inputPath, password, source);
         if (result == Success) {
-            result = rewriteAndDeliver(withPasswordForm(arguments, password, source.password), inputPath, outputDir,
-                                       destinationPath, source);
+            result = rewriteAndDeliver(
+                withPasswordForm(arguments, password, source.password), inputPath, outputDir, destinationPath, source);
         }
     }
 
@@ -149,7 +142,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
 }
 
 qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
-                                       const QString& destinationPath, const PdfCheck::Result& source)
+    const QString& destinationPath, const PdfCheck::Result& source)
 {
     QByteArray interpreterOutput;
     const qint32 code = runInterpreter(arguments, interpreterOutput);
@@ -158,7 +151,8 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
                    << interpreterOutput.trimmed();
         return code;
     }
-    const PdfCheck::Result rewrite = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
+    const PdfCheck::Result rewrite
+        = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
     if (!isSoundRewrite(source, rewrite, interpreterOutput)) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
                    << interpreterOutput.trimmed();
@@ -190,7 +184,8 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
     case PdfCheck::Outcome::Unreadable:
         break;
     }
-    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Not a readable PDF:" << inputPath << source.message;
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Not a readable PDF:" << inputPath
+               << source.message;
     return UnsoundDocument;
 }
 
@@ -228,8 +223,8 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, QByteArray& in
     return code;
 }
 
-bool GSCompressor::isSoundRewrite(const PdfCheck::Result& source, const PdfCheck::Result& rewrite,
-                                  const QByteArray& interpreterOutput)
+bool GSCompressor::isSoundRewrite(
+    const PdfCheck::Result& source, const PdfCheck::Result& rewrite, const QByteArray& interpreterOutput)
 {
     return !interpreterOutput.contains(pageDrawingError) && rewrite.outcome == PdfCheck::Outcome::Readable
         && rewrite.pageCount == source.pageCount;
@@ -277,15 +272,18 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
 {
     const QString tempFolder = Product::tempFolder();
     QDir().mkpath(tempFolder);
-    const QString stagedInput = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_input.pdf");
-    const QString stagedOutput = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_output.pdf");
+    const QString stagedInput
+        = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_input.pdf");
+    const QString stagedOutput
+        = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_output.pdf");
 
     if (!QFile::copy(inputPath, stagedInput)) {
-        qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "Failed to copy input file to temp dir: " << inputPath;
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs")
+                   << "Failed to copy input file to temp dir: " << inputPath;
         QFile::remove(stagedInput);
         return {};
     }
-    m_tempFiles.append({stagedInput, stagedOutput});
+    m_tempFiles.append({ stagedInput, stagedOutput });
 
     const int effective = CompressSetting::effectiveLevel(m_mode, level);
     const QString downsampleType = CompressSetting::downsampleType(effective);
@@ -304,20 +302,17 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
     arguments << QStringLiteral("-dColorImageDownsampleType=") + downsampleType
               << QStringLiteral("-dGrayImageDownsampleType=") + downsampleType
               << QStringLiteral("-sColorConversionStrategy=") + CompressSetting::colorConversionStrategy(effective)
-              << QStringLiteral("-dColorImageFilter=/DCTEncode")
-              << QStringLiteral("-dGrayImageFilter=/DCTEncode")
-              << QStringLiteral("-dMonoImageFilter=/CCITTFaxEncode")
-              << QStringLiteral("-dDownsampleColorImages=true")
-              << QStringLiteral("-dDownsampleGrayImages=true")
-              << QStringLiteral("-dDownsampleMonoImages=true")
-              << QStringLiteral("-dAutoFilterColorImages=false")
-              << QStringLiteral("-dAutoFilterGrayImages=false")
+              << QStringLiteral("-dColorImageFilter=/DCTEncode") << QStringLiteral("-dGrayImageFilter=/DCTEncode")
+              << QStringLiteral("-dMonoImageFilter=/CCITTFaxEncode") << QStringLiteral("-dDownsampleColorImages=true")
+              << QStringLiteral("-dDownsampleGrayImages=true") << QStringLiteral("-dDownsampleMonoImages=true")
+              << QStringLiteral("-dAutoFilterColorImages=false") << QStringLiteral("-dAutoFilterGrayImages=false")
               << QStringLiteral("-dColorImageDownsampleThreshold=1.0")
               << QStringLiteral("-dGrayImageDownsampleThreshold=1.0")
               << QStringLiteral("-dMonoImageDownsampleThreshold=1.0")
               << QStringLiteral("-dColorImageResolution=") + imageResolution
               << QStringLiteral("-dGrayImageResolution=") + imageResolution
-              << QStringLiteral("-dMonoImageResolution=") + QString::number(CompressSetting::monoImageResolution(effective))
+              << QStringLiteral("-dMonoImageResolution=")
+            + QString::number(CompressSetting::monoImageResolution(effective))
               << QStringLiteral("-sOutputFile=") + escapedOutputPath(stagedOutput);
 
     qDebug() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "Local8Bit input: " << inputPath;

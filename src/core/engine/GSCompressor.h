@@ -21,10 +21,10 @@ public:
     enum Result : qint32
     {
         Success = 0,
-        StagingFailed = -1,           // the source could not be copied into the Temp folder
-        DeliveryFailed = -2,          // the result could not be moved into the output folder
-        UnsoundDocument = -3,         // the source or the rewrite is not a complete PDF
-        PasswordRejected = -4,        // the document needs a password that was missing or wrong
+        StagingFailed = -1, // the source could not be copied into the Temp folder
+        DeliveryFailed = -2, // the result could not be moved into the output folder
+        UnsoundDocument = -3, // the source or the rewrite is not a complete PDF
+        PasswordRejected = -4, // the document needs a password that was missing or wrong
         OutputFolderUnavailable = -5, // the output folder cannot be created or written
     };
 
@@ -52,11 +52,11 @@ public:
 
 private:
     qint32 rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
-                             const QString& destinationPath, const PdfCheck::Result& source);
+        const QString& destinationPath, const PdfCheck::Result& source);
     qint32 runInterpreter(const QStringList& arguments, QByteArray& interpreterOutput);
     qint32 checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source);
-    static bool isSoundRewrite(const PdfCheck::Result& source, const PdfCheck::Result& rewrite,
-                               const QByteArray& interpreterOutput);
+    static bool isSoundRewrite(
+        const PdfCheck::Result& source, const PdfCheck::Result& rewrite, const QByteArray& interpreterOutput);
     static bool keepsNavigation(const PdfCheck::Result& source, const PdfCheck::Result& rewrite);
     qint32 deliver(const QString& outputDir, const QString& destinationPath, bool sourceOnly);
 

@@ -11,8 +11,7 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <vector>
 
-namespace
-{
+namespace {
     int countOutlines(std::vector<QPDFOutlineObjectHelper> outlines)
     {
         int count = 0;

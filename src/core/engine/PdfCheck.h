@@ -15,7 +15,7 @@ public:
     {
         Readable,
         PasswordRejected, // encrypted, and the password matches neither the user nor the owner password
-        Unreadable,       // missing, empty, not a PDF, or damaged beyond what qpdf repairs
+        Unreadable, // missing, empty, not a PDF, or damaged beyond what qpdf repairs
     };
 
     enum class Detail
@@ -31,11 +31,11 @@ public:
         bool encrypted = false;
         bool userPasswordMatched = false;
         int pageCount = 0;
-        int linkCount = 0;    // link annotations on all pages (with Detail::PagesAndNavigation)
+        int linkCount = 0; // link annotations on all pages (with Detail::PagesAndNavigation)
         int outlineCount = 0; // bookmarks at every depth (with Detail::PagesAndNavigation)
-        QString message;      // what qpdf said when it failed
+        QString message; // what qpdf said when it failed
         QStringList warnings; // the damage qpdf repaired on the way
-        QByteArray password;  // the byte form of the password that opened it; empty when none was given
+        QByteArray password; // the byte form of the password that opened it; empty when none was given
     };
 
     /** Tries the password in each of its byte forms (PdfPassword) until one opens the document. */

@@ -32,10 +32,9 @@
 #define KOMPRESTO_CRASH_HELPER_DIR_FROM_BIN "../libexec/vantorel-kompresto"
 #endif
 
-namespace
-{
+namespace {
     constexpr std::size_t pathCapacity = 4096;
-    constexpr int handledSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+    constexpr int handledSignals[] = { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT };
     // Room for the handler's own buffers even when the thread's stack is what overflowed.
     constexpr std::size_t alternateStackSize = 256 * 1024;
     constexpr int maximumFrames = 128;
@@ -46,7 +45,7 @@ namespace
     char reportTitle[256] = {};
     pid_t mainThreadId = 0;
     // The thread that is reporting a crash; any other thread that faults meanwhile waits for the end.
-    std::atomic<pid_t> reportingThread {0};
+    std::atomic<pid_t> reportingThread { 0 };
 
     // The translated texts, ready for the moment they are needed. A language change fills the spare
     // copy and then switches to it, so a crash never reads a half-written text.
@@ -57,7 +56,7 @@ namespace
         char okButton[128] = {};
     };
     MessageTexts messageTexts[2];
-    std::atomic<int> currentTexts {0};
+    std::atomic<int> currentTexts { 0 };
 
     void copyInto(char* target, std::size_t capacity, const QByteArray& bytes)
     {
@@ -72,7 +71,7 @@ namespace
         MessageTexts& texts = messageTexts[spare];
         copyInto(texts.title, sizeof texts.title, GLanguage::messageText(GLanguage::MsgProgramCrashed).toUtf8());
         copyInto(texts.textTemplate, sizeof texts.textTemplate,
-                 GLanguage::messageText(GLanguage::MsgSendCrashReport).toUtf8());
+            GLanguage::messageText(GLanguage::MsgSendCrashReport).toUtf8());
         // Qt's own catalogue names the standard button; the helper cannot know the language itself. The
         // context goes through a variable so that our catalogues do not take Qt's text for one of ours.
         const char* const qtButtonContext = "QPlatformTheme";
@@ -135,7 +134,7 @@ namespace
     }
 
     void writeDump(int fd, int signalNumber, const siginfo_t* info, const void* context, pid_t threadId,
-                   const SignalSafe::LocalTime& time)
+        const SignalSafe::LocalTime& time)
     {
         SignalSafe::Text text;
         text.append(reportTitle).append('\n');
@@ -191,8 +190,8 @@ namespace
                 message.append(*cursor);
             }
         }
-        char* const arguments[] = {helperPath, const_cast<char*>(texts.title), const_cast<char*>(message.data()),
-                                   const_cast<char*>(texts.okButton), nullptr};
+        char* const arguments[] = { helperPath, const_cast<char*>(texts.title), const_cast<char*>(message.data()),
+            const_cast<char*>(texts.okButton), nullptr };
 
         // The plain system call, not fork(): the library's fork runs handlers that may take locks the
         // crashed thread holds. The child only unblocks signals and replaces itself with the helper.
@@ -206,15 +205,16 @@ namespace
         }
         if (child > 0) {
             int status = 0;
-            while (waitpid(static_cast<pid_t>(child), &status, 0) < 0 && errno == EINTR) {
-            }
+            while (waitpid(static_cast<pid_t>(child), &status, 0) < 0 && errno == EINTR) { }
         }
     }
 
     /** Lets the default action end the process: a fault repeats on return, any other signal is sent again. */
     void endBySignal(int signalNumber)
     {
-        struct sigaction defaultAction {};
+        struct sigaction defaultAction
+        {
+        };
         defaultAction.sa_handler = SIG_DFL;
         sigemptyset(&defaultAction.sa_mask);
         sigaction(signalNumber, &defaultAction, nullptr);
@@ -336,7 +336,7 @@ void CrashHandler::install(const QString& folder, const QString& helper)
     SignalSafe::refreshUtcOffset();
     refreshMessageTexts();
     copyInto(reportTitle, sizeof reportTitle,
-             (Product::displayName + QLatin1Char(' ') + Product::version + QStringLiteral(" crash report")).toUtf8());
+        (Product::displayName + QLatin1Char(' ') + Product::version + QStringLiteral(" crash report")).toUtf8());
     if (QCoreApplication* application = QCoreApplication::instance()) {
         application->installEventFilter(new LanguageFollower(application));
     }
@@ -344,7 +344,9 @@ void CrashHandler::install(const QString& folder, const QString& helper)
     backtrace(frames, 4);
 
     prepareThread();
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_sigaction = crashHandler;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK;
     sigemptyset(&action.sa_mask);

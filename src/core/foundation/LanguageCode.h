@@ -19,8 +19,8 @@ enum LanguageCode : int
 struct LanguageEntry
 {
     LanguageCode code;
-    QString nativeName;  // shown in the language menu, never translated
-    QString suffix;      // names the catalogue pair: Translation_<suffix>.qm and qt_<suffix>.qm
+    QString nativeName; // shown in the language menu, never translated
+    QString suffix; // names the catalogue pair: Translation_<suffix>.qm and qt_<suffix>.qm
     int localisationNumber; // the product services' own numbering of the same language
 };
 

@@ -13,8 +13,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
     // Once this many characters have been written since start, every entry also closes and
     // reopens the file, so that a reader or a crash sees each entry on the disk at once.
     constexpr qint64 reopenThreshold = 512;
@@ -46,7 +45,7 @@ namespace
 
     // The copies a signal handler reads: filled by installLogHandler, only read afterwards.
     char signalSafeFolder[signalSafePathCapacity] = {};
-    std::atomic<bool> signalSafeFolderReady {false};
+    std::atomic<bool> signalSafeFolderReady { false };
     const QByteArray* signalSafeHeader = nullptr;
 
     // File names come from the user's disk and the page runs a script: the entry text must never
@@ -182,8 +181,7 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const 
     copyToStandardError(plainLine);
 }
 
-namespace LogWriter
-{
+namespace LogWriter {
     void setClock(Clock clock)
     {
         WriterState& state = writer();
@@ -200,97 +198,97 @@ namespace LogWriter
 
     const QString& headerPage()
     {
-        static const QString page = QStringLiteral(
-            "\n"
-            "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n"
-            "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
-            "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\n"
-            "<html>\n"
-            "    <head>\n"
-            "        <title>Quorva Kompresto Log</title>\n"
-            "        <meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n"
-            "        <style type=\"text/css\" id=\"logCss\">\n"
-            "            body {\n"
-            "                background: #18242b;\n"
-            "                color: #afc6d1;\n"
-            "                margin-right: 20px;\n"
-            "                margin-left: 20px;\n"
-            "                font-size: 14px;\n"
-            "                font-family: Arial, sans-serif, sans;\n"
-            "            }\n"
-            "            a {\n"
-            "                text-decoration: none;\n"
-            "            }\n"
-            "            a:link {\n"
-            "                color: #a0b2bb;\n"
-            "            }\n"
-            "            a:active {\n"
-            "                color: #f59504;\n"
-            "            }\n"
-            "            a:visited {\n"
-            "                color: #adc7d4;\n"
-            "            }\n"
-            "            a:hover {\n"
-            "                color: #e49115;\n"
-            "            }\n"
-            "            h1 {\n"
-            "                text-align: center;\n"
-            "            }\n"
-            "            h2 {\n"
-            "                color: #ebe5e5;\n"
-            "            }\n"
-            "            .d, .w, .c, .f, .i {\n"
-            "                padding: 3px;\n"
-            "                overflow: auto;\n"
-            "            }\n"
-            "            .d {\n"
-            "                background-color: #0f1011;\n"
-            "                color: #a8c1ce;\n"
-            "            }\n"
-            "            .i {\n"
-            "                background-color: #294453;\n"
-            "                color: #a8c1ce;\n"
-            "            }\n"
-            "            .w {\n"
-            "                background-color: #7993a0;\n"
-            "                color: #1b2329;\n"
-            "            }\n"
-            "            .c {\n"
-            "                background-color: #ff952b;\n"
-            "                color: #1d2930;\n"
-            "            }\n"
-            "            .f {\n"
-            "                background-color: #fc0808;\n"
-            "                color: #19242b;\n"
-            "            }\n"
-            "        </style>\n"
-            "    </head>\n"
-            "    <body>\n"
-            "        <h1>Log File</h1>\n"
-            "        <script type=\"text/JavaScript\">\n"
-            "            function objHide(obj) {\n"
-            "                obj.style.display = \"none\";\n"
-            "            }\n"
-            "            function objShow(obj) {\n"
-            "                obj.style.display = \"block\";\n"
-            "            }\n"
-            "            function selectType() {\n"
-            "                var chosen = document.getElementById(\"typeSelect\").value;\n"
-            "                [\"d\", \"i\", \"w\", \"c\", \"f\"].forEach(function (typeClass) {\n"
-            "                    var show = (chosen == \"a\") || (chosen == typeClass);\n"
-            "                    var elements = document.getElementsByClassName(typeClass);\n"
-            "                    Array.prototype.forEach.call(elements, show ? objShow : objHide);\n"
-            "                });\n"
-            "            }\n"
-            "        </script>\n"
-            "        <select id=\"typeSelect\" onchange=\"selectType()\">\n"
-            "            <option value=\"a\" selected=\"selected\">All</option>\n"
-            "            <option value=\"d\">Debug</option>\n"
-            "            <option value=\"i\">Info</option>\n"
-            "            <option value=\"w\">Warning</option>\n"
-            "            <option value=\"c\">Critical</option>\n"
-            "            <option value=\"f\">Fatal</option>\n"
-            "        </select>\n");
+        static const QString page
+            = QStringLiteral("\n"
+                             "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n"
+                             "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
+                             "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\n"
+                             "<html>\n"
+                             "    <head>\n"
+                             "        <title>Quorva Kompresto Log</title>\n"
+                             "        <meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n"
+                             "        <style type=\"text/css\" id=\"logCss\">\n"
+                             "            body {\n"
+                             "                background: #18242b;\n"
+                             "                color: #afc6d1;\n"
+                             "                margin-right: 20px;\n"
+                             "                margin-left: 20px;\n"
+                             "                font-size: 14px;\n"
+                             "                font-family: Arial, sans-serif, sans;\n"
+                             "            }\n"
+                             "            a {\n"
+                             "                text-decoration: none;\n"
+                             "            }\n"
+                             "            a:link {\n"
+                             "                color: #a0b2bb;\n"
+                             "            }\n"
+                             "            a:active {\n"
+                             "                color: #f59504;\n"
+                             "            }\n"
+                             "            a:visited {\n"
+                             "                color: #adc7d4;\n"
+                             "            }\n"
+                             "            a:hover {\n"
+                             "                color: #e49115;\n"
+                             "            }\n"
+                             "            h1 {\n"
+                             "                text-align: center;\n"
+                             "            }\n"
+                             "            h2 {\n"
+                             "                color: #ebe5e5;\n"
+                             "            }\n"
+                             "            .d, .w, .c, .f, .i {\n"
+                             "                padding: 3px;\n"
+                             "                overflow: auto;\n"
+                             "            }\n"
+                             "            .d {\n"
+                             "                background-color: #0f1011;\n"
+                             "                color: #a8c1ce;\n"
+                             "            }\n"
+                             "            .i {\n"
+                             "                background-color: #294453;\n"
+                             "                color: #a8c1ce;\n"
+                             "            }\n"
+                             "            .w {\n"
+                             "                background-color: #7993a0;\n"
+                             "                color: #1b2329;\n"
+                             "            }\n"
+                             "            .c {\n"
+                             "                background-color: #ff952b;\n"
+                             "                color: #1d2930;\n"
+                             "            }\n"
+                             "            .f {\n"
+                             "                background-color: #fc0808;\n"
+                             "                color: #19242b;\n"
+                             "            }\n"
+                             "        </style>\n"
+                             "    </head>\n"
+                             "    <body>\n"
+                             "        <h1>Log File</h1>\n"
+                             "        <script type=\"text/JavaScript\">\n"
+                             "            function objHide(obj) {\n"
+                             "                obj.style.display = \"none\";\n"
+                             "            }\n"
+                             "            function objShow(obj) {\n"
+                             "                obj.style.display = \"block\";\n"
+                             "            }\n"
+                             "            function selectType() {\n"
+                             "                var chosen = document.getElementById(\"typeSelect\").value;\n"
+                             "                [\"d\", \"i\", \"w\", \"c\", \"f\"].forEach(function (typeClass) {\n"
+                             "                    var show = (chosen == \"a\") || (chosen == typeClass);\n"
+                             "                    var elements = document.getElementsByClassName(typeClass);\n"
+                             "                    Array.prototype.forEach.call(elements, show ? objShow : objHide);\n"
+                             "                });\n"
+                             "            }\n"
+                             "        </script>\n"
+                             "        <select id=\"typeSelect\" onchange=\"selectType()\">\n"
+                             "            <option value=\"a\" selected=\"selected\">All</option>\n"
+                             "            <option value=\"d\">Debug</option>\n"
+                             "            <option value=\"i\">Info</option>\n"
+                             "            <option value=\"w\">Warning</option>\n"
+                             "            <option value=\"c\">Critical</option>\n"
+                             "            <option value=\"f\">Fatal</option>\n"
+                             "        </select>\n");
         return page;
     }
 
@@ -321,8 +319,8 @@ namespace LogWriter
             }
             if (fd >= 0) {
                 if (created) {
-                    SignalSafe::writeAll(fd, signalSafeHeader->constData(),
-                                         static_cast<std::size_t>(signalSafeHeader->size()));
+                    SignalSafe::writeAll(
+                        fd, signalSafeHeader->constData(), static_cast<std::size_t>(signalSafeHeader->size()));
                 }
                 SignalSafe::Text entry;
                 entry.append("<div class=\"d\">").append(plainLine.data(), plainLine.size()).append("</div>\r\n");
@@ -334,8 +332,5 @@ namespace LogWriter
         SignalSafe::writeAll(STDERR_FILENO, plainLine);
     }
 
-    QMutex& fileLock()
-    {
-        return writer().mutex;
-    }
+    QMutex& fileLock() { return writer().mutex; }
 } // namespace LogWriter

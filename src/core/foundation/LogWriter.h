@@ -21,8 +21,7 @@ void installLogHandler(const QString& folder, int maximumFiles);
 void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
 /** The pieces of the log writer that the crash handler and the tests reach. */
-namespace LogWriter
-{
+namespace LogWriter {
     using Clock = std::function<QDateTime()>;
 
     /** Replaces the clock that dates each message (for tests); an empty clock restores the system's. */

@@ -4,8 +4,7 @@
 #include <QString>
 
 /** The names, numbers, pages and folders that every part of the application shares. */
-namespace Product
-{
+namespace Product {
     inline const QString organisationName = QStringLiteral("Vantorel");
     inline const QString displayName = QStringLiteral("Vantorel Kompresto");
     inline const QString version = QStringLiteral("2.0.0");

@@ -14,8 +14,7 @@
 #include <sys/sysinfo.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
     const char* const sourceFile = "src/ProgramInit";
     constexpr int commandTimeoutMs = 30000;
     constexpr int maximumLogFiles = 100;
@@ -73,16 +72,15 @@ void ProgramInit::initLogger()
 
     // Windows' version number has no counterpart here, so its line is left out.
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "buildAbi: " << QSysInfo::buildAbi();
-    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "buildCpuArchitecture: "
-            << QSysInfo::buildCpuArchitecture();
-    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "currentCpuArchitecture: "
-            << QSysInfo::currentCpuArchitecture();
+    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger")
+            << "buildCpuArchitecture: " << QSysInfo::buildCpuArchitecture();
+    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger")
+            << "currentCpuArchitecture: " << QSysInfo::currentCpuArchitecture();
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "kernelType: " << QSysInfo::kernelType();
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "kernelVersion: " << QSysInfo::kernelVersion();
-    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "machineHostName: "
-            << QSysInfo::machineHostName();
-    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "prettyProductName: "
-            << QSysInfo::prettyProductName();
+    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "machineHostName: " << QSysInfo::machineHostName();
+    qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger")
+            << "prettyProductName: " << QSysInfo::prettyProductName();
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "productType: " << QSysInfo::productType();
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "productVersion: " << QSysInfo::productVersion();
 
@@ -96,8 +94,8 @@ void ProgramInit::getCpuInfo()
 {
     const QHash<QString, QString> processor = procFields(QStringLiteral("/proc/cpuinfo"));
     if (processor.contains(QStringLiteral("model name"))) {
-        qInfo() << LOG_SITE(sourceFile, "ProgramInit::getCpuInfo") << "CPU Info:"
-                << processor.value(QStringLiteral("model name"));
+        qInfo() << LOG_SITE(sourceFile, "ProgramInit::getCpuInfo")
+                << "CPU Info:" << processor.value(QStringLiteral("model name"));
     }
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::getCpuInfo") << "CPU Count: " << sysconf(_SC_NPROCESSORS_ONLN);
 
@@ -124,7 +122,9 @@ void ProgramInit::getMemoryInfo()
     qint64 total = meminfoBytes(memory, QStringLiteral("MemTotal"));
     qint64 available = meminfoBytes(memory, QStringLiteral("MemAvailable"));
     if (total <= 0 || available < 0) {
-        struct sysinfo facts {};
+        struct sysinfo facts
+        {
+        };
         if (sysinfo(&facts) != 0) {
             return;
         }

@@ -4,8 +4,7 @@
 
 #include <QCoreApplication>
 
-namespace
-{
+namespace {
     const QString languageKey = QStringLiteral("language");
 
     // The store is opened under the application's identity, so the identity is set first.
@@ -29,10 +28,7 @@ RegistryTool* RegistryTool::instance()
     return tool;
 }
 
-int RegistryTool::language() const
-{
-    return m_settings.value(languageKey, 1).toInt();
-}
+int RegistryTool::language() const { return m_settings.value(languageKey, 1).toInt(); }
 
 void RegistryTool::setLanguage(int code)
 {
@@ -40,7 +36,4 @@ void RegistryTool::setLanguage(int code)
     m_settings.sync();
 }
 
-QString RegistryTool::fileName() const
-{
-    return m_settings.fileName();
-}
+QString RegistryTool::fileName() const { return m_settings.fileName(); }

@@ -5,8 +5,7 @@
 #include <QFile>
 #include <memory>
 
-namespace
-{
+namespace {
     std::unique_ptr<SettingsStore>& storage()
     {
         static std::unique_ptr<SettingsStore> store;
@@ -39,20 +38,11 @@ SettingsStore* SettingsStore::instance()
     return store.get();
 }
 
-void SettingsStore::destroyInstance()
-{
-    storage().reset();
-}
+void SettingsStore::destroyInstance() { storage().reset(); }
 
-int SettingsStore::compressMode() const
-{
-    return m_settings.value(QStringLiteral("Compressor/mode"), 0).toInt();
-}
+int SettingsStore::compressMode() const { return m_settings.value(QStringLiteral("Compressor/mode"), 0).toInt(); }
 
-int SettingsStore::compressLevel() const
-{
-    return m_settings.value(QStringLiteral("Compressor/level"), 5).toInt();
-}
+int SettingsStore::compressLevel() const { return m_settings.value(QStringLiteral("Compressor/level"), 5).toInt(); }
 
 QString SettingsStore::outputFolder() const
 {
@@ -64,15 +54,9 @@ QString SettingsStore::lastOpenDir() const
     return m_settings.value(QStringLiteral("General/lastOpenDir"), QStringLiteral("/")).toString();
 }
 
-void SettingsStore::setCompressMode(int mode)
-{
-    write(QStringLiteral("Compressor"), QStringLiteral("mode"), mode);
-}
+void SettingsStore::setCompressMode(int mode) { write(QStringLiteral("Compressor"), QStringLiteral("mode"), mode); }
 
-void SettingsStore::setCompressLevel(int level)
-{
-    write(QStringLiteral("Compressor"), QStringLiteral("level"), level);
-}
+void SettingsStore::setCompressLevel(int level) { write(QStringLiteral("Compressor"), QStringLiteral("level"), level); }
 
 void SettingsStore::setOutputFolder(const QString& folder)
 {
@@ -84,10 +68,7 @@ void SettingsStore::setLastOpenDir(const QString& folder)
     write(QStringLiteral("General"), QStringLiteral("lastOpenDir"), folder);
 }
 
-QString SettingsStore::fileName() const
-{
-    return m_settings.fileName();
-}
+QString SettingsStore::fileName() const { return m_settings.fileName(); }
 
 // Every write reaches the disk before the caller goes on.
 void SettingsStore::write(const QString& group, const QString& name, const QVariant& value)

@@ -6,9 +6,8 @@
 #include <ctime>
 #include <unistd.h>
 
-namespace
-{
-    std::atomic<std::int64_t> utcOffsetSeconds {0};
+namespace {
+    std::atomic<std::int64_t> utcOffsetSeconds { 0 };
 
     std::size_t lengthOf(const char* text)
     {
@@ -34,12 +33,8 @@ namespace
     }
 } // namespace
 
-namespace SignalSafe
-{
-    Text& Text::append(const char* text)
-    {
-        return append(text, lengthOf(text));
-    }
+namespace SignalSafe {
+    Text& Text::append(const char* text) { return append(text, lengthOf(text)); }
 
     Text& Text::append(const char* text, std::size_t length)
     {
@@ -50,10 +45,7 @@ namespace SignalSafe
         return *this;
     }
 
-    Text& Text::append(char character)
-    {
-        return append(&character, 1);
-    }
+    Text& Text::append(char character) { return append(&character, 1); }
 
     Text& Text::appendNumber(std::uint64_t value, int minimumWidth)
     {
@@ -97,10 +89,7 @@ namespace SignalSafe
         m_data[0] = '\0';
     }
 
-    void refreshUtcOffset()
-    {
-        utcOffsetSeconds.store(QDateTime::currentDateTime().offsetFromUtc());
-    }
+    void refreshUtcOffset() { utcOffsetSeconds.store(QDateTime::currentDateTime().offsetFromUtc()); }
 
     LocalTime localNow()
     {

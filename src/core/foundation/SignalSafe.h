@@ -7,8 +7,7 @@
  * Text building, clock reading and writing that allocate nothing and take no lock, for code that
  * runs inside a signal handler: only open, write, read and the clock's system call are used.
  */
-namespace SignalSafe
-{
+namespace SignalSafe {
     /** A fixed-size text buffer; what does not fit is cut off, never overflows. */
     class Text final
     {

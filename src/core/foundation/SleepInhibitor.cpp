@@ -8,8 +8,7 @@
 #include <QDebug>
 #include <QStringList>
 
-namespace
-{
+namespace {
     // Start-up waits for the answers; a bus that does not answer must not hold the window back long.
     constexpr int callTimeoutMs = 2000;
     const QString reason = QStringLiteral("Compressing PDF documents");
@@ -49,9 +48,8 @@ QString SleepInhibitor::inhibitDisplay()
         return failureOf(what, bus.lastError());
     }
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
-                                                       QStringLiteral("/org/freedesktop/ScreenSaver"),
-                                                       QStringLiteral("org.freedesktop.ScreenSaver"),
-                                                       QStringLiteral("Inhibit"));
+        QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("org.freedesktop.ScreenSaver"),
+        QStringLiteral("Inhibit"));
     call << Product::displayName << reason;
     // The screen saver drops the inhibition when our connection closes, that is when the process ends.
     const QDBusReply<quint32> reply = bus.call(call, QDBus::Block, callTimeoutMs);
@@ -70,9 +68,8 @@ QString SleepInhibitor::inhibitMachine()
         return failureOf(what, bus.lastError());
     }
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
-                                                       QStringLiteral("/org/freedesktop/login1"),
-                                                       QStringLiteral("org.freedesktop.login1.Manager"),
-                                                       QStringLiteral("Inhibit"));
+        QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
+        QStringLiteral("Inhibit"));
     call << QStringLiteral("sleep:idle") << Product::displayName << reason << QStringLiteral("block");
     const QDBusReply<QDBusUnixFileDescriptor> reply = bus.call(call, QDBus::Block, callTimeoutMs);
     if (!reply.isValid() || !reply.value().isValid()) {

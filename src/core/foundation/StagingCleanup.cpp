@@ -36,8 +36,8 @@ int StagingCleanup::removeStagedFiles(const QString& tempFolder)
 {
     int removed = 0;
     const QDir folder(tempFolder);
-    const QStringList staged = folder.entryList({QStringLiteral("*_input.pdf"), QStringLiteral("*_output.pdf")},
-                                                QDir::Files | QDir::Hidden);
+    const QStringList staged = folder.entryList(
+        { QStringLiteral("*_input.pdf"), QStringLiteral("*_output.pdf") }, QDir::Files | QDir::Hidden);
     for (const QString& name : staged) {
         if (QFile::remove(folder.filePath(name))) {
             ++removed;

@@ -2,8 +2,7 @@
 
 #include "foundation/LanguageCode.h"
 
-namespace Brimlake
-{
+namespace Brimlake {
     std::shared_ptr<BLLocalizationMgr> BLLocalizationMgr::shared()
     {
         static const auto manager = std::make_shared<BLLocalizationMgr>();
@@ -15,10 +14,7 @@ namespace Brimlake
         return BLLocalizationMgr::shared();
     }
 
-    void BLLocalizationMgr::setLanguageId(int languageId)
-    {
-        m_languageId = languageId;
-    }
+    void BLLocalizationMgr::setLanguageId(int languageId) { m_languageId = languageId; }
 
     QString BLLocalizationMgr::catalogueSuffix() const
     {

@@ -5,8 +5,7 @@
 #include <QString>
 #include <atomic>
 
-namespace Brimlake
-{
+namespace Brimlake {
     /** Keeps the localisation number it is given; the services answer in that language. */
     class BLLocalizationMgr final : public IBLLocalizationMgr
     {
@@ -21,6 +20,6 @@ namespace Brimlake
         QString catalogueSuffix() const;
 
     private:
-        std::atomic<int> m_languageId{0};
+        std::atomic<int> m_languageId { 0 };
     };
 } // namespace Brimlake

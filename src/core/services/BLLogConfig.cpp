@@ -6,10 +6,8 @@
 #include <QDir>
 #include <QMutex>
 
-namespace Brimlake
-{
-    namespace
-    {
+namespace Brimlake {
+    namespace {
         QMutex folderLock;
         QString configuredFolder;
     } // namespace

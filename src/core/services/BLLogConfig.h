@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace Brimlake
-{
+namespace Brimlake {
     /** Keeps the folder that IBLLogConfig::InitializeLogConfig was given. */
     class BLLogConfig final
     {

@@ -1,7 +1,6 @@
 #include "services/BLProductMeta.h"
 
-namespace Brimlake
-{
+namespace Brimlake {
     std::shared_ptr<IBLProductMeta> IBLProductMeta::MallocProductMeta(const std::string& productNumber)
     {
         return std::make_shared<BLProductMeta>(productNumber);
@@ -12,10 +11,7 @@ namespace Brimlake
     {
     }
 
-    void BLProductMeta::setVersion(const std::string& version)
-    {
-        m_version = QString::fromStdString(version);
-    }
+    void BLProductMeta::setVersion(const std::string& version) { m_version = QString::fromStdString(version); }
 
     void BLProductMeta::setCompanyName(const std::string& companyName)
     {

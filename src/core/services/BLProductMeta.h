@@ -4,8 +4,7 @@
 
 #include <QString>
 
-namespace Brimlake
-{
+namespace Brimlake {
     /** Product metadata as the services keep it: number, version and company, as given. */
     class BLProductMeta final : public IBLProductMeta
     {

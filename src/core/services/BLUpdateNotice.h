@@ -3,8 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-namespace Brimlake
-{
+namespace Brimlake {
     /** What the update service tells the user about one check, already in the user's language. */
     struct BLUpdateNotice
     {
@@ -20,6 +19,6 @@ namespace Brimlake
         QString title;
         QString text;
         QString availableVersion; // NewerVersion only
-        QUrl productPage;         // NewerVersion only
+        QUrl productPage; // NewerVersion only
     };
 } // namespace Brimlake

@@ -1,8 +1,8 @@
 #include "services/BLUpdatesService.h"
 
+#include "foundation/ProductConstants.h"
 #include "services/BLLocalizationMgr.h"
 #include "services/BLProductMeta.h"
-#include "foundation/ProductConstants.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -15,18 +15,14 @@
 #include <QTimer>
 #include <QVersionNumber>
 
-namespace Brimlake
-{
+namespace Brimlake {
     std::shared_ptr<BLUpdatesService> BLUpdatesService::shared()
     {
         static const auto service = std::make_shared<BLUpdatesService>();
         return service;
     }
 
-    std::shared_ptr<IBLUpdatesService> IBLUpdatesService::Shared()
-    {
-        return BLUpdatesService::shared();
-    }
+    std::shared_ptr<IBLUpdatesService> IBLUpdatesService::Shared() { return BLUpdatesService::shared(); }
 
     BLUpdatesService::BLUpdatesService()
         : m_feedAddress(Product::updateFeedAddress)
@@ -41,10 +37,7 @@ namespace Brimlake
         m_notifyUser = notifyUser;
     }
 
-    void BLUpdatesService::setPresenter(Presenter presenter)
-    {
-        m_presenter = std::move(presenter);
-    }
+    void BLUpdatesService::setPresenter(Presenter presenter) { m_presenter = std::move(presenter); }
 
     bool BLUpdatesService::tooSoon() const
     {
@@ -76,8 +69,8 @@ namespace Brimlake
         QNetworkRequest request(m_feedAddress);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
         request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-        request.setHeader(QNetworkRequest::UserAgentHeader,
-                          QStringLiteral("%1/%2").arg(meta->productNumber(), meta->version()));
+        request.setHeader(
+            QNetworkRequest::UserAgentHeader, QStringLiteral("%1/%2").arg(meta->productNumber(), meta->version()));
         m_handle = std::move(handle);
         m_lastStart.start();
         QNetworkReply* reply = network()->get(request);
@@ -146,8 +139,8 @@ namespace Brimlake
         const QString suffix = BLLocalizationMgr::shared()->catalogueSuffix();
         if (suffix != m_translatorSuffix) {
             m_translatorSuffix = suffix;
-            if (!m_translator.load(QStringLiteral(":/translations/language/Translation_") + suffix
-                                   + QStringLiteral(".qm"))) {
+            if (!m_translator.load(
+                    QStringLiteral(":/translations/language/Translation_") + suffix + QStringLiteral(".qm"))) {
                 qDebug() << "Update service has no catalogue for" << suffix;
             }
         }
@@ -166,12 +159,12 @@ namespace Brimlake
         case BLUpdateNotice::NewerVersion:
             notice.availableVersion = availableVersion;
             notice.productPage = QUrl(Product::productPage);
-            notice.text = translated(GLanguage::MsgNewVersionAvailable)
-                              .arg(product + QLatin1Char(' ') + availableVersion);
+            notice.text
+                = translated(GLanguage::MsgNewVersionAvailable).arg(product + QLatin1Char(' ') + availableVersion);
             break;
         case BLUpdateNotice::NewestVersion:
             notice.text = product + QLatin1Char(' ') + (meta ? meta->version() : QString()) + QLatin1Char(' ')
-                          + translated(GLanguage::MsgNewestVersion);
+                + translated(GLanguage::MsgNewestVersion);
             break;
         case BLUpdateNotice::NetworkError:
             notice.text = translated(GLanguage::MsgNetworkError);

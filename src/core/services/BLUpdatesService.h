@@ -1,7 +1,7 @@
 #pragma once
 
-#include "services/BLUpdateNotice.h"
 #include "foundation/GLanguage.h"
+#include "services/BLUpdateNotice.h"
 #include "services/IBLUpdatesService.h"
 
 #include <QElapsedTimer>
@@ -13,8 +13,7 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 
-namespace Brimlake
-{
+namespace Brimlake {
     class BLProductMeta;
 
     /**
@@ -31,7 +30,7 @@ namespace Brimlake
     public:
         using Presenter = std::function<void(const BLUpdateNotice&)>;
 
-        static constexpr int defaultTimeout = 15000;        // ms without a complete answer
+        static constexpr int defaultTimeout = 15000; // ms without a complete answer
         static constexpr int defaultMinimumInterval = 10000; // ms between the starts of two checks
         static constexpr qint64 maximumDocumentSize = 64 * 1024;
 
@@ -73,8 +72,8 @@ namespace Brimlake
         int m_minimumInterval = defaultMinimumInterval;
 
         QPointer<QNetworkAccessManager> m_network; // owned by the application object
-        QPointer<QNetworkReply> m_reply;           // the check under way, owned by m_network
-        std::shared_ptr<void> m_handle;            // the caller's context, kept while the check runs
+        QPointer<QNetworkReply> m_reply; // the check under way, owned by m_network
+        std::shared_ptr<void> m_handle; // the caller's context, kept while the check runs
         QElapsedTimer m_lastStart;
 
         QTranslator m_translator;

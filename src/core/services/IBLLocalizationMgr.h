@@ -2,8 +2,7 @@
 
 #include <memory>
 
-namespace Brimlake
-{
+namespace Brimlake {
     /**
      * The language the product services speak, as a localisation number: 0 English, 1 Japanese,
      * 2 French, 3 German, 4 Italian, 5 Spanish, 6 Portuguese.

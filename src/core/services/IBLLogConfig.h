@@ -2,8 +2,7 @@
 
 #include <string>
 
-namespace Brimlake
-{
+namespace Brimlake {
     /** The log configuration of the product service libraries. */
     class IBLLogConfig
     {

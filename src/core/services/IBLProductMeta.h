@@ -3,8 +3,7 @@
 #include <memory>
 #include <string>
 
-namespace Brimlake
-{
+namespace Brimlake {
     /** The description of a product that the update service serves. */
     class IBLProductMeta
     {

@@ -2,8 +2,7 @@
 
 #include <memory>
 
-namespace Brimlake
-{
+namespace Brimlake {
     class IBLProductMeta;
 
     /** Looks for newer versions of the product it serves and tells the user the outcome itself. */

@@ -1,15 +1,14 @@
 #include "services/MultiLanguage.h"
 
+#include "foundation/LanguageCode.h"
 #include "services/IBLLocalizationMgr.h"
 #include "services/IBLUpdatesService.h"
-#include "foundation/LanguageCode.h"
 #include "services/QNetWorkProcess.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 
-namespace
-{
+namespace {
     const QString catalogueFolder = QStringLiteral(":/translations/language/");
 
     void loadCatalogue(QTranslator& translator, const QString& name)

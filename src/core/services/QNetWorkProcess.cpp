@@ -1,14 +1,13 @@
 #include "services/QNetWorkProcess.h"
 
+#include "foundation/ProductConstants.h"
 #include "services/IBLLogConfig.h"
 #include "services/IBLProductMeta.h"
 #include "services/IBLUpdatesService.h"
-#include "foundation/ProductConstants.h"
 
 #include <QCoreApplication>
 
-namespace
-{
+namespace {
     QNetWorkProcess* bridge = nullptr;
 }
 
@@ -34,10 +33,7 @@ QNetWorkProcess* QNetWorkProcess::instance()
     return bridge;
 }
 
-void QNetWorkProcess::checkForUpdates()
-{
-    Brimlake::IBLUpdatesService::Shared()->checkForUpdates(nullptr);
-}
+void QNetWorkProcess::checkForUpdates() { Brimlake::IBLUpdatesService::Shared()->checkForUpdates(nullptr); }
 
 std::shared_ptr<Brimlake::IBLProductMeta> QNetWorkProcess::productMeta()
 {

@@ -3,8 +3,7 @@
 #include <QObject>
 #include <memory>
 
-namespace Brimlake
-{
+namespace Brimlake {
     class IBLProductMeta;
 }
 

@@ -1,12 +1,12 @@
 #include "foundation/CrashHandler.h"
+#include "foundation/RegistryTool.h"
+#include "foundation/StagingCleanup.h"
 #include "services/BLUpdatesService.h"
+#include "services/MultiLanguage.h"
 #include "ui/BLUpdateNoticeBox.h"
 #include "ui/CustomWindowFrame.h"
 #include "ui/FramePlacement.h"
 #include "ui/MainWindow.h"
-#include "services/MultiLanguage.h"
-#include "foundation/RegistryTool.h"
-#include "foundation/StagingCleanup.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -15,8 +15,7 @@
 #include <QStyle>
 #include <QThreadPool>
 
-namespace
-{
+namespace {
     void loadStyleSheet(QApplication& application, const QString& resourcePath)
     {
         QFile file(resourcePath);

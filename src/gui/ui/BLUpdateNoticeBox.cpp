@@ -4,8 +4,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
-namespace Brimlake
-{
+namespace Brimlake {
     void BLUpdateNoticeBox::show(const BLUpdateNotice& notice)
     {
         QMessageBox::Icon icon = QMessageBox::Warning;

@@ -1,9 +1,9 @@
 #include "ui/CompressSettingWidget.h"
 #include "ui_CompressSettingWidget.h"
 
-#include "ui/ButtonTextRoom.h"
-#include "services/MultiLanguage.h"
 #include "foundation/SettingsStore.h"
+#include "services/MultiLanguage.h"
+#include "ui/ButtonTextRoom.h"
 
 #include <QButtonGroup>
 

@@ -2,12 +2,12 @@
 #include "ui_CustomWindowFrame.h"
 
 #include "foundation/LanguageCode.h"
-#include "ui/ModalDialogs.h"
-#include "services/MultiLanguage.h"
 #include "foundation/ProductConstants.h"
-#include "ui/QAbout.h"
-#include "services/QNetWorkProcess.h"
 #include "foundation/RegistryTool.h"
+#include "services/MultiLanguage.h"
+#include "services/QNetWorkProcess.h"
+#include "ui/ModalDialogs.h"
+#include "ui/QAbout.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -19,10 +19,9 @@
 #include <QScreen>
 #include <QUrl>
 
-namespace
-{
+namespace {
     // The language menu lists the languages by their own names, alphabetically.
-    const LanguageCode languageMenuOrder[] = {German, English, Spanish, French, Italian, Portuguese, Japanese};
+    const LanguageCode languageMenuOrder[] = { German, English, Spanish, French, Italian, Portuguese, Japanese };
 
     // A cursor closer than this to the top or bottom edge grabs that edge.
     constexpr int edgeGrip = 4;
@@ -49,7 +48,8 @@ CustomWindowFrame::CustomWindowFrame(QWidget* content, QWidget* parent)
 
     buildMenu();
 
-    for (QAction* action : {m_actionUserGuide, m_actionSupport, m_actionShowLog, m_actionCheckUpdates, m_actionAbout}) {
+    for (QAction* action :
+        { m_actionUserGuide, m_actionSupport, m_actionShowLog, m_actionCheckUpdates, m_actionAbout }) {
         connect(action, &QAction::triggered, this, [this, action] { onMenuAction(action); });
     }
     connect(m_ui->btn_minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
@@ -84,7 +84,7 @@ void CustomWindowFrame::buildMenu()
     m_actionAbout = addMenuAction(About);
     m_menu->addAction(m_actionLanguage);
     m_menu->addSeparator();
-    m_menu->addActions({m_actionUserGuide, m_actionSupport, m_actionShowLog, m_actionCheckUpdates, m_actionAbout});
+    m_menu->addActions({ m_actionUserGuide, m_actionSupport, m_actionShowLog, m_actionCheckUpdates, m_actionAbout });
     m_ui->btn_menu->setMenu(m_menu);
 
     m_languageMenu = new QMenu(this);

@@ -3,8 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
-namespace Ui
-{
+namespace Ui {
     class CustomWindowFrame;
 }
 class QAction;
@@ -75,7 +74,7 @@ private:
     bool m_resizing = false;
     QPoint m_dragOrigin;
 
-    QMenu* m_menu = nullptr;         // child of the frame
+    QMenu* m_menu = nullptr; // child of the frame
     QMenu* m_languageMenu = nullptr; // child of the frame
     QAction* m_actionLanguage = nullptr;
     QAction* m_actionUserGuide = nullptr;

@@ -1,8 +1,8 @@
 #include "ui/EnterPassword.h"
 #include "ui_EnterPassword.h"
 
-#include "ui/ButtonTextRoom.h"
 #include "documents/PDFFileItem.h"
+#include "ui/ButtonTextRoom.h"
 
 #include <QKeyEvent>
 

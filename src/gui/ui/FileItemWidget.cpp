@@ -1,15 +1,15 @@
 #include "ui/FileItemWidget.h"
 #include "ui_FileItemWidget.h"
 
+#include "documents/FileItem.h"
+#include "documents/PDFFileItem.h"
+#include "documents/SignalTransferStation.h"
+#include "services/MultiLanguage.h"
 #include "ui/CompressSettingWidget.h"
 #include "ui/EnterPassword.h"
 #include "ui/FileBrowser.h"
-#include "documents/FileItem.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalDialogs.h"
-#include "services/MultiLanguage.h"
-#include "documents/PDFFileItem.h"
-#include "documents/SignalTransferStation.h"
 
 #include <QDesktopServices>
 #include <QEvent>

@@ -3,14 +3,14 @@
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
-#include "ui/FileItemWidget.h"
 #include "documents/FunctionRunnable.h"
+#include "documents/SignalTransferStation.h"
 #include "foundation/LogSite.h"
-#include "ui/ModalDialogs.h"
-#include "services/MultiLanguage.h"
 #include "foundation/ProgramInit.h"
 #include "foundation/SettingsStore.h"
-#include "documents/SignalTransferStation.h"
+#include "services/MultiLanguage.h"
+#include "ui/FileItemWidget.h"
+#include "ui/ModalDialogs.h"
 
 #include <QAction>
 #include <QDebug>

@@ -7,8 +7,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace
-{
+namespace {
     QAbout::DateSource& dateSource()
     {
         static QAbout::DateSource source;
@@ -35,22 +34,10 @@ QAbout::QAbout(QWidget* parent)
     connect(m_ui->btnMoreInfo, &QPushButton::clicked, this, &QAbout::btnMoreInfo_clicked);
 }
 
-QAbout::~QAbout()
-{
-    qDebug() << "~QAbout";
-}
+QAbout::~QAbout() { qDebug() << "~QAbout"; }
 
-void QAbout::setDateSource(DateSource source)
-{
-    dateSource() = std::move(source);
-}
+void QAbout::setDateSource(DateSource source) { dateSource() = std::move(source); }
 
-QDate QAbout::today()
-{
-    return dateSource() ? dateSource()() : QDate::currentDate();
-}
+QDate QAbout::today() { return dateSource() ? dateSource()() : QDate::currentDate(); }
 
-void QAbout::btnMoreInfo_clicked()
-{
-    QDesktopServices::openUrl(QUrl(Product::productPage));
-}
+void QAbout::btnMoreInfo_clicked() { QDesktopServices::openUrl(QUrl(Product::productPage)); }

@@ -5,8 +5,7 @@
 #include <functional>
 #include <memory>
 
-namespace Ui
-{
+namespace Ui {
     class QAbout;
 }
 
