@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config clang-format
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libgs-dev ghostscript libqpdf-dev qpdf
