@@ -1,22 +1,8 @@
 #include "foundation/ProductConstants.h"
+#include "support/LogReader.h"
 #include "support/TestHome.h"
 
 #include <QtTest>
-
-namespace {
-    QString logText()
-    {
-        QString text;
-        const QDir folder(Product::logFolder());
-        for (const QString& name : folder.entryList({ "*_log.html" }, QDir::Files)) {
-            QFile file(folder.filePath(name));
-            if (file.open(QIODevice::ReadOnly)) {
-                text += QString::fromUtf8(file.readAll());
-            }
-        }
-        return text;
-    }
-} // namespace
 
 /** Starts the real application the way a user does and looks at what it leaves behind. */
 class TestStartup : public QObject
@@ -45,9 +31,9 @@ void TestStartup::startsWithLogAndReport()
     QVERIFY(application.waitForStarted());
 
     // The screen is measured after the main window, and with it the log writer, exists.
-    QTRY_VERIFY_WITH_TIMEOUT(logText().contains("Screen width : "), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(LogReader::allText().contains("Screen width : "), 30000);
     QCOMPARE(application.state(), QProcess::Running);
-    const QString log = logText();
+    const QString log = LogReader::allText();
     QVERIFY(log.contains("<title>Quorva Kompresto Log</title>"));
     QVERIFY(log.contains("App run &gt;&gt;&gt;"));
     QVERIFY(log.contains("CPU Count: "));

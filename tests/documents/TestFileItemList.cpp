@@ -1,7 +1,6 @@
 #include "documents/FileItemList.h"
 #include "documents/PDFFileItem.h"
 #include "support/LogCapture.h"
-#include "support/PdfFixtures.h"
 #include "support/TestPdf.h"
 
 #include <QPointer>
@@ -43,9 +42,9 @@ private:
 
 void TestFileItemList::initTestCase()
 {
-    QVERIFY(PdfFixtures::writeTextDocument(m_fixtures.filePath("plain.pdf"), 2));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("locked.pdf"),
-        password, password + "-owner", PdfFixtures::Cipher::Aes256));
+    QVERIFY(TestPdf::writeTextDocument(m_fixtures.filePath("plain.pdf"), 2));
+    QVERIFY(TestPdf::writeEncryptedCopy(m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("locked.pdf"), password,
+        password + "-owner", TestPdf::Cipher::Aes256));
 }
 
 void TestFileItemList::init()
@@ -79,7 +78,7 @@ QString TestFileItemList::locked(const QString& name) const
 QString TestFileItemList::damaged(const QString& name) const
 {
     const QString path = m_work->filePath(name);
-    PdfFixtures::writeBytes(path, "%PDF-1.4\nnothing follows\n");
+    TestPdf::writeBytes(path, "%PDF-1.4\nnothing follows\n");
     return path;
 }
 

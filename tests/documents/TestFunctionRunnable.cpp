@@ -4,8 +4,8 @@
 #include "documents/SignalTransferStation.h"
 #include "foundation/ProductConstants.h"
 #include "support/LogCapture.h"
-#include "support/PdfFixtures.h"
 #include "support/TestHome.h"
+#include "support/TestPdf.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -102,7 +102,7 @@ private:
 
 void TestFunctionRunnable::initTestCase()
 {
-    QVERIFY(PdfFixtures::writeTextDocument(m_fixtures.filePath("plain.pdf"), 1));
+    QVERIFY(TestPdf::writeTextDocument(m_fixtures.filePath("plain.pdf"), 1));
     QThreadPool::globalInstance()->setMaxThreadCount(4);
 }
 
@@ -132,7 +132,7 @@ QStringList TestFunctionRunnable::copies(int count, const QString& pattern) cons
     QStringList paths;
     for (int index = 0; index < count; ++index) {
         const QString path = m_work->filePath(pattern.arg(index, 4, 10, QLatin1Char('0')));
-        if (!PdfFixtures::writeBytes(path, contents)) {
+        if (!TestPdf::writeBytes(path, contents)) {
             return {};
         }
         paths << path;
@@ -147,7 +147,7 @@ void TestFunctionRunnable::tenDocumentsOnFourThreads()
     QCOMPARE(list.count(), 10);
     // Two documents go bad after they were listed: one vanishes, one is overwritten with junk.
     QVERIFY(QFile::remove(list.at(3)->filePath()));
-    QVERIFY(PdfFixtures::writeBytes(list.at(7)->filePath(), "not a PDF any more"));
+    QVERIFY(TestPdf::writeBytes(list.at(7)->filePath(), "not a PDF any more"));
 
     Recorder recorder;
     QList<QPointer<FunctionRunnable>> tasks;

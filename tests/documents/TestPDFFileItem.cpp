@@ -2,7 +2,6 @@
 #include "engine/CompressSetting.h"
 #include "foundation/ProductConstants.h"
 #include "support/LogCapture.h"
-#include "support/PdfFixtures.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 
@@ -75,28 +74,28 @@ private:
 
 void TestPDFFileItem::initTestCase()
 {
-    using PdfFixtures::Cipher;
-    QVERIFY(PdfFixtures::writeTextDocument(fixture("plain.pdf"), plainPages));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    using TestPdf::Cipher;
+    QVERIFY(TestPdf::writeTextDocument(fixture("plain.pdf"), plainPages));
+    QVERIFY(TestPdf::writeEncryptedCopy(
         fixture("plain.pdf"), fixture("owner-aes256.pdf"), {}, ownerPassword, Cipher::Aes256));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    QVERIFY(TestPdf::writeEncryptedCopy(
         fixture("plain.pdf"), fixture("owner-rc4.pdf"), {}, ownerPassword, Cipher::Rc4_128));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    QVERIFY(TestPdf::writeEncryptedCopy(
         fixture("plain.pdf"), fixture("user-aes256.pdf"), userPassword, ownerPassword, Cipher::Aes256));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    QVERIFY(TestPdf::writeEncryptedCopy(
         fixture("plain.pdf"), fixture("user-rc4.pdf"), userPassword, ownerPassword, Cipher::Rc4_128));
     for (const auto& [name, cipher] :
         { std::make_pair("accented-aes256.pdf", Cipher::Aes256), std::make_pair("accented-aes128.pdf", Cipher::Aes128),
             std::make_pair("accented-rc4.pdf", Cipher::Rc4_128) }) {
-        QVERIFY(PdfFixtures::writeEncryptedCopy(
-            fixture("plain.pdf"), fixture(name), accentedPassword, ownerPassword, cipher));
+        QVERIFY(
+            TestPdf::writeEncryptedCopy(fixture("plain.pdf"), fixture(name), accentedPassword, ownerPassword, cipher));
     }
-    QVERIFY(PdfFixtures::writeUnknownSecurityHandlerCopy(fixture("plain.pdf"), fixture("unknown-handler.pdf")));
-    QVERIFY(PdfFixtures::writeBrokenXrefCopy(fixture("plain.pdf"), fixture("broken-xref.pdf")));
+    QVERIFY(TestPdf::writeUnknownSecurityHandlerCopy(fixture("plain.pdf"), fixture("unknown-handler.pdf")));
+    QVERIFY(TestPdf::writeBrokenXrefCopy(fixture("plain.pdf"), fixture("broken-xref.pdf")));
     QVERIFY(TestPdf::writeTruncatedCopy(
         fixture("plain.pdf"), fixture("truncated.pdf"), QFileInfo(fixture("plain.pdf")).size() / 2));
-    QVERIFY(PdfFixtures::writeBytes(fixture("text.pdf"), "This is a letter, not a PDF document.\n"));
-    QVERIFY(PdfFixtures::writeBytes(fixture("empty.pdf"), QByteArray()));
+    QVERIFY(TestPdf::writeBytes(fixture("text.pdf"), "This is a letter, not a PDF document.\n"));
+    QVERIFY(TestPdf::writeBytes(fixture("empty.pdf"), QByteArray()));
     QVERIFY(TestPdf::writeImageDocument(fixture("photo.pdf"), 1));
 }
 

@@ -3,6 +3,7 @@
 #include "foundation/LogWriter.h"
 #include "foundation/ProductConstants.h"
 #include "services/MultiLanguage.h"
+#include "support/LogReader.h"
 #include "support/TestHome.h"
 
 #include <QCoreApplication>
@@ -92,35 +93,6 @@ namespace {
         // Only the pool thread crashes: wait for it.
         QThread::sleep(60);
         return 0;
-    }
-
-    QString readAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    QString pageUnescaped(QString text)
-    {
-        return text.replace(QLatin1String("&lt;"), QLatin1String("<"))
-            .replace(QLatin1String("&gt;"), QLatin1String(">"))
-            .replace(QLatin1String("&amp;"), QLatin1String("&"));
-    }
-
-    /** Text of the debug entries of all log files in the child's home, in order. */
-    QStringList debugEntries(const QString& home)
-    {
-        const QRegularExpression entry(QStringLiteral("<div class=\"d\">\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "
-                                                      "([^\r\n]*)</div>\r\n"));
-        QStringList lines;
-        const QDir folder(home + logFolderBelowHome);
-        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
-            auto matches = entry.globalMatch(readAll(folder.filePath(name)));
-            while (matches.hasNext()) {
-                lines << pageUnescaped(matches.next().captured(1));
-            }
-        }
-        return lines;
     }
 
     struct ChildRun
@@ -252,7 +224,7 @@ void TestCrashHandler::crashWritesDumpLogAndMessage()
     QVERIFY(crashTime.addSecs(1) >= run.started && crashTime <= run.ended);
     const QString dumpPath = m_dumpFolder + QLatin1Char('/') + dumps.first();
 
-    const QString dump = readAll(dumpPath);
+    const QString dump = LogReader::fileText(dumpPath);
     QVERIFY(dump.startsWith(QStringLiteral("Vantorel Kompresto 2.0.0 crash report\n")));
     QVERIFY(dump.contains(QStringLiteral("\nSignal: %1 ").arg(signalNumber)));
     const QString processId = QRegularExpression(QStringLiteral("\nProcess id: (\\d+)\n")).match(dump).captured(1);
@@ -275,7 +247,7 @@ void TestCrashHandler::crashWritesDumpLogAndMessage()
     QVERIFY(frames.contains(QStringLiteral("libc.so.6")));
     QVERIFY(dump.mid(modules).contains(QCoreApplication::applicationFilePath()));
 
-    const QStringList logged = debugEntries(m_home);
+    const QStringList logged = LogReader::entries(QStringLiteral("d"), m_home + logFolderBelowHome);
     QCOMPARE(logged,
         QStringList({ QStringLiteral("child ready"), QStringLiteral("Soft is Crash!..."),
             QStringLiteral("write log success...") }));
@@ -297,7 +269,7 @@ void TestCrashHandler::missingDumpFolderStillShowsMessage()
     QCOMPARE(run.exitStatus, QProcess::CrashExit);
     QCOMPARE(run.exitCode, SIGSEGV);
     QVERIFY(!QFileInfo::exists(missing));
-    QCOMPARE(debugEntries(m_home),
+    QCOMPARE(LogReader::entries(QStringLiteral("d"), m_home + logFolderBelowHome),
         QStringList({ QStringLiteral("child ready"), QStringLiteral("Soft is Crash!..."),
             QStringLiteral("write log failed...") }));
     const QStringList arguments = recordedHelperArguments();

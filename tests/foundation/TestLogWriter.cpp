@@ -1,5 +1,6 @@
 #include "foundation/LogWriter.h"
 #include "foundation/ProductConstants.h"
+#include "support/LogReader.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -18,15 +19,6 @@ namespace {
     const QString logFolderBelowHome = QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/");
 
     QDateTime at(int hour, int minute, int second) { return QDateTime(QDate(2025, 3, 7), QTime(hour, minute, second)); }
-
-    QString readAll(const QString& path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return QString();
-        }
-        return QString::fromUtf8(file.readAll());
-    }
 
     QString hourFile(const QString& stem) { return Product::logFolder() + stem + QStringLiteral("_log.html"); }
 
@@ -189,7 +181,7 @@ void TestLogWriter::classLetters()
     // Called directly: a real fatal message would end the test.
     logMessageHandler(QtMsgType(type), QMessageLogContext(), QStringLiteral("typed"));
 
-    const QList<Entry> entries = entriesOf(readAll(hourFile(QStringLiteral("2025-03-07_09"))));
+    const QList<Entry> entries = entriesOf(LogReader::fileText(hourFile(QStringLiteral("2025-03-07_09"))));
     QCOMPARE(entries.size(), 1);
     QCOMPARE(entries.first().typeClass, expected);
     QCOMPARE(entries.first().line, QStringLiteral("2025-03-07 09:00:00 typed"));
@@ -203,13 +195,13 @@ void TestLogWriter::switchesFileAtTheHour()
     qDebug("first of the next");
 
     bool wellFormed = false;
-    const QList<Entry> before = entriesOf(readAll(hourFile(QStringLiteral("2025-03-07_14"))), &wellFormed);
+    const QList<Entry> before = entriesOf(LogReader::fileText(hourFile(QStringLiteral("2025-03-07_14"))), &wellFormed);
     QVERIFY(wellFormed);
     QCOMPARE(before.size(), 1);
     QCOMPARE(before.first().typeClass, QStringLiteral("w"));
     QCOMPARE(before.first().line, QStringLiteral("2025-03-07 14:59:59 last of the hour"));
 
-    const QList<Entry> after = entriesOf(readAll(hourFile(QStringLiteral("2025-03-07_15"))), &wellFormed);
+    const QList<Entry> after = entriesOf(LogReader::fileText(hourFile(QStringLiteral("2025-03-07_15"))), &wellFormed);
     QVERIFY(wellFormed);
     QCOMPARE(after.size(), 1);
     QCOMPARE(after.first().typeClass, QStringLiteral("d"));
@@ -224,7 +216,7 @@ void TestLogWriter::appendsToExistingFileWithoutSecondHeader()
     startWriter(at(10, 2, 0));
     qInfo("later run");
 
-    const QString content = readAll(hourFile(QStringLiteral("2025-03-07_10")));
+    const QString content = LogReader::fileText(hourFile(QStringLiteral("2025-03-07_10")));
     QCOMPARE(content.count(QStringLiteral("<?xml")), 1);
     bool wellFormed = false;
     const QList<Entry> entries = entriesOf(content, &wellFormed);
@@ -242,7 +234,7 @@ void TestLogWriter::escapesEntryButNotStandardErrorCopy()
     qDebug().noquote() << "Add file:" << name;
     const QString copied = capture.text();
 
-    const QString content = readAll(hourFile(QStringLiteral("2025-03-07_11")));
+    const QString content = LogReader::fileText(hourFile(QStringLiteral("2025-03-07_11")));
     QVERIFY(content.endsWith(QStringLiteral("<div class=\"d\">2025-03-07 11:00:00 Add file: &lt;img src=x "
                                             "onerror=alert(1)&gt;.pdf &amp; &lt;b&gt;bold&lt;/b&gt; "
                                             "\"quoted\"</div>\r\n")));
@@ -306,7 +298,7 @@ void TestLogWriter::manyThreadsLoseNoEntry()
     }
 
     bool wellFormed = false;
-    const QList<Entry> entries = entriesOf(readAll(hourFile(QStringLiteral("2025-03-07_13"))), &wellFormed);
+    const QList<Entry> entries = entriesOf(LogReader::fileText(hourFile(QStringLiteral("2025-03-07_13"))), &wellFormed);
     QVERIFY(wellFormed);
     QCOMPARE(entries.size(), threadCount * messagesPerThread);
     QSet<QString> lines;
@@ -344,7 +336,7 @@ void TestLogWriter::failedOpenDropsMessageAndLaterMessagesRetry()
     QVERIFY(!copied.contains(QStringLiteral("dropped")));
     QVERIFY(copied.contains(QStringLiteral("2025-03-07 16:00:00 back again\n")));
     bool wellFormed = false;
-    const QList<Entry> entries = entriesOf(readAll(path), &wellFormed);
+    const QList<Entry> entries = entriesOf(LogReader::fileText(path), &wellFormed);
     QVERIFY(wellFormed);
     QCOMPARE(entries.size(), 1);
     QCOMPARE(entries.first().line, QStringLiteral("2025-03-07 16:00:00 back again"));
@@ -368,7 +360,7 @@ void TestLogWriter::lockFreeLineStartsNewFileWithHeader()
     const QString stem
         = QDateTime::fromString(stamp, QStringLiteral("yyyy-MM-dd hh:mm:ss")).toString(QStringLiteral("yyyy-MM-dd_hh"));
     bool wellFormed = false;
-    const QList<Entry> entries = entriesOf(readAll(hourFile(stem)), &wellFormed);
+    const QList<Entry> entries = entriesOf(LogReader::fileText(hourFile(stem)), &wellFormed);
     QVERIFY(wellFormed);
     QVERIFY(!entries.isEmpty());
     QCOMPARE(entries.last().typeClass, QStringLiteral("d"));
@@ -378,7 +370,7 @@ void TestLogWriter::lockFreeLineStartsNewFileWithHeader()
     const QString lonePath = hourFile(stem);
     QVERIFY(QFile::remove(lonePath));
     LogWriter::writeDebugLineWithoutLock("write log success...");
-    const QList<Entry> fresh = entriesOf(readAll(lonePath), &wellFormed);
+    const QList<Entry> fresh = entriesOf(LogReader::fileText(lonePath), &wellFormed);
     QVERIFY(wellFormed);
     QCOMPARE(fresh.size(), 1);
     QVERIFY(fresh.first().line.endsWith(QStringLiteral(" write log success...")));

@@ -1,6 +1,7 @@
 #include "foundation/LogWriter.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/ProgramInit.h"
+#include "support/LogReader.h"
 #include "support/TestHome.h"
 
 #include <QCoreApplication>
@@ -12,35 +13,6 @@
 #include <unistd.h>
 
 namespace {
-    QString unescaped(QString pageText)
-    {
-        return pageText.replace(QLatin1String("&lt;"), QLatin1String("<"))
-            .replace(QLatin1String("&gt;"), QLatin1String(">"))
-            .replace(QLatin1String("&amp;"), QLatin1String("&"));
-    }
-
-    /** The entries of one class in every log file in the Log folder, in file order, without time stamps. */
-    QStringList loggedLines(const QString& typeClass)
-    {
-        const QRegularExpression entry(QStringLiteral("<div class=\"%1\">\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "
-                                                      "([^\r\n]*)</div>\r\n")
-                                           .arg(typeClass));
-        QStringList lines;
-        const QDir folder(Product::logFolder());
-        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
-            QFile file(folder.filePath(name));
-            if (!file.open(QIODevice::ReadOnly)) {
-                continue;
-            }
-            const QString content = QString::fromUtf8(file.readAll());
-            auto matches = entry.globalMatch(content);
-            while (matches.hasNext()) {
-                lines << unescaped(matches.next().captured(1));
-            }
-        }
-        return lines;
-    }
-
     QString firstCpuField(const QString& name)
     {
         QFile file(QStringLiteral("/proc/cpuinfo"));
@@ -76,7 +48,7 @@ void TestProgramInit::writesSystemReportInOrder()
     ProgramInit::instance()->initLogger();
     QCOMPARE(QDir::cleanPath(LogWriter::logFolder()), QDir::cleanPath(Product::logFolder()));
 
-    const QStringList lines = loggedLines(QStringLiteral("i"));
+    const QStringList lines = LogReader::entries(QStringLiteral("i"));
     const QString initLogger = QStringLiteral("^src/ProgramInit ProgramInit::initLogger \\d+ ");
     const QString cpuInfo = QStringLiteral("^src/ProgramInit ProgramInit::getCpuInfo \\d+ ");
     const QString memoryInfo = QStringLiteral("^src/ProgramInit ProgramInit::getMemoryInfo \\d+ ");
@@ -129,12 +101,12 @@ void TestProgramInit::reportsWhenTheMachineCannotBeKeptAwake()
     // main() pointed both buses at nothing: one debug line says so and the report goes on.
     TestHome home;
     ProgramInit::instance()->initLogger();
-    const QStringList debugLines = loggedLines(QStringLiteral("d"));
+    const QStringList debugLines = LogReader::entries(QStringLiteral("d"));
     const QStringList awake = debugLines.filter(QStringLiteral("Cannot keep awake:"));
     QCOMPARE(awake.size(), 1);
     QVERIFY(awake.first().contains(QStringLiteral("display")));
     QVERIFY(awake.first().contains(QStringLiteral("machine")));
-    QVERIFY(loggedLines(QStringLiteral("i")).last().endsWith(quoted(QCoreApplication::applicationFilePath())));
+    QVERIFY(LogReader::entries(QStringLiteral("i")).last().endsWith(quoted(QCoreApplication::applicationFilePath())));
 }
 
 void TestProgramInit::runCommandCleansOutput_data()

@@ -1,6 +1,7 @@
 #include "foundation/RegistryTool.h"
 
 #include "support/TestHome.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -63,13 +64,6 @@ void TestRegistryTool::unknownCodeIsKeptAsStored()
 
 // Qt fixes the per-user settings folder when the first store opens, so the temporary home must be
 // in place before the application object exists.
-int main(int argc, char* argv[])
-{
-    qunsetenv("XDG_CONFIG_HOME");
-    TestHome home;
-    QCoreApplication application(argc, argv);
-    TestRegistryTool test(home.path());
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return runTestWithPrivateHome<QCoreApplication, TestRegistryTool>(argc, argv); }
 
 #include "TestRegistryTool.moc"

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <exception>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -14,6 +15,32 @@
 #include <qpdf/QUtil.hh>
 
 namespace {
+    QByteArray contentsOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    /** Paints pageCount pages with QPdfWriter at the given resolution, one call of paintPage per page. */
+    template <typename PaintPage>
+    bool writePaintedDocument(const QString& path, int resolution, int pageCount, PaintPage paintPage)
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(resolution);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return false;
+        }
+        for (int page = 0; page < pageCount; ++page) {
+            if (page > 0) {
+                writer.newPage();
+            }
+            paintPage(painter, page);
+        }
+        return painter.end();
+    }
+
     // Smooth gradients with some grain: large when stored losslessly, yet JPEG-friendly.
     QImage photoLikeImage(int width, int height, quint32 seed)
     {
@@ -34,23 +61,19 @@ namespace {
 namespace TestPdf {
     bool writeImageDocument(const QString& path, int pageCount)
     {
-        QPdfWriter writer(path);
-        writer.setResolution(300);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return false;
-        }
-        for (int page = 0; page < pageCount; ++page) {
-            if (page > 0) {
-                writer.newPage();
-            }
+        return writePaintedDocument(path, 300, pageCount, [](QPainter& painter, int page) {
             const QImage image = photoLikeImage(1200, 900, static_cast<quint32>(page + 1));
             painter.drawImage(QRect(100, 300, 2200, 1650), image);
             painter.setFont(QFont(QStringLiteral("Arial"), 14));
             painter.drawText(QPoint(100, 200), QStringLiteral("Page %1").arg(page + 1));
-        }
-        return painter.end();
+        });
+    }
+
+    bool writeTextDocument(const QString& path, int pageCount)
+    {
+        return writePaintedDocument(path, 72, pageCount, [](QPainter& painter, int page) {
+            painter.drawText(QPoint(72, 72), QStringLiteral("Page %1").arg(page + 1));
+        });
     }
 
     bool writeTinyDocument(const QString& path)
@@ -210,4 +233,38 @@ namespace TestPdf {
     }
 
     QString dataPath(const QString& name) { return QStringLiteral(KOMPRESTO_TEST_DATA_DIR "/") + name; }
+
+    bool writeUnknownSecurityHandlerCopy(const QString& source, const QString& target)
+    {
+        if (!writeEncryptedCopy(source, target, QStringLiteral("user"), QStringLiteral("owner"), Cipher::Rc4_128)) {
+            return false;
+        }
+        // Same length, so every offset in the file stays right.
+        QByteArray bytes = contentsOf(target);
+        const QByteArray standard = QByteArrayLiteral("/Filter /Standard");
+        if (!bytes.contains(standard)) {
+            return false;
+        }
+        bytes.replace(standard, QByteArrayLiteral("/Filter /Standerd"));
+        return writeBytes(target, bytes);
+    }
+
+    bool writeBrokenXrefCopy(const QString& source, const QString& target)
+    {
+        const QByteArray bytes = contentsOf(source);
+        const int xref = bytes.lastIndexOf("\nxref");
+        if (xref < 0) {
+            return false;
+        }
+        // Every in-use entry now points at offset 1, inside the header.
+        QString text = QString::fromLatin1(bytes.mid(xref));
+        text.replace(QRegularExpression(QStringLiteral("\\d{10} (\\d{5}) n")), QStringLiteral("0000000001 \\1 n"));
+        return writeBytes(target, bytes.left(xref) + text.toLatin1());
+    }
+
+    bool writeBytes(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    }
 } // namespace TestPdf

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
-/** Makes the PDF documents the tests work on, with Qt's PDF writer and qpdf. */
+/**
+ * Makes the PDF documents the tests work on, with Qt's PDF writer and qpdf: ordinary ones, and the
+ * awkward ones that inspection, unlocking and compression must cope with.
+ */
 namespace TestPdf {
     /** A document of pageCount pages, each filled with a large photo-like colour image. */
     bool writeImageDocument(const QString& path, int pageCount);
@@ -32,6 +36,14 @@ namespace TestPdf {
     bool writeTruncatedCopy(const QString& source, const QString& target, qint64 keep);
     /** Whether every image of the document is in a grey colour space. */
     bool hasOnlyGreyImages(const QString& path);
+    /** A small valid document of pageCount text pages. */
+    bool writeTextDocument(const QString& path, int pageCount);
+    /** An encrypted copy whose security handler nobody knows, which qpdf refuses as unsupported. */
+    bool writeUnknownSecurityHandlerCopy(const QString& source, const QString& target);
+    /** A copy whose cross-reference offsets are all wrong; qpdf repairs it silently. */
+    bool writeBrokenXrefCopy(const QString& source, const QString& target);
+    /** Writes bytes to path as they are (a text file, an empty file). */
+    bool writeBytes(const QString& path, const QByteArray& bytes);
     /** A path under the fixture folder tests/data. */
     QString dataPath(const QString& name);
 } // namespace TestPdf

@@ -3,6 +3,7 @@
 #include "services/BLUpdatesService.h"
 #include "services/MultiLanguage.h"
 #include "support/TestHome.h"
+#include "support/TestMain.h"
 #include "support/UrlRecorder.h"
 #include "ui/CustomWindowFrame.h"
 #include "ui/ModalDialogs.h"
@@ -427,13 +428,6 @@ void TestCustomWindowFrame::closeButtonCloses()
 
 // Qt fixes the per-user settings folder when the first store opens, so the temporary home must be
 // in place before the application object exists.
-int main(int argc, char* argv[])
-{
-    qunsetenv("XDG_CONFIG_HOME");
-    TestHome home;
-    QApplication application(argc, argv);
-    TestCustomWindowFrame test(home.path());
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return runTestWithPrivateHome<QApplication, TestCustomWindowFrame>(argc, argv); }
 
 #include "TestCustomWindowFrame.moc"

@@ -2,8 +2,8 @@
 #include "foundation/LanguageCode.h"
 #include "foundation/SettingsStore.h"
 #include "services/MultiLanguage.h"
-#include "support/PdfFixtures.h"
 #include "support/TestHome.h"
+#include "support/TestPdf.h"
 #include "ui/ButtonTextRoom.h"
 #include "ui/CompressSettingWidget.h"
 #include "ui/EnterPassword.h"
@@ -42,11 +42,11 @@ void TestDialogTexts::initTestCase()
     QVERIFY(styleSheet.open(QIODevice::ReadOnly));
     qApp->setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
 
-    using PdfFixtures::Cipher;
-    QVERIFY(PdfFixtures::writeTextDocument(m_fixtures.filePath("plain.pdf"), 1));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    using TestPdf::Cipher;
+    QVERIFY(TestPdf::writeTextDocument(m_fixtures.filePath("plain.pdf"), 1));
+    QVERIFY(TestPdf::writeEncryptedCopy(
         m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("locked.pdf"), "user", "owner", Cipher::Aes256));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    QVERIFY(TestPdf::writeEncryptedCopy(
         m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("owner.pdf"), {}, "owner", Cipher::Aes256));
 }
 

@@ -1,6 +1,6 @@
 #include "documents/PDFFileItem.h"
 #include "support/LogCapture.h"
-#include "support/PdfFixtures.h"
+#include "support/TestPdf.h"
 #include "ui/EnterPassword.h"
 
 #include <QApplication>
@@ -49,11 +49,11 @@ private:
 
 void TestEnterPassword::initTestCase()
 {
-    using PdfFixtures::Cipher;
-    QVERIFY(PdfFixtures::writeTextDocument(m_fixtures.filePath("plain.pdf"), 2));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    using TestPdf::Cipher;
+    QVERIFY(TestPdf::writeTextDocument(m_fixtures.filePath("plain.pdf"), 2));
+    QVERIFY(TestPdf::writeEncryptedCopy(
         m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("locked.pdf"), userPassword, "owner", Cipher::Aes256));
-    QVERIFY(PdfFixtures::writeEncryptedCopy(
+    QVERIFY(TestPdf::writeEncryptedCopy(
         m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("owner-only.pdf"), {}, "owner", Cipher::Rc4_128));
 }
 

@@ -1,4 +1,5 @@
 #include "support/TestHome.h"
+#include "support/TestMain.h"
 #include "ui/CustomWindowFrame.h"
 
 #include <QApplication>
@@ -65,14 +66,11 @@ void TestFrameHighDpi::titleButtonsKeepTheirPictureSize()
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_SCALE_FACTOR", "2");
-    qunsetenv("XDG_CONFIG_HOME");
-    TestHome home;
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QApplication application(argc, argv);
-    TestFrameHighDpi test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestWithPrivateHome<QApplication, TestFrameHighDpi>(argc, argv, [] {
+        qputenv("QT_SCALE_FACTOR", "2");
+        QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+        QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    });
 }
 
 #include "TestFrameHighDpi.moc"

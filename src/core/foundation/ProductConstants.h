@@ -21,12 +21,11 @@ namespace Product {
 
     // The folders hang off the home directory by plain concatenation, the same on every platform,
     // and are read from the home path at each call so that tests can point HOME elsewhere.
-    inline QString applicationDataFolder()
-    {
-        return QDir::homePath() + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/");
-    }
+    inline const QString applicationDataBelowHome = QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/");
+    inline const QString logFolderBelowHome = applicationDataBelowHome + QStringLiteral("Log/");
+    inline QString applicationDataFolder() { return QDir::homePath() + applicationDataBelowHome; }
     inline QString configFolder() { return applicationDataFolder() + QStringLiteral("Config/"); }
-    inline QString logFolder() { return applicationDataFolder() + QStringLiteral("Log/"); }
+    inline QString logFolder() { return QDir::homePath() + logFolderBelowHome; }
     inline QString tempFolder() { return applicationDataFolder() + QStringLiteral("Temp/"); }
     inline QString settingsFilePath() { return configFolder() + settingsFileName; }
 } // namespace Product

@@ -18,7 +18,6 @@ namespace {
     const char* const sourceFile = "src/ProgramInit";
     constexpr int commandTimeoutMs = 30000;
     constexpr int maximumLogFiles = 100;
-    const QString logFolderBelowHome = QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/");
 
     /** "key : value" lines of a /proc file, up to the first empty line (the first processor's block). */
     QHash<QString, QString> procFields(const QString& path)
@@ -64,7 +63,7 @@ ProgramInit* ProgramInit::instance()
 
 void ProgramInit::initLogger()
 {
-    installLogHandler(logFolderBelowHome, maximumLogFiles);
+    installLogHandler(Product::logFolderBelowHome, maximumLogFiles);
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger")
             << "App run >>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>";
 

@@ -8,12 +8,10 @@
  * instance that finds itself alone, so a second window never deletes the files of a compression that
  * another one is running.
  */
-class StagingCleanup final
-{
-public:
+namespace StagingCleanup {
     /** Sweeps the Temp folder when no other instance runs, then keeps this instance's shared lock until exit. */
-    static int sweepIfAlone();
+    int sweepIfAlone();
 
     /** Deletes the staged files ("*_input.pdf", "*_output.pdf") of the Temp folder; returns how many. */
-    static int removeStagedFiles(const QString& tempFolder);
-};
+    int removeStagedFiles(const QString& tempFolder);
+} // namespace StagingCleanup

@@ -131,8 +131,7 @@ void CustomWindowFrame::onMenuAction(QAction* action)
         QNetWorkProcess::instance()->checkForUpdates();
         break;
     case ShowLog:
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QDir::homePath() + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/")));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(Product::logFolder()));
         break;
     default:
         break;

@@ -3,16 +3,11 @@
 #include <QString>
 
 /** Shows files and folders in the desktop's file browser. */
-class FileBrowser final
-{
-public:
+namespace FileBrowser {
     /**
      * Opens the file browser with the file selected (a folder is opened itself). Asks the desktop's
      * file manager over D-Bus; when it does not answer, opens the folder that holds the file.
      * Returns at once: the answer is awaited in the background.
      */
-    static void revealFile(const QString& path);
-
-private:
-    FileBrowser() = delete;
-};
+    void revealFile(const QString& path);
+} // namespace FileBrowser

@@ -4,13 +4,11 @@
 #include <QSize>
 
 /** Where the window frame goes on the primary screen at start-up. */
-class FramePlacement final
-{
-public:
+namespace FramePlacement {
     /**
      * The frame's geometry for a screen whose available area is `available` (sizes only: the area's own
      * offset is ignored). A frame taller than the area is shortened to 20 pixels less than the area and
      * put 10 pixels from the top; any other frame keeps its size and is centred. Its width never changes.
      */
-    static QRect place(const QSize& available, const QSize& frame);
-};
+    QRect place(const QSize& available, const QSize& frame);
+} // namespace FramePlacement

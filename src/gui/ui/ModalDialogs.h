@@ -12,28 +12,22 @@ class QWidget;
  * Runs the modal dialogs of the main window and its rows: the standard file and folder dialogs and
  * our own dialogs. Tests put an answer in place of a dialog, so nothing waits for a person.
  */
-class ModalDialogs final
-{
-public:
+namespace ModalDialogs {
     using FileNamesAnswer = std::function<QStringList(
         QWidget* parent, const QString& caption, const QString& folder, const QString& filter)>;
     using FolderAnswer = std::function<QString(QWidget* parent, const QString& caption, const QString& folder)>;
     using DialogAnswer = std::function<int(QDialog* dialog)>;
 
     /** The multi-selection open-file dialog; an empty list when cancelled. */
-    static QStringList openFileNames(
-        QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
+    QStringList openFileNames(QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
     /** The choose-folder dialog (folders only); an empty text when cancelled. */
-    static QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder);
+    QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder);
     /** Runs a dialog modally and returns its result code. */
-    static int exec(QDialog* dialog);
+    int exec(QDialog* dialog);
 
     // Test seams: while an answer is set, it runs in place of the dialog.
-    static void setOpenFileNamesAnswer(FileNamesAnswer answer);
-    static void setExistingDirectoryAnswer(FolderAnswer answer);
-    static void setExecAnswer(DialogAnswer answer);
-    static void resetAnswers();
-
-private:
-    ModalDialogs() = delete;
-};
+    void setOpenFileNamesAnswer(FileNamesAnswer answer);
+    void setExistingDirectoryAnswer(FolderAnswer answer);
+    void setExecAnswer(DialogAnswer answer);
+    void resetAnswers();
+} // namespace ModalDialogs
