@@ -56,6 +56,37 @@ namespace {
         }
         return image;
     }
+
+    /** A whole PDF file of the given objects, numbered from 1, the first one the catalogue. */
+    QByteArray pdfOf(const QList<QByteArray>& objects)
+    {
+        QByteArray file = "%PDF-1.4\n";
+        QList<int> offsets;
+        for (int index = 0; index < objects.size(); ++index) {
+            offsets << file.size();
+            file += QByteArray::number(index + 1) + " 0 obj\n" + objects.at(index) + "\nendobj\n";
+        }
+        const int xref = file.size();
+        file += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+        for (const int offset : offsets) {
+            file += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        }
+        file += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+            + QByteArray::number(xref) + "\n%%EOF\n";
+        return file;
+    }
+
+    QByteArray streamObject(const QByteArray& dictionaryEntries, const QByteArray& data)
+    {
+        return "<< " + dictionaryEntries + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data
+            + "\nendstream";
+    }
+
+    QByteArray flateCompressed(const QByteArray& data)
+    {
+        // qCompress writes zlib's format behind a four-byte length of its own.
+        return qCompress(data, 9).mid(4);
+    }
 } // namespace
 
 namespace TestPdf {
@@ -260,6 +291,38 @@ namespace TestPdf {
         QString text = QString::fromLatin1(bytes.mid(xref));
         text.replace(QRegularExpression(QStringLiteral("\\d{10} (\\d{5}) n")), QStringLiteral("0000000001 \\1 n"));
         return writeBytes(target, bytes.left(xref) + text.toLatin1());
+    }
+
+    bool writeDeeplyNestedDocument(const QString& path, int depth)
+    {
+        const QByteArray nested = QByteArray(depth, '[') + QByteArray(depth, ']');
+        return writeBytes(path,
+            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 4 0 R"
+                " /Resources << /Font << /F1 5 0 R >> /Deep "
+                    + nested + " >> >>",
+                streamObject("", "BT /F1 24 Tf 20 100 Td (Hello) Tj ET"),
+                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>" }));
+    }
+
+    bool writeSlowDocument(const QString& path, int pageCount, int shapesPerPage)
+    {
+        // Every page draws the same content stream, which compresses to almost nothing.
+        QByteArray content;
+        for (int shape = 0; shape < shapesPerPage; ++shape) {
+            content += "10 10 m 13 11 l 11 14 l h f\n";
+        }
+        QByteArray kids;
+        QList<QByteArray> pages;
+        for (int page = 0; page < pageCount; ++page) {
+            kids += QByteArray::number(4 + page) + " 0 R ";
+            pages << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 3 0 R /Resources << >> >>";
+        }
+        return writeBytes(path,
+            pdfOf(QList<QByteArray> { "<< /Type /Catalog /Pages 2 0 R >>",
+                      "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pageCount) + " >>",
+                      streamObject("/Filter /FlateDecode", flateCompressed(content)) }
+                + pages));
     }
 
     bool writeBytes(const QString& path, const QByteArray& bytes)

@@ -42,6 +42,13 @@ namespace TestPdf {
     bool writeUnknownSecurityHandlerCopy(const QString& source, const QString& target);
     /** A copy whose cross-reference offsets are all wrong; qpdf repairs it silently. */
     bool writeBrokenXrefCopy(const QString& source, const QString& target);
+    /**
+     * A one-page document whose page resources hold arrays nested depth levels deep. qpdf reads it (with
+     * warnings); the interpreter recurses once per level and overflows its stack at a few hundred thousand.
+     */
+    bool writeDeeplyNestedDocument(const QString& path, int depth);
+    /** A small file that takes the interpreter long: pageCount pages that each fill thousands of tiny shapes. */
+    bool writeSlowDocument(const QString& path, int pageCount, int shapesPerPage);
     /** Writes bytes to path as they are (a text file, an empty file). */
     bool writeBytes(const QString& path, const QByteArray& bytes);
     /** A path under the fixture folder tests/data. */

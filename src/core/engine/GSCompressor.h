@@ -2,17 +2,22 @@
 
 #include "engine/CompressInterface.h"
 #include "engine/PdfCheck.h"
+#include "engine/StopSignal.h"
+#include "engine/WorkerProcess.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <functional>
 
 /**
- * Rewrites one PDF with Ghostscript's pdfwrite device, in-process, and delivers the smaller of the
- * rewrite and the source into the output folder under a name that clashes with nothing there.
- * The interpreter only ever sees staged copies in the Temp folder, never the user's own paths.
+ * Rewrites one PDF with Ghostscript's pdfwrite device and delivers the smaller of the rewrite and the
+ * source into the output folder under a name that clashes with nothing there. The interpreter runs in
+ * a worker process, so that a crash, a hang or a stop ends this compression only, and it only ever
+ * sees staged copies in the Temp folder, never the user's own paths.
  */
 class GSCompressor final : public CompressInterface
 {
@@ -26,7 +31,20 @@ public:
         UnsoundDocument = -3, // the source or the rewrite is not a complete PDF
         PasswordRejected = -4, // the document needs a password that was missing or wrong
         OutputFolderUnavailable = -5, // the output folder cannot be created or written
+        InterpreterCrashed = -6, // the worker died from a signal
+        TimedOut = -7, // the run outlived its time limit and was killed
+        Stopped = -8, // stop() was called
     };
+
+    /** How long the interpreter may run: a fixed part plus a part per page of the source. */
+    struct TimeLimit
+    {
+        std::chrono::milliseconds fixed;
+        std::chrono::milliseconds perPage;
+    };
+
+    /** Called on the compressing thread for each page the interpreter reports. */
+    using ProgressHandler = std::function<void(int page, int pageCount)>;
 
     GSCompressor() = default;
     ~GSCompressor() override;
@@ -50,10 +68,28 @@ public:
 
     const QList<QPair<QString, QString>>& tempFiles() const { return m_tempFiles; }
 
+    /**
+     * Thread-safe, callable at any time. A running compress() kills the worker and returns Stopped,
+     * delivering nothing; a compress() that has not started yet returns Stopped at once, touching nothing.
+     */
+    void stop();
+    /** Lets the next compress() run after a stop. Call only while no compression runs. */
+    void resetStop();
+    void setProgressHandler(ProgressHandler handler);
+
+    /** Well above the slowest run measured (bench/README.md, "Engine overhead"). */
+    static TimeLimit defaultTimeLimit();
+    void setTimeLimit(TimeLimit limit) { m_timeLimit = limit; }
+
 private:
     qint32 rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
         const QString& destinationPath, const PdfCheck::Result& source);
-    qint32 runInterpreter(const QStringList& arguments, QByteArray& interpreterOutput);
+    qint32 runInterpreter(const QStringList& arguments, const QString& inputPath, const PdfCheck::Result& source,
+        QByteArray& interpreterOutput);
+    static qint32 resultOf(
+        const WorkerProcess::Outcome& outcome, const QString& inputPath, std::chrono::milliseconds timeLimit);
+    static qint32 resultOfExit(int exitStatus, const QString& inputPath);
+    static void logInterpreterReport(const WorkerProcess::Outcome& outcome);
     qint32 checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source);
     static bool isSoundRewrite(
         const PdfCheck::Result& source, const PdfCheck::Result& rewrite, const QByteArray& interpreterOutput);
@@ -61,4 +97,7 @@ private:
     qint32 deliver(const QString& outputDir, const QString& destinationPath, bool sourceOnly);
 
     QList<QPair<QString, QString>> m_tempFiles;
+    StopSignal m_stop;
+    ProgressHandler m_progressHandler;
+    TimeLimit m_timeLimit = defaultTimeLimit();
 };

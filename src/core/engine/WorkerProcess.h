@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <functional>
+
+class StopSignal;
+
+/**
+ * Runs the compression worker, a process of its own, for one request and waits for it on the calling
+ * thread without an event loop. A crash, a hang or a stop then ends that one run, never the application.
+ */
+class WorkerProcess final
+{
+public:
+    enum class Ending
+    {
+        Exited, // the worker ended by itself; exitStatus says how
+        Crashed, // the worker died from signalNumber
+        TimedOut, // the worker outlived its time limit and was killed
+        Stopped, // the stop signal was raised; the worker, if it had started, was killed
+        NotStarted, // the worker executable could not be started
+    };
+
+    struct Outcome
+    {
+        Ending ending = Ending::NotStarted;
+        int exitStatus = 0;
+        int signalNumber = 0;
+        QByteArray output; // what the worker wrote to its standard output: the interpreter's report
+        QByteArray diagnostics; // what the worker wrote to its standard error
+    };
+
+    /** Called on the waiting thread for each complete line of the worker's standard output, without its end of line. */
+    using LineHandler = std::function<void(const QByteArray& line)>;
+
+    /** The worker executable: beside the application, in its helper folder once installed, or in the build tree. */
+    static QString executablePath();
+
+    static Outcome run(const QString& executable, const QByteArray& request, std::chrono::milliseconds timeLimit,
+        StopSignal& stop, const LineHandler& onLine);
+};

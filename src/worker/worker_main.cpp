@@ -1,0 +1,77 @@
+// The compression worker: runs one interpreter job that the application hands over through standard
+// input, prints the interpreter's report on standard output and ends with the interpreter's code
+// negated as its exit status. It lives in a process of its own so that an interpreter that crashes,
+// hangs or is stopped ends this one job, never the application.
+
+#include "engine/WorkerRequest.h"
+#include "worker/InterpreterSession.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+    QByteArray readAll(int descriptor)
+    {
+        QByteArray bytes;
+        std::array<char, 16384> buffer {};
+        for (;;) {
+            const ssize_t count = read(descriptor, buffer.data(), buffer.size());
+            if (count > 0) {
+                bytes.append(buffer.data(), static_cast<int>(count));
+            } else if (count == 0 || errno != EINTR) {
+                return bytes;
+            }
+        }
+    }
+
+    void writeAll(int descriptor, const char* text, size_t length)
+    {
+        while (length > 0) {
+            const ssize_t written = write(descriptor, text, length);
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                return;
+            }
+            text += written;
+            length -= static_cast<size_t>(written);
+        }
+    }
+
+    // A fault must end the process with its signal, so that the application sees a crash; handlers
+    // that turn it into an exit status (a sanitizer's, for instance) would hide it.
+    void letFaultsKill()
+    {
+        for (const int signalNumber : { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT }) {
+            std::signal(signalNumber, SIG_DFL);
+        }
+    }
+
+    int exitStatusFor(int interpreterCode)
+    {
+        if (interpreterCode == 0) {
+            return 0;
+        }
+        return std::clamp(-interpreterCode, 1, WorkerRequest::RewriteLosesContent - 1);
+    }
+} // namespace
+
+int main()
+{
+    letFaultsKill();
+    WorkerRequest request;
+    if (!WorkerRequest::decode(readAll(STDIN_FILENO), request)) {
+        const char message[] = "The compression request did not arrive whole.\n";
+        writeAll(STDERR_FILENO, message, sizeof message - 1);
+        _exit(WorkerRequest::UnreadableRequest);
+    }
+    const int code = InterpreterSession::run(request.arguments,
+        [](const char* text, int length) { writeAll(STDOUT_FILENO, text, static_cast<size_t>(length)); });
+    // No exit handlers: they have nothing to flush, and a leak checker's report would change the status.
+    _exit(exitStatusFor(code));
+}
