@@ -40,6 +40,7 @@ private slots:
     void compressesImageDocument();
     void deliversUnshrinkableSourceUnchanged();
     void keepsLinksAndBookmarks();
+    void compressesDocumentWithCircularOutline();
     void compressesEncryptedDocument_data();
     void compressesEncryptedDocument();
     void passwordNeverReachesTheLog();
@@ -231,6 +232,16 @@ void TestGSCompressor::keepsLinksAndBookmarks()
     QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
     QCOMPARE(contentsOf(outputFolder() + "/linked.pdf"), contentsOf(source));
     QVERIFY(log.contains("Rewrite loses links or bookmarks of"));
+}
+
+// Bookmarks that point back at each other once hung the navigation count before every compression.
+void TestGSCompressor::compressesDocumentWithCircularOutline()
+{
+    const QString source = m_work->path() + "/tangled.pdf";
+    QVERIFY(TestPdf::writeTangledNavigationCopy(imageDocument(), source));
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/tangled.pdf"), 3);
 }
 
 void TestGSCompressor::compressesEncryptedDocument_data()

@@ -215,6 +215,58 @@ namespace TestPdf {
         }
     }
 
+    bool writeTangledNavigationCopy(const QString& source, const QString& target)
+    {
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(source).constData());
+            std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+            if (pages.size() < 2) {
+                return false;
+            }
+            QPDFObjectHandle destination = QPDFObjectHandle::parse("[null /Fit]");
+            destination.setArrayItem(0, pages[1].getObjectHandle());
+            const auto bookmark = [&](const char* title) {
+                QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< >>"));
+                item.replaceKey("/Title", QPDFObjectHandle::newString(title));
+                item.replaceKey("/Dest", destination);
+                return item;
+            };
+            QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+            QPDFObjectHandle a = bookmark("A");
+            QPDFObjectHandle b = bookmark("B");
+            QPDFObjectHandle c = bookmark("C");
+            QPDFObjectHandle d = bookmark("D");
+            outlines.replaceKey("/First", a);
+            outlines.replaceKey("/Last", c);
+            for (QPDFObjectHandle item : { a, b, c }) {
+                item.replaceKey("/Parent", outlines);
+            }
+            d.replaceKey("/Parent", a);
+            a.replaceKey("/First", d); // a genuine child
+            a.replaceKey("/Next", b);
+            b.replaceKey("/Next", c);
+            b.replaceKey("/First", a); // back to an ancestor's level
+            c.replaceKey("/Next", a); // the siblings go round
+            c.replaceKey("/First", c); // its own child
+            pdf.getRoot().replaceKey("/Outlines", outlines);
+
+            QPDFObjectHandle link = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [72 72 300 120] /Border [0 0 0] >>"));
+            link.replaceKey("/Dest", destination);
+            pages[0].getObjectHandle().replaceKey("/Annots",
+                QPDFObjectHandle::newArray({ link, QPDFObjectHandle::newNull(), link, QPDFObjectHandle::newInteger(7),
+                    QPDFObjectHandle::parse("<< /Subtype /Text /Rect [0 0 10 10] >>") }));
+
+            const QByteArray outputName = QFile::encodeName(target);
+            QPDFWriter writer(pdf, outputName.constData());
+            writer.write();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
     int pageCount(const QString& path, const QString& password)
     {
         // As written by writeEncryptedCopy: UTF-8 for AES-256, PDFDocEncoding for the older ciphers.

@@ -30,6 +30,12 @@ namespace TestPdf {
      * to the second page through a named destination, the way LaTeX documents link.
      */
     bool writeNamedDestinationCopy(const QString& source, const QString& target);
+    /**
+     * A copy of source (two pages or more) with four bookmarks whose /Next and /First entries point back at
+     * each other (qpdf's outline helper never returns on it), and on the first page one link to the second
+     * page that the page lists twice, between entries that are no annotations at all.
+     */
+    bool writeTangledNavigationCopy(const QString& source, const QString& target);
     /** Number of pages qpdf finds, or -1 when qpdf cannot open the file. */
     int pageCount(const QString& path, const QString& password = QString());
     /** Writes the first `keep` bytes of source to target. */

@@ -7,25 +7,60 @@
 #include <memory>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
-#include <qpdf/QPDFOutlineDocumentHelper.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace {
-    int countOutlines(std::vector<QPDFOutlineObjectHelper> outlines)
+    // Real outlines are a handful of levels deep; deeper ones are damaged or made to trap readers.
+    constexpr int outlineDepthBound = 64;
+
+    /**
+     * Counts the outline items below the root of the outline tree. The tree is walked here rather than
+     * by qpdf's outline helper, which never returns when items point back at each other: each item
+     * is counted once, and no walk goes deeper than the bound.
+     */
+    int countOutlines(QPDFObjectHandle outlineRoot)
     {
+        if (!outlineRoot.isDictionary()) {
+            return 0;
+        }
         int count = 0;
-        for (QPDFOutlineObjectHelper& outline : outlines) {
-            count += 1 + countOutlines(outline.getKids());
+        std::set<QPDFObjGen> visited;
+        std::vector<std::pair<QPDFObjectHandle, int>> firstChildren { { outlineRoot.getKey("/First"), 1 } };
+        while (!firstChildren.empty()) {
+            auto [item, depth] = firstChildren.back();
+            firstChildren.pop_back();
+            // Siblings are followed in a loop, children wait on the stack: neither recurses.
+            for (; item.isDictionary(); item = item.getKey("/Next")) {
+                if (item.isIndirect() && !visited.insert(item.getObjGen()).second) {
+                    break;
+                }
+                ++count;
+                if (depth < outlineDepthBound) {
+                    firstChildren.emplace_back(item.getKey("/First"), depth + 1);
+                }
+            }
         }
         return count;
     }
 
-    int countLinks(QPDF& pdf)
+    /** Link annotations on the page, each annotation counted once however often the page lists it. */
+    int countLinks(QPDFObjectHandle page)
     {
+        QPDFObjectHandle annotations = page.getKey("/Annots");
+        if (!annotations.isArray()) {
+            return 0;
+        }
         int count = 0;
-        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
-            count += static_cast<int>(page.getAnnotations("/Link").size());
+        std::set<QPDFObjGen> seen;
+        for (QPDFObjectHandle annotation : annotations.getArrayAsVector()) {
+            if (!annotation.isDictionary() || !annotation.getKey("/Subtype").isNameAndEquals("/Link")) {
+                continue;
+            }
+            if (!annotation.isIndirect() || seen.insert(annotation.getObjGen()).second) {
+                ++count;
+            }
         }
         return count;
     }
@@ -34,9 +69,12 @@ namespace {
     void countNavigation(QPDF& pdf, PdfCheck::Result& result)
     {
         try {
-            result.linkCount = countLinks(pdf);
-            QPDFOutlineDocumentHelper outlines(pdf);
-            result.outlineCount = countOutlines(outlines.getTopLevelOutlines());
+            int links = 0;
+            for (QPDFObjectHandle page : pdf.getAllPages()) {
+                links += countLinks(page);
+            }
+            result.linkCount = links;
+            result.outlineCount = countOutlines(pdf.getRoot().getKey("/Outlines"));
         } catch (const std::exception&) {
             result.linkCount = 0;
             result.outlineCount = 0;
