@@ -3,7 +3,9 @@
 // negated as its exit status. It lives in a process of its own so that an interpreter that crashes,
 // hangs or is stopped ends this one job, never the application.
 
+#include "engine/InterpreterReport.h"
 #include "engine/WorkerRequest.h"
+#include "worker/InkCoverage.h"
 #include "worker/InterpreterSession.h"
 
 #include <QByteArray>
@@ -52,6 +54,24 @@ namespace {
         }
     }
 
+    /**
+     * The interpreter drops an image it cannot decode and only says so in its summary, so when it reports
+     * problems, the rewrite's pages are compared with the source's: none may come out empty.
+     */
+    bool rewriteKeepsContent(const WorkerRequest& request)
+    {
+        const QList<bool> source = InkCoverage::pagesWithInk(request.sourcePath, request.passwordArgument);
+        const QList<bool> rewrite = InkCoverage::pagesWithInk(request.rewritePath, QString());
+        const int page = InkCoverage::firstEmptiedPage(source, rewrite);
+        if (page == 0) {
+            return true;
+        }
+        const QByteArray message
+            = "Page " + QByteArray::number(page) + " shows content in the source but nothing in the rewrite.\n";
+        writeAll(STDERR_FILENO, message.constData(), static_cast<size_t>(message.size()));
+        return false;
+    }
+
     int exitStatusFor(int interpreterCode)
     {
         if (interpreterCode == 0) {
@@ -70,8 +90,14 @@ int main()
         writeAll(STDERR_FILENO, message, sizeof message - 1);
         _exit(WorkerRequest::UnreadableRequest);
     }
-    const int code = InterpreterSession::run(request.arguments,
-        [](const char* text, int length) { writeAll(STDOUT_FILENO, text, static_cast<size_t>(length)); });
+    QByteArray report;
+    const int code = InterpreterSession::run(request.arguments, [&report](const char* text, int length) {
+        writeAll(STDOUT_FILENO, text, static_cast<size_t>(length));
+        report.append(text, length);
+    });
+    if (code == 0 && InterpreterReport::reportsProblems(report) && !rewriteKeepsContent(request)) {
+        _exit(WorkerRequest::RewriteLosesContent);
+    }
     // No exit handlers: they have nothing to flush, and a leak checker's report would change the status.
     _exit(exitStatusFor(code));
 }

@@ -41,6 +41,8 @@ private slots:
     void deliversUnshrinkableSourceUnchanged();
     void keepsLinksAndBookmarks();
     void compressesDocumentWithCircularOutline();
+    void neverDeliversPagesEmptied_data();
+    void neverDeliversPagesEmptied();
     void compressesEncryptedDocument_data();
     void compressesEncryptedDocument();
     void passwordNeverReachesTheLog();
@@ -242,6 +244,36 @@ void TestGSCompressor::compressesDocumentWithCircularOutline()
     GSCompressor compressor;
     QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/tangled.pdf"), 3);
+}
+
+void TestGSCompressor::neverDeliversPagesEmptied_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("small file size drops the picture") << int(High) << int(GSCompressor::UnsoundDocument);
+    QTest::newRow("medium file size keeps what can be read") << int(Medium) << 0;
+}
+
+// A picture the interpreter cannot decode completely: in the source it still shows, up to the damage.
+void TestGSCompressor::neverDeliversPagesEmptied()
+{
+    QFETCH(int, mode);
+    QFETCH(int, expected);
+    const QString source = m_work->path() + "/damaged.pdf";
+    QVERIFY(TestPdf::writeDamagedImageDocument(source));
+
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(mode);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), qint32(expected));
+    QVERIFY2(log.contains("recoverable image error"), qPrintable(log.messages().join('\n')));
+    if (expected != 0) {
+        QVERIFY(log.contains("Incomplete rewrite of"));
+        QVERIFY(log.contains("Page 1 shows content in the source but nothing in the rewrite."));
+        QCOMPARE(entriesOf(outputFolder()), QStringList());
+    } else {
+        QCOMPARE(entriesOf(outputFolder()), QStringList { "damaged.pdf" });
+    }
 }
 
 void TestGSCompressor::compressesEncryptedDocument_data()

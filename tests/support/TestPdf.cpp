@@ -377,6 +377,31 @@ namespace TestPdf {
                 + pages));
     }
 
+    bool writeDamagedImageDocument(const QString& path)
+    {
+        constexpr int side = 200;
+        QByteArray samples;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                samples += char((x + y) % 256);
+                samples += char((x * 2) % 256);
+                samples += char((y * 3) % 256);
+            }
+        }
+        QByteArray data = flateCompressed(samples);
+        for (int index = data.size() / 3; index < data.size() / 3 + 40; ++index) {
+            data[index] = char(data.at(index) ^ 0x5a);
+        }
+        const QByteArray image = streamObject("/Type /XObject /Subtype /Image /Width 200 /Height 200"
+                                              " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode",
+            data);
+        return writeBytes(path,
+            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 600 800] /Contents 4 0 R"
+                " /Resources << /XObject << /Im1 5 0 R >> >> >>",
+                streamObject("", "q 400 0 0 400 100 200 cm /Im1 Do Q"), image }));
+    }
+
     bool writeBytes(const QString& path, const QByteArray& bytes)
     {
         QFile file(path);

@@ -55,6 +55,12 @@ namespace TestPdf {
     bool writeDeeplyNestedDocument(const QString& path, int depth);
     /** A small file that takes the interpreter long: pageCount pages that each fill thousands of tiny shapes. */
     bool writeSlowDocument(const QString& path, int pageCount, int shapesPerPage);
+    /**
+     * A one-page document whose only content is a colour picture with a stretch of its compressed data
+     * garbled. Rendered, the picture shows up to the damage; rewritten at 72 dpi in grey, the interpreter
+     * drops it, leaving the page blank, and says so only in its summary of warnings.
+     */
+    bool writeDamagedImageDocument(const QString& path);
     /** Writes bytes to path as they are (a text file, an empty file). */
     bool writeBytes(const QString& path, const QByteArray& bytes);
     /** A path under the fixture folder tests/data. */

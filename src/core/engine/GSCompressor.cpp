@@ -1,6 +1,7 @@
 #include "engine/GSCompressor.h"
 
 #include "engine/CompressSetting.h"
+#include "engine/InterpreterReport.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfPassword.h"
 #include "engine/WorkerRequest.h"
@@ -15,7 +16,6 @@
 #include <QRecursiveMutex>
 #include <QSet>
 #include <QUuid>
-#include <algorithm>
 #include <cstring>
 #include <ghostscript/ierrors.h>
 
@@ -103,18 +103,6 @@ namespace {
             }
         }
         return arguments;
-    }
-
-    /** N for the interpreter's "Page N" line, 0 for any other line. */
-    int pageNumberOf(const QByteArray& line)
-    {
-        static const QByteArray prefix = QByteArrayLiteral("Page ");
-        if (!line.startsWith(prefix)) {
-            return 0;
-        }
-        bool isNumber = false;
-        const int page = line.mid(prefix.size()).trimmed().toInt(&isNumber);
-        return isNumber && page > 0 ? page : 0;
     }
 
     QByteArray signalName(int signalNumber)
@@ -225,7 +213,7 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
 
     const int pageCount = source.pageCount;
     const auto reportPage = [this, pageCount](const QByteArray& line) {
-        const int page = pageNumberOf(line);
+        const int page = InterpreterReport::pageNumberOf(line);
         if (page > 0 && m_progressHandler) {
             m_progressHandler(page, pageCount);
         }
@@ -284,13 +272,12 @@ qint32 GSCompressor::resultOfExit(int exitStatus, const QString& inputPath)
 
 void GSCompressor::logInterpreterReport(const WorkerProcess::Outcome& outcome)
 {
-    // Page lines are progress, not news; everything else the interpreter said goes to the log.
-    QList<QByteArray> lines = outcome.output.split('\n');
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                    [](const QByteArray& line) { return line.trimmed().isEmpty() || pageNumberOf(line) > 0; }),
-        lines.end());
-    if (!lines.isEmpty()) {
-        qDebug().noquote() << "Ghostscript:" << QString::fromUtf8(lines.join('\n')).trimmed();
+    // Page lines are progress, not news; what else the interpreter said goes to the log, its problems as a warning.
+    const QString report = QString::fromUtf8(InterpreterReport::withoutPageLines(outcome.output)).trimmed();
+    if (InterpreterReport::reportsProblems(outcome.output)) {
+        qWarning().noquote() << "Ghostscript:" << report;
+    } else if (!report.isEmpty()) {
+        qDebug().noquote() << "Ghostscript:" << report;
     }
     if (!outcome.diagnostics.trimmed().isEmpty()) {
         qWarning().noquote() << "Compression worker:" << QString::fromUtf8(outcome.diagnostics).trimmed();
