@@ -46,6 +46,7 @@ namespace {
     // The copies a signal handler reads: filled by installLogHandler, only read afterwards.
     char signalSafeFolder[signalSafePathCapacity] = {};
     std::atomic<bool> signalSafeFolderReady { false };
+    std::atomic<bool> standardErrorCopy { true };
     const QByteArray* signalSafeHeader = nullptr;
 
     // File names come from the user's disk and the page runs a script: the entry text must never
@@ -95,6 +96,9 @@ namespace {
 
     void copyToStandardError(const QString& plainLine)
     {
+        if (!standardErrorCopy.load()) {
+            return;
+        }
         // One write per line, so that lines of different threads never interleave.
         const QByteArray bytes = plainLine.toLocal8Bit() + '\n';
         SignalSafe::writeAll(STDERR_FILENO, bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -333,4 +337,6 @@ namespace LogWriter {
     }
 
     QMutex& fileLock() { return writer().mutex; }
+
+    void setStandardErrorCopy(bool enabled) { standardErrorCopy.store(enabled); }
 } // namespace LogWriter

@@ -44,6 +44,12 @@ namespace LogWriter {
      */
     void writeDebugLineWithoutLock(const char* text);
 
+    /**
+     * Whether each message is also copied to standard error (on by default). A command whose standard
+     * error is the user's terminal keeps its diagnostics in the log file only.
+     */
+    void setStandardErrorCopy(bool enabled);
+
     /** The lock around the current file (for tests that must hold it while something else logs). */
     QMutex& fileLock();
 } // namespace LogWriter

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cli/BatchReport.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstdio>
+
+/**
+ * The run in words on a terminal: a line per document as it ends, a summary line at the end and, on a
+ * terminal, one progress line redrawn in place below them. Quiet runs show only the failures.
+ */
+class HumanReport final : public BatchReport
+{
+    Q_DECLARE_TR_FUNCTIONS(HumanReport)
+
+public:
+    HumanReport(std::FILE* out, std::FILE* err, bool quiet);
+
+    void begin(const BatchSummary& summary) override;
+    void documentFinished(const DocumentOutcome& outcome, const BatchSummary& summary) override;
+    void stopping(const BatchSummary& summary) override;
+    void tick(const BatchSummary& summary) override;
+    void end(const BatchSummary& summary) override;
+
+    static QString elapsedText(qint64 milliseconds);
+
+private:
+    QString documentLine(const DocumentOutcome& outcome) const;
+    QString progressLine(const BatchSummary& summary) const;
+    QString summaryLine(const BatchSummary& summary) const;
+    void write(std::FILE* stream, const QString& text);
+    void printLine(std::FILE* stream, const QString& line);
+    void drawProgress(const BatchSummary& summary);
+
+    std::FILE* const m_out;
+    std::FILE* const m_err;
+    const bool m_quiet;
+    const bool m_progress; // standard output is a terminal and the run is not quiet
+    const QString m_arrow;
+    bool m_progressShown = false;
+};

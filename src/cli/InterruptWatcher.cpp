@@ -1,0 +1,72 @@
+#include "cli/InterruptWatcher.h"
+
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+    int signalPipe[2] = { -1, -1 };
+    const int watchedSignals[] = { SIGINT, SIGTERM };
+
+    void onSignal(int number)
+    {
+        const int savedErrno = errno;
+        const char byte = static_cast<char>(number);
+        [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+        errno = savedErrno;
+    }
+} // namespace
+
+InterruptWatcher::InterruptWatcher(QObject* parent)
+    : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+        return;
+    }
+    ::fcntl(signalPipe[0], F_SETFL, O_NONBLOCK);
+    m_notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &InterruptWatcher::readPipe);
+
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int number : watchedSignals) {
+        ::sigaction(number, &action, nullptr);
+    }
+}
+
+InterruptWatcher::~InterruptWatcher()
+{
+    for (const int number : watchedSignals) {
+        ::signal(number, SIG_DFL);
+    }
+    ::close(signalPipe[0]);
+    ::close(signalPipe[1]);
+    signalPipe[0] = signalPipe[1] = -1;
+}
+
+void InterruptWatcher::endBySignal(int number)
+{
+    if (number == 0) {
+        return;
+    }
+    ::signal(number, SIG_DFL);
+    ::raise(number);
+}
+
+void InterruptWatcher::readPipe()
+{
+    char byte = 0;
+    if (::read(signalPipe[1], &byte, 1) != 1) {
+        return;
+    }
+    // A second Ctrl-C changes nothing: the run is already stopping, and stopping is quick.
+    if (m_received == 0) {
+        m_received = static_cast<unsigned char>(byte);
+        emit interrupted();
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+/**
+ * Turns Ctrl-C (SIGINT) and SIGTERM into a Qt signal on the thread that owns the watcher, so that the
+ * command can stop its run cleanly instead of dying with files half-made. The signal handler only
+ * writes one byte into a pipe, which is all a handler may safely do.
+ */
+class InterruptWatcher final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit InterruptWatcher(QObject* parent = nullptr);
+    ~InterruptWatcher() override;
+
+    /** The first signal received (SIGINT or SIGTERM), 0 while none came. */
+    int receivedSignal() const { return m_received; }
+
+    /**
+     * Ends the process by signal number with the system's default action, as a shell expects from a
+     * program the user interrupted (a script's loop then stops too). Does nothing for 0.
+     */
+    static void endBySignal(int number);
+
+signals:
+    void interrupted();
+
+private:
+    void readPipe();
+
+    QSocketNotifier* m_notifier = nullptr; // a Qt child of this watcher
+    int m_received = 0;
+};

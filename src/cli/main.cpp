@@ -1,0 +1,23 @@
+#include "cli/CommandLanguage.h"
+#include "cli/CommandRun.h"
+#include "cli/InterruptWatcher.h"
+#include "foundation/ProductConstants.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[])
+{
+    int status = 0;
+    int receivedSignal = 0;
+    {
+        QCoreApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("kompresto"));
+        QCoreApplication::setApplicationVersion(Product::version);
+        CommandLanguage::install(application);
+        CommandRun run;
+        status = run.exec(QCoreApplication::arguments());
+        receivedSignal = run.receivedSignal();
+    }
+    InterruptWatcher::endBySignal(receivedSignal);
+    return status;
+}
