@@ -2,6 +2,120 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en">
 <context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output folder (required; created when missing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression preset: small, medium or large (default: medium).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom level from 1 (smallest file) to 10 (best images), instead of a preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressions at once (default: the number of cores).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File of open passwords, one per line, tried in turn on locked documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One JSON object per document on standard output, then a summary object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print only the documents that failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE|FOLDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No documents given: name PDF files or folders after the options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give either a preset or a level, not both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level must be a whole number from 1 to 10, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown preset &quot;%1&quot;: use small, medium or large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandRun</name>
+    <message>
+        <source>Cannot read the password file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the output folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &quot;kompresto --help&quot; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CompressSettingWidget</name>
     <message>
         <source>Compress Setting</source>
@@ -111,6 +225,69 @@
     </message>
 </context>
 <context>
+    <name>FailureReason</name>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileItemWidget</name>
     <message>
         <source>%1 Pages</source>
@@ -153,6 +330,61 @@
     </message>
     <message>
         <source>A newer version is available: %1. Do you want to open the product page?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HumanReport</name>
+    <message>
+        <source>Stopping: running compressions are stopped, nothing more is delivered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4, %5% saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(as %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s), %2 %3 %4, %5</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n document(s) delivered</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,13 @@
 
 #include "engine/GSCompressor.h"
 
+namespace {
+    // The results of the interpreter's own process: it died, outlived its time limit, or was stopped.
+    constexpr qint32 interpreterCrashed = -6;
+    constexpr qint32 timedOut = -7;
+    constexpr qint32 stoppedByRequest = -8;
+} // namespace
+
 QString FailureReason::key(const DocumentOutcome& outcome)
 {
     if (outcome.status == DocumentOutcome::Status::Stopped) {
@@ -66,6 +73,12 @@ QString FailureReason::engineKey(qint32 code)
         return QStringLiteral("password-rejected");
     case GSCompressor::OutputFolderUnavailable:
         return QStringLiteral("output-folder-unavailable");
+    case interpreterCrashed:
+        return QStringLiteral("interpreter-crashed");
+    case timedOut:
+        return QStringLiteral("timed-out");
+    case stoppedByRequest:
+        return QStringLiteral("stopped");
     default:
         return QStringLiteral("interpreter-error");
     }
@@ -84,6 +97,12 @@ QString FailureReason::engineText(qint32 code)
         return tr("the password was refused");
     case GSCompressor::OutputFolderUnavailable:
         return tr("the output folder cannot be written");
+    case interpreterCrashed:
+        return tr("Ghostscript crashed on it");
+    case timedOut:
+        return tr("Ghostscript took too long and was ended");
+    case stoppedByRequest:
+        return tr("stopped");
     default:
         return tr("Ghostscript failed with error %1").arg(code);
     }
