@@ -5,114 +5,114 @@
     <name>CommandLineOptions</name>
     <message>
         <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht PDF-Dateien kleiner. Jedes Dokument wird von Ghostscript neu geschrieben, mit qpdf geprüft und unter einem Namen, der mit nichts dort kollidiert, in den Ausgabeordner gelegt, nie größer als das Original.</translation>
     </message>
     <message>
         <source>Output folder (required; created when missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner (erforderlich; wird angelegt, wenn er fehlt).</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>ORDNER</translation>
     </message>
     <message>
         <source>Compression preset: small, medium or large (default: medium).</source>
-        <translation type="unfinished"></translation>
+        <translation>Voreinstellung: small, medium oder large (Standard: medium).</translation>
     </message>
     <message>
         <source>PRESET</source>
-        <translation type="unfinished"></translation>
+        <translation>VOREINSTELLUNG</translation>
     </message>
     <message>
         <source>Custom level from 1 (smallest file) to 10 (best images), instead of a preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Stufe von 1 (kleinste Datei) bis 10 (beste Bilder), statt einer Voreinstellung.</translation>
     </message>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>STUFE</translation>
     </message>
     <message>
         <source>Take the PDFs in folders and their subfolders.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs in Ordnern und deren Unterordnern nehmen.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichzeitige Komprimierungen (Standard: Anzahl der Prozessorkerne).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>File of open passwords, one per line, tried in turn on locked documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei mit Kennwörtern zum Öffnen, eines pro Zeile, die der Reihe nach an gesperrten Dokumenten probiert werden.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>One JSON object per document on standard output, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein JSON-Objekt pro Dokument auf der Standardausgabe, danach ein Objekt mit der Zusammenfassung.</translation>
     </message>
     <message>
         <source>Print only the documents that failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die fehlgeschlagenen Dokumente ausgeben.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version anzeigen.</translation>
     </message>
     <message>
         <source>FILE|FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI|ORDNER</translation>
     </message>
     <message>
         <source>PDF documents, or folders that hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente oder Ordner, die sie enthalten.</translation>
     </message>
     <message>
         <source>No output folder given: name one with -o DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ausgabeordner angegeben: nennen Sie einen mit -o ORDNER.</translation>
     </message>
     <message>
         <source>No documents given: name PDF files or folders after the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Dokumente angegeben: nennen Sie PDF-Dateien oder Ordner nach den Optionen.</translation>
     </message>
     <message>
         <source>Give either a preset or a level, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie entweder eine Voreinstellung oder eine Stufe an, nicht beides.</translation>
     </message>
     <message>
         <source>The level must be a whole number from 1 to 10, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stufe muss eine ganze Zahl von 1 bis 10 sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>Unknown preset &quot;%1&quot;: use small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Voreinstellung „%1“: verwenden Sie small, medium oder large.</translation>
     </message>
     <message>
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl gleichzeitiger Aufträge muss eine ganze Zahl ab 1 sein, nicht „%1“.</translation>
     </message>
 </context>
 <context>
     <name>CommandRun</name>
     <message>
         <source>Cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennwortdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Cannot create the output folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgabeordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr dazu mit „kompresto --help“.</translation>
     </message>
 </context>
 <context>
@@ -228,63 +228,63 @@
     <name>FailureReason</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten</translation>
     </message>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>keine solche Datei und kein solcher Ordner</translation>
     </message>
     <message>
         <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine PDF-Datei (der Name endet nicht auf .pdf)</translation>
     </message>
     <message>
         <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine PDF-Datei</translation>
     </message>
     <message>
         <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt, qpdf kann es nicht öffnen</translation>
     </message>
     <message>
         <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
+        <translation>mit einem Kennwort zum Öffnen gesperrt (Kennwörter mit --password-file angeben)</translation>
     </message>
     <message>
         <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>gesperrt, und kein Kennwort der Kennwortdatei öffnet es</translation>
     </message>
     <message>
         <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es konnte nicht in den Temp-Ordner kopiert werden</translation>
     </message>
     <message>
         <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ergebnis konnte nicht in den Ausgabeordner verschoben werden</translation>
     </message>
     <message>
         <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>das Dokument oder seine Neufassung ist unvollständig oder unlesbar</translation>
     </message>
     <message>
         <source>the password was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>das Kennwort wurde abgelehnt</translation>
     </message>
     <message>
         <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>in den Ausgabeordner kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript ist mit Fehler %1 gescheitert</translation>
     </message>
     <message>
         <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript ist daran abgestürzt</translation>
     </message>
     <message>
         <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript brauchte zu lange und wurde beendet</translation>
     </message>
 </context>
 <context>
@@ -337,55 +337,55 @@
     <name>HumanReport</name>
     <message>
         <source>Stopping: running compressions are stopped, nothing more is delivered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten: laufende Komprimierungen werden beendet, nichts weiter wird geliefert.</translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, neu geschrieben nicht kleiner: unverändert geliefert</translation>
     </message>
     <message>
         <source>%1: %2 %3 %4, %5% saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 %4, %5 % gespart</translation>
     </message>
     <message>
         <source>(as %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(als %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Dokument, %2 %3 %4, %5</numerusform>
+            <numerusform>%1 von %n Dokumenten, %2 %3 %4, %5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s) delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Dokument geliefert</numerusform>
+            <numerusform>%1 von %n Dokumenten geliefert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n stopped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n angehalten</numerusform>
+            <numerusform>%n angehalten</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 (%4 % gespart) in %5</translation>
     </message>
 </context>
 <context>

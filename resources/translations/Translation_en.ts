@@ -357,30 +357,30 @@
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 of %n document, %2 %3 %4, %5</numerusform>
+            <numerusform>%1 of %n documents, %2 %3 %4, %5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s) delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 of %n document delivered</numerusform>
+            <numerusform>%1 of %n documents delivered</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n stopped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n stopped</numerusform>
+            <numerusform>%n stopped</numerusform>
         </translation>
     </message>
     <message>

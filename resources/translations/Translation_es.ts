@@ -5,114 +5,114 @@
     <name>CommandLineOptions</name>
     <message>
         <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce el tamaño de los archivos PDF. Cada documento se reescribe con Ghostscript, se comprueba con qpdf y se entrega en la carpeta de salida con un nombre que no choca con nada de lo que hay allí, nunca más grande que el original.</translation>
     </message>
     <message>
         <source>Output folder (required; created when missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de salida (obligatoria; se crea si no existe).</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>CARPETA</translation>
     </message>
     <message>
         <source>Compression preset: small, medium or large (default: medium).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste predefinido: small, medium o large (predeterminado: medium).</translation>
     </message>
     <message>
         <source>PRESET</source>
-        <translation type="unfinished"></translation>
+        <translation>AJUSTE</translation>
     </message>
     <message>
         <source>Custom level from 1 (smallest file) to 10 (best images), instead of a preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel personalizado de 1 (archivo más pequeño) a 10 (mejores imágenes), en lugar de un ajuste predefinido.</translation>
     </message>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>NIVEL</translation>
     </message>
     <message>
         <source>Take the PDFs in folders and their subfolders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar los PDF de las carpetas y de sus subcarpetas.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresiones simultáneas (predeterminado: el número de núcleos).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>File of open passwords, one per line, tried in turn on locked documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de contraseñas de apertura, una por línea, que se prueban por turno en los documentos bloqueados.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVO</translation>
     </message>
     <message>
         <source>One JSON object per document on standard output, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objeto JSON por documento en la salida estándar y, al final, un objeto de resumen.</translation>
     </message>
     <message>
         <source>Print only the documents that failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo los documentos que fallaron.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ayuda.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión.</translation>
     </message>
     <message>
         <source>FILE|FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVO|CARPETA</translation>
     </message>
     <message>
         <source>PDF documents, or folders that hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF, o carpetas que los contienen.</translation>
     </message>
     <message>
         <source>No output folder given: name one with -o DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó carpeta de salida: indique una con -o CARPETA.</translation>
     </message>
     <message>
         <source>No documents given: name PDF files or folders after the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicaron documentos: indique archivos PDF o carpetas después de las opciones.</translation>
     </message>
     <message>
         <source>Give either a preset or a level, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique un ajuste predefinido o un nivel, no ambos.</translation>
     </message>
     <message>
         <source>The level must be a whole number from 1 to 10, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nivel debe ser un número entero de 1 a 10, no «%1».</translation>
     </message>
     <message>
         <source>Unknown preset &quot;%1&quot;: use small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste predefinido desconocido «%1»: use small, medium o large.</translation>
     </message>
     <message>
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de trabajos debe ser un número entero de 1 o más, no «%1».</translation>
     </message>
 </context>
 <context>
     <name>CommandRun</name>
     <message>
         <source>Cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de contraseñas %1: %2</translation>
     </message>
     <message>
         <source>Cannot create the output folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de salida %1.</translation>
     </message>
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «kompresto --help» para más información.</translation>
     </message>
 </context>
 <context>
@@ -228,63 +228,63 @@
     <name>FailureReason</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido</translation>
     </message>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el archivo o la carpeta</translation>
     </message>
     <message>
         <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo PDF (su nombre no termina en .pdf)</translation>
     </message>
     <message>
         <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo PDF</translation>
     </message>
     <message>
         <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
+        <translation>dañado, qpdf no puede abrirlo</translation>
     </message>
     <message>
         <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado con una contraseña de apertura (indique contraseñas con --password-file)</translation>
     </message>
     <message>
         <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado, y ninguna contraseña del archivo de contraseñas lo abre</translation>
     </message>
     <message>
         <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo copiar a la carpeta Temp</translation>
     </message>
     <message>
         <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo mover el resultado a la carpeta de salida</translation>
     </message>
     <message>
         <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>el documento o su reescritura está incompleto o es ilegible</translation>
     </message>
     <message>
         <source>the password was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la contraseña fue rechazada</translation>
     </message>
     <message>
         <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la carpeta de salida</translation>
     </message>
     <message>
         <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript falló con el error %1</translation>
     </message>
     <message>
         <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript se bloqueó con él</translation>
     </message>
     <message>
         <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript tardó demasiado y se detuvo</translation>
     </message>
 </context>
 <context>
@@ -337,55 +337,55 @@
     <name>HumanReport</name>
     <message>
         <source>Stopping: running compressions are stopped, nothing more is delivered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo: se detienen las compresiones en curso y no se entrega nada más.</translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: error: %2</translation>
     </message>
     <message>
         <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, no es más pequeño al reescribirlo: entregado sin cambios</translation>
     </message>
     <message>
         <source>%1: %2 %3 %4, %5% saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 %4, %5 % ahorrado</translation>
     </message>
     <message>
         <source>(as %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(como %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n documento, %2 %3 %4, %5</numerusform>
+            <numerusform>%1 de %n documentos, %2 %3 %4, %5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s) delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n documento entregado</numerusform>
+            <numerusform>%1 de %n documentos entregados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n con error</numerusform>
+            <numerusform>%n con error</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n stopped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n detenido</numerusform>
+            <numerusform>%n detenidos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 (%4 % ahorrado) en %5</translation>
     </message>
 </context>
 <context>

@@ -5,114 +5,114 @@
     <name>CommandLineOptions</name>
     <message>
         <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit la taille des fichiers PDF. Chaque document est réécrit par Ghostscript, vérifié avec qpdf et déposé dans le dossier de sortie sous un nom qui n&apos;entre en conflit avec rien, jamais plus gros que l&apos;original.</translation>
     </message>
     <message>
         <source>Output folder (required; created when missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sortie (obligatoire ; créé s&apos;il n&apos;existe pas).</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>DOSSIER</translation>
     </message>
     <message>
         <source>Compression preset: small, medium or large (default: medium).</source>
-        <translation type="unfinished"></translation>
+        <translation>Préréglage : small, medium ou large (par défaut : medium).</translation>
     </message>
     <message>
         <source>PRESET</source>
-        <translation type="unfinished"></translation>
+        <translation>PRÉRÉGLAGE</translation>
     </message>
     <message>
         <source>Custom level from 1 (smallest file) to 10 (best images), instead of a preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau personnalisé de 1 (fichier le plus petit) à 10 (meilleures images), au lieu d&apos;un préréglage.</translation>
     </message>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>NIVEAU</translation>
     </message>
     <message>
         <source>Take the PDFs in folders and their subfolders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre les PDF des dossiers et de leurs sous-dossiers.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressions simultanées (par défaut : le nombre de cœurs).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>File of open passwords, one per line, tried in turn on locked documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de mots de passe d&apos;ouverture, un par ligne, essayés tour à tour sur les documents verrouillés.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>One JSON object per document on standard output, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objet JSON par document sur la sortie standard, puis un objet de résumé.</translation>
     </message>
     <message>
         <source>Print only the documents that failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;afficher que les documents en échec.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version.</translation>
     </message>
     <message>
         <source>FILE|FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER|DOSSIER</translation>
     </message>
     <message>
         <source>PDF documents, or folders that hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF, ou dossiers qui les contiennent.</translation>
     </message>
     <message>
         <source>No output folder given: name one with -o DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier de sortie indiqué : indiquez-en un avec -o DOSSIER.</translation>
     </message>
     <message>
         <source>No documents given: name PDF files or folders after the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun document indiqué : indiquez des fichiers PDF ou des dossiers après les options.</translation>
     </message>
     <message>
         <source>Give either a preset or a level, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez soit un préréglage, soit un niveau, pas les deux.</translation>
     </message>
     <message>
         <source>The level must be a whole number from 1 to 10, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le niveau doit être un nombre entier de 1 à 10, et non « %1 ».</translation>
     </message>
     <message>
         <source>Unknown preset &quot;%1&quot;: use small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préréglage inconnu « %1 » : utilisez small, medium ou large.</translation>
     </message>
     <message>
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de tâches doit être un nombre entier supérieur ou égal à 1, et non « %1 ».</translation>
     </message>
 </context>
 <context>
     <name>CommandRun</name>
     <message>
         <source>Cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de mots de passe %1 : %2</translation>
     </message>
     <message>
         <source>Cannot create the output folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de sortie %1.</translation>
     </message>
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « kompresto --help » pour plus d&apos;informations.</translation>
     </message>
 </context>
 <context>
@@ -228,63 +228,63 @@
     <name>FailureReason</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté</translation>
     </message>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier ou dossier introuvable</translation>
     </message>
     <message>
         <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier PDF (son nom ne se termine pas par .pdf)</translation>
     </message>
     <message>
         <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier PDF</translation>
     </message>
     <message>
         <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
+        <translation>endommagé, qpdf ne peut pas l&apos;ouvrir</translation>
     </message>
     <message>
         <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
+        <translation>verrouillé par un mot de passe d&apos;ouverture (indiquez des mots de passe avec --password-file)</translation>
     </message>
     <message>
         <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>verrouillé, et aucun mot de passe du fichier ne l&apos;ouvre</translation>
     </message>
     <message>
         <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être copié dans le dossier Temp</translation>
     </message>
     <message>
         <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le résultat n&apos;a pas pu être déplacé dans le dossier de sortie</translation>
     </message>
     <message>
         <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>le document ou sa réécriture est incomplet ou illisible</translation>
     </message>
     <message>
         <source>the password was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot de passe a été refusé</translation>
     </message>
     <message>
         <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire dans le dossier de sortie</translation>
     </message>
     <message>
         <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript a échoué avec l&apos;erreur %1</translation>
     </message>
     <message>
         <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript a planté sur ce document</translation>
     </message>
     <message>
         <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
     </message>
 </context>
 <context>
@@ -337,55 +337,55 @@
     <name>HumanReport</name>
     <message>
         <source>Stopping: running compressions are stopped, nothing more is delivered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt : les compressions en cours sont arrêtées, plus rien n&apos;est livré.</translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : échec : %2</translation>
     </message>
     <message>
         <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, pas plus petit une fois réécrit : livré tel quel</translation>
     </message>
     <message>
         <source>%1: %2 %3 %4, %5% saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3 %4, %5 % gagnés</translation>
     </message>
     <message>
         <source>(as %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sous le nom %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n document, %2 %3 %4, %5</numerusform>
+            <numerusform>%1 sur %n documents, %2 %3 %4, %5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s) delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 document livré sur %n</numerusform>
+            <numerusform>%1 documents livrés sur %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n stopped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrêté</numerusform>
+            <numerusform>%n arrêtés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 (%4 % gagnés) en %5</translation>
     </message>
 </context>
 <context>

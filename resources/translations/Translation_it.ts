@@ -5,114 +5,114 @@
     <name>CommandLineOptions</name>
     <message>
         <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduce le dimensioni dei file PDF. Ogni documento viene riscritto da Ghostscript, verificato con qpdf e consegnato nella cartella di destinazione con un nome che non entra in conflitto con nulla, mai più grande dell&apos;originale.</translation>
     </message>
     <message>
         <source>Output folder (required; created when missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di destinazione (obbligatoria; creata se manca).</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>CARTELLA</translation>
     </message>
     <message>
         <source>Compression preset: small, medium or large (default: medium).</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostazione: small, medium o large (predefinita: medium).</translation>
     </message>
     <message>
         <source>PRESET</source>
-        <translation type="unfinished"></translation>
+        <translation>PREIMPOSTAZIONE</translation>
     </message>
     <message>
         <source>Custom level from 1 (smallest file) to 10 (best images), instead of a preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello personalizzato da 1 (file più piccolo) a 10 (immagini migliori), al posto di una preimpostazione.</translation>
     </message>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>LIVELLO</translation>
     </message>
     <message>
         <source>Take the PDFs in folders and their subfolders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendere i PDF delle cartelle e delle loro sottocartelle.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressioni simultanee (predefinito: il numero di core).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>File of open passwords, one per line, tried in turn on locked documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>File di password di apertura, una per riga, provate a turno sui documenti bloccati.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>One JSON object per document on standard output, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un oggetto JSON per documento sull&apos;output standard, poi un oggetto di riepilogo.</translation>
     </message>
     <message>
         <source>Print only the documents that failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrare solo i documenti non riusciti.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrare questo aiuto.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrare la versione.</translation>
     </message>
     <message>
         <source>FILE|FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE|CARTELLA</translation>
     </message>
     <message>
         <source>PDF documents, or folders that hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenti PDF, o cartelle che li contengono.</translation>
     </message>
     <message>
         <source>No output folder given: name one with -o DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cartella di destinazione indicata: indicarne una con -o CARTELLA.</translation>
     </message>
     <message>
         <source>No documents given: name PDF files or folders after the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun documento indicato: indicare file PDF o cartelle dopo le opzioni.</translation>
     </message>
     <message>
         <source>Give either a preset or a level, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare una preimpostazione oppure un livello, non entrambi.</translation>
     </message>
     <message>
         <source>The level must be a whole number from 1 to 10, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il livello deve essere un numero intero da 1 a 10, non «%1».</translation>
     </message>
     <message>
         <source>Unknown preset &quot;%1&quot;: use small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostazione sconosciuta «%1»: usare small, medium o large.</translation>
     </message>
     <message>
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di lavori deve essere un numero intero pari o superiore a 1, non «%1».</translation>
     </message>
 </context>
 <context>
     <name>CommandRun</name>
     <message>
         <source>Cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle password %1: %2</translation>
     </message>
     <message>
         <source>Cannot create the output folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella di destinazione %1.</translation>
     </message>
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Provare «kompresto --help» per ulteriori informazioni.</translation>
     </message>
 </context>
 <context>
@@ -228,63 +228,63 @@
     <name>FailureReason</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>interrotto</translation>
     </message>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>file o cartella inesistente</translation>
     </message>
     <message>
         <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file PDF (il nome non termina con .pdf)</translation>
     </message>
     <message>
         <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file PDF</translation>
     </message>
     <message>
         <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
+        <translation>danneggiato, qpdf non riesce ad aprirlo</translation>
     </message>
     <message>
         <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
+        <translation>bloccato da una password di apertura (indicare le password con --password-file)</translation>
     </message>
     <message>
         <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>bloccato, e nessuna password del file lo apre</translation>
     </message>
     <message>
         <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile copiarlo nella cartella Temp</translation>
     </message>
     <message>
         <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile spostare il risultato nella cartella di destinazione</translation>
     </message>
     <message>
         <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>il documento o la sua riscrittura è incompleto o illeggibile</translation>
     </message>
     <message>
         <source>the password was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la password è stata rifiutata</translation>
     </message>
     <message>
         <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere nella cartella di destinazione</translation>
     </message>
     <message>
         <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript non è riuscito con l&apos;errore %1</translation>
     </message>
     <message>
         <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript si è arrestato in modo anomalo su di esso</translation>
     </message>
     <message>
         <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
     </message>
 </context>
 <context>
@@ -337,55 +337,55 @@
     <name>HumanReport</name>
     <message>
         <source>Stopping: running compressions are stopped, nothing more is delivered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruzione: le compressioni in corso vengono fermate, non viene consegnato altro.</translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non riuscito: %2</translation>
     </message>
     <message>
         <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, non più piccolo una volta riscritto: consegnato invariato</translation>
     </message>
     <message>
         <source>%1: %2 %3 %4, %5% saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 %4, %5% risparmiato</translation>
     </message>
     <message>
         <source>(as %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(come %1)</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 di %n documento, %2 %3 %4, %5</numerusform>
+            <numerusform>%1 di %n documenti, %2 %3 %4, %5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s) delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 di %n documento consegnato</numerusform>
+            <numerusform>%1 di %n documenti consegnati</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n non riuscito</numerusform>
+            <numerusform>%n non riusciti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n stopped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n interrotto</numerusform>
+            <numerusform>%n interrotti</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 (%4% risparmiato) in %5</translation>
     </message>
 </context>
 <context>

@@ -5,114 +5,114 @@
     <name>CommandLineOptions</name>
     <message>
         <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイルを小さくします。各文書は Ghostscript で書き直され、qpdf で検証され、出力フォルダーに既存のものと重ならない名前で保存されます。元のファイルより大きくなることはありません。</translation>
     </message>
     <message>
         <source>Output folder (required; created when missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー (必須。存在しない場合は作成されます)。</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>Compression preset: small, medium or large (default: medium).</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット: small、medium、large のいずれか (既定: medium)。</translation>
     </message>
     <message>
         <source>PRESET</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <source>Custom level from 1 (smallest file) to 10 (best images), instead of a preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットの代わりに使うカスタムレベル。1 (最小のファイル) から 10 (最高の画質) まで。</translation>
     </message>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル</translation>
     </message>
     <message>
         <source>Take the PDFs in folders and their subfolders.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーとそのサブフォルダーにある PDF を対象にします。</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
-        <translation type="unfinished"></translation>
+        <translation>同時に行う圧縮の数 (既定: コア数)。</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>File of open passwords, one per line, tried in turn on locked documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>開くためのパスワードを 1 行に 1 つずつ書いたファイル。ロックされた文書に順に試します。</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>One JSON object per document on standard output, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>文書ごとに 1 つの JSON オブジェクトを標準出力に書き、最後に集計オブジェクトを書きます。</translation>
     </message>
     <message>
         <source>Print only the documents that failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗した文書だけを表示します。</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示します。</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示します。</translation>
     </message>
     <message>
         <source>FILE|FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル|フォルダー</translation>
     </message>
     <message>
         <source>PDF documents, or folders that hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文書、またはそれを含むフォルダー。</translation>
     </message>
     <message>
         <source>No output folder given: name one with -o DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーが指定されていません。-o フォルダー で指定してください。</translation>
     </message>
     <message>
         <source>No documents given: name PDF files or folders after the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>文書が指定されていません。オプションの後に PDF ファイルかフォルダーを指定してください。</translation>
     </message>
     <message>
         <source>Give either a preset or a level, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットとレベルはどちらか一方だけを指定してください。</translation>
     </message>
     <message>
         <source>The level must be a whole number from 1 to 10, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>レベルは 1 から 10 までの整数で指定してください (「%1」は使えません)。</translation>
     </message>
     <message>
         <source>Unknown preset &quot;%1&quot;: use small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なプリセット「%1」です。small、medium、large のいずれかを使ってください。</translation>
     </message>
     <message>
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ数は 1 以上の整数で指定してください (「%1」は使えません)。</translation>
     </message>
 </context>
 <context>
     <name>CommandRun</name>
     <message>
         <source>Cannot read the password file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードファイル %1 を読めません: %2</translation>
     </message>
     <message>
         <source>Cannot create the output folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー %1 を作成できません。</translation>
     </message>
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは「kompresto --help」を実行してください。</translation>
     </message>
 </context>
 <context>
@@ -228,63 +228,63 @@
     <name>FailureReason</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>停止しました</translation>
     </message>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>そのようなファイルやフォルダーはありません</translation>
     </message>
     <message>
         <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイルではありません (名前が .pdf で終わっていません)</translation>
     </message>
     <message>
         <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイルではありません</translation>
     </message>
     <message>
         <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
+        <translation>破損しているため qpdf で開けません</translation>
     </message>
     <message>
         <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
+        <translation>開くためのパスワードでロックされています (--password-file でパスワードを指定してください)</translation>
     </message>
     <message>
         <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックされており、パスワードファイルのどのパスワードでも開けません</translation>
     </message>
     <message>
         <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp フォルダーにコピーできませんでした</translation>
     </message>
     <message>
         <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>結果を出力フォルダーに移動できませんでした</translation>
     </message>
     <message>
         <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>文書またはその書き直しが不完全か読み取れません</translation>
     </message>
     <message>
         <source>the password was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが拒否されました</translation>
     </message>
     <message>
         <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーに書き込めません</translation>
     </message>
     <message>
         <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript がエラー %1 で失敗しました</translation>
     </message>
     <message>
         <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript がこの文書でクラッシュしました</translation>
     </message>
     <message>
         <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
     </message>
 </context>
 <context>
@@ -337,51 +337,51 @@
     <name>HumanReport</name>
     <message>
         <source>Stopping: running compressions are stopped, nothing more is delivered.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止中: 実行中の圧縮を止めます。これ以上は出力しません。</translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 失敗: %2</translation>
     </message>
     <message>
         <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2、書き直しても小さくならないため、そのまま出力しました</translation>
     </message>
     <message>
         <source>%1: %2 %3 %4, %5% saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 %4、%5% 削減</translation>
     </message>
     <message>
         <source>(as %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 として)</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件中 %1 件、%2 %3 %4、%5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n document(s) delivered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件中 %1 件を出力</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n stopped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件停止</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 (%4% 削減)、所要時間 %5</translation>
     </message>
 </context>
 <context>
