@@ -11,6 +11,7 @@ packages=(
     libgs-dev ghostscript libqpdf-dev qpdf
     xvfb xauth dbus-x11 dbus-daemon
     fonts-liberation fonts-noto-cjk
+    dpkg-dev lintian appstream
     "$@"
 )
 
