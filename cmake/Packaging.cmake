@@ -36,3 +36,10 @@ add_custom_target(package-deb
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     COMMENT "Building the Debian package"
     VERBATIM)
+
+# Builds the package and checks its files, dependencies, AppStream data and lintian's verdict.
+add_custom_target(check-package
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_BINARY_DIR}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    USES_TERMINAL
+    VERBATIM)
