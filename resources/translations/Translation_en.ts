@@ -387,6 +387,10 @@
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

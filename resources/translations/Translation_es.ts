@@ -387,6 +387,10 @@
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4 % ahorrado) en %5</translation>
     </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: detenido</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

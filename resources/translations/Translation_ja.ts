@@ -383,6 +383,10 @@
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4% 削減)、所要時間 %5</translation>
     </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: 停止しました</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -387,6 +387,10 @@
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4% poupado) em %5</translation>
     </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: interrompido</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

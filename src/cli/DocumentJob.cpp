@@ -93,4 +93,8 @@ void DocumentJob::compress(DocumentOutcome& outcome, const QString& password)
     }
 }
 
-void DocumentJob::stop() { m_stopped.store(true); }
+void DocumentJob::stop()
+{
+    m_stopped.store(true);
+    m_compressor.stop();
+}

@@ -2,13 +2,6 @@
 
 #include "engine/GSCompressor.h"
 
-namespace {
-    // The results of the interpreter's own process: it died, outlived its time limit, or was stopped.
-    constexpr qint32 interpreterCrashed = -6;
-    constexpr qint32 timedOut = -7;
-    constexpr qint32 stoppedByRequest = -8;
-} // namespace
-
 QString FailureReason::key(const DocumentOutcome& outcome)
 {
     if (outcome.status == DocumentOutcome::Status::Stopped) {
@@ -73,11 +66,11 @@ QString FailureReason::engineKey(qint32 code)
         return QStringLiteral("password-rejected");
     case GSCompressor::OutputFolderUnavailable:
         return QStringLiteral("output-folder-unavailable");
-    case interpreterCrashed:
+    case GSCompressor::InterpreterCrashed:
         return QStringLiteral("interpreter-crashed");
-    case timedOut:
+    case GSCompressor::TimedOut:
         return QStringLiteral("timed-out");
-    case stoppedByRequest:
+    case GSCompressor::Stopped:
         return QStringLiteral("stopped");
     default:
         return QStringLiteral("interpreter-error");
@@ -97,11 +90,11 @@ QString FailureReason::engineText(qint32 code)
         return tr("the password was refused");
     case GSCompressor::OutputFolderUnavailable:
         return tr("the output folder cannot be written");
-    case interpreterCrashed:
+    case GSCompressor::InterpreterCrashed:
         return tr("Ghostscript crashed on it");
-    case timedOut:
+    case GSCompressor::TimedOut:
         return tr("Ghostscript took too long and was ended");
-    case stoppedByRequest:
+    case GSCompressor::Stopped:
         return tr("stopped");
     default:
         return tr("Ghostscript failed with error %1").arg(code);

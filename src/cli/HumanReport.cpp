@@ -73,6 +73,9 @@ QString HumanReport::elapsedText(qint64 milliseconds)
 
 QString HumanReport::documentLine(const DocumentOutcome& outcome) const
 {
+    if (outcome.status == DocumentOutcome::Status::Stopped) {
+        return tr("%1: stopped").arg(outcome.displayName);
+    }
     if (outcome.status != DocumentOutcome::Status::Delivered) {
         return tr("%1: failed: %2").arg(outcome.displayName, FailureReason::text(outcome));
     }

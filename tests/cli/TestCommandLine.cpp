@@ -257,12 +257,12 @@ void TestCommandLine::interruptLeavesNothingBehind()
 {
     QTemporaryDir output;
     QVERIFY(QDir().mkpath(document("long")));
-    QVERIFY(TestPdf::writeImageDocument(document("long/a-long.pdf"), 40));
+    QVERIFY(TestPdf::writeImageDocument(document("long/a-long.pdf"), 20));
     QVERIFY(QFile::copy(document("plain.pdf"), document("long/b-queued.pdf")));
     QProcess process;
     process.setProcessEnvironment(environment("C.UTF-8"));
     process.start(
-        QStringLiteral(KOMPRESTO_COMMAND_PATH), { "-j", "1", "-l", "10", "-o", output.path(), document("long") });
+        QStringLiteral(KOMPRESTO_COMMAND_PATH), { "-j", "1", "-p", "small", "-o", output.path(), document("long") });
     QVERIFY(process.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(!stagedFiles().isEmpty(), 60000);
 
@@ -280,7 +280,8 @@ void TestCommandLine::interruptLeavesNothingBehind()
     QCOMPARE(stagedFiles(), QStringList());
     QCOMPARE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     const QString report = QString::fromUtf8(process.readAllStandardOutput());
-    QVERIFY2(report.contains("0 of 2 documents delivered"), qPrintable(report));
+    QVERIFY2(report.contains("a-long.pdf: stopped\n"), qPrintable(report));
+    QVERIFY2(report.contains("0 of 2 documents delivered, 2 stopped"), qPrintable(report));
 }
 
 int main(int argc, char* argv[]) { return runTestWithPrivateHome<QGuiApplication, TestCommandLine>(argc, argv); }
