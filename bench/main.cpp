@@ -3,6 +3,7 @@
 
 #include "AddFilesMeasure.h"
 #include "BatchMeasure.h"
+#include "CommandJobsMeasure.h"
 #include "BenchContext.h"
 #include "Corpus.h"
 #include "EngineOverheadMeasure.h"
@@ -31,7 +32,7 @@
 
 namespace {
     const QStringList allMeasures = { QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"),
-        QStringLiteral("addfiles"), QStringLiteral("memory") };
+        QStringLiteral("addfiles"), QStringLiteral("memory"), QStringLiteral("command") };
 
     // The compressor logs every interpreter argument at debug level; only problems matter here.
     void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -219,6 +220,7 @@ int main(int argc, char* argv[])
         { QStringLiteral("batch"), BatchMeasure::run },
         { QStringLiteral("addfiles"), AddFilesMeasure::run },
         { QStringLiteral("memory"), PeakMemoryMeasure::run },
+        { QStringLiteral("command"), CommandJobsMeasure::run },
     };
     QString measuresText;
     for (const auto& [name, measure] : sections) {

@@ -1,0 +1,81 @@
+#include "CommandJobsMeasure.h"
+
+#include "BenchContext.h"
+#include "Corpus.h"
+#include "MarkdownTable.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace {
+    constexpr int documentCount = 12;
+
+    struct JobsRun
+    {
+        int jobs = 1;
+        double seconds = 0;
+        int exitCode = -1;
+    };
+
+    /** Runs the real command on the folder, as a script would, and times it from start to exit. */
+    JobsRun runCommand(const QString& inputFolder, const QString& outputFolder, int jobs)
+    {
+        QDir(outputFolder).removeRecursively();
+        JobsRun run;
+        run.jobs = jobs;
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer timer;
+        timer.start();
+        process.start(QStringLiteral(KOMPRESTO_COMMAND_PATH),
+            { QStringLiteral("-q"), QStringLiteral("-j"), QString::number(jobs), QStringLiteral("-o"), outputFolder,
+                inputFolder });
+        process.waitForFinished(-1);
+        run.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        return run;
+    }
+} // namespace
+
+namespace CommandJobsMeasure {
+    QString run(const BenchContext& context)
+    {
+        const QStringList documents = context.corpus->batchDocuments(documentCount);
+        const QString inputFolder = context.workFolder + QStringLiteral("/command-in");
+        const QString outputFolder = context.workFolder + QStringLiteral("/command-out");
+        QDir(inputFolder).removeRecursively();
+        QDir().mkpath(inputFolder);
+        qint64 totalBytes = 0;
+        for (const QString& path : documents) {
+            QFile::copy(path, inputFolder + QLatin1Char('/') + QFileInfo(path).fileName());
+            totalBytes += QFileInfo(path).size();
+        }
+
+        // One run each, side by side, so that the machine's load falls on both alike.
+        const JobsRun one = runCommand(inputFolder, outputFolder, 1);
+        const JobsRun two = runCommand(inputFolder, outputFolder, 2);
+        QDir(inputFolder).removeRecursively();
+        QDir(outputFolder).removeRecursively();
+
+        MarkdownTable table({ QStringLiteral("Run"), QStringLiteral("Wall time (s)"),
+                                QStringLiteral("Documents per second"), QStringLiteral("Exit status") },
+            QStringLiteral("lrrr"));
+        for (const JobsRun& run : { one, two }) {
+            table.addRow({ QStringLiteral("`kompresto -j %1`").arg(run.jobs), MarkdownTable::number(run.seconds, 2),
+                MarkdownTable::number(documents.size() / run.seconds, 2), QString::number(run.exitCode) });
+        }
+
+        QString text = QStringLiteral("## 6. The command, one job against two\n\n");
+        text += QStringLiteral("The command `kompresto -q -j N -o OUT IN` on a folder of %1 documents (generated: 2 "
+                               "pages of colour photographs each, JPEG 200 dpi, %2 MiB together) with the default "
+                               "*medium* preset, timed from start to exit, one run each. Ratio `-j 1` / `-j 2`: "
+                               "**%3**.\n\n")
+                    .arg(documents.size())
+                    .arg(MarkdownTable::mebibytes(totalBytes))
+                    .arg(MarkdownTable::number(one.seconds / two.seconds, 2));
+        return text + table.toMarkdown();
+    }
+} // namespace CommandJobsMeasure
