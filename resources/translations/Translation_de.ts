@@ -344,10 +344,6 @@
         <translation>%1: fehlgeschlagen: %2</translation>
     </message>
     <message>
-        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation>%1: %2, neu geschrieben nicht kleiner: unverändert geliefert</translation>
-    </message>
-    <message>
         <source>%1: %2 %3 %4, %5% saved</source>
         <translation>%1: %2 %3 %4, %5 % gespart</translation>
     </message>
@@ -390,6 +386,10 @@
     <message>
         <source>%1: stopped</source>
         <translation>%1: angehalten</translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
+        <translation>%1: %2, unverändert geliefert: eine Neufassung war nicht kleiner oder hätte Links oder Lesezeichen verloren</translation>
     </message>
 </context>
 <context>

@@ -344,10 +344,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2 %3 %4, %5% saved</source>
         <translation type="unfinished"></translation>
     </message>
@@ -389,6 +385,10 @@
     </message>
     <message>
         <source>%1: stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

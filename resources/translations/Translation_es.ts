@@ -344,10 +344,6 @@
         <translation>%1: error: %2</translation>
     </message>
     <message>
-        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation>%1: %2, no es más pequeño al reescribirlo: entregado sin cambios</translation>
-    </message>
-    <message>
         <source>%1: %2 %3 %4, %5% saved</source>
         <translation>%1: %2 %3 %4, %5 % ahorrado</translation>
     </message>
@@ -390,6 +386,10 @@
     <message>
         <source>%1: stopped</source>
         <translation>%1: detenido</translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
+        <translation>%1: %2, entregado sin cambios: una reescritura no era más pequeña o perdería enlaces o marcadores</translation>
     </message>
 </context>
 <context>

@@ -344,10 +344,6 @@
         <translation>%1 : échec : %2</translation>
     </message>
     <message>
-        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation>%1 : %2, pas plus petit une fois réécrit : livré tel quel</translation>
-    </message>
-    <message>
         <source>%1: %2 %3 %4, %5% saved</source>
         <translation>%1 : %2 %3 %4, %5 % gagnés</translation>
     </message>
@@ -390,6 +386,10 @@
     <message>
         <source>%1: stopped</source>
         <translation>%1 : arrêté</translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
+        <translation>%1 : %2, livré tel quel : une réécriture n'était pas plus petite ou aurait perdu des liens ou des signets</translation>
     </message>
 </context>
 <context>

@@ -344,10 +344,6 @@
         <translation>%1: non riuscito: %2</translation>
     </message>
     <message>
-        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation>%1: %2, non più piccolo una volta riscritto: consegnato invariato</translation>
-    </message>
-    <message>
         <source>%1: %2 %3 %4, %5% saved</source>
         <translation>%1: %2 %3 %4, %5% risparmiato</translation>
     </message>
@@ -390,6 +386,10 @@
     <message>
         <source>%1: stopped</source>
         <translation>%1: interrotto</translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
+        <translation>%1: %2, consegnato invariato: una riscrittura non era più piccola o avrebbe perso collegamenti o segnalibri</translation>
     </message>
 </context>
 <context>

@@ -344,10 +344,6 @@
         <translation>%1: 失敗: %2</translation>
     </message>
     <message>
-        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation>%1: %2、書き直しても小さくならないため、そのまま出力しました</translation>
-    </message>
-    <message>
         <source>%1: %2 %3 %4, %5% saved</source>
         <translation>%1: %2 %3 %4、%5% 削減</translation>
     </message>
@@ -386,6 +382,10 @@
     <message>
         <source>%1: stopped</source>
         <translation>%1: 停止しました</translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
+        <translation>%1: %2、そのまま出力しました: 書き直しても小さくならないか、リンクやしおりが失われるためです</translation>
     </message>
 </context>
 <context>

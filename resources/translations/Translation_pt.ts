@@ -344,10 +344,6 @@
         <translation>%1: falhou: %2</translation>
     </message>
     <message>
-        <source>%1: %2, no smaller when rewritten: delivered unchanged</source>
-        <translation>%1: %2, não fica menor ao ser reescrito: entregue sem alterações</translation>
-    </message>
-    <message>
         <source>%1: %2 %3 %4, %5% saved</source>
         <translation>%1: %2 %3 %4, %5% poupado</translation>
     </message>
@@ -390,6 +386,10 @@
     <message>
         <source>%1: stopped</source>
         <translation>%1: interrompido</translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
+        <translation>%1: %2, entregue sem alterações: uma reescrita não ficava menor ou perderia ligações ou marcadores</translation>
     </message>
 </context>
 <context>

@@ -82,7 +82,8 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
     const QString sourceSize = formatFileSize(outcome.sourceBytes);
     QString line;
     if (outcome.outputBytes >= outcome.sourceBytes) {
-        line = tr("%1: %2, no smaller when rewritten: delivered unchanged").arg(outcome.displayName, sourceSize);
+        line = tr("%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks")
+                   .arg(outcome.displayName, sourceSize);
     } else {
         line = tr("%1: %2 %3 %4, %5% saved")
                    .arg(outcome.displayName, sourceSize, m_arrow, formatFileSize(outcome.outputBytes))
