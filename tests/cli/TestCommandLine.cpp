@@ -76,6 +76,7 @@ private slots:
     void reportsEachDocumentOfAFolder_data();
     void reportsEachDocumentOfAFolder();
     void jsonDescribesEveryDocument();
+    void recursionNeverTakesItsOwnOutput();
     void usageErrorsSayWhatIsWrong_data();
     void usageErrorsSayWhatIsWrong();
     void interruptLeavesNothingBehind();
@@ -103,7 +104,8 @@ void TestCommandLine::initTestCase()
 QString TestCommandLine::writePasswordFile(const QStringList& passwords)
 {
     const QString path = document("passwords.txt");
-    TestPdf::writeBytes(path, passwords.join(QStringLiteral("\r\n")).toUtf8() + "\n");
+    // Written as an editor on Windows would, so that every password ends in a carriage return.
+    TestPdf::writeBytes(path, passwords.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
     return path;
 }
 
@@ -205,6 +207,30 @@ void TestCommandLine::jsonDescribesEveryDocument()
     QCOMPARE(summary.value("failed").toInt(), 2);
     QCOMPARE(summary.value("interrupted").toBool(true), false);
     QCOMPARE(summary.value("outputBytes").toDouble(), plain.value("outputBytes").toDouble());
+}
+
+void TestCommandLine::recursionNeverTakesItsOwnOutput()
+{
+    QTemporaryDir tree;
+    QVERIFY(QDir().mkpath(tree.filePath("sub/deeper")));
+    QVERIFY(QFile::copy(document("plain.pdf"), tree.filePath("top.pdf")));
+    QVERIFY(QFile::copy(document("plain.pdf"), tree.filePath("sub/deeper/Scan.PDF")));
+    QVERIFY(TestPdf::writeBytes(tree.filePath("sub/notes.txt"), "not taken\n"));
+    const QString output = tree.filePath("sub/small"); // inside the folder it compresses
+
+    const CommandResult flat = runCommand({ "-p", "small", "-o", output, tree.path() });
+    QCOMPARE(flat.status, 0);
+    QVERIFY2(flat.lines.last().startsWith("1 of 1 document delivered"), qPrintable(flat.lines.last()));
+
+    // Every run of a nightly job: the outputs of the runs before are never taken as inputs.
+    for (int run = 0; run < 2; ++run) {
+        const CommandResult deep = runCommand({ "-r", "-p", "small", "-o", output, tree.path() });
+        QCOMPARE(deep.status, 0);
+        QVERIFY2(deep.lines.last().startsWith("2 of 2 documents delivered"), qPrintable(deep.lines.last()));
+        QCOMPARE(linesStartingWith(deep.lines, tree.path() + "/sub/deeper/Scan.PDF: ").size(), 1);
+    }
+    QCOMPARE(QDir(output).entryList(QDir::Files, QDir::Name),
+        QStringList({ "Scan.PDF", "Scan_1.PDF", "top.pdf", "top_1.pdf", "top_2.pdf" }));
 }
 
 void TestCommandLine::usageErrorsSayWhatIsWrong_data()
