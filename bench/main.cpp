@@ -3,8 +3,8 @@
 
 #include "AddFilesMeasure.h"
 #include "BatchMeasure.h"
-#include "CommandJobsMeasure.h"
 #include "BenchContext.h"
+#include "CommandJobsMeasure.h"
 #include "Corpus.h"
 #include "EngineOverheadMeasure.h"
 #include "ImageComparison.h"
