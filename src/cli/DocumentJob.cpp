@@ -1,5 +1,6 @@
 #include "cli/DocumentJob.h"
 
+#include "cli/InterruptWatcher.h"
 #include "documents/PDFFileItem.h"
 
 #include <QFile>
@@ -86,7 +87,7 @@ void DocumentJob::compress(DocumentOutcome& outcome, const QString& password)
         outcome.status = DocumentOutcome::Status::Delivered;
         outcome.outputPath = m_outputFolder + QLatin1Char('/') + m_compressor.fileName();
         outcome.outputBytes = m_compressor.compressedSize();
-    } else if (m_stopped.load()) {
+    } else if (m_stopped.load() || InterruptWatcher::interruptArrived()) {
         outcome.status = DocumentOutcome::Status::Stopped;
     } else {
         outcome.problem = DocumentOutcome::Problem::Engine;

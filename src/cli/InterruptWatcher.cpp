@@ -1,6 +1,7 @@
 #include "cli/InterruptWatcher.h"
 
 #include <QSocketNotifier>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -10,10 +11,13 @@
 namespace {
     int signalPipe[2] = { -1, -1 };
     const int watchedSignals[] = { SIGINT, SIGTERM };
+    std::atomic<bool> arrived { false };
+    static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only touch lock-free atomics");
 
     void onSignal(int number)
     {
         const int savedErrno = errno;
+        arrived.store(true);
         const char byte = static_cast<char>(number);
         [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
         errno = savedErrno;
@@ -48,6 +52,8 @@ InterruptWatcher::~InterruptWatcher()
     ::close(signalPipe[1]);
     signalPipe[0] = signalPipe[1] = -1;
 }
+
+bool InterruptWatcher::interruptArrived() { return arrived.load(); }
 
 void InterruptWatcher::endBySignal(int number)
 {

@@ -21,6 +21,13 @@ public:
     int receivedSignal() const { return m_received; }
 
     /**
+     * Whether an interrupt has arrived, known on any thread from the moment the signal is handled,
+     * before interrupted() is delivered. Ctrl-C on a terminal reaches the interpreter's worker process
+     * too, which then dies by it: that is the user's stop, not a crash.
+     */
+    static bool interruptArrived();
+
+    /**
      * Ends the process by signal number with the system's default action, as a shell expects from a
      * program the user interrupted (a script's loop then stops too). Does nothing for 0.
      */
