@@ -35,8 +35,9 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help."));
     const QCommandLineOption version(QStringLiteral("version"), tr("Show the version."));
     parser.addOptions({ output, preset, level, recursive, jobs, passwordFile, json, quiet, help, version });
+    const QString inputName = tr("FILE|FOLDER");
     parser.addPositionalArgument(
-        tr("FILE|FOLDER"), tr("PDF documents, or folders that hold them."), QStringLiteral("FILE|FOLDER..."));
+        inputName, tr("PDF documents, or folders that hold them."), inputName + QStringLiteral("..."));
     // The parser names the program by the path it was started with; the help names the command.
     options.m_helpText = parser.helpText();
     if (!arguments.isEmpty()) {
