@@ -351,34 +351,6 @@
         <source>(as %1)</source>
         <translation>(als %1)</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation>
-            <numerusform>%1 von %n Dokument, %2 %3 %4, %5</numerusform>
-            <numerusform>%1 von %n Dokumenten, %2 %3 %4, %5</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s) delivered</source>
-        <translation>
-            <numerusform>%1 von %n Dokument geliefert</numerusform>
-            <numerusform>%1 von %n Dokumenten geliefert</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n fehlgeschlagen</numerusform>
-            <numerusform>%n fehlgeschlagen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n stopped</source>
-        <translation>
-            <numerusform>%n angehalten</numerusform>
-            <numerusform>%n angehalten</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4 % gespart) in %5</translation>
@@ -390,6 +362,34 @@
     <message>
         <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation>%1: %2, unverändert geliefert: eine Neufassung war nicht kleiner oder hätte Links oder Lesezeichen verloren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Documents: %1 of %n, %2 %3 %4, %5</source>
+        <translation>
+            <numerusform>Dokumente: %1 von %n, %2 %3 %4, %5</numerusform>
+            <numerusform>Dokumente: %1 von %n, %2 %3 %4, %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delivered: %1 of %n</source>
+        <translation>
+            <numerusform>Geliefert: %1 von %n</numerusform>
+            <numerusform>Geliefert: %1 von %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>failed: %n</source>
+        <translation>
+            <numerusform>fehlgeschlagen: %n</numerusform>
+            <numerusform>fehlgeschlagen: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n</source>
+        <translation>
+            <numerusform>angehalten: %n</numerusform>
+            <numerusform>angehalten: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

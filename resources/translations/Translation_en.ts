@@ -275,15 +275,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ghostscript crashed on it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ghostscript took too long and was ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript failed with error %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -340,7 +340,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1: failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -352,43 +360,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation>
-            <numerusform>%1 of %n document, %2 %3 %4, %5</numerusform>
-            <numerusform>%1 of %n documents, %2 %3 %4, %5</numerusform>
+        <source>Documents: %1 of %n, %2 %3 %4, %5</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n document(s) delivered</source>
-        <translation>
-            <numerusform>%1 of %n document delivered</numerusform>
-            <numerusform>%1 of %n documents delivered</numerusform>
+        <source>Delivered: %1 of %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n failed</numerusform>
-            <numerusform>%n failed</numerusform>
+        <source>failed: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n stopped</source>
-        <translation>
-            <numerusform>%n stopped</numerusform>
-            <numerusform>%n stopped</numerusform>
+        <source>stopped: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: stopped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -351,34 +351,6 @@
         <source>(as %1)</source>
         <translation>(como %1)</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation>
-            <numerusform>%1 de %n documento, %2 %3 %4, %5</numerusform>
-            <numerusform>%1 de %n documentos, %2 %3 %4, %5</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s) delivered</source>
-        <translation>
-            <numerusform>%1 de %n documento entregado</numerusform>
-            <numerusform>%1 de %n documentos entregados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n con error</numerusform>
-            <numerusform>%n con error</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n stopped</source>
-        <translation>
-            <numerusform>%n detenido</numerusform>
-            <numerusform>%n detenidos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4 % ahorrado) en %5</translation>
@@ -390,6 +362,34 @@
     <message>
         <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation>%1: %2, entregado sin cambios: una reescritura no era más pequeña o perdería enlaces o marcadores</translation>
+    </message>
+    <message numerus="yes">
+        <source>Documents: %1 of %n, %2 %3 %4, %5</source>
+        <translation>
+            <numerusform>Documentos: %1 de %n, %2 %3 %4, %5</numerusform>
+            <numerusform>Documentos: %1 de %n, %2 %3 %4, %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delivered: %1 of %n</source>
+        <translation>
+            <numerusform>Entregados: %1 de %n</numerusform>
+            <numerusform>Entregados: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>failed: %n</source>
+        <translation>
+            <numerusform>con error: %n</numerusform>
+            <numerusform>con error: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n</source>
+        <translation>
+            <numerusform>detenidos: %n</numerusform>
+            <numerusform>detenidos: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

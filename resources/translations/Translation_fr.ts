@@ -351,34 +351,6 @@
         <source>(as %1)</source>
         <translation>(sous le nom %1)</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation>
-            <numerusform>%1 sur %n document, %2 %3 %4, %5</numerusform>
-            <numerusform>%1 sur %n documents, %2 %3 %4, %5</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s) delivered</source>
-        <translation>
-            <numerusform>%1 document livré sur %n</numerusform>
-            <numerusform>%1 documents livrés sur %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n en échec</numerusform>
-            <numerusform>%n en échec</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n stopped</source>
-        <translation>
-            <numerusform>%n arrêté</numerusform>
-            <numerusform>%n arrêtés</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4 % gagnés) en %5</translation>
@@ -389,7 +361,35 @@
     </message>
     <message>
         <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
-        <translation>%1 : %2, livré tel quel : une réécriture n'était pas plus petite ou aurait perdu des liens ou des signets</translation>
+        <translation>%1 : %2, livré tel quel : une réécriture n&apos;était pas plus petite ou aurait perdu des liens ou des signets</translation>
+    </message>
+    <message numerus="yes">
+        <source>Documents: %1 of %n, %2 %3 %4, %5</source>
+        <translation>
+            <numerusform>Documents : %1 sur %n, %2 %3 %4, %5</numerusform>
+            <numerusform>Documents : %1 sur %n, %2 %3 %4, %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delivered: %1 of %n</source>
+        <translation>
+            <numerusform>Livrés : %1 sur %n</numerusform>
+            <numerusform>Livrés : %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>failed: %n</source>
+        <translation>
+            <numerusform>en échec : %n</numerusform>
+            <numerusform>en échec : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n</source>
+        <translation>
+            <numerusform>arrêtés : %n</numerusform>
+            <numerusform>arrêtés : %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -351,34 +351,6 @@
         <source>(as %1)</source>
         <translation>(come %1)</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation>
-            <numerusform>%1 di %n documento, %2 %3 %4, %5</numerusform>
-            <numerusform>%1 di %n documenti, %2 %3 %4, %5</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s) delivered</source>
-        <translation>
-            <numerusform>%1 di %n documento consegnato</numerusform>
-            <numerusform>%1 di %n documenti consegnati</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n non riuscito</numerusform>
-            <numerusform>%n non riusciti</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n stopped</source>
-        <translation>
-            <numerusform>%n interrotto</numerusform>
-            <numerusform>%n interrotti</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4% risparmiato) in %5</translation>
@@ -390,6 +362,34 @@
     <message>
         <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation>%1: %2, consegnato invariato: una riscrittura non era più piccola o avrebbe perso collegamenti o segnalibri</translation>
+    </message>
+    <message numerus="yes">
+        <source>Documents: %1 of %n, %2 %3 %4, %5</source>
+        <translation>
+            <numerusform>Documenti: %1 di %n, %2 %3 %4, %5</numerusform>
+            <numerusform>Documenti: %1 di %n, %2 %3 %4, %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delivered: %1 of %n</source>
+        <translation>
+            <numerusform>Consegnati: %1 di %n</numerusform>
+            <numerusform>Consegnati: %1 di %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>failed: %n</source>
+        <translation>
+            <numerusform>non riusciti: %n</numerusform>
+            <numerusform>non riusciti: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n</source>
+        <translation>
+            <numerusform>interrotti: %n</numerusform>
+            <numerusform>interrotti: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -351,30 +351,6 @@
         <source>(as %1)</source>
         <translation>(%1 として)</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation>
-            <numerusform>%n 件中 %1 件、%2 %3 %4、%5</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s) delivered</source>
-        <translation>
-            <numerusform>%n 件中 %1 件を出力</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n 件失敗</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n stopped</source>
-        <translation>
-            <numerusform>%n 件停止</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4% 削減)、所要時間 %5</translation>
@@ -386,6 +362,30 @@
     <message>
         <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation>%1: %2、そのまま出力しました: 書き直しても小さくならないか、リンクやしおりが失われるためです</translation>
+    </message>
+    <message numerus="yes">
+        <source>Documents: %1 of %n, %2 %3 %4, %5</source>
+        <translation>
+            <numerusform>文書: %n 件中 %1 件、%2 %3 %4、%5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delivered: %1 of %n</source>
+        <translation>
+            <numerusform>出力: %n 件中 %1 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>failed: %n</source>
+        <translation>
+            <numerusform>失敗: %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n</source>
+        <translation>
+            <numerusform>停止: %n 件</numerusform>
+        </translation>
     </message>
 </context>
 <context>

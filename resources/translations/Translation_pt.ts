@@ -351,34 +351,6 @@
         <source>(as %1)</source>
         <translation>(como %1)</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s), %2 %3 %4, %5</source>
-        <translation>
-            <numerusform>%1 de %n documento, %2 %3 %4, %5</numerusform>
-            <numerusform>%1 de %n documentos, %2 %3 %4, %5</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n document(s) delivered</source>
-        <translation>
-            <numerusform>%1 de %n documento entregue</numerusform>
-            <numerusform>%1 de %n documentos entregues</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n falhou</numerusform>
-            <numerusform>%n falharam</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n stopped</source>
-        <translation>
-            <numerusform>%n interrompido</numerusform>
-            <numerusform>%n interrompidos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation>%1 %2 %3 (%4% poupado) em %5</translation>
@@ -390,6 +362,34 @@
     <message>
         <source>%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks</source>
         <translation>%1: %2, entregue sem alterações: uma reescrita não ficava menor ou perderia ligações ou marcadores</translation>
+    </message>
+    <message numerus="yes">
+        <source>Documents: %1 of %n, %2 %3 %4, %5</source>
+        <translation>
+            <numerusform>Documentos: %1 de %n, %2 %3 %4, %5</numerusform>
+            <numerusform>Documentos: %1 de %n, %2 %3 %4, %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delivered: %1 of %n</source>
+        <translation>
+            <numerusform>Entregues: %1 de %n</numerusform>
+            <numerusform>Entregues: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>failed: %n</source>
+        <translation>
+            <numerusform>falharam: %n</numerusform>
+            <numerusform>falharam: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n</source>
+        <translation>
+            <numerusform>interrompidos: %n</numerusform>
+            <numerusform>interrompidos: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -43,11 +43,10 @@ QString CommandLanguage::environmentLocale()
 void CommandLanguage::install(QCoreApplication& application)
 {
     const QString suffix = suffixForLocale(environmentLocale());
-    // The English catalogue holds only the plural forms of the counted texts.
+    if (suffix == QLatin1String("en")) {
+        return; // English shows the source texts
+    }
     loadCatalogue(application, QStringLiteral(":/translations/language/Translation_") + suffix + QStringLiteral(".qm"));
     // Qt's own texts (the option parser's errors) follow; Qt has no catalogue of its own for Spanish here.
-    if (suffix == QLatin1String("en")) {
-        return;
-    }
     loadCatalogue(application, QStringLiteral(":/translations/language/qt_") + suffix + QStringLiteral(".qm"));
 }

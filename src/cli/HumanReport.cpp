@@ -98,7 +98,7 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
 
 QString HumanReport::progressLine(const BatchSummary& summary) const
 {
-    return tr("%1 of %n document(s), %2 %3 %4, %5", "", summary.total)
+    return tr("Documents: %1 of %n, %2 %3 %4, %5", "", summary.total)
         .arg(summary.done())
         .arg(formatFileSize(summary.sourceBytes), m_arrow, formatFileSize(summary.outputBytes),
             elapsedText(summary.elapsedMs));
@@ -106,12 +106,12 @@ QString HumanReport::progressLine(const BatchSummary& summary) const
 
 QString HumanReport::summaryLine(const BatchSummary& summary) const
 {
-    QString line = tr("%1 of %n document(s) delivered", "", summary.total).arg(summary.delivered);
+    QString line = tr("Delivered: %1 of %n", "", summary.total).arg(summary.delivered);
     if (summary.failed > 0) {
-        line += QStringLiteral(", ") + tr("%n failed", "", summary.failed);
+        line += QStringLiteral(", ") + tr("failed: %n", "", summary.failed);
     }
     if (summary.stopped > 0) {
-        line += QStringLiteral(", ") + tr("%n stopped", "", summary.stopped);
+        line += QStringLiteral(", ") + tr("stopped: %n", "", summary.stopped);
     }
     line += QStringLiteral("; ")
         + tr("%1 %2 %3 (%4% saved) in %5")

@@ -145,9 +145,8 @@ void TestCommandLine::reportsEachDocumentOfAFolder()
     QCOMPARE(linesStartingWith(result.lines, prefix + "notes.pdf: failed: not a PDF file").size(), 1);
     QCOMPARE(linesStartingWith(result.lines, prefix + lockedLine).size(), 1);
     QCOMPARE(linesStartingWith(result.lines, prefix + "photos.pdf: ").constFirst().contains("% saved"), true);
-    QVERIFY2(
-        result.lines.last().startsWith(
-            QStringLiteral("%1 of 4 documents delivered, %2 failed").arg(delivered.size()).arg(4 - delivered.size())),
+    QVERIFY2(result.lines.last().startsWith(
+                 QStringLiteral("Delivered: %1 of 4, failed: %2;").arg(delivered.size()).arg(4 - delivered.size())),
         qPrintable(result.lines.last()));
 
     // What was delivered is complete and readable, and never larger than its source.
@@ -220,13 +219,13 @@ void TestCommandLine::recursionNeverTakesItsOwnOutput()
 
     const CommandResult flat = runCommand({ "-p", "small", "-o", output, tree.path() });
     QCOMPARE(flat.status, 0);
-    QVERIFY2(flat.lines.last().startsWith("1 of 1 document delivered"), qPrintable(flat.lines.last()));
+    QVERIFY2(flat.lines.last().startsWith("Delivered: 1 of 1;"), qPrintable(flat.lines.last()));
 
     // Every run of a nightly job: the outputs of the runs before are never taken as inputs.
     for (int run = 0; run < 2; ++run) {
         const CommandResult deep = runCommand({ "-r", "-p", "small", "-o", output, tree.path() });
         QCOMPARE(deep.status, 0);
-        QVERIFY2(deep.lines.last().startsWith("2 of 2 documents delivered"), qPrintable(deep.lines.last()));
+        QVERIFY2(deep.lines.last().startsWith("Delivered: 2 of 2;"), qPrintable(deep.lines.last()));
         QCOMPARE(linesStartingWith(deep.lines, tree.path() + "/sub/deeper/Scan.PDF: ").size(), 1);
     }
     QCOMPARE(QDir(output).entryList(QDir::Files, QDir::Name),
@@ -309,7 +308,7 @@ void TestCommandLine::interruptLeavesNothingBehind()
     QCOMPARE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     const QString report = QString::fromUtf8(process.readAllStandardOutput());
     QVERIFY2(report.contains("a-long.pdf: stopped\n"), qPrintable(report));
-    QVERIFY2(report.contains("0 of 2 documents delivered, 2 stopped"), qPrintable(report));
+    QVERIFY2(report.contains("Delivered: 0 of 2, stopped: 2;"), qPrintable(report));
 }
 
 int main(int argc, char* argv[]) { return runTestWithPrivateHome<QGuiApplication, TestCommandLine>(argc, argv); }
