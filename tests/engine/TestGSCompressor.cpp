@@ -19,9 +19,23 @@ namespace {
     {
         return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
+
+    /** The size the compression logged for one of its candidates, -1 when it considered none such. */
+    qint64 loggedCandidateSize(const LogCapture& log, const QString& candidate)
+    {
+        const QRegularExpression line("Candidate " + candidate + " (\\d+) bytes");
+        for (const QString& message : log.messages()) {
+            const QRegularExpressionMatch match = line.match(message);
+            if (match.hasMatch()) {
+                return match.captured(1).toLongLong();
+            }
+        }
+        return -1;
+    }
 } // namespace
 
 Q_DECLARE_METATYPE(TestPdf::Cipher)
+Q_DECLARE_METATYPE(GSCompressor::Delivery)
 
 class TestGSCompressor : public QObject
 {
@@ -43,6 +57,10 @@ private slots:
     void compressesDocumentWithCircularOutline();
     void neverDeliversPagesEmptied_data();
     void neverDeliversPagesEmptied();
+    void deliversSmallestSoundCandidate_data();
+    void deliversSmallestSoundCandidate();
+    void keepsProtection_data();
+    void keepsProtection();
     void compressesEncryptedDocument_data();
     void compressesEncryptedDocument();
     void passwordNeverReachesTheLog();
@@ -208,6 +226,8 @@ void TestGSCompressor::compressesImageDocument()
         qPrintable(QString::number(compressor.compressedSize())));
     QCOMPARE(TestPdf::pageCount(delivered), 3);
     QCOMPARE(TestPdf::hasOnlyGreyImages(delivered), grey);
+    QVERIFY(compressor.delivery() == GSCompressor::Delivery::Rewritten
+        || compressor.delivery() == GSCompressor::Delivery::RewrittenAndRepacked);
     QCOMPARE(entriesOf(folder), QStringList { "report.pdf" });
 }
 
@@ -220,20 +240,117 @@ void TestGSCompressor::deliversUnshrinkableSourceUnchanged()
     QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
     QCOMPARE(contentsOf(outputFolder() + "/tiny.pdf"), contentsOf(source));
     QCOMPARE(compressor.compressedSize(), QFileInfo(source).size());
+    QCOMPARE(compressor.delivery(), GSCompressor::Delivery::SourceUnchanged);
 }
 
 void TestGSCompressor::keepsLinksAndBookmarks()
 {
     // The interpreter drops links and bookmarks to named destinations without a word; a rewrite
-    // without them must not replace the source, however much smaller it is.
+    // without them must not replace the source, however much smaller it is. The source goes out,
+    // repacked when that makes it smaller.
     const QString source = m_work->path() + "/linked.pdf";
     QVERIFY(TestPdf::writeNamedDestinationCopy(imageDocument(), source));
     const LogCapture log;
     GSCompressor compressor;
     compressor.setMode(High);
     QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
-    QCOMPARE(contentsOf(outputFolder() + "/linked.pdf"), contentsOf(source));
     QVERIFY(log.contains("Rewrite loses links or bookmarks of"));
+    QVERIFY(compressor.keptSourceForNavigation());
+    const QString delivered = outputFolder() + "/linked.pdf";
+    QCOMPARE(TestPdf::navigationOf(delivered), qMakePair(1, 1));
+    QCOMPARE(TestPdf::pageCount(delivered), 3);
+    QVERIFY(!TestPdf::hasOnlyGreyImages(delivered)); // the source's colour images, not the grey rewrite's
+    if (compressor.delivery() == GSCompressor::Delivery::SourceRepacked) {
+        QVERIFY(compressor.compressedSize() < QFileInfo(source).size());
+    } else {
+        QCOMPARE(compressor.delivery(), GSCompressor::Delivery::SourceUnchanged);
+        QCOMPARE(contentsOf(delivered), contentsOf(source));
+    }
+}
+
+void TestGSCompressor::deliversSmallestSoundCandidate_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<GSCompressor::Delivery>("expected");
+    // Ghostscript writes no object streams and compresses less tightly: the repack shrinks its rewrite further.
+    QTest::newRow("vector drawing") << "vector" << GSCompressor::Delivery::RewrittenAndRepacked;
+    // The rewrite embeds the fonts again and grows, while the source alone packs tighter.
+    QTest::newRow("linked text") << "text" << GSCompressor::Delivery::SourceRepacked;
+}
+
+void TestGSCompressor::deliversSmallestSoundCandidate()
+{
+    QFETCH(QString, kind);
+    QFETCH(GSCompressor::Delivery, expected);
+
+    const QString source = m_work->path() + "/drawing.pdf";
+    QVERIFY(kind == "vector" ? TestPdf::writeVectorDocument(source, 2) : TestPdf::writeLinkedTextDocument(source, 8));
+    const QPair<int, int> navigation = TestPdf::navigationOf(source);
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QVERIFY2(compressor.delivery() == expected, qPrintable(log.messages().filter("CandidatePicker").join('\n')));
+    QVERIFY(!compressor.keptSourceForNavigation());
+
+    const QString delivered = outputFolder() + "/drawing.pdf";
+    const qint64 sourceSize = QFileInfo(source).size();
+    const qint64 rewriteSize = loggedCandidateSize(log, "rewritten");
+    QCOMPARE(compressor.compressedSize(), QFileInfo(delivered).size());
+    QVERIFY2(compressor.compressedSize() < qMin(sourceSize, rewriteSize),
+        qPrintable(
+            QStringLiteral("%1 of %2, rewrite %3").arg(compressor.compressedSize()).arg(sourceSize).arg(rewriteSize)));
+    if (expected == GSCompressor::Delivery::SourceRepacked) {
+        QVERIFY(rewriteSize > sourceSize);
+    }
+    QCOMPARE(TestPdf::pageCount(delivered), TestPdf::pageCount(source));
+    QCOMPARE(TestPdf::navigationOf(delivered), navigation);
+    QCOMPARE(entriesOf(outputFolder()), QStringList { "drawing.pdf" });
+}
+
+void TestGSCompressor::keepsProtection_data()
+{
+    QTest::addColumn<TestPdf::Cipher>("cipher");
+    QTest::addColumn<QString>("userPassword");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<GSCompressor::Delivery>("expected");
+    QTest::newRow("AES-256 user password, rewrite") << TestPdf::Cipher::Aes256 << "user-pw"
+                                                    << "image" << GSCompressor::Delivery::RewrittenAndRepacked;
+    QTest::newRow("RC4 owner only, rewrite") << TestPdf::Cipher::Rc4_128 << ""
+                                             << "image" << GSCompressor::Delivery::RewrittenAndRepacked;
+    QTest::newRow("AES-256 user password, source repacked") << TestPdf::Cipher::Aes256 << "user-pw"
+                                                            << "text" << GSCompressor::Delivery::SourceRepacked;
+    QTest::newRow("RC4 owner only, source repacked") << TestPdf::Cipher::Rc4_128 << ""
+                                                     << "text" << GSCompressor::Delivery::SourceRepacked;
+}
+
+// Ghostscript writes its rewrite unencrypted; what goes out must be protected exactly like the source.
+void TestGSCompressor::keepsProtection()
+{
+    QFETCH(TestPdf::Cipher, cipher);
+    QFETCH(QString, userPassword);
+    QFETCH(QString, kind);
+    QFETCH(GSCompressor::Delivery, expected);
+
+    const QString plain = m_work->path() + "/plain.pdf";
+    QVERIFY(kind == "image" ? QFile::copy(imageDocument(), plain) : TestPdf::writeLinkedTextDocument(plain, 8));
+    const QString source = m_work->path() + "/locked.pdf";
+    QVERIFY(TestPdf::writeEncryptedCopy(plain, source, userPassword, "owner-pw", cipher));
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    const LogCapture log;
+    QCOMPARE(compressor.compress(source, outputFolder(), userPassword), 0);
+    QVERIFY2(compressor.delivery() == expected, qPrintable(log.messages().filter("CandidatePicker").join('\n')));
+
+    const QString delivered = outputFolder() + "/locked.pdf";
+    QVERIFY(compressor.compressedSize() < QFileInfo(source).size());
+    for (const QString& tried : { userPassword, QStringLiteral("owner-pw"), QString(), QStringLiteral("wrong") }) {
+        QVERIFY2(TestPdf::protectionOf(delivered, tried, cipher) == TestPdf::protectionOf(source, tried, cipher),
+            qPrintable(tried));
+    }
+    QVERIFY(TestPdf::protectionOf(delivered, userPassword, cipher).encrypted);
+    QCOMPARE(TestPdf::protectionOf(delivered, QString(), cipher).opens, userPassword.isEmpty());
+    QCOMPARE(TestPdf::pageCount(delivered, userPassword), TestPdf::pageCount(plain));
 }
 
 // Bookmarks that point back at each other once hung the navigation count before every compression.
@@ -296,7 +413,9 @@ void TestGSCompressor::compressesEncryptedDocument()
     GSCompressor compressor;
     compressor.setMode(Medium);
     QCOMPARE(compressor.compress(source, outputFolder(), password), 0);
-    QCOMPARE(TestPdf::pageCount(outputFolder() + "/locked.pdf"), 3);
+    // The copy stays locked like its source: the password that opened the source opens it.
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/locked.pdf", password), 3);
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/locked.pdf"), -1);
 }
 
 void TestGSCompressor::passwordNeverReachesTheLog()

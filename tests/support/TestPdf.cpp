@@ -3,12 +3,14 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <exception>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -312,6 +314,160 @@ namespace TestPdf {
             return images > 0;
         } catch (const std::exception&) {
             return false;
+        }
+    }
+
+    bool writeVectorDocument(const QString& path, int pageCount)
+    {
+        return writePaintedDocument(path, 300, pageCount, [](QPainter& painter, int page) {
+            QRandomGenerator random(static_cast<quint32>(page + 7));
+            const int width = painter.device()->width();
+            const int height = painter.device()->height();
+            for (int part = 0; part < 150; ++part) {
+                const QPointF centre(random.bounded(width), random.bounded(height));
+                QPolygonF polygon;
+                for (int corner = 0; corner < 5; ++corner) {
+                    polygon << centre + QPointF(random.bounded(200.0) - 100.0, random.bounded(200.0) - 100.0);
+                }
+                painter.setBrush(QColor::fromHsv(static_cast<int>(random.bounded(360)), 80, 230));
+                painter.setPen(QPen(Qt::black, 2));
+                painter.drawPolygon(polygon);
+            }
+            painter.setBrush(Qt::NoBrush);
+            for (int curve = 0; curve < 1500; ++curve) {
+                QPointF point(random.bounded(width), random.bounded(height));
+                QPainterPath wire(point);
+                for (int segment = 0; segment < 3; ++segment) {
+                    const QPointF step(random.bounded(300.0) - 150.0, random.bounded(300.0) - 150.0);
+                    wire.cubicTo(point + step / 3, point + step * 2 / 3, point + step);
+                    point += step;
+                }
+                painter.setPen(QPen(QColor::fromHsv(static_cast<int>(random.bounded(360)), 200, 120), 2));
+                painter.drawPath(wire);
+            }
+        });
+    }
+
+    bool writeLinkedTextDocument(const QString& path, int pageCount)
+    {
+        const QString draft = path + QStringLiteral(".draft");
+        const bool painted = writePaintedDocument(draft, 300, pageCount, [](QPainter& painter, int page) {
+            static const QStringList words = { "the", "document", "compression", "of", "pages", "reader", "and",
+                "quick", "manual", "with", "chapter", "section", "index", "printer", "links", "figure" };
+            QRandomGenerator random(static_cast<quint32>(page + 11));
+            QFont body(QStringLiteral("Liberation Serif"));
+            body.setPixelSize(40);
+            painter.setFont(body);
+            const int width = painter.device()->width();
+            const int height = painter.device()->height();
+            for (int top = 300; top < height - 600;) {
+                QStringList paragraph;
+                for (int word = 0; word < 90; ++word) {
+                    paragraph << words.at(static_cast<int>(random.bounded(words.size())));
+                }
+                const QRect bounds = painter.boundingRect(
+                    QRect(250, top, width - 500, height), Qt::TextWordWrap, paragraph.join(QLatin1Char(' ')));
+                painter.drawText(bounds, Qt::TextWordWrap, paragraph.join(QLatin1Char(' ')));
+                top = bounds.bottom() + 40;
+            }
+        });
+        if (!painted) {
+            return false;
+        }
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(draft).constData());
+            std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+            QPDFObjectHandle destination = QPDFObjectHandle::parse("[null /Fit]");
+            destination.setArrayItem(0, pages.back().getObjectHandle());
+
+            QPDFObjectHandle outlines
+                = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines /Count 1 >>"));
+            QPDFObjectHandle bookmark = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Title (Last page) >>"));
+            bookmark.replaceKey("/Parent", outlines);
+            bookmark.replaceKey("/Dest", destination);
+            outlines.replaceKey("/First", bookmark);
+            outlines.replaceKey("/Last", bookmark);
+            pdf.getRoot().replaceKey("/Outlines", outlines);
+
+            QPDFObjectHandle link = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [72 72 300 120] /Border [0 0 0] >>"));
+            link.replaceKey("/Dest", destination);
+            pages.front().getObjectHandle().replaceKey("/Annots", QPDFObjectHandle::newArray({ link }));
+
+            const QByteArray outputName = QFile::encodeName(path);
+            QPDFWriter writer(pdf, outputName.constData());
+            writer.setObjectStreamMode(qpdf_o_disable);
+            writer.write();
+        } catch (const std::exception&) {
+            QFile::remove(draft);
+            return false;
+        }
+        return QFile::remove(draft);
+    }
+
+    bool Protection::operator==(const Protection& other) const
+    {
+        return opens == other.opens && encrypted == other.encrypted && revision == other.revision
+            && permissions == other.permissions && version == other.version && streamMethod == other.streamMethod
+            && ownerPasswordMatched == other.ownerPasswordMatched;
+    }
+
+    Protection protectionOf(const QString& path, const QString& password, Cipher cipher)
+    {
+        const std::string utf8 = password.toStdString();
+        const std::string bytes = cipher == Cipher::Aes256 ? utf8 : QUtil::utf8_to_pdf_doc(utf8);
+        Protection protection;
+        try {
+            QPDF pdf;
+            pdf.setSuppressWarnings(true);
+            pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : bytes.c_str());
+            QPDF::encryption_method_e streams = QPDF::e_none;
+            QPDF::encryption_method_e strings = QPDF::e_none;
+            QPDF::encryption_method_e files = QPDF::e_none;
+            protection.encrypted = pdf.isEncrypted(
+                protection.revision, protection.permissions, protection.version, streams, strings, files);
+            protection.streamMethod = streams;
+            protection.ownerPasswordMatched = pdf.ownerPasswordMatched();
+            protection.opens = true;
+        } catch (const std::exception&) {
+        }
+        return protection;
+    }
+
+    QPair<int, int> navigationOf(const QString& path, const QString& password)
+    {
+        try {
+            QPDF pdf;
+            pdf.setSuppressWarnings(true);
+            const QByteArray bytes = password.toUtf8();
+            pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : bytes.constData());
+            return navigationOf(pdf);
+        } catch (const std::exception&) {
+            return { -1, -1 };
+        }
+    }
+
+    QPair<int, int> navigationOf(QPDF& pdf)
+    {
+        try {
+            int links = 0;
+            for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+                links += static_cast<int>(page.getAnnotations("/Link").size());
+            }
+            int bookmarks = 0;
+            std::vector<QPDFOutlineObjectHelper> pending = QPDFOutlineDocumentHelper(pdf).getTopLevelOutlines();
+            while (!pending.empty()) {
+                QPDFOutlineObjectHelper outline = pending.back();
+                pending.pop_back();
+                ++bookmarks;
+                for (QPDFOutlineObjectHelper& kid : outline.getKids()) {
+                    pending.push_back(kid);
+                }
+            }
+            return { links, bookmarks };
+        } catch (const std::exception&) {
+            return { -1, -1 };
         }
     }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPair>
 #include <QString>
+
+class QPDF;
 
 /**
  * Makes the PDF documents the tests work on, with Qt's PDF writer and qpdf: ordinary ones, and the
@@ -36,6 +39,32 @@ namespace TestPdf {
      * page that the page lists twice, between entries that are no annotations at all.
      */
     bool writeTangledNavigationCopy(const QString& source, const QString& target);
+    /** A few pages of vector drawing: thousands of short curves and filled polygons, no images. */
+    bool writeVectorDocument(const QString& path, int pageCount);
+    /**
+     * Text pages in an embedded font, stored the plain way (one object per entry, no object streams),
+     * with a link and a bookmark on the first page that jump to the last page directly.
+     */
+    bool writeLinkedTextDocument(const QString& path, int pageCount);
+
+    /** What qpdf tells about a document's protection when opened with password. */
+    struct Protection
+    {
+        bool opens = false; // qpdf opens it with the password given
+        bool encrypted = false;
+        int revision = 0;
+        int permissions = 0;
+        int version = 0;
+        int streamMethod = 0; // encryption_method_e
+        bool ownerPasswordMatched = false;
+        bool operator==(const Protection& other) const;
+    };
+    /** password is tried as given in UTF-8, as writeEncryptedCopy stores it for the chosen cipher. */
+    Protection protectionOf(const QString& path, const QString& password, Cipher cipher = Cipher::Aes256);
+    /** Link annotations and bookmarks, or -1 each when qpdf cannot open the file. */
+    QPair<int, int> navigationOf(const QString& path, const QString& password = QString());
+    QPair<int, int> navigationOf(QPDF& pdf);
+
     /** Number of pages qpdf finds, or -1 when qpdf cannot open the file. */
     int pageCount(const QString& path, const QString& password = QString());
     /** Writes the first `keep` bytes of source to target. */

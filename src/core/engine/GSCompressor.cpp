@@ -1,5 +1,6 @@
 #include "engine/GSCompressor.h"
 
+#include "engine/CandidatePicker.h"
 #include "engine/CompressSetting.h"
 #include "engine/InterpreterReport.h"
 #include "engine/PdfCheck.h"
@@ -120,6 +121,8 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         return Stopped;
     }
     m_fileName = QFileInfo(inputPath).fileName();
+    m_delivery = Delivery::None;
+    m_keptSourceForNavigation = false;
     const QString destinationPath = reserveDestination(outputDir, m_fileName);
     const QFileInfo outputFolder(outputDir);
     if (!outputFolder.isDir() || !outputFolder.isWritable()) {
@@ -134,8 +137,8 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         PdfCheck::Result source;
         result = checkStagedSource(inputPath, password, source);
         if (result == Success) {
-            result = rewriteAndDeliver(
-                withPasswordForm(arguments, password, source.password), inputPath, outputDir, destinationPath, source);
+            result = rewriteAndDeliver(withPasswordForm(arguments, password, source.password), inputPath, outputDir,
+                destinationPath, password, source);
         }
     }
 
@@ -145,7 +148,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
 }
 
 qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
-    const QString& destinationPath, const PdfCheck::Result& source)
+    const QString& destinationPath, const QString& password, const PdfCheck::Result& source)
 {
     QByteArray interpreterOutput;
     const qint32 code = runInterpreter(arguments, inputPath, source, interpreterOutput);
@@ -162,13 +165,31 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
     const bool navigationKept = keepsNavigation(source, rewrite);
     if (!navigationKept) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Rewrite loses links or bookmarks of"
-                   << inputPath << "- delivering the source unchanged";
+                   << inputPath << "- delivering the source";
     }
+    m_keptSourceForNavigation = !navigationKept;
     if (m_stop.isRaised()) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Compression stopped:" << inputPath;
         return Stopped;
     }
-    return deliver(outputDir, destinationPath, !navigationKept);
+
+    CandidatePicker picker(m_tempFiles.last().first, password, source);
+    const CandidatePicker::Choice choice = picker.pick(navigationKept ? m_tempFiles.last().second : QString());
+    if (choice.delivery == Delivery::None) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress")
+                   << "Could not protect the compressed copy like its source, nothing delivered:" << inputPath;
+        return DeliveryFailed;
+    }
+    // The repacks take a moment of their own: a stop meanwhile still delivers nothing.
+    if (m_stop.isRaised()) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Compression stopped:" << inputPath;
+        return Stopped;
+    }
+    const qint32 result = deliver(outputDir, destinationPath, choice.path);
+    if (result == Success) {
+        m_delivery = choice.delivery;
+    }
+    return result;
 }
 
 qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source)
@@ -312,14 +333,8 @@ bool GSCompressor::keepsNavigation(const PdfCheck::Result& source, const PdfChec
     return rewrite.linkCount >= source.linkCount && rewrite.outlineCount >= source.outlineCount;
 }
 
-qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinationPath, bool sourceOnly)
+qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinationPath, const QString& fileToDeliver)
 {
-    const QString stagedInput = m_tempFiles.last().first;
-    const QString stagedOutput = m_tempFiles.last().second;
-    // Never deliver something larger than the source: then the untouched copy goes instead.
-    const bool deliverSource = sourceOnly || QFileInfo(stagedOutput).size() >= QFileInfo(stagedInput).size();
-    const QString fileToDeliver = deliverSource ? stagedInput : stagedOutput;
-
     QString destination = destinationPath;
     for (int attempt = 1; attempt <= deliveryAttempts; ++attempt) {
         const bool moved = QFile::rename(fileToDeliver, destination);

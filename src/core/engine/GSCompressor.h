@@ -14,8 +14,9 @@
 #include <functional>
 
 /**
- * Rewrites one PDF with Ghostscript's pdfwrite device and delivers the smaller of the rewrite and the
- * source into the output folder under a name that clashes with nothing there. The interpreter runs in
+ * Rewrites one PDF with Ghostscript's pdfwrite device and delivers the smallest sound copy among the
+ * rewrite, the source and their lossless repacks into the output folder, under a name that clashes with
+ * nothing there. A protected source only ever yields a copy protected like it. The interpreter runs in
  * a worker process, so that a crash, a hang or a stop ends this compression only, and it only ever
  * sees staged copies in the Temp folder, never the user's own paths.
  */
@@ -45,6 +46,16 @@ public:
 
     /** Called on the compressing thread for each page the interpreter reports. */
     using ProgressHandler = std::function<void(int page, int pageCount)>;
+
+    /** Which copy went out of the last compression. */
+    enum class Delivery
+    {
+        None, // nothing was delivered
+        Rewritten, // the interpreter's rewrite as it came out
+        RewrittenAndRepacked, // the rewrite after a lossless repack
+        SourceRepacked, // the source after a lossless repack
+        SourceUnchanged, // the source byte for byte
+    };
 
     GSCompressor() = default;
     ~GSCompressor() override;
@@ -81,9 +92,13 @@ public:
     static TimeLimit defaultTimeLimit();
     void setTimeLimit(TimeLimit limit) { m_timeLimit = limit; }
 
+    Delivery delivery() const { return m_delivery; }
+    /** Whether the rewrite was refused for dropping links or bookmarks, so the source went out instead. */
+    bool keptSourceForNavigation() const { return m_keptSourceForNavigation; }
+
 private:
     qint32 rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
-        const QString& destinationPath, const PdfCheck::Result& source);
+        const QString& destinationPath, const QString& password, const PdfCheck::Result& source);
     qint32 runInterpreter(const QStringList& arguments, const QString& inputPath, const PdfCheck::Result& source,
         QByteArray& interpreterOutput);
     static qint32 resultOf(
@@ -94,10 +109,12 @@ private:
     static bool isSoundRewrite(
         const PdfCheck::Result& source, const PdfCheck::Result& rewrite, const QByteArray& interpreterOutput);
     static bool keepsNavigation(const PdfCheck::Result& source, const PdfCheck::Result& rewrite);
-    qint32 deliver(const QString& outputDir, const QString& destinationPath, bool sourceOnly);
+    qint32 deliver(const QString& outputDir, const QString& destinationPath, const QString& fileToDeliver);
 
     QList<QPair<QString, QString>> m_tempFiles;
     StopSignal m_stop;
     ProgressHandler m_progressHandler;
     TimeLimit m_timeLimit = defaultTimeLimit();
+    Delivery m_delivery = Delivery::None;
+    bool m_keptSourceForNavigation = false;
 };

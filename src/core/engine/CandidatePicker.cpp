@@ -1,0 +1,150 @@
+#include "engine/CandidatePicker.h"
+
+#include "engine/PdfRepacker.h"
+#include "foundation/LogSite.h"
+#include "foundation/ProductConstants.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+namespace {
+    const char* const sourceFile = "src/CandidatePicker";
+
+    const char* nameOf(GSCompressor::Delivery delivery)
+    {
+        switch (delivery) {
+        case GSCompressor::Delivery::Rewritten:
+            return "rewritten";
+        case GSCompressor::Delivery::RewrittenAndRepacked:
+            return "rewritten and repacked";
+        case GSCompressor::Delivery::SourceRepacked:
+            return "source repacked";
+        case GSCompressor::Delivery::SourceUnchanged:
+            return "source unchanged";
+        case GSCompressor::Delivery::None:
+            break;
+        }
+        return "nothing";
+    }
+
+    qint64 sizeOf(const QString& path) { return QFileInfo(path).size(); }
+} // namespace
+
+CandidatePicker::CandidatePicker(const QString& stagedSource, const QString& password, const PdfCheck::Result& source)
+    : m_stagedSource(stagedSource)
+    , m_password(password)
+    , m_source(source)
+{
+}
+
+CandidatePicker::~CandidatePicker()
+{
+    // The delivered one has been moved away already; removing it again does nothing.
+    for (const QString& path : qAsConst(m_writtenFiles)) {
+        QFile::remove(path);
+    }
+}
+
+CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
+{
+    m_candidates = { { m_stagedSource, sizeOf(m_stagedSource), GSCompressor::Delivery::SourceUnchanged } };
+    if (!rewrite.isEmpty()) {
+        // Ghostscript writes no encryption: a protected source's rewrite may only go out repacked and protected.
+        if (!m_source.encrypted) {
+            m_candidates << Candidate { rewrite, sizeOf(rewrite), GSCompressor::Delivery::Rewritten };
+        }
+        if (!addRepackedRewrite(rewrite)) {
+            return {};
+        }
+    }
+    addRepackedSource();
+
+    const Candidate best = smallest();
+    for (const Candidate& candidate : qAsConst(m_candidates)) {
+        qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Candidate" << nameOf(candidate.delivery)
+                 << candidate.size << "bytes";
+    }
+    qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Delivering" << nameOf(best.delivery) << best.size
+             << "bytes of" << m_candidates.first().size;
+    return { best.path, best.delivery };
+}
+
+bool CandidatePicker::addRepackedRewrite(const QString& rewrite)
+{
+    if (!isWorthRepacking(rewrite, QByteArray())) {
+        return true;
+    }
+    const PdfRepacker::Document protectedLike
+        = m_source.encrypted ? PdfRepacker::Document { m_stagedSource, m_source.password } : PdfRepacker::Document {};
+    const QString output = newTempPath();
+    const PdfRepacker::Result result = PdfRepacker::repack({ rewrite, QByteArray() }, output, protectedLike);
+    if (result.outcome == PdfRepacker::Outcome::Written && isSound(output)) {
+        m_candidates << Candidate { output, result.size, GSCompressor::Delivery::RewrittenAndRepacked };
+        return true;
+    }
+    if (m_source.encrypted) {
+        qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick")
+                   << "Could not protect the rewrite like its source:" << result.message;
+        return false;
+    }
+    qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Repacking the rewrite failed:" << result.message;
+    return true;
+}
+
+void CandidatePicker::addRepackedSource()
+{
+    if (!isWorthRepacking(m_stagedSource, m_source.password)) {
+        return;
+    }
+    // Written with the source's own protection, which the repacker checks before it reports success.
+    const QString output = newTempPath();
+    const PdfRepacker::Result result = PdfRepacker::repack({ m_stagedSource, m_source.password }, output);
+    if (result.outcome == PdfRepacker::Outcome::Written && isSound(output)) {
+        m_candidates << Candidate { output, result.size, GSCompressor::Delivery::SourceRepacked };
+    } else {
+        qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Repacking the source failed:" << result.message;
+    }
+}
+
+// A repack keeps the image codecs' bytes as they are; when those alone fill the best candidate's
+// size, the repack cannot win and is not written at all.
+bool CandidatePicker::isWorthRepacking(const QString& path, const QByteArray& password) const
+{
+    const qint64 best = smallest().size;
+    if (sizeOf(path) < best) {
+        return true;
+    }
+    const qint64 floor = PdfRepacker::smallestPossibleSize({ path, password });
+    return floor >= 0 && floor < best;
+}
+
+QString CandidatePicker::newTempPath()
+{
+    const QString path
+        = Product::tempFolder() + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_repacked.pdf");
+    m_writtenFiles << path;
+    return path;
+}
+
+// The repack must open like the source, with all its pages, links and bookmarks.
+bool CandidatePicker::isSound(const QString& path) const
+{
+    const PdfCheck::Result copy = PdfCheck::inspect(path, m_password, PdfCheck::Detail::PagesAndNavigation);
+    return copy.outcome == PdfCheck::Outcome::Readable && copy.encrypted == m_source.encrypted
+        && copy.pageCount == m_source.pageCount && copy.linkCount >= m_source.linkCount
+        && copy.outlineCount >= m_source.outlineCount;
+}
+
+// The first of the smallest: the source wins a tie, so nothing goes out that is not really smaller.
+CandidatePicker::Candidate CandidatePicker::smallest() const
+{
+    Candidate best = m_candidates.first();
+    for (const Candidate& candidate : m_candidates) {
+        if (candidate.size < best.size) {
+            best = candidate;
+        }
+    }
+    return best;
+}

@@ -1,0 +1,210 @@
+#include "engine/PdfRepacker.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <qpdf/Pl_Flate.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFWriter.hh>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+    /** What a reader sees of a document's protection; two documents with equal ones open alike. */
+    struct Protection
+    {
+        bool encrypted = false;
+        int revision = 0;
+        int permissions = 0;
+        int version = 0;
+        QPDF::encryption_method_e streams = QPDF::e_none;
+        QPDF::encryption_method_e strings = QPDF::e_none;
+        QPDF::encryption_method_e files = QPDF::e_none;
+
+        bool operator==(const Protection& other) const
+        {
+            return encrypted == other.encrypted && revision == other.revision && permissions == other.permissions
+                && version == other.version && streams == other.streams && strings == other.strings
+                && files == other.files;
+        }
+    };
+
+    Protection protectionOf(QPDF& pdf)
+    {
+        Protection protection;
+        protection.encrypted = pdf.isEncrypted(protection.revision, protection.permissions, protection.version,
+            protection.streams, protection.strings, protection.files);
+        return protection;
+    }
+
+    // The level is a process-wide setting of qpdf's Flate writer; set it once, before any writer runs.
+    void useStrongestFlate()
+    {
+        static std::once_flag once;
+        std::call_once(once, [] { Pl_Flate::setCompressionLevel(9); });
+    }
+
+    std::unique_ptr<QPDF> open(const QString& path, const QByteArray& password)
+    {
+        auto pdf = std::make_unique<QPDF>();
+        pdf->setSuppressWarnings(true);
+        pdf->processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        return pdf;
+    }
+
+    bool opensWithoutPassword(const QString& path)
+    {
+        try {
+            open(path, QByteArray())->closeInputSource();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
+    // The writer drops the input's encryption once it recompresses streams, so the protection is
+    // always copied explicitly: from the input itself or from the document the output must match.
+    void write(QPDF& pdf, const QString& output, QPDF& protector)
+    {
+        // The writer keeps the name's pointer while it writes, so the bytes must outlive it.
+        const QByteArray outputName = QFile::encodeName(output);
+        QPDFWriter writer(pdf, outputName.constData());
+        writer.setObjectStreamMode(qpdf_o_generate);
+        writer.setCompressStreams(true);
+        writer.setDecodeLevel(qpdf_dl_generalized);
+        writer.setRecompressFlate(true);
+        if (protector.isEncrypted()) {
+            writer.copyEncryptionParameters(protector);
+        } else {
+            writer.setPreserveEncryption(false);
+        }
+        writer.write();
+    }
+
+    /**
+     * Whether the written file carries the protection it must: the same cipher and permissions, opening
+     * with the same password, and refusing to open without one when the protecting document refuses.
+     */
+    bool carriesProtection(
+        const QString& output, const QByteArray& password, const Protection& expected, const QString& protectingPath)
+    {
+        try {
+            const std::unique_ptr<QPDF> written = open(output, password);
+            const Protection actual = protectionOf(*written);
+            written->closeInputSource();
+            if (!(actual == expected)) {
+                return false;
+            }
+        } catch (const std::exception&) {
+            return false;
+        }
+        return !expected.encrypted || opensWithoutPassword(output) == opensWithoutPassword(protectingPath);
+    }
+
+    bool isImageCodec(QPDFObjectHandle filter)
+    {
+        static const std::set<std::string> codecs
+            = { "/DCTDecode", "/JPXDecode", "/JBIG2Decode", "/CCITTFaxDecode", "/DCT", "/CCF" };
+        return filter.isName() && codecs.count(filter.getName()) > 0;
+    }
+
+    // Only a stream whose every filter is an image codec passes through untouched; one with Flate
+    // around its codec is decoded and compressed again, and may shrink.
+    qint64 untouchedBytes(QPDFObjectHandle stream)
+    {
+        QPDFObjectHandle dictionary = stream.getDict();
+        QPDFObjectHandle filter = dictionary.getKey("/Filter");
+        bool allCodecs = isImageCodec(filter);
+        if (filter.isArray() && filter.getArrayNItems() > 0) {
+            allCodecs = true;
+            for (QPDFObjectHandle item : filter.aitems()) {
+                allCodecs = allCodecs && isImageCodec(item);
+            }
+        }
+        QPDFObjectHandle length = dictionary.getKey("/Length");
+        return allCodecs && length.isInteger() ? length.getIntValue() : 0;
+    }
+
+    // Walks what the writer would write: every object reachable from the trailer, each once.
+    qint64 untouchedBytesReachable(QPDF& pdf)
+    {
+        qint64 total = 0;
+        std::set<QPDFObjGen> seen;
+        std::vector<QPDFObjectHandle> pending { pdf.getTrailer() };
+        while (!pending.empty()) {
+            QPDFObjectHandle object = pending.back();
+            pending.pop_back();
+            if (object.isIndirect() && !seen.insert(object.getObjGen()).second) {
+                continue;
+            }
+            if (object.isStream()) {
+                total += untouchedBytes(object);
+                object = object.getDict();
+            }
+            if (object.isArray()) {
+                for (const QPDFObjectHandle& item : object.aitems()) {
+                    pending.push_back(item);
+                }
+            } else if (object.isDictionary()) {
+                for (const auto& entry : object.ditems()) {
+                    pending.push_back(entry.second);
+                }
+            }
+        }
+        return total;
+    }
+
+    PdfRepacker::Result failure(PdfRepacker::Outcome outcome, const QString& output, const QString& message)
+    {
+        QFile::remove(output);
+        return { outcome, 0, message };
+    }
+} // namespace
+
+PdfRepacker::Result PdfRepacker::repack(const Document& input, const QString& output, const Document& protectedLike)
+{
+    useStrongestFlate();
+    const bool ownProtection = protectedLike.path.isEmpty();
+    const Document& protectingDocument = ownProtection ? input : protectedLike;
+    Protection expected;
+    try {
+        const std::unique_ptr<QPDF> pdf = open(input.path, input.password);
+        std::unique_ptr<QPDF> protector;
+        if (!ownProtection) {
+            protector = open(protectedLike.path, protectedLike.password);
+        }
+        QPDF& protecting = ownProtection ? *pdf : *protector;
+        expected = protectionOf(protecting);
+        write(*pdf, output, protecting);
+        pdf->closeInputSource();
+        if (protector) {
+            protector->closeInputSource();
+        }
+    } catch (const std::exception& error) {
+        return failure(Outcome::Unreadable, output, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        return failure(Outcome::Unreadable, output, QString());
+    }
+
+    // An encrypted source must never go out open: check what was written before anyone uses it.
+    if (!carriesProtection(output, protectingDocument.password, expected, protectingDocument.path)) {
+        return failure(Outcome::ProtectionFailed, output, QStringLiteral("the copy is not protected like its source"));
+    }
+    return { Outcome::Written, QFileInfo(output).size(), QString() };
+}
+
+qint64 PdfRepacker::smallestPossibleSize(const Document& document)
+{
+    try {
+        const std::unique_ptr<QPDF> pdf = open(document.path, document.password);
+        const qint64 bytes = untouchedBytesReachable(*pdf);
+        pdf->closeInputSource();
+        return bytes;
+    } catch (...) {
+        return -1;
+    }
+}
