@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <ghostscript/iapi.h>
 #include <vector>
 
@@ -36,6 +37,71 @@ namespace {
     int GSDLLCALL discardOutput(void*, const char*, int length) { return length; }
 
     int GSDLLCALL readNothing(void*, char*, int) { return 0; }
+
+    QString deliveryName(GSCompressor::Delivery delivery)
+    {
+        switch (delivery) {
+        case GSCompressor::Delivery::Rewritten:
+            return QStringLiteral("rewritten");
+        case GSCompressor::Delivery::RewrittenAndRepacked:
+            return QStringLiteral("rewritten and repacked");
+        case GSCompressor::Delivery::SourceRepacked:
+            return QStringLiteral("source repacked");
+        case GSCompressor::Delivery::SourceUnchanged:
+            return QStringLiteral("source unchanged");
+        case GSCompressor::Delivery::None:
+            break;
+        }
+        return QStringLiteral("none");
+    }
+
+    /**
+     * Keeps the lines in which the engine accounts for its choice of candidate while one compression
+     * runs; the benchmark calls compress on one thread at a time.
+     */
+    class ChoiceLog final
+    {
+    public:
+        ChoiceLog()
+        {
+            lines().clear();
+            previous() = qInstallMessageHandler(&ChoiceLog::handler);
+        }
+        ~ChoiceLog() { qInstallMessageHandler(previous()); }
+
+        /** The number in the first kept line that matches pattern's one capture, or fallback. */
+        static qint64 number(const QString& pattern, qint64 fallback)
+        {
+            const QRegularExpression expression(pattern);
+            for (const QString& line : qAsConst(lines())) {
+                const QRegularExpressionMatch match = expression.match(line);
+                if (match.hasMatch()) {
+                    return match.captured(1).toLongLong();
+                }
+            }
+            return fallback;
+        }
+
+    private:
+        static QStringList& lines()
+        {
+            static QStringList kept;
+            return kept;
+        }
+        static QtMessageHandler& previous()
+        {
+            static QtMessageHandler handler = nullptr;
+            return handler;
+        }
+        static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+        {
+            if (message.contains(QLatin1String("CandidatePicker"))) {
+                lines() << message;
+            } else if (previous() != nullptr) {
+                previous()(type, context, message);
+            }
+        }
+    };
 } // namespace
 
 namespace Rewriters {
@@ -48,6 +114,7 @@ namespace Rewriters {
         compressor.setLevel(level);
 
         Rewrite rewrite;
+        const ChoiceLog choiceLog;
         QElapsedTimer timer;
         timer.start();
         const qint32 code = compressor.compress(source, outputFolder, QString());
@@ -59,7 +126,14 @@ namespace Rewriters {
         }
         rewrite.path = outputFolder + QLatin1Char('/') + compressor.fileName();
         rewrite.bytes = compressor.compressedSize();
-        rewrite.sourceDelivered = rewrite.bytes == QFileInfo(source).size() && sameContents(source, rewrite.path);
+        const qint64 sourceBytes = QFileInfo(source).size();
+        rewrite.sourceDelivered = rewrite.bytes == sourceBytes && sameContents(source, rewrite.path);
+        rewrite.delivery = deliveryName(compressor.delivery());
+        // The plain rewrite is a candidate only when it is sound and keeps the navigation, as it had to be before.
+        const qint64 plainRewrite = ChoiceLog::number(QStringLiteral("Candidate rewritten (\\d+) bytes"), -1);
+        rewrite.formerBytes = plainRewrite >= 0 && plainRewrite < sourceBytes ? plainRewrite : sourceBytes;
+        rewrite.choosingSeconds
+            = static_cast<double>(ChoiceLog::number(QStringLiteral("chosen in (\\d+) ms"), 0)) / 1000.0;
         return rewrite;
     }
 
@@ -136,6 +210,15 @@ namespace Rewriters {
         QFile::remove(output);
         return fromTool(ToolRun::run(QStringLiteral("qpdf"),
                             { QStringLiteral("--optimize-images"), QStringLiteral("--recompress-flate"),
+                                QStringLiteral("--object-streams=generate"), source, output }),
+            output, QStringLiteral("qpdf"));
+    }
+
+    Rewrite qpdfLossless(const QString& source, const QString& output)
+    {
+        QFile::remove(output);
+        return fromTool(ToolRun::run(QStringLiteral("qpdf"),
+                            { QStringLiteral("--recompress-flate"), QStringLiteral("--compression-level=9"),
                                 QStringLiteral("--object-streams=generate"), source, output }),
             output, QStringLiteral("qpdf"));
     }

@@ -11,7 +11,13 @@ struct Rewrite
     qint64 bytes = 0;
     double seconds = 0.0;
     QString failure; // why not, when it failed
-    bool sourceDelivered = false; // the application handed back the source because the rewrite was not smaller
+    bool sourceDelivered = false; // the application handed back the source byte for byte
+    // The application's own account of its choice, read from its log:
+    QString
+        delivery; // which copy went out: "rewritten", "rewritten and repacked", "source repacked", "source unchanged"
+    qint64 formerBytes
+        = 0; // what the engine delivered before the repack: the plain rewrite if smaller, else the source
+    double choosingSeconds = 0.0; // the repacks and checks that choose among the candidates
 };
 
 /** The ways a document is made smaller in the benchmarks, each timed the same way. */
@@ -33,6 +39,8 @@ namespace Rewriters {
     Rewrite ghostscriptInProcess(const QStringList& argv, const QString& output);
     /** qpdf --optimize-images --recompress-flate --object-streams=generate. */
     Rewrite qpdfOptimize(const QString& source, const QString& output);
+    /** The lossless pass alone: qpdf --recompress-flate --compression-level=9 --object-streams=generate. */
+    Rewrite qpdfLossless(const QString& source, const QString& output);
 
     /** Whether two files have the same bytes. */
     bool sameContents(const QString& a, const QString& b);

@@ -20,6 +20,9 @@
 
 namespace {
     const int resolutions[] = { 72, 150 };
+    const QString mediumLabel = QStringLiteral("Custom 5 = Medium File Size");
+    const QString ebookLabel = QStringLiteral("gs /ebook");
+    const QString losslessLabel = QStringLiteral("qpdf lossless pass");
 
     struct Variant
     {
@@ -28,6 +31,7 @@ namespace {
             Application,
             GhostscriptPreset,
             Qpdf,
+            QpdfLossless,
         };
         QString label;
         Kind kind;
@@ -57,6 +61,7 @@ namespace {
                 0, QLatin1String(preset) };
         }
         list << Variant { QStringLiteral("qpdf optimise"), Variant::Kind::Qpdf, 0, 0, {} };
+        list << Variant { losslessLabel, Variant::Kind::QpdfLossless, 0, 0, {} };
         return list;
     }
 
@@ -134,6 +139,8 @@ namespace {
                 document.path, scratch + QStringLiteral("/application"), variant.mode, variant.level);
         case Variant::Kind::GhostscriptPreset:
             return Rewriters::ghostscriptPreset(document.path, output, variant.preset);
+        case Variant::Kind::QpdfLossless:
+            return Rewriters::qpdfLossless(document.path, output);
         case Variant::Kind::Qpdf:
             break;
         }
@@ -144,6 +151,11 @@ namespace {
     struct Summary
     {
         QList<double> shares;
+        QList<double> formerShares; // what the engine delivered before the lossless pass joined the choice
+        qint64 deliveredBytes = 0;
+        qint64 formerBytes = 0;
+        qint64 sourceBytes = 0;
+        int formerSourceDelivered = 0;
         QList<double> ssim150;
         QList<double> psnr150;
         QList<double> textKept;
@@ -158,6 +170,73 @@ namespace {
         return rewrite == source ? QString::number(rewrite) : QStringLiteral("**%1**").arg(rewrite);
     }
 
+    /** What the goals compare per document: the application at Medium, /ebook and the lossless pass. */
+    struct GoalFigures
+    {
+        qint64 medium = -1;
+        qint64 ebook = -1;
+        qint64 lossless = -1;
+        double mediumSsim = std::numeric_limits<double>::quiet_NaN();
+        double ebookSsim = std::numeric_limits<double>::quiet_NaN();
+    };
+
+    QString goalsSection(const QMap<QString, GoalFigures>& goals, const QMap<QString, Summary>& summaries)
+    {
+        MarkdownTable table(
+            { QStringLiteral("Document"), QStringLiteral("Medium, MiB"), QStringLiteral("gs /ebook, MiB"),
+                QStringLiteral("Lossless pass, MiB"), QStringLiteral("No larger than the smaller"),
+                QStringLiteral("SSIM 150 Medium"), QStringLiteral("SSIM 150 /ebook"), QStringLiteral("Within 0.005") },
+            QStringLiteral("lrrrlrrl"));
+        int sizeMet = 0;
+        int qualityMet = 0;
+        for (auto goal = goals.cbegin(); goal != goals.cend(); ++goal) {
+            const GoalFigures& figures = goal.value();
+            qint64 bound = std::numeric_limits<qint64>::max();
+            for (qint64 other : { figures.ebook, figures.lossless }) {
+                if (other >= 0) {
+                    bound = qMin(bound, other);
+                }
+            }
+            const bool sizeOk = figures.medium >= 0 && figures.medium <= bound;
+            const bool qualityOk = figures.mediumSsim >= figures.ebookSsim - 0.005;
+            sizeMet += sizeOk ? 1 : 0;
+            qualityMet += qualityOk ? 1 : 0;
+            const auto mib
+                = [](qint64 bytes) { return bytes < 0 ? QStringLiteral("failed") : MarkdownTable::mebibytes(bytes); };
+            table.addRow({ goal.key(), mib(figures.medium), mib(figures.ebook), mib(figures.lossless),
+                sizeOk ? QStringLiteral("yes") : QStringLiteral("**no**"), MarkdownTable::number(figures.mediumSsim, 3),
+                MarkdownTable::number(figures.ebookSsim, 3),
+                qualityOk ? QStringLiteral("yes") : QStringLiteral("**no**") });
+        }
+        int before = 0;
+        int now = 0;
+        int runs = 0;
+        for (const Summary& summary : summaries) {
+            if (summary.sourceBytes > 0) { // application rows only
+                before += summary.formerSourceDelivered;
+                now += summary.sourceDelivered;
+                runs += summary.documents;
+            }
+        }
+        QString text
+            = QStringLiteral("### Goals of the lossless pass
+
+                             "
+                             "At Medium File Size every document should come out no larger than the smaller "
+                             "of `gs /ebook` and the lossless pass of the source, with SSIM at 150 dpi no worse "
+                             "than /ebook's by more than 0.005; and the documents handed back byte for byte "
+                             "should halve. Size goal met on **%1 of %2** documents, quality goal on **%3 of "
+                             "%2**. Handed back unchanged over all application settings: **%4 of %5** runs "
+                             "now, %6 of %5 before.\n\n")
+                  .arg(sizeMet)
+                  .arg(goals.size())
+                  .arg(qualityMet)
+                  .arg(now)
+                  .arg(runs)
+                  .arg(before);
+        return text + table.toMarkdown() + QLatin1Char('\n');
+    }
+
     /** PSNR stays finite in the medians: identical pages count as 99 dB, above anything lossy. */
     double cappedPsnr(double psnr) { return std::isinf(psnr) ? 99.0 : psnr; }
 } // namespace
@@ -170,6 +249,7 @@ namespace SizeQualityMeasure {
         const int comparedPages = context.quick ? 1 : 3;
         const QList<Variant> allVariants = variants();
         QMap<QString, Summary> summaries;
+        QMap<QString, GoalFigures> goals;
         QString details;
 
         for (const CorpusDocument& document : context.corpus->documents()) {
@@ -182,14 +262,15 @@ namespace SizeQualityMeasure {
             }
 
             MarkdownTable table({ QStringLiteral("Setting"), QStringLiteral("MiB"), QStringLiteral("Share"),
+                                    QStringLiteral("Share before"), QStringLiteral("Delivered"),
                                     QStringLiteral("Time (s)"), QStringLiteral("PSNR 72"), QStringLiteral("SSIM 72"),
                                     QStringLiteral("PSNR 150"), QStringLiteral("SSIM 150"), QStringLiteral("Pages"),
                                     QStringLiteral("Links"), QStringLiteral("Bookmarks"), QStringLiteral("Text kept") },
-                QStringLiteral("lrrrrrrrrrrr"));
+                QStringLiteral("lrrrlrrrrrrrrr"));
             table.addRow({ QStringLiteral("source"), MarkdownTable::mebibytes(document.bytes), QStringLiteral("100 %"),
-                QString(), QString(), QString(), QString(), QString(), QString::number(sourceFacts.pages),
-                QString::number(sourceFacts.links), QString::number(sourceFacts.outlineEntries),
-                QStringLiteral("100 %") });
+                QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+                QString::number(sourceFacts.pages), QString::number(sourceFacts.links),
+                QString::number(sourceFacts.outlineEntries), QStringLiteral("100 %") });
 
             for (const Variant& variant : allVariants) {
                 Summary& summary = summaries[variant.label];
@@ -213,6 +294,26 @@ namespace SizeQualityMeasure {
                 }
                 const double share = static_cast<double>(rewrite.bytes) / static_cast<double>(document.bytes);
                 const double kept = PdfFacts::keptWordShare(sourceFacts, facts);
+                const bool isApplication = variant.kind == Variant::Kind::Application;
+                const double formerShare
+                    = static_cast<double>(rewrite.formerBytes) / static_cast<double>(document.bytes);
+                if (isApplication) {
+                    summary.formerShares << formerShare;
+                    summary.deliveredBytes += rewrite.bytes;
+                    summary.formerBytes += rewrite.formerBytes;
+                    summary.sourceBytes += document.bytes;
+                    summary.formerSourceDelivered += rewrite.formerBytes == document.bytes ? 1 : 0;
+                }
+                GoalFigures& goal = goals[document.name];
+                if (variant.label == mediumLabel) {
+                    goal.medium = rewrite.bytes;
+                    goal.mediumSsim = quality.ssim[1];
+                } else if (variant.label == ebookLabel) {
+                    goal.ebook = rewrite.bytes;
+                    goal.ebookSsim = quality.ssim[1];
+                } else if (variant.label == losslessLabel) {
+                    goal.lossless = rewrite.bytes;
+                }
                 summary.shares << share;
                 summary.ssim150 << quality.ssim[1];
                 summary.psnr150 << cappedPsnr(quality.psnr[1]);
@@ -229,10 +330,11 @@ namespace SizeQualityMeasure {
                     label += QStringLiteral(" ²");
                 }
                 table.addRow({ label, MarkdownTable::mebibytes(rewrite.bytes), MarkdownTable::percent(share),
-                    MarkdownTable::number(rewrite.seconds, 2), MarkdownTable::number(quality.psnr[0], 1),
-                    MarkdownTable::number(quality.ssim[0], 3), MarkdownTable::number(quality.psnr[1], 1),
-                    MarkdownTable::number(quality.ssim[1], 3), countCell(facts.pages, sourceFacts.pages),
-                    countCell(facts.links, sourceFacts.links),
+                    isApplication ? MarkdownTable::percent(formerShare) : QString(),
+                    isApplication ? rewrite.delivery : QString(), MarkdownTable::number(rewrite.seconds, 2),
+                    MarkdownTable::number(quality.psnr[0], 1), MarkdownTable::number(quality.ssim[0], 3),
+                    MarkdownTable::number(quality.psnr[1], 1), MarkdownTable::number(quality.ssim[1], 3),
+                    countCell(facts.pages, sourceFacts.pages), countCell(facts.links, sourceFacts.links),
                     countCell(facts.outlineEntries, sourceFacts.outlineEntries), MarkdownTable::percent(kept) });
             }
             details += QStringLiteral("### %1\n\n%2, %3 pages, %4 MiB; pages compared: %5.\n\n")
@@ -243,22 +345,33 @@ namespace SizeQualityMeasure {
         }
 
         MarkdownTable summaryTable(
-            { QStringLiteral("Setting"), QStringLiteral("Median share"), QStringLiteral("Smallest share"),
+            { QStringLiteral("Setting"), QStringLiteral("Median share"), QStringLiteral("Median share before"),
+                QStringLiteral("Corpus total"), QStringLiteral("Corpus total before"), QStringLiteral("Smallest share"),
                 QStringLiteral("Largest share"), QStringLiteral("Median PSNR 150"), QStringLiteral("Median SSIM 150"),
                 QStringLiteral("Median text kept"), QStringLiteral("Source handed back ¹"),
-                QStringLiteral("Lost pages, links or bookmarks"), QStringLiteral("Failed") },
-            QStringLiteral("lrrrrrrrrr"));
+                QStringLiteral("Source handed back before"), QStringLiteral("Lost pages, links or bookmarks"),
+                QStringLiteral("Failed") },
+            QStringLiteral("lrrrrrrrrrrrrr"));
         for (const Variant& variant : allVariants) {
             const Summary& summary = summaries.value(variant.label);
             QList<double> sorted = summary.shares;
             std::sort(sorted.begin(), sorted.end());
             const bool isApplication = variant.kind == Variant::Kind::Application;
+            const auto corpusShare = [&summary](qint64 bytes) {
+                return summary.sourceBytes > 0
+                    ? MarkdownTable::percent(static_cast<double>(bytes) / static_cast<double>(summary.sourceBytes))
+                    : QStringLiteral("–");
+            };
             summaryTable.addRow({ variant.label, MarkdownTable::percent(median(summary.shares)),
+                isApplication ? MarkdownTable::percent(median(summary.formerShares)) : QStringLiteral("–"),
+                corpusShare(summary.deliveredBytes), corpusShare(summary.formerBytes),
                 sorted.isEmpty() ? QStringLiteral("n/a") : MarkdownTable::percent(sorted.first()),
                 sorted.isEmpty() ? QStringLiteral("n/a") : MarkdownTable::percent(sorted.last()),
                 MarkdownTable::number(median(summary.psnr150), 1), MarkdownTable::number(median(summary.ssim150), 3),
                 MarkdownTable::percent(median(summary.textKept)),
                 isApplication ? QStringLiteral("%1 of %2").arg(summary.sourceDelivered).arg(summary.documents)
+                              : QStringLiteral("–"),
+                isApplication ? QStringLiteral("%1 of %2").arg(summary.formerSourceDelivered).arg(summary.documents)
                               : QStringLiteral("–"),
                 QStringLiteral("%1 of %2").arg(summary.lostStructure).arg(summary.documents),
                 QString::number(summary.failures) });
@@ -270,7 +383,13 @@ namespace SizeQualityMeasure {
             "Custom 1 to 10; the presets Small, Medium and Large File Size resolve to the identical argument lists "
             "of Custom 1, 5 and 10, so those rows stand for them too), Ghostscript's own presets (`gs "
             "-sDEVICE=pdfwrite "
-            "-dPDFSETTINGS=…`) and `qpdf --optimize-images --recompress-flate --object-streams=generate`. "
+            "-dPDFSETTINGS=…`), `qpdf --optimize-images --recompress-flate --object-streams=generate` and the "
+            "lossless pass alone (`qpdf --recompress-flate --compression-level=9 --object-streams=generate`). "
+            "For the application, *Delivered* names the copy that went out (the rewrite, the rewrite after the "
+            "lossless pass, the source after it, or the source unchanged) and *Share before* what the engine "
+            "delivered before the lossless pass joined the choice: the plain rewrite when it was smaller and "
+            "kept the links and bookmarks, else the source. *Corpus total* is all delivered bytes as a share of "
+            "all source bytes. "
             "*Share* is the output's size as a share of the source's. Quality compares %1 page(s) spread over each "
             "document, rendered by `pdftoppm` at 72 and 150 dpi: PSNR in dB over the RGB samples (∞ for identical "
             "pages), and mean SSIM of the luma (8×8 windows; 1 for identical pages). Pages, links (link "
@@ -283,13 +402,14 @@ namespace SizeQualityMeasure {
             "before it is compared; what remains of a sub-pixel shift sets a floor that every pdfwrite output "
             "shares, the application's and Ghostscript's presets alike: rows that pass images through "
             "(*gs /printer* on the scans) show where it lies. qpdf never moves anything.\n\n"
-            "¹ The rewrite was not smaller, so the application handed back the untouched source, as designed.  \n"
+            "¹ No candidate was smaller, so the application handed back the untouched source, as designed.  \n"
             "² Some rendered pages differed in size from the source's and were not compared.\n\n"
             "### Summary over the corpus\n\n"
             "Medians over the %2 documents; PSNR of identical pages counts as 99 dB here.\n\n")
                     .arg(comparedPages)
                     .arg(context.corpus->documents().size());
         text += summaryTable.toMarkdown() + QLatin1Char('\n');
+        text += goalsSection(goals, summaries) + QLatin1Char('\n');
         return text + details;
     }
 } // namespace SizeQualityMeasure

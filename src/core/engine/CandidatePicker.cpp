@@ -5,6 +5,7 @@
 #include "foundation/ProductConstants.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
@@ -49,6 +50,8 @@ CandidatePicker::~CandidatePicker()
 
 CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
 {
+    QElapsedTimer timer;
+    timer.start();
     m_candidates = { { m_stagedSource, sizeOf(m_stagedSource), GSCompressor::Delivery::SourceUnchanged } };
     if (!rewrite.isEmpty()) {
         // Ghostscript writes no encryption: a protected source's rewrite may only go out repacked and protected.
@@ -67,7 +70,7 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
                  << candidate.size << "bytes";
     }
     qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Delivering" << nameOf(best.delivery) << best.size
-             << "bytes of" << m_candidates.first().size;
+             << "bytes of" << m_candidates.first().size << "chosen in" << timer.elapsed() << "ms";
     return { best.path, best.delivery };
 }
 
