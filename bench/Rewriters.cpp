@@ -38,6 +38,13 @@ namespace {
 
     int GSDLLCALL readNothing(void*, char*, int) { return 0; }
 
+    Rewrite qpdfCommand(const QStringList& options, const QString& source, const QString& output)
+    {
+        QFile::remove(output);
+        return fromTool(ToolRun::run(QStringLiteral("qpdf"), options + QStringList { source, output }), output,
+            QStringLiteral("qpdf"));
+    }
+
     QString deliveryName(GSCompressor::Delivery delivery)
     {
         switch (delivery) {
@@ -207,20 +214,16 @@ namespace Rewriters {
 
     Rewrite qpdfOptimize(const QString& source, const QString& output)
     {
-        QFile::remove(output);
-        return fromTool(ToolRun::run(QStringLiteral("qpdf"),
-                            { QStringLiteral("--optimize-images"), QStringLiteral("--recompress-flate"),
-                                QStringLiteral("--object-streams=generate"), source, output }),
-            output, QStringLiteral("qpdf"));
+        return qpdfCommand({ QStringLiteral("--optimize-images"), QStringLiteral("--recompress-flate"),
+                               QStringLiteral("--object-streams=generate") },
+            source, output);
     }
 
     Rewrite qpdfLossless(const QString& source, const QString& output)
     {
-        QFile::remove(output);
-        return fromTool(ToolRun::run(QStringLiteral("qpdf"),
-                            { QStringLiteral("--recompress-flate"), QStringLiteral("--compression-level=9"),
-                                QStringLiteral("--object-streams=generate"), source, output }),
-            output, QStringLiteral("qpdf"));
+        return qpdfCommand({ QStringLiteral("--recompress-flate"), QStringLiteral("--compression-level=9"),
+                               QStringLiteral("--object-streams=generate") },
+            source, output);
     }
 
     bool sameContents(const QString& a, const QString& b)

@@ -59,6 +59,7 @@ private slots:
     void neverDeliversPagesEmptied();
     void deliversSmallestSoundCandidate_data();
     void deliversSmallestSoundCandidate();
+    void deliversRepairedSourceAsItIs();
     void keepsProtection_data();
     void keepsProtection();
     void compressesEncryptedDocument_data();
@@ -306,6 +307,26 @@ void TestGSCompressor::deliversSmallestSoundCandidate()
     QCOMPARE(TestPdf::pageCount(delivered), TestPdf::pageCount(source));
     QCOMPARE(TestPdf::navigationOf(delivered), navigation);
     QCOMPARE(entriesOf(outputFolder()), QStringList { "drawing.pdf" });
+}
+
+void TestGSCompressor::deliversRepairedSourceAsItIs()
+{
+    // qpdf repairs the cross-reference table when it reads this source; its repaired copy is not the
+    // user's document, so the source goes out byte for byte or not at all.
+    const QString intact = m_work->path() + "/intact.pdf";
+    QVERIFY(TestPdf::writeLinkedTextDocument(intact, 8));
+    const QString source = m_work->path() + "/repaired.pdf";
+    QVERIFY(TestPdf::writeBrokenXrefCopy(intact, source));
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QVERIFY(log.contains("Candidate source unchanged"));
+    QVERIFY(!log.contains("Candidate source repacked"));
+    QVERIFY(compressor.delivery() != GSCompressor::Delivery::SourceRepacked);
+    if (compressor.delivery() == GSCompressor::Delivery::SourceUnchanged) {
+        QCOMPARE(contentsOf(outputFolder() + "/repaired.pdf"), contentsOf(source));
+    }
 }
 
 void TestGSCompressor::keepsProtection_data()

@@ -98,7 +98,8 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite)
 
 void CandidatePicker::addRepackedSource()
 {
-    if (!isWorthRepacking(m_stagedSource, m_source.password)) {
+    // A source that qpdf had to repair goes out as the user has it, never as qpdf's reading of it.
+    if (!m_source.warnings.isEmpty() || !isWorthRepacking(m_stagedSource, m_source.password)) {
         return;
     }
     // Written with the source's own protection, which the repacker checks before it reports success.
