@@ -219,9 +219,7 @@ namespace {
             }
         }
         QString text
-            = QStringLiteral("### Goals of the lossless pass
-
-                             "
+            = QStringLiteral("### Goals of the lossless pass\n\n"
                              "At Medium File Size every document should come out no larger than the smaller "
                              "of `gs /ebook` and the lossless pass of the source, with SSIM at 150 dpi no worse "
                              "than /ebook's by more than 0.005; and the documents handed back byte for byte "
