@@ -31,6 +31,16 @@ namespace {
     }
 
     qint64 sizeOf(const QString& path) { return QFileInfo(path).size(); }
+
+    bool wasRebuilt(const PdfCheck::Result& document)
+    {
+        for (const QString& warning : document.warnings) {
+            if (warning.contains(QLatin1String("reconstruct cross-reference table"))) {
+                return true;
+            }
+        }
+        return false;
+    }
 } // namespace
 
 CandidatePicker::CandidatePicker(const QString& stagedSource, const QString& password, const PdfCheck::Result& source)
@@ -98,8 +108,9 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite)
 
 void CandidatePicker::addRepackedSource()
 {
-    // A source that qpdf had to repair goes out as the user has it, never as qpdf's reading of it.
-    if (!m_source.warnings.isEmpty() || !isWorthRepacking(m_stagedSource, m_source.password)) {
+    // A source whose structure qpdf had to rebuild goes out as the user has it, never as qpdf's
+    // reading of it. Lesser complaints (a repeated dictionary key, say) do not count.
+    if (wasRebuilt(m_source) || !isWorthRepacking(m_stagedSource, m_source.password)) {
         return;
     }
     // Written with the source's own protection, which the repacker checks before it reports success.
