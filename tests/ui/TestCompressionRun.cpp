@@ -263,7 +263,7 @@ void TestCompressionRun::secondCompressSkipsProcessedRows()
     QVERIFY(MainWindow::instance()->isIdle());
     QCOMPARE(MainWindow::instance()->runningCount(), 0);
     QVERIFY(controlsEnabled(true));
-    QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    QCOMPARE(MainWindow::instance()->compressionPool()->activeThreadCount(), 0);
     QCOMPARE(outputFiles().size(), 2);
     QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isVisible());
 }

@@ -1,10 +1,14 @@
 #include "documents/PDFFileItem.h"
 
+#include "engine/GSCompressor.h"
 #include "engine/PdfCheck.h"
 #include "foundation/LogSite.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <qpdf/Constants.h>
+#include <type_traits>
+#include <utility>
 
 namespace {
     const char* const sourceFile = "src/PDFFileItem";
@@ -23,11 +27,87 @@ namespace {
         }
         return result;
     }
+
+    // Stopping, page progress and the kind of delivery come with the worker process and the lossless
+    // pass; each is used as soon as the compressor offers it, and left alone until then.
+    template <typename Engine, typename = void>
+    struct CanStop : std::false_type
+    {
+    };
+    template <typename Engine>
+    struct CanStop<Engine, std::void_t<decltype(std::declval<Engine&>().stop()), decltype(std::declval<Engine&>().resetStop())>>
+        : std::true_type
+    {
+    };
+
+    template <typename Engine, typename = void>
+    struct ReportsProgress : std::false_type
+    {
+    };
+    template <typename Engine>
+    struct ReportsProgress<Engine,
+        std::void_t<decltype(std::declval<Engine&>().setProgressHandler(std::declval<typename Engine::ProgressHandler>()))>>
+        : std::true_type
+    {
+    };
+
+    template <typename Engine, typename = void>
+    struct ReportsDelivery : std::false_type
+    {
+    };
+    template <typename Engine>
+    struct ReportsDelivery<Engine,
+        std::void_t<decltype(std::declval<const Engine&>().delivery()),
+            decltype(std::declval<const Engine&>().keptSourceForNavigation())>> : std::true_type
+    {
+    };
+
+    template <typename Engine>
+    void stopEngine([[maybe_unused]] Engine& engine)
+    {
+        if constexpr (CanStop<Engine>::value) {
+            engine.stop();
+        }
+    }
+
+    template <typename Engine>
+    void resetEngineStop([[maybe_unused]] Engine& engine)
+    {
+        if constexpr (CanStop<Engine>::value) {
+            engine.resetStop();
+        }
+    }
+
+    template <typename Engine, typename Handler>
+    void reportProgressTo([[maybe_unused]] Engine& engine, [[maybe_unused]] Handler handler)
+    {
+        if constexpr (ReportsProgress<Engine>::value) {
+            engine.setProgressHandler(std::move(handler));
+        }
+    }
+
+    template <typename Engine>
+    PDFFileItem::Unchanged unchangedReasonOf(
+        const Engine& engine, [[maybe_unused]] const QString& sourcePath, [[maybe_unused]] qint64 deliveredSize)
+    {
+        if constexpr (ReportsDelivery<Engine>::value) {
+            if (engine.delivery() != Engine::Delivery::SourceUnchanged) {
+                return PDFFileItem::Unchanged::No;
+            }
+            return engine.keptSourceForNavigation() ? PDFFileItem::Unchanged::ForNavigation
+                                                    : PDFFileItem::Unchanged::NotSmaller;
+        } else {
+            // Without word from the compressor, a delivered copy as large as its source is the source.
+            return QFileInfo(sourcePath).size() == deliveredSize ? PDFFileItem::Unchanged::NotSmaller
+                                                                 : PDFFileItem::Unchanged::No;
+        }
+    }
 } // namespace
 
 PDFFileItem::PDFFileItem(const QString& path, QObject* parent)
     : FileItem(path, parent)
 {
+    reportProgressTo(engine(), [this](int page, int pageCount) { emit compressionProgress(page, pageCount); });
 }
 
 PDFFileItem::~PDFFileItem() { qDebug() << LOG_SITE(sourceFile, "PDFFileItem::~PDFFileItem") << "~PDFFileItem()"; }
@@ -99,3 +179,12 @@ qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputD
 }
 
 void PDFFileItem::setCompressSetting(const CompressSetting& setting) { CompressFunction::setCompressSetting(setting); }
+
+void PDFFileItem::stopCompression() { stopEngine(engine()); }
+
+void PDFFileItem::allowCompression() { resetEngineStop(engine()); }
+
+PDFFileItem::Unchanged PDFFileItem::unchangedReason() const
+{
+    return unchangedReasonOf(engine(), m_filePath, compressedSize());
+}
