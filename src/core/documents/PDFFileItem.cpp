@@ -180,6 +180,9 @@ qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputD
 
 void PDFFileItem::setCompressSetting(const CompressSetting& setting) { CompressFunction::setCompressSetting(setting); }
 
+const bool PDFFileItem::stopsRunningCompression = CanStop<GSCompressor>::value;
+const bool PDFFileItem::reportsProgress = ReportsProgress<GSCompressor>::value;
+
 void PDFFileItem::stopCompression() { stopEngine(engine()); }
 
 void PDFFileItem::allowCompression() { resetEngineStop(engine()); }
