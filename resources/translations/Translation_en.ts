@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation type="unfinished"></translation>
     </message>
@@ -304,6 +300,69 @@
     <message>
         <source>Show the compressed file in its folder</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n Page</numerusform>
+            <numerusform>%n Pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>The document could not be read.</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>The compressed file could not be moved into the output folder.</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>The document is damaged or incomplete, or its rewrite came out incomplete.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>The document&apos;s password is missing or wrong.</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>The output folder cannot be created or written to.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>The PDF interpreter crashed on this document.</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>The compression took too long and was ended.</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>The compression was stopped.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>The PDF interpreter reported error %1.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation>Handed back unchanged: it could not be made smaller.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation>Handed back unchanged, to keep its links and bookmarks.</translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation>%1 · unchanged</translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation>%1 · %2 % smaller</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,40 @@
     <message>
         <source>Select output folder</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Compressing %1 of %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % smaller</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QThread>
 #include <QThreadPool>
 #include <QToolButton>
@@ -74,6 +75,8 @@ void TestMainWindow::initTestCase()
     // No desktop services leave the test: file URLs are swallowed, D-Bus is unreachable.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
     QVERIFY(loadStyleSheet());
+    // The English catalogue gives the page counts their singular and plural, as start-up loads it.
+    MultiLanguage::instance()->setLanguage(English);
     QVERIFY(TestPdf::writeImageDocument(document("report.pdf"), 2));
     QVERIFY(TestPdf::writeTinyDocument(document("tiny.pdf")));
     QVERIFY(TestPdf::writeTinyDocument(document("scan.PDF")));
@@ -253,7 +256,7 @@ void TestMainWindow::rowShowsTheDocument()
     QVERIFY(rowChild<QPushButton>(0, "btn_icon")->styleSheet().contains(":/resource/Pressed-PDF-3x.png"));
     // A capital suffix still shows its page count.
     QVERIFY(rowChild<QLabel>(1, "label_pages")->isVisible());
-    QCOMPARE(rowChild<QLabel>(1, "label_pages")->text(), QString("1 Pages"));
+    QCOMPARE(rowChild<QLabel>(1, "label_pages")->text(), QString("1 Page"));
 }
 
 void TestMainWindow::documentIconOpensTheDocument()
@@ -274,7 +277,9 @@ void TestMainWindow::longNameIsCutInTheMiddle()
     QVERIFY(shown.startsWith("a really"));
     QVERIFY(shown.endsWith("row.pdf"));
     QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->width());
-    QCOMPARE(label->toolTip(), name);
+    QTextDocument tip;
+    tip.setHtml(label->toolTip());
+    QCOMPARE(tip.toPlainText(), name);
 }
 
 void TestMainWindow::lockedRowDisablesCompressUntilUnlocked()
@@ -284,7 +289,7 @@ void TestMainWindow::lockedRowDisablesCompressUntilUnlocked()
     QVERIFY(rowChild<QPushButton>(0, "btn_decrypt")->isVisible());
     QVERIFY(!rowChild<QPushButton>(0, "btn_compressSetting")->isVisible());
     QVERIFY(rowChild<QPushButton>(0, "btn_icon")->styleSheet().contains(":/resource/PDFLock-3x.png"));
-    QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("1 Pages"));
+    QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("1 Page"));
 
     // The user first types a wrong password, sees the message, then types the right one.
     bool wrongPasswordShown = false;
