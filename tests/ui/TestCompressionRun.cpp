@@ -173,7 +173,8 @@ void TestCompressionRun::runShowsEveryResult()
         QVERIFY(mark->isEnabled());
         QVERIFY(!rowChild<QLabel>(index, "label_waiting")->isVisible());
         QCOMPARE(rowChild<QLabel>(index, "label_newName")->text(), name);
-        QVERIFY(rowChild<QLabel>(index, "label_newSize")->text().startsWith(formatFileSize(QFileInfo(delivered).size())));
+        QVERIFY(
+            rowChild<QLabel>(index, "label_newSize")->text().startsWith(formatFileSize(QFileInfo(delivered).size())));
         QCOMPARE(row(index)->outputPath(), delivered);
         QVERIFY(!items->at(index)->isUnprocessed());
     }
@@ -205,7 +206,8 @@ void TestCompressionRun::controlsAreDisabledDuringTheRun()
     QVERIFY(!MainWindow::instance()->isIdle());
     QCOMPARE(MainWindow::instance()->runningCount(), 2);
     // Everything waits but Compress, which is Stop for the length of the run.
-    for (const char* name : { "btn_add_file", "btn_clear", "btn_delete", "btn_open_folder", "lineEdit_select_folder" }) {
+    for (const char* name :
+        { "btn_add_file", "btn_clear", "btn_delete", "btn_open_folder", "lineEdit_select_folder" }) {
         QVERIFY2(!widget<QWidget>(name)->isEnabled(), name);
     }
     QVERIFY(widget<QWidget>("btn_compress")->isEnabled());

@@ -4,10 +4,10 @@
 #include "documents/FileItemList.h"
 #include "documents/PDFFileItem.h"
 #include "engine/GSCompressor.h"
+#include "foundation/LanguageCode.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/SettingsStore.h"
 #include "foundation/SleepInhibitor.h"
-#include "foundation/LanguageCode.h"
 #include "services/MultiLanguage.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
@@ -42,9 +42,8 @@ namespace {
         StallWatch()
         {
             m_timer.setInterval(20);
-            connect(&m_timer, &QTimer::timeout, this, [this] {
-                m_longest = std::max(m_longest, m_sinceTick.restart());
-            });
+            connect(
+                &m_timer, &QTimer::timeout, this, [this] { m_longest = std::max(m_longest, m_sinceTick.restart()); });
             m_sinceTick.start();
             m_timer.start();
         }
@@ -134,10 +133,7 @@ void TestRunControl::setOutputFolder(const QString& folder)
     QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
 }
 
-QStringList TestRunControl::outputFiles() const
-{
-    return QDir(m_output->path()).entryList(QDir::Files, QDir::Name);
-}
+QStringList TestRunControl::outputFiles() const { return QDir(m_output->path()).entryList(QDir::Files, QDir::Name); }
 
 void TestRunControl::windowAnswersDuringARun()
 {
@@ -159,9 +155,8 @@ void TestRunControl::windowAnswersDuringARun()
 
     // The bottom bar says which file is being worked on, and the row how far its document has got.
     QCOMPARE(widget<QLabel>("label_runStatus")->text(), QString("Compressing 1 of 1"));
-    QTRY_VERIFY_WITH_TIMEOUT(rowChild<QLabel>(0, "label_3")->text().startsWith("Page ")
-            || !PDFFileItem::reportsProgress,
-        30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        rowChild<QLabel>(0, "label_3")->text().startsWith("Page ") || !PDFFileItem::reportsProgress, 30000);
     delete about;
     delete password;
 
@@ -232,7 +227,8 @@ void TestRunControl::closingDuringARunEndsTheProcess()
         { closeDuringRunSwitch, m_documents.filePath("long.pdf"), m_output->path() });
     QVERIFY(child.waitForStarted());
     QByteArray output;
-    QTRY_VERIFY2_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains("closing\n"), output.right(2000), 60000);
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (output += child.readAllStandardOutput()).contains("closing\n"), output.right(2000), 60000);
 
     QElapsedTimer sinceClose;
     sinceClose.start();
@@ -251,8 +247,8 @@ void TestRunControl::runEndsWithASummaryAndEachRowsShare()
     click("btn_compress");
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
 
-    const qint64 before = QFileInfo(m_documents.filePath("scan.pdf")).size()
-        + QFileInfo(m_documents.filePath("tiny.pdf")).size();
+    const qint64 before
+        = QFileInfo(m_documents.filePath("scan.pdf")).size() + QFileInfo(m_documents.filePath("tiny.pdf")).size();
     const qint64 after
         = QFileInfo(m_output->filePath("scan.pdf")).size() + QFileInfo(m_output->filePath("tiny.pdf")).size();
     QVERIFY(after < before);
@@ -263,7 +259,9 @@ void TestRunControl::runEndsWithASummaryAndEachRowsShare()
     const qint64 scanBefore = QFileInfo(m_documents.filePath("scan.pdf")).size();
     const qint64 scanAfter = QFileInfo(m_output->filePath("scan.pdf")).size();
     QCOMPARE(rowChild<QLabel>(0, "label_newSize")->text(),
-        QString("%1 · %2 % smaller").arg(formatFileSize(scanAfter)).arg(qRound(100.0 * (scanBefore - scanAfter) / scanBefore)));
+        QString("%1 · %2 % smaller")
+            .arg(formatFileSize(scanAfter))
+            .arg(qRound(100.0 * (scanBefore - scanAfter) / scanBefore)));
     // The tiny document cannot shrink: handed back as it was, and the row says so and why.
     QCOMPARE(rowChild<QLabel>(1, "label_newSize")->text(),
         QString("%1 · unchanged").arg(formatFileSize(QFileInfo(m_output->filePath("tiny.pdf")).size())));
@@ -289,7 +287,8 @@ void TestRunControl::failedMarkNamesTheReason_data()
     QTest::newRow("password") << int(GSCompressor::PasswordRejected) << "The document's password is missing or wrong.";
     QTest::newRow("folder") << int(GSCompressor::OutputFolderUnavailable)
                             << "The output folder cannot be created or written to.";
-    QTest::newRow("crashed") << int(GSCompressor::InterpreterCrashed) << "The PDF interpreter crashed on this document.";
+    QTest::newRow("crashed") << int(GSCompressor::InterpreterCrashed)
+                             << "The PDF interpreter crashed on this document.";
     QTest::newRow("timed out") << int(GSCompressor::TimedOut) << "The compression took too long and was ended.";
     QTest::newRow("interpreter") << -100 << "The PDF interpreter reported error -100.";
 }

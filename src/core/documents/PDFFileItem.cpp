@@ -35,7 +35,8 @@ namespace {
     {
     };
     template <typename Engine>
-    struct CanStop<Engine, std::void_t<decltype(std::declval<Engine&>().stop()), decltype(std::declval<Engine&>().resetStop())>>
+    struct CanStop<Engine,
+        std::void_t<decltype(std::declval<Engine&>().stop()), decltype(std::declval<Engine&>().resetStop())>>
         : std::true_type
     {
     };
@@ -46,8 +47,8 @@ namespace {
     };
     template <typename Engine>
     struct ReportsProgress<Engine,
-        std::void_t<decltype(std::declval<Engine&>().setProgressHandler(std::declval<typename Engine::ProgressHandler>()))>>
-        : std::true_type
+        std::void_t<decltype(std::declval<Engine&>().setProgressHandler(
+            std::declval<typename Engine::ProgressHandler>()))>> : std::true_type
     {
     };
 

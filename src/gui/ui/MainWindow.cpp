@@ -5,8 +5,8 @@
 #include "documents/FileItemList.h"
 #include "documents/FunctionRunnable.h"
 #include "documents/PDFFileItem.h"
-#include "engine/GSCompressor.h"
 #include "documents/SignalTransferStation.h"
+#include "engine/GSCompressor.h"
 #include "foundation/LogSite.h"
 #include "foundation/ProgramInit.h"
 #include "foundation/SettingsStore.h"
@@ -517,10 +517,7 @@ void MainWindow::showRunStatus(const QString& text)
     m_runStatus->setVisible(!text.isEmpty());
 }
 
-void MainWindow::showCompressButtonText()
-{
-    m_ui->btn_compress->setText(m_idle == 1 ? tr("Compress") : tr("Stop"));
-}
+void MainWindow::showCompressButtonText() { m_ui->btn_compress->setText(m_idle == 1 ? tr("Compress") : tr("Stop")); }
 
 void MainWindow::setControlsEnabled(bool enabled)
 {
