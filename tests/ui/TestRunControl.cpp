@@ -155,8 +155,7 @@ void TestRunControl::windowAnswersDuringARun()
 
     // The bottom bar says which file is being worked on, and the row how far its document has got.
     QCOMPARE(widget<QLabel>("label_runStatus")->text(), QString("Compressing 1 of 1"));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        rowChild<QLabel>(0, "label_3")->text().startsWith("Page ") || !PDFFileItem::reportsProgress, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(rowChild<QLabel>(0, "label_3")->text().startsWith("Page "), 30000);
     delete about;
     delete password;
 
@@ -197,12 +196,10 @@ void TestRunControl::stopReturnsEveryRowToPending()
         QVERIFY(row(index)->item()->isUnprocessed());
         QVERIFY(!rowChild<QWidget>(index, "btn_convert_finished")->isVisible());
     }
-    // The queued documents never ran; the running one is stopped once the compressor can stop.
-    if (!PDFFileItem::stopsRunningCompression) {
-        QEXPECT_FAIL("", "the interpreter runs in this process and finishes the running document", Continue);
-    }
+    // Neither the queued documents nor the stopped one delivered anything.
     QCOMPARE(outputFiles(), QStringList());
-    QVERIFY(!outputFiles().contains("scan.pdf") && !outputFiles().contains("tiny.pdf"));
+    QVERIFY(row(0)->item()->isUnprocessed());
+    QVERIFY(!rowChild<QWidget>(0, "btn_convert_finished")->isVisible());
     QTRY_COMPARE(QDir(Product::tempFolder()).entryList(QDir::Files), QStringList());
 
     // A later Compress runs the pending rows again.
@@ -232,7 +229,8 @@ void TestRunControl::closingDuringARunEndsTheProcess()
 
     QElapsedTimer sinceClose;
     sinceClose.start();
-    QVERIFY(child.waitForFinished(15000));
+    // With the worker stopped at once, the process may well have gone before the wait begins.
+    QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(15000));
     qInfo() << "The process ended" << sinceClose.elapsed() << "ms after its window closed";
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     // Long after the process has gone, the output folder is still empty.

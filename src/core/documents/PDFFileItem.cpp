@@ -28,30 +28,8 @@ namespace {
         return result;
     }
 
-    // Stopping, page progress and the kind of delivery come with the worker process and the lossless
-    // pass; each is used as soon as the compressor offers it, and left alone until then.
-    template <typename Engine, typename = void>
-    struct CanStop : std::false_type
-    {
-    };
-    template <typename Engine>
-    struct CanStop<Engine,
-        std::void_t<decltype(std::declval<Engine&>().stop()), decltype(std::declval<Engine&>().resetStop())>>
-        : std::true_type
-    {
-    };
-
-    template <typename Engine, typename = void>
-    struct ReportsProgress : std::false_type
-    {
-    };
-    template <typename Engine>
-    struct ReportsProgress<Engine,
-        std::void_t<decltype(std::declval<Engine&>().setProgressHandler(
-            std::declval<typename Engine::ProgressHandler>()))>> : std::true_type
-    {
-    };
-
+    // What went out (a rewrite, or the source handed back) comes with the lossless pass; it is used as
+    // soon as the compressor reports it, and judged from the sizes until then.
     template <typename Engine, typename = void>
     struct ReportsDelivery : std::false_type
     {
@@ -62,30 +40,6 @@ namespace {
             decltype(std::declval<const Engine&>().keptSourceForNavigation())>> : std::true_type
     {
     };
-
-    template <typename Engine>
-    void stopEngine([[maybe_unused]] Engine& engine)
-    {
-        if constexpr (CanStop<Engine>::value) {
-            engine.stop();
-        }
-    }
-
-    template <typename Engine>
-    void resetEngineStop([[maybe_unused]] Engine& engine)
-    {
-        if constexpr (CanStop<Engine>::value) {
-            engine.resetStop();
-        }
-    }
-
-    template <typename Engine, typename Handler>
-    void reportProgressTo([[maybe_unused]] Engine& engine, [[maybe_unused]] Handler handler)
-    {
-        if constexpr (ReportsProgress<Engine>::value) {
-            engine.setProgressHandler(std::move(handler));
-        }
-    }
 
     template <typename Engine>
     PDFFileItem::Unchanged unchangedReasonOf(
@@ -108,7 +62,7 @@ namespace {
 PDFFileItem::PDFFileItem(const QString& path, QObject* parent)
     : FileItem(path, parent)
 {
-    reportProgressTo(engine(), [this](int page, int pageCount) { emit compressionProgress(page, pageCount); });
+    engine().setProgressHandler([this](int page, int pageCount) { emit compressionProgress(page, pageCount); });
 }
 
 PDFFileItem::~PDFFileItem() { qDebug() << LOG_SITE(sourceFile, "PDFFileItem::~PDFFileItem") << "~PDFFileItem()"; }
@@ -181,12 +135,9 @@ qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputD
 
 void PDFFileItem::setCompressSetting(const CompressSetting& setting) { CompressFunction::setCompressSetting(setting); }
 
-const bool PDFFileItem::stopsRunningCompression = CanStop<GSCompressor>::value;
-const bool PDFFileItem::reportsProgress = ReportsProgress<GSCompressor>::value;
+void PDFFileItem::stopCompression() { engine().stop(); }
 
-void PDFFileItem::stopCompression() { stopEngine(engine()); }
-
-void PDFFileItem::allowCompression() { resetEngineStop(engine()); }
+void PDFFileItem::allowCompression() { engine().resetStop(); }
 
 PDFFileItem::Unchanged PDFFileItem::unchangedReason() const
 {

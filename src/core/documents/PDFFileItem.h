@@ -47,11 +47,6 @@ public:
     /** Lets the next compression run after a stop; called on the user-interface thread before a run. */
     void allowCompression();
 
-    /** Whether the compressor can stop a compression that has started (not only a queued one). */
-    static const bool stopsRunningCompression;
-    /** Whether compressions report the pages they have written through compressionProgress(). */
-    static const bool reportsProgress;
-
     /** Why the last successful compression handed the source back as it was, if it did. */
     enum class Unchanged
     {
