@@ -523,6 +523,10 @@
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

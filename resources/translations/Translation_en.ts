@@ -523,6 +523,10 @@
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

@@ -523,6 +523,10 @@
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

@@ -523,6 +523,10 @@
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

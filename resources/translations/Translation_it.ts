@@ -523,6 +523,10 @@
         <source>Stop</source>
         <translation>Ferma</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

@@ -516,6 +516,10 @@
         <source>Stop</source>
         <translation>停止</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止しました</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

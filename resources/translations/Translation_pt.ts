@@ -523,6 +523,10 @@
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompido</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

@@ -493,7 +493,7 @@ void MainWindow::endRun()
 QString MainWindow::runSummary() const
 {
     QStringList parts;
-    if (m_tally.succeeded > 0 || m_tally.failed == 0) {
+    if (m_tally.succeeded > 0 || (m_tally.failed == 0 && !m_tally.stopped)) {
         parts << tr("%n file(s)", nullptr, m_tally.succeeded);
     }
     if (m_tally.succeeded > 0) {
@@ -506,7 +506,8 @@ QString MainWindow::runSummary() const
         parts << tr("%n failed", nullptr, m_tally.failed);
     }
     if (m_tally.stopped) {
-        parts << tr("stopped");
+        // Stopped before anything was done: the line says just that.
+        parts << (parts.isEmpty() ? tr("Stopped") : tr("stopped"));
     }
     return parts.join(QStringLiteral(" · "));
 }
