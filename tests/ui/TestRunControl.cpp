@@ -74,6 +74,7 @@ private slots:
     void failedMarkNamesTheReason();
     void unwritableOutputFolderIsTheNamedReason();
     void namesAreShownLiterally();
+    void addedRowsAreScrolledIntoView();
 
 private:
     void addFiles(const QStringList& names);
@@ -348,6 +349,19 @@ void TestRunControl::namesAreShownLiterally()
         shown.setHtml(label->toolTip());
         QCOMPARE(shown.toPlainText(), hostileName);
     }
+}
+
+void TestRunControl::addedRowsAreScrolledIntoView()
+{
+    QStringList first;
+    for (int index = 0; index < 12; ++index) {
+        first << m_documents.filePath(QString("copy %1.pdf").arg(index));
+        QVERIFY(QFile::exists(first.last()) || QFile::copy(m_documents.filePath("tiny.pdf"), first.last()));
+    }
+    MainWindow::instance()->addFileRows(first.mid(0, 10));
+    MainWindow::instance()->addFileRows(first.mid(10));
+    QCOMPARE(rowCount(), 12);
+    QVERIFY(list()->viewport()->rect().contains(list()->visualItemRect(list()->item(11))));
 }
 
 namespace {
