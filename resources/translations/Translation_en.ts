@@ -310,59 +310,59 @@
     </message>
     <message>
         <source>The document could not be read.</source>
-        <translation>The document could not be read.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The compressed file could not be moved into the output folder.</source>
-        <translation>The compressed file could not be moved into the output folder.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>The document is damaged or incomplete, or its rewrite came out incomplete.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The document&apos;s password is missing or wrong.</source>
-        <translation>The document&apos;s password is missing or wrong.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The output folder cannot be created or written to.</source>
-        <translation>The output folder cannot be created or written to.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The PDF interpreter crashed on this document.</source>
-        <translation>The PDF interpreter crashed on this document.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The compression took too long and was ended.</source>
-        <translation>The compression took too long and was ended.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The compression was stopped.</source>
-        <translation>The compression was stopped.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The PDF interpreter reported error %1.</source>
-        <translation>The PDF interpreter reported error %1.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
-        <translation>Handed back unchanged: it could not be made smaller.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Handed back unchanged, to keep its links and bookmarks.</source>
-        <translation>Handed back unchanged, to keep its links and bookmarks.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 · unchanged</source>
-        <translation>%1 · unchanged</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 · %2 % smaller</source>
-        <translation>%1 · %2 % smaller</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation>Page %1 of %2</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>Stopping…</source>
-        <translation>Stopping…</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Compressing %1 of %2</source>
-        <translation>Compressing %1 of %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
@@ -506,26 +506,26 @@
     </message>
     <message>
         <source>%1 % smaller</source>
-        <translation>%1 % smaller</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation>
-            <numerusform>%n failed</numerusform>
-            <numerusform>%n failed</numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>stopped</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Stop</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation>Stopped</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
