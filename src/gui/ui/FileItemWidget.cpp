@@ -243,7 +243,7 @@ void FileItemWidget::showPending()
 void FileItemWidget::showProgress(int page, int pageCount)
 {
     // A late report of a stopped compression must not bring back a line on a pending row.
-    if (m_ui->label_waiting->isVisible()) {
+    if (m_ui->label_waiting->isRotating()) {
         m_ui->label_3->setText(tr("Page %1 of %2").arg(page).arg(pageCount));
     }
 }
