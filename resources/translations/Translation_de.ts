@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation>%1 Seiten</translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation>Dokument mit seinem Kennwort entsperren</translation>
     </message>
@@ -304,6 +300,69 @@
     <message>
         <source>Show the compressed file in its folder</source>
         <translation>Komprimierte Datei im Ordner anzeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Das Dokument konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Die komprimierte Datei konnte nicht in den Ausgabeordner verschoben werden.</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Das Dokument ist beschädigt oder unvollständig, oder seine Neufassung wurde unvollständig.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Das Kennwort des Dokuments fehlt oder ist falsch.</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Der Ausgabeordner kann nicht angelegt oder beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>Der PDF-Interpreter ist bei diesem Dokument abgestürzt.</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>Die Komprimierung hat zu lange gedauert und wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>Die Komprimierung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>Der PDF-Interpreter meldete den Fehler %1.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation>Unverändert zurückgegeben: Die Datei ließ sich nicht verkleinern.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation>Unverändert zurückgegeben, um Links und Lesezeichen zu erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation>%1 · unverändert</translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation>%1 · %2 % kleiner</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,44 @@
     <message>
         <source>Select output folder</source>
         <translation>Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Komprimiere %1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % kleiner</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
     </message>
 </context>
 <context>

@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation type="unfinished"></translation>
     </message>
@@ -303,6 +299,69 @@
     </message>
     <message>
         <source>Show the compressed file in its folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n Page</numerusform>
+            <numerusform>%n Pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -428,6 +487,44 @@
     </message>
     <message>
         <source>Select output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation>%1 páginas</translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation>Desbloquear el documento con su contraseña</translation>
     </message>
@@ -304,6 +300,69 @@
     <message>
         <source>Show the compressed file in its folder</source>
         <translation>Mostrar el archivo comprimido en su carpeta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>No se pudo leer el documento.</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>No se pudo mover el archivo comprimido a la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>El documento está dañado o incompleto, o su reescritura quedó incompleta.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Falta la contraseña del documento o es incorrecta.</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>No se puede crear la carpeta de salida ni escribir en ella.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>El intérprete de PDF falló con este documento.</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compresión tardó demasiado y se detuvo.</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compresión se detuvo.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>El intérprete de PDF informó del error %1.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation>Se devolvió sin cambios: no se pudo reducir.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation>Se devolvió sin cambios para conservar sus enlaces y marcadores.</translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation>%1 · sin cambios</translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation>%1 · %2 % menos</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,44 @@
     <message>
         <source>Select output folder</source>
         <translation>Seleccionar la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Comprimiendo %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % menos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n con error</numerusform>
+            <numerusform>%n con error</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
     </message>
 </context>
 <context>

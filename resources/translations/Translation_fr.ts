@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation>%1 pages</translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation>Déverrouiller le document avec son mot de passe</translation>
     </message>
@@ -304,6 +300,69 @@
     <message>
         <source>Show the compressed file in its folder</source>
         <translation>Afficher le fichier compressé dans son dossier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Le document n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Le fichier compressé n’a pas pu être déplacé dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Le document est endommagé ou incomplet, ou sa réécriture est incomplète.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Le mot de passe du document est absent ou incorrect.</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Le dossier de sortie ne peut pas être créé ou n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interpréteur PDF a planté sur ce document.</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compression a pris trop de temps et a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compression a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interpréteur PDF a signalé l’erreur %1.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation>Rendu inchangé : il n’a pas pu être réduit.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation>Rendu inchangé pour conserver ses liens et signets.</translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation>%1 · inchangé</translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation>%1 · %2 % plus petit</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,44 @@
     <message>
         <source>Select output folder</source>
         <translation>Sélectionner le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Compression %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % plus petit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
     </message>
 </context>
 <context>

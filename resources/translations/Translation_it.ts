@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation>%1 pagine</translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation>Sblocca il documento con la sua password</translation>
     </message>
@@ -304,6 +300,69 @@
     <message>
         <source>Show the compressed file in its folder</source>
         <translation>Mostra il file compresso nella sua cartella</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n pagina</numerusform>
+            <numerusform>%n pagine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Impossibile leggere il documento.</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Impossibile spostare il file compresso nella cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Il documento è danneggiato o incompleto, oppure la sua riscrittura è risultata incompleta.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>La password del documento manca o è errata.</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Impossibile creare la cartella di destinazione o scriverci.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interprete PDF si è bloccato su questo documento.</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compressione ha richiesto troppo tempo ed è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compressione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interprete PDF ha segnalato l’errore %1.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation>Restituito invariato: non è stato possibile ridurlo.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation>Restituito invariato per conservarne link e segnalibri.</translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation>%1 · invariato</translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation>%1 · %2 % in meno</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,44 @@
     <message>
         <source>Select output folder</source>
         <translation>Seleziona la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arresto in corso…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Compressione %1 di %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % in meno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n non riuscito</numerusform>
+            <numerusform>%n non riusciti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>fermato</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
     </message>
 </context>
 <context>

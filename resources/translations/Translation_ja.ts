@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation>%1 ページ</translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation>パスワードを入力して文書のロックを解除</translation>
     </message>
@@ -304,6 +300,68 @@
     <message>
         <source>Show the compressed file in its folder</source>
         <translation>圧縮したファイルをフォルダーで表示</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n ページ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>文書を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>圧縮したファイルを出力フォルダーに移動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>文書が破損しているか不完全です。または書き直した結果が不完全です。</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>文書のパスワードがないか、間違っています。</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>出力フォルダーを作成できないか、書き込めません。</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>この文書で PDF インタープリターがクラッシュしました。</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>圧縮に時間がかかりすぎたため、終了しました。</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>圧縮は停止されました。</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>PDF インタープリターがエラー %1 を報告しました。</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation>変更せずに返しました：これ以上小さくできませんでした。</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation>リンクとしおりを保つため、変更せずに返しました。</translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation>%1 · 変更なし</translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation>%1 · %2 % 削減</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2 ページ中 %1 ページ</translation>
     </message>
 </context>
 <context>
@@ -425,6 +483,42 @@
     <message>
         <source>Select output folder</source>
         <translation>出力フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>停止しています…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>%2 件中 %1 件目を圧縮中</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 件のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % 削減</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止しました</translation>
     </message>
 </context>
 <context>

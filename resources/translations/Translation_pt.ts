@@ -290,10 +290,6 @@
 <context>
     <name>FileItemWidget</name>
     <message>
-        <source>%1 Pages</source>
-        <translation>%1 páginas</translation>
-    </message>
-    <message>
         <source>Unlock the document with its password</source>
         <translation>Desbloquear o documento com a respetiva palavra-passe</translation>
     </message>
@@ -304,6 +300,69 @@
     <message>
         <source>Show the compressed file in its folder</source>
         <translation>Mostrar o ficheiro comprimido na respetiva pasta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Page(s)</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Não foi possível ler o documento.</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Não foi possível mover o arquivo compactado para a pasta de saída.</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>O documento está danificado ou incompleto, ou a sua regravação ficou incompleta.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>A senha do documento está ausente ou incorreta.</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Não é possível criar a pasta de saída nem gravar nela.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>O interpretador de PDF travou neste documento.</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>A compactação demorou demais e foi encerrada.</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>A compactação foi interrompida.</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>O interpretador de PDF informou o erro %1.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged: it could not be made smaller.</source>
+        <translation>Devolvido sem alterações: não foi possível reduzi-lo.</translation>
+    </message>
+    <message>
+        <source>Handed back unchanged, to keep its links and bookmarks.</source>
+        <translation>Devolvido sem alterações para manter seus links e marcadores.</translation>
+    </message>
+    <message>
+        <source>%1 · unchanged</source>
+        <translation>%1 · sem alteração</translation>
+    </message>
+    <message>
+        <source>%1 · %2 % smaller</source>
+        <translation>%1 · %2 % menor</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,44 @@
     <message>
         <source>Select output folder</source>
         <translation>Selecionar a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Interrompendo…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Compactando %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % menor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n com falha</numerusform>
+            <numerusform>%n com falha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompido</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "foundation/LogWriter.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/ProgramInit.h"
+#include "foundation/SleepInhibitor.h"
 #include "support/LogReader.h"
 #include "support/TestHome.h"
 
@@ -98,15 +99,22 @@ void TestProgramInit::writesSystemReportInOrder()
 
 void TestProgramInit::reportsWhenTheMachineCannotBeKeptAwake()
 {
-    // main() pointed both buses at nothing: one debug line says so and the report goes on.
+    // Start-up leaves the machine free to sleep and the screen to lock: only a run keeps them awake.
     TestHome home;
     ProgramInit::instance()->initLogger();
-    const QStringList debugLines = LogReader::entries(QStringLiteral("d"));
-    const QStringList awake = debugLines.filter(QStringLiteral("Cannot keep awake:"));
+    QVERIFY(!SleepInhibitor::instance()->isKeepingAwake());
+    QVERIFY(LogReader::entries(QStringLiteral("d")).filter(QStringLiteral("Cannot keep awake:")).isEmpty());
+    QVERIFY(LogReader::entries(QStringLiteral("i")).last().endsWith(quoted(QCoreApplication::applicationFilePath())));
+
+    // main() pointed both buses at nothing: one debug line says so and the run goes on.
+    SleepInhibitor::instance()->keepAwake();
+    const QStringList awake = LogReader::entries(QStringLiteral("d")).filter(QStringLiteral("Cannot keep awake:"));
     QCOMPARE(awake.size(), 1);
     QVERIFY(awake.first().contains(QStringLiteral("display")));
     QVERIFY(awake.first().contains(QStringLiteral("machine")));
-    QVERIFY(LogReader::entries(QStringLiteral("i")).last().endsWith(quoted(QCoreApplication::applicationFilePath())));
+    QVERIFY(SleepInhibitor::instance()->isKeepingAwake());
+    SleepInhibitor::instance()->release();
+    QVERIFY(!SleepInhibitor::instance()->isKeepingAwake());
 }
 
 void TestProgramInit::runCommandCleansOutput_data()

@@ -9,6 +9,8 @@ class TestFramePlacement : public QObject
 private slots:
     void place_data();
     void place();
+    void normalTop_data();
+    void normalTop();
 };
 
 void TestFramePlacement::place_data()
@@ -30,6 +32,24 @@ void TestFramePlacement::place()
     QFETCH(QSize, frame);
     QFETCH(QRect, expected);
     QCOMPARE(FramePlacement::place(available, frame), expected);
+}
+
+void TestFramePlacement::normalTop_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("tall screen: a quarter down") << QRect(0, 0, 1920, 1040) << 260;
+    // 768 high with a 28-pixel panel: a quarter down would put the bottom 35 pixels below the area.
+    QTest::newRow("1366x768: raised to end at the bottom") << QRect(0, 0, 1366, 740) << 150;
+    QTest::newRow("panel at the top: counted from the area's top") << QRect(0, 40, 1366, 728) << 178;
+    QTest::newRow("shorter than the frame: at the area's top") << QRect(0, 30, 1024, 560) << 30;
+}
+
+void TestFramePlacement::normalTop()
+{
+    QFETCH(QRect, available);
+    QFETCH(int, expected);
+    QCOMPARE(FramePlacement::normalTop(available, 590), expected);
 }
 
 QTEST_APPLESS_MAIN(TestFramePlacement)

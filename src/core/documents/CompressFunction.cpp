@@ -20,6 +20,9 @@ CompressResult CompressFunction::compress(const QString& inputPath, const QStrin
 
 QString CompressFunction::outputFileName() const { return m_compressor->fileName(); }
 
+// The compressor is always the Ghostscript one: the constructor makes nothing else.
+GSCompressor& CompressFunction::engine() const { return static_cast<GSCompressor&>(*m_compressor); }
+
 qint64 CompressFunction::compressedSize() const { return m_compressor->compressedSize(); }
 
 void CompressFunction::setCompressSetting(const CompressSetting& setting)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+class GSCompressor;
 struct CompressSetting;
 
 /** The outcome of one compression: the compressor's code and where the delivered file is (or would be). */
@@ -31,6 +32,10 @@ public:
     QString outputFileName() const;
     qint64 compressedSize() const;
     void setCompressSetting(const CompressSetting& setting);
+
+protected:
+    /** The compressor itself, for what only the Ghostscript one offers (stopping, progress). */
+    GSCompressor& engine() const;
 
 private:
     const std::unique_ptr<CompressInterface> m_compressor;

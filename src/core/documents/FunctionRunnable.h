@@ -7,7 +7,7 @@
 class FileItem;
 
 /**
- * One compression job for the global thread pool: compresses one item on a pool thread and reports
+ * One compression job for a thread pool: compresses one item on a pool thread and reports
  * the code through finished(). The pool deletes it once it has run.
  */
 class FunctionRunnable final : public QObject, public QRunnable
@@ -23,6 +23,8 @@ public:
     ~FunctionRunnable() override;
 
     void run() override;
+
+    FileItem* item() const { return m_item; }
 
 signals:
     /** Emitted once, on the pool thread, when the run is over: 0 on success. */

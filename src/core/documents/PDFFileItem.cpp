@@ -1,10 +1,14 @@
 #include "documents/PDFFileItem.h"
 
+#include "engine/GSCompressor.h"
 #include "engine/PdfCheck.h"
 #include "foundation/LogSite.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <qpdf/Constants.h>
+#include <type_traits>
+#include <utility>
 
 namespace {
     const char* const sourceFile = "src/PDFFileItem";
@@ -23,11 +27,42 @@ namespace {
         }
         return result;
     }
+
+    // What went out (a rewrite, or the source handed back) comes with the lossless pass; it is used as
+    // soon as the compressor reports it, and judged from the sizes until then.
+    template <typename Engine, typename = void>
+    struct ReportsDelivery : std::false_type
+    {
+    };
+    template <typename Engine>
+    struct ReportsDelivery<Engine,
+        std::void_t<decltype(std::declval<const Engine&>().delivery()),
+            decltype(std::declval<const Engine&>().keptSourceForNavigation())>> : std::true_type
+    {
+    };
+
+    template <typename Engine>
+    PDFFileItem::Unchanged unchangedReasonOf(
+        const Engine& engine, [[maybe_unused]] const QString& sourcePath, [[maybe_unused]] qint64 deliveredSize)
+    {
+        if constexpr (ReportsDelivery<Engine>::value) {
+            if (engine.delivery() != Engine::Delivery::SourceUnchanged) {
+                return PDFFileItem::Unchanged::No;
+            }
+            return engine.keptSourceForNavigation() ? PDFFileItem::Unchanged::ForNavigation
+                                                    : PDFFileItem::Unchanged::NotSmaller;
+        } else {
+            // Without word from the compressor, a delivered copy as large as its source is the source.
+            return QFileInfo(sourcePath).size() == deliveredSize ? PDFFileItem::Unchanged::NotSmaller
+                                                                 : PDFFileItem::Unchanged::No;
+        }
+    }
 } // namespace
 
 PDFFileItem::PDFFileItem(const QString& path, QObject* parent)
     : FileItem(path, parent)
 {
+    engine().setProgressHandler([this](int page, int pageCount) { emit compressionProgress(page, pageCount); });
 }
 
 PDFFileItem::~PDFFileItem() { qDebug() << LOG_SITE(sourceFile, "PDFFileItem::~PDFFileItem") << "~PDFFileItem()"; }
@@ -99,3 +134,12 @@ qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputD
 }
 
 void PDFFileItem::setCompressSetting(const CompressSetting& setting) { CompressFunction::setCompressSetting(setting); }
+
+void PDFFileItem::stopCompression() { engine().stop(); }
+
+void PDFFileItem::allowCompression() { engine().resetStop(); }
+
+PDFFileItem::Unchanged PDFFileItem::unchangedReason() const
+{
+    return unchangedReasonOf(engine(), m_filePath, compressedSize());
+}

@@ -39,9 +39,29 @@ public:
     /** The password that unlocked the document; empty when none was needed. */
     QString password() const { return m_password; }
 
+    /**
+     * Stops the compression of this document: a running one ends at once and delivers nothing, one
+     * that has not started yet returns at once. Thread-safe; undone by allowCompression().
+     */
+    void stopCompression();
+    /** Lets the next compression run after a stop; called on the user-interface thread before a run. */
+    void allowCompression();
+
+    /** Why the last successful compression handed the source back as it was, if it did. */
+    enum class Unchanged
+    {
+        No, // a smaller copy went out
+        NotSmaller, // no rewrite was smaller than the source
+        ForNavigation, // the rewrite lost links or bookmarks, so the source went out
+    };
+    /** Read after the task has reported, on the user-interface thread. */
+    Unchanged unchangedReason() const;
+
 signals:
     void CompressedInfo(QString name, QString size);
     void unlockSuccess();
+    /** The interpreter has written page of pageCount; emitted on the compressing thread. */
+    void compressionProgress(int page, int pageCount);
 
 private:
     bool m_locked = false;

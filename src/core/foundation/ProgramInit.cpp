@@ -3,7 +3,6 @@
 #include "foundation/LogSite.h"
 #include "foundation/LogWriter.h"
 #include "foundation/ProductConstants.h"
-#include "foundation/SleepInhibitor.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -66,8 +65,6 @@ void ProgramInit::initLogger()
     installLogHandler(Product::logFolderBelowHome, maximumLogFiles);
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger")
             << "App run >>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>";
-
-    SleepInhibitor::instance()->keepAwake();
 
     // Windows' version number has no counterpart here, so its line is left out.
     qInfo() << LOG_SITE(sourceFile, "ProgramInit::initLogger") << "buildAbi: " << QSysInfo::buildAbi();

@@ -9,7 +9,7 @@
 #include <QStringList>
 
 namespace {
-    // Start-up waits for the answers; a bus that does not answer must not hold the window back long.
+    // Compress waits for the answers; a bus that does not answer must not hold the window back long.
     constexpr int callTimeoutMs = 2000;
     const QString reason = QStringLiteral("Compressing PDF documents");
 
@@ -27,6 +27,7 @@ SleepInhibitor* SleepInhibitor::instance()
 
 void SleepInhibitor::keepAwake()
 {
+    m_keepingAwake = true;
     QStringList failures;
     if (!holdsDisplay()) {
         failures << inhibitDisplay();
@@ -51,13 +52,35 @@ QString SleepInhibitor::inhibitDisplay()
         QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("org.freedesktop.ScreenSaver"),
         QStringLiteral("Inhibit"));
     call << Product::displayName << reason;
-    // The screen saver drops the inhibition when our connection closes, that is when the process ends.
+    // The screen saver also drops the inhibition when our connection closes, should the process end mid-run.
     const QDBusReply<quint32> reply = bus.call(call, QDBus::Block, callTimeoutMs);
     if (!reply.isValid()) {
         return failureOf(what, reply.error());
     }
     m_holdsDisplay = true;
+    m_displayCookie = reply.value();
     return QString();
+}
+
+void SleepInhibitor::release()
+{
+    m_keepingAwake = false;
+    if (m_holdsDisplay) {
+        releaseDisplay();
+    }
+    // logind lets the machine sleep again once the last copy of the descriptor is closed.
+    m_machineLock = QDBusUnixFileDescriptor();
+}
+
+void SleepInhibitor::releaseDisplay()
+{
+    m_holdsDisplay = false;
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
+        QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("org.freedesktop.ScreenSaver"),
+        QStringLiteral("UnInhibit"));
+    call << m_displayCookie;
+    // Nothing waits for the answer: a screen saver that is gone has nothing left to release.
+    QDBusConnection::sessionBus().call(call, QDBus::NoBlock);
 }
 
 QString SleepInhibitor::inhibitMachine()

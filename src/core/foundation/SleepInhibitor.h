@@ -4,8 +4,9 @@
 #include <QString>
 
 /**
- * Keeps the display and the machine awake for as long as the process lives, through the desktop's
- * D-Bus inhibitors: the screen saver's on the session bus and logind's on the system bus.
+ * Keeps the display and the machine awake while documents are being compressed, through the
+ * desktop's D-Bus inhibitors: the screen saver's on the session bus and logind's on the system bus.
+ * Held only for the length of a run, so an idle window never keeps a laptop awake or a screen unlocked.
  */
 class SleepInhibitor final
 {
@@ -18,6 +19,11 @@ public:
      * debug line saying what could not be held, and goes on.
      */
     void keepAwake();
+    /** Gives back whatever keepAwake() holds; the desktop may sleep and lock again. */
+    void release();
+
+    /** Between keepAwake() and release(), whether or not the desktop granted the inhibitors. */
+    bool isKeepingAwake() const { return m_keepingAwake; }
 
     bool holdsDisplay() const { return m_holdsDisplay; }
     bool holdsMachine() const { return m_machineLock.isValid(); }
@@ -27,7 +33,11 @@ private:
     QString inhibitDisplay();
     QString inhibitMachine();
 
+    void releaseDisplay();
+
+    bool m_keepingAwake = false;
     bool m_holdsDisplay = false;
+    quint32 m_displayCookie = 0;
     // logind keeps the machine awake for as long as this descriptor stays open.
     QDBusUnixFileDescriptor m_machineLock;
 };

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QScreen>
 #include <QStyle>
-#include <QThreadPool>
 
 namespace {
     void loadStyleSheet(QApplication& application, const QString& resourcePath)
@@ -60,11 +59,6 @@ int main(int argc, char* argv[])
 
     MultiLanguage::instance()->setLanguage(RegistryTool::instance()->language());
     frame->show();
-    const int exitCode = application.exec();
-
-    // Closing the window mid-run: queued compressions are dropped and running ones finish, so no
-    // task outlives its document and no staged copy stays behind.
-    QThreadPool::globalInstance()->clear();
-    QThreadPool::globalInstance()->waitForDone();
-    return exitCode;
+    // Closing the window mid-run stops the run: nothing is delivered once the window has gone.
+    return MainWindow::finishBeforeExit(application.exec());
 }

@@ -1,6 +1,8 @@
 #include "ui/CustomWindowFrame.h"
 #include "ui_CustomWindowFrame.h"
 
+#include "ui/FramePlacement.h"
+
 #include "foundation/LanguageCode.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/RegistryTool.h"
@@ -257,11 +259,11 @@ void CustomWindowFrame::toggleMaximised()
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     if (m_maximised) {
         resize(frameWidth, normalHeight);
-        move(x(), available.height() / 4);
+        move(x(), FramePlacement::normalTop(available, height()));
         m_maximised = false;
     } else {
         resize(frameWidth, available.height());
-        move(x(), 0);
+        move(x(), available.top());
         m_maximised = true;
     }
 }

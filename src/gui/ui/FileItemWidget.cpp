@@ -4,6 +4,7 @@
 #include "documents/FileItem.h"
 #include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
+#include "engine/GSCompressor.h"
 #include "services/MultiLanguage.h"
 #include "ui/CompressSettingWidget.h"
 #include "ui/EnterPassword.h"
@@ -13,6 +14,7 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QUrl>
 
@@ -51,9 +53,14 @@ void FileItemWidget::setUpRow()
     m_ui->label_waiting->setPixmap(QIcon(QStringLiteral(":/resource/processing.png")).pixmap(indicatorSize));
 
     setIconStyle(m_item->iconName());
+    // File names are shown as they are: a name with "<b>" or "&" in it is not markup.
+    for (QLabel* label : { m_ui->label_name, m_ui->label_size, m_ui->label_pages, m_ui->label_newName,
+             m_ui->label_newSize, m_ui->label_3 }) {
+        label->setTextFormat(Qt::PlainText);
+    }
     m_ui->label_name->installEventFilter(this);
     m_ui->label_newName->installEventFilter(this);
-    m_ui->label_name->setToolTip(m_item->fileName());
+    m_ui->label_name->setToolTip(literalToolTip(m_item->fileName()));
     elideName();
     m_ui->label_size->setText(m_item->sizeText());
     showPageCount();
@@ -84,6 +91,7 @@ void FileItemWidget::connectSignals()
 
     if (auto* pdf = qobject_cast<PDFFileItem*>(m_item)) {
         connect(pdf, &PDFFileItem::CompressedInfo, this, &FileItemWidget::showCompressedInfo);
+        connect(pdf, &PDFFileItem::compressionProgress, this, &FileItemWidget::showProgress);
     }
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &FileItemWidget::retranslate);
 }
@@ -96,14 +104,89 @@ void FileItemWidget::setIconStyle(const QString& iconName)
             .arg(iconName));
 }
 
-void FileItemWidget::showPageCount() { m_ui->label_pages->setText(tr("%1 Pages").arg(m_item->pageCount())); }
+void FileItemWidget::showPageCount() { m_ui->label_pages->setText(tr("%n Page(s)", nullptr, m_item->pageCount())); }
 
 void FileItemWidget::retranslate()
 {
     showPageCount();
     m_ui->btn_decrypt->setToolTip(tr("Unlock the document with its password"));
     m_ui->btn_compressSetting->setToolTip(tr("Compression settings"));
-    m_ui->btn_convert_finished->setToolTip(tr("Show the compressed file in its folder"));
+    showResultMark(m_lastCode);
+    if (!m_newSize.isEmpty()) {
+        showSavedShare();
+    }
+}
+
+QString FileItemWidget::literalToolTip(const QString& text)
+{
+    // A tooltip guesses whether its text is markup; as escaped rich text it never has to guess.
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
+
+QString FileItemWidget::failureReason(int code)
+{
+    switch (code) {
+    case GSCompressor::StagingFailed:
+        return tr("The document could not be read.");
+    case GSCompressor::DeliveryFailed:
+        return tr("The compressed file could not be moved into the output folder.");
+    case GSCompressor::UnsoundDocument:
+        return tr("The document is damaged or incomplete, or its rewrite came out incomplete.");
+    case GSCompressor::PasswordRejected:
+        return tr("The document's password is missing or wrong.");
+    case GSCompressor::OutputFolderUnavailable:
+        return tr("The output folder cannot be created or written to.");
+    case GSCompressor::InterpreterCrashed:
+        return tr("The PDF interpreter crashed on this document.");
+    case GSCompressor::TimedOut:
+        return tr("The compression took too long and was ended.");
+    case GSCompressor::Stopped:
+        return tr("The compression was stopped.");
+    default:
+        return tr("The PDF interpreter reported error %1.").arg(code);
+    }
+}
+
+// The mark's tooltip says what clicking it does, or why there is nothing to click.
+void FileItemWidget::showResultMark(int code)
+{
+    m_lastCode = code;
+    MyMarkButton* mark = m_ui->btn_convert_finished;
+    if (code != GSCompressor::Success) {
+        mark->setToolTip(failureReason(code));
+        return;
+    }
+    QString tip = tr("Show the compressed file in its folder");
+    if (auto* pdf = qobject_cast<PDFFileItem*>(m_item)) {
+        switch (pdf->unchangedReason()) {
+        case PDFFileItem::Unchanged::No:
+            break;
+        case PDFFileItem::Unchanged::NotSmaller:
+            tip = tr("Handed back unchanged: it could not be made smaller.") + QLatin1Char('\n') + tip;
+            break;
+        case PDFFileItem::Unchanged::ForNavigation:
+            tip = tr("Handed back unchanged, to keep its links and bookmarks.") + QLatin1Char('\n') + tip;
+            break;
+        }
+    }
+    mark->setToolTip(tip);
+}
+
+// The new size carries the share saved, so each row tells what its compression was worth.
+void FileItemWidget::showSavedShare()
+{
+    auto* pdf = qobject_cast<PDFFileItem*>(m_item);
+    const qint64 before = QFileInfo(m_item->filePath()).size();
+    if (pdf == nullptr || before <= 0) {
+        m_ui->label_newSize->setText(m_newSize);
+        return;
+    }
+    if (pdf->unchangedReason() != PDFFileItem::Unchanged::No) {
+        m_ui->label_newSize->setText(tr("%1 · unchanged").arg(m_newSize));
+        return;
+    }
+    const int percent = qRound(100.0 * (before - pdf->compressedSize()) / before);
+    m_ui->label_newSize->setText(tr("%1 · %2 % smaller").arg(m_newSize).arg(percent));
 }
 
 // The names follow the width their labels get from the layout, cut in the middle so that the start
@@ -136,15 +219,40 @@ void FileItemWidget::startProcess() { m_ui->label_waiting->showRotating(); }
 
 void FileItemWidget::processFinished(int code)
 {
+    if (code == GSCompressor::Stopped) {
+        showPending();
+        return;
+    }
     m_ui->label_waiting->hideRotating();
+    m_ui->label_3->clear();
+    showResultMark(code);
+    if (code == GSCompressor::Success && !m_newSize.isEmpty()) {
+        showSavedShare();
+    }
     m_ui->btn_convert_finished->setEnabled(code == 0);
     m_ui->btn_convert_finished->show();
+}
+
+void FileItemWidget::showPending()
+{
+    m_ui->label_waiting->hideRotating();
+    m_ui->label_3->clear();
+    m_ui->btn_convert_finished->hide();
+}
+
+void FileItemWidget::showProgress(int page, int pageCount)
+{
+    // A late report of a stopped compression must not bring back a line on a pending row.
+    if (m_ui->label_waiting->isRotating()) {
+        m_ui->label_3->setText(tr("Page %1 of %2").arg(page).arg(pageCount));
+    }
 }
 
 void FileItemWidget::showCompressedInfo(const QString& name, const QString& size)
 {
     m_newName = name;
-    m_ui->label_newName->setToolTip(name);
+    m_newSize = size;
+    m_ui->label_newName->setToolTip(literalToolTip(name));
     elideNewName();
     m_ui->label_newSize->setText(size);
 }
@@ -197,6 +305,7 @@ void FileItemWidget::changeProcessedState()
 {
     m_item->resetProcessed();
     m_newName.clear();
+    m_newSize.clear();
     m_ui->label_newName->clear();
     m_ui->label_newName->setToolTip(QString());
     m_ui->label_newSize->clear();

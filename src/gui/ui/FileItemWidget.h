@@ -34,6 +34,11 @@ public:
     QString outputPath() const { return m_outputPath; }
     CompressSettingWidget* settingDialog() const;
 
+    /** Why a compression ended with code, as the failure mark's tooltip says it. */
+    static QString failureReason(int code);
+    /** Rich text that shows text exactly as it is, for tooltips that carry file names. */
+    static QString literalToolTip(const QString& text);
+
 signals:
     /** The user unlocked the document. */
     void decryptionSuccess();
@@ -48,6 +53,10 @@ public slots:
     void showCompressedInfo(const QString& name, const QString& size);
     void openOutpuFilePath();
     void saveOutputFilePath(const QString& path);
+    /** The row's document waits for the next Compress: no indicator, no mark, no progress. */
+    void showPending();
+    /** The compression has written page of pageCount. */
+    void showProgress(int page, int pageCount);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +69,8 @@ private:
     void retranslate();
     void elideName();
     void elideNewName();
+    void showResultMark(int code);
+    void showSavedShare();
 
     const std::unique_ptr<Ui::FileItemWidget> m_ui;
     FileItem* const m_item;
@@ -67,4 +78,6 @@ private:
     QPointer<CompressSettingWidget> m_settingDialog;
     QString m_outputPath;
     QString m_newName;
+    QString m_newSize;
+    int m_lastCode = 0;
 };

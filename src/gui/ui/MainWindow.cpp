@@ -4,10 +4,13 @@
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
 #include "documents/FunctionRunnable.h"
+#include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
+#include "engine/GSCompressor.h"
 #include "foundation/LogSite.h"
 #include "foundation/ProgramInit.h"
 #include "foundation/SettingsStore.h"
+#include "foundation/SleepInhibitor.h"
 #include "services/MultiLanguage.h"
 #include "ui/FileItemWidget.h"
 #include "ui/ModalDialogs.h"
@@ -19,6 +22,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QThread>
@@ -26,6 +30,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
     MainWindow* mainWindow = nullptr;
@@ -33,6 +38,8 @@ namespace {
     constexpr int rowHeight = 72;
     constexpr int emptyPage = 0;
     constexpr int listPage = 1;
+    // How long a closed window lets its stopped compressions take to end before the process goes.
+    constexpr int exitGraceMs = 3000;
 
     // Scanners and mail programs often write the suffix in capitals; the file dialog accepts those
     // too, so a drop must not refuse them.
@@ -60,13 +67,22 @@ MainWindow::MainWindow()
     : QMainWindow(nullptr)
     , m_fileItemList(new FileItemList)
     , m_ui(new Ui::MainWindow)
+    , m_compressionPool(new QThreadPool(this))
 {
     m_ui->setupUi(this);
     ProgramInit::instance()->initLogger();
 
-    m_threadCount = QThread::idealThreadCount() / 2;
-    QThreadPool::globalInstance()->setMaxThreadCount(m_threadCount > 0 ? m_threadCount : 1);
+    // Compressions get a pool of their own: Qt queues its own work (icon conversions, for one) on the
+    // global pool, and the window would wait for that behind long compressions.
+    m_compressionPool->setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
     m_idle = 1;
+
+    // One line under the list for the run's progress and, afterwards, what the run did.
+    m_runStatus = new QLabel(m_ui->page_5);
+    m_runStatus->setObjectName(QStringLiteral("label_runStatus"));
+    m_runStatus->setTextFormat(Qt::PlainText);
+    m_runStatus->hide();
+    m_ui->verticalLayout_2->insertWidget(m_ui->verticalLayout_2->indexOf(m_ui->frame_bottom), m_runStatus);
 
     for (QWidget* widget : { m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget }) {
         widget->setMouseTracking(true);
@@ -92,14 +108,14 @@ MainWindow::MainWindow()
     setAcceptDrops(true);
 
     connectSignals();
-    qDebug() << "Max thread count: " << QThreadPool::globalInstance()->maxThreadCount();
+    qDebug() << "Max thread count: " << m_compressionPool->maxThreadCount();
 }
 
 MainWindow::~MainWindow()
 {
-    // No task may outlive the item it works on: drop the queued ones, wait for the running ones.
-    QThreadPool::globalInstance()->clear();
-    QThreadPool::globalInstance()->waitForDone();
+    // No task may outlive the item it works on: stop them all and wait until they have ended.
+    stopAndWait(-1);
+    SleepInhibitor::instance()->release();
     btn_clear_clicked();
     SettingsStore::destroyInstance();
     if (mainWindow == this) {
@@ -121,7 +137,16 @@ void MainWindow::connectSignals()
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
 }
 
-void MainWindow::retranslate() { m_ui->retranslateUi(this); }
+void MainWindow::retranslate()
+{
+    m_ui->retranslateUi(this);
+    showCompressButtonText();
+    if (m_idle != 1) {
+        showProgress();
+    } else if (m_runStatus->isVisible()) {
+        showRunStatus(runSummary());
+    }
+}
 
 FileItemWidget* MainWindow::rowWidget(int row) const
 {
@@ -136,6 +161,16 @@ void MainWindow::removeRowWidget(int row)
     QWidget* widget = m_ui->listWidget->itemWidget(listItem);
     m_ui->listWidget->removeItemWidget(listItem);
     delete widget;
+}
+
+FileItemWidget* MainWindow::rowOf(const FileItem* item) const
+{
+    for (int row = 0; row < m_fileItemList->count(); ++row) {
+        if (m_fileItemList->at(row) == item) {
+            return rowWidget(row);
+        }
+    }
+    return nullptr;
 }
 
 void MainWindow::showListPage(bool show) { m_ui->stackedWidget->setCurrentIndex(show ? listPage : emptyPage); }
@@ -171,16 +206,21 @@ void MainWindow::addFileRows(const QStringList& paths)
         auto* widget = new FileItemWidget(m_fileItemList->at(index), m_ui->listWidget);
         m_ui->listWidget->setItemWidget(row, widget);
         connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+        connect(m_fileItemList->at(index), &FileItem::processing, this, &MainWindow::taskStarted);
     }
     if (itemCount > firstNewRow) {
+        showRunStatus(QString()); // the last run's summary no longer describes the list
+        m_ui->listWidget->scrollToItem(m_ui->listWidget->item(itemCount - 1));
         updateCompressButton();
     }
 }
 
 void MainWindow::updateCompressButton()
 {
-    // A row unlocked during a run must not bring Compress back before the run has ended.
-    m_ui->btn_compress->setEnabled(m_idle == 1 && m_fileItemList->hasUnlockedItem());
+    // During a run the button is Stop, which an unlocked row must not change.
+    if (m_idle == 1) {
+        m_ui->btn_compress->setEnabled(m_fileItemList->hasUnlockedItem());
+    }
 }
 
 void MainWindow::btn_delete_clicked()
@@ -194,6 +234,7 @@ void MainWindow::btn_delete_clicked()
         m_ui->listWidget->model()->removeRow(row);
         m_fileItemList->removeAt(row);
     }
+    showRunStatus(QString());
     if (m_fileItemList->isEmpty()) {
         emit listEmpty();
         showListPage(false);
@@ -210,6 +251,7 @@ void MainWindow::btn_clear_clicked()
     }
     m_ui->listWidget->clear();
     m_fileItemList->clear();
+    showRunStatus(QString());
     showListPage(false);
 }
 
@@ -281,6 +323,7 @@ void MainWindow::dropEvent(QDropEvent* event)
 void MainWindow::btn_compress_clicked()
 {
     if (m_idle != 1) {
+        stopRun();
         return;
     }
     if (m_ui->lineEdit_select_folder->text().isEmpty()) {
@@ -292,6 +335,8 @@ void MainWindow::btn_compress_clicked()
     const QString outputFolder = m_ui->lineEdit_select_folder->text();
     qDebug() << "Compress task start";
     m_runningCount = 0;
+    m_queuedTasks.clear();
+    m_runItems.clear();
     const int rowCount = m_ui->listWidget->count();
     for (int row = 0; row < rowCount; ++row) {
         FileItem* item = m_fileItemList->at(row);
@@ -302,30 +347,178 @@ void MainWindow::btn_compress_clicked()
         }
         m_idle = 0;
         item->setCompressSetting(rowWidget(row)->compressSetting());
+        if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
+            pdf->allowCompression();
+        }
         ++m_runningCount;
         auto* task = new FunctionRunnable(FunctionRunnable::compressKind, item, outputFolder, nullptr);
+        // The tally comes first, so the last task's summary already counts it.
+        connect(task, &FunctionRunnable::finished, this, [this, item](int code) { recordResult(item, code); });
         connect(task, &FunctionRunnable::finished, this, &MainWindow::taskFinished);
         connect(task, &FunctionRunnable::finished, item, &FileItem::fileProcessFinished);
         qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked") << "Create task."
                  << item->filePath();
         qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
                  << "current task count: " << m_runningCount;
-        QThreadPool::globalInstance()->start(task, 0);
+        m_queuedTasks << task;
+        m_runItems << item;
+        m_compressionPool->start(task, 0);
     }
     if (m_runningCount > 0) {
-        setControlsEnabled(false);
+        startRun(m_runningCount);
     }
+}
+
+void MainWindow::startRun(int taskCount)
+{
+    m_tally = RunTally();
+    m_tally.total = taskCount;
+    setControlsEnabled(false);
+    // Compress becomes Stop for the length of the run.
+    m_ui->btn_compress->setEnabled(true);
+    showCompressButtonText();
+    showProgress();
+    SleepInhibitor::instance()->keepAwake();
+}
+
+void MainWindow::taskStarted()
+{
+    if (m_idle != 1) {
+        m_tally.started = std::min(m_tally.started + 1, m_tally.total);
+        showProgress();
+    }
+}
+
+void MainWindow::showProgress()
+{
+    if (m_tally.stopped) {
+        showRunStatus(tr("Stopping…"));
+        return;
+    }
+    showRunStatus(tr("Compressing %1 of %2").arg(std::max(1, m_tally.started)).arg(m_tally.total));
+}
+
+void MainWindow::recordResult(FileItem* item, int code)
+{
+    if (code == GSCompressor::Stopped) {
+        return; // neither done nor failed: the row is pending again
+    }
+    if (code != GSCompressor::Success) {
+        ++m_tally.failed;
+        return;
+    }
+    ++m_tally.succeeded;
+    m_tally.bytesBefore += QFileInfo(item->filePath()).size();
+    if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
+        m_tally.bytesAfter += pdf->compressedSize();
+    }
+}
+
+void MainWindow::stopRun()
+{
+    if (m_idle == 1 || m_tally.stopped) {
+        return;
+    }
+    qDebug() << "Stop the compression run.";
+    m_tally.stopped = true;
+    // Tasks still waiting in the pool are taken back and never run; their rows are pending again.
+    for (FunctionRunnable* task : qAsConst(m_queuedTasks)) {
+        if (!m_compressionPool->tryTake(task)) {
+            continue;
+        }
+        FileItem* item = task->item();
+        delete task;
+        --m_runningCount;
+        if (FileItemWidget* row = rowOf(item)) {
+            row->showPending();
+        }
+    }
+    m_queuedTasks.clear();
+    // The running ones end as soon as their compressor has stopped, and report like any other task.
+    for (FileItem* item : qAsConst(m_runItems)) {
+        if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
+            pdf->stopCompression();
+        }
+    }
+    m_ui->btn_compress->setEnabled(false);
+    showProgress();
+    if (m_runningCount == 0) {
+        endRun();
+    }
+}
+
+bool MainWindow::stopAndWait(int timeoutMs)
+{
+    stopRun();
+    return m_compressionPool->waitForDone(timeoutMs);
+}
+
+int MainWindow::finishBeforeExit(int exitCode)
+{
+    if (mainWindow == nullptr) {
+        return exitCode;
+    }
+    const bool allEnded = mainWindow->stopAndWait(exitGraceMs);
+    SleepInhibitor::instance()->release();
+    if (!allEnded) {
+        // A compression that cannot be stopped would deliver its file long after the window has gone.
+        // Leave at once instead: its staged copy is swept at the next start, and the output folder only
+        // ever receives complete files, so nothing half-written stays there.
+        qWarning() << "A compression is still running at exit; leaving without it.";
+        std::_Exit(exitCode);
+    }
+    return exitCode;
 }
 
 void MainWindow::taskFinished()
 {
     --m_runningCount;
     if (m_runningCount == 0) {
-        qDebug() << "Task finished.";
-        m_idle = 1;
-        setControlsEnabled(true);
+        endRun();
     }
 }
+
+void MainWindow::endRun()
+{
+    qDebug() << "Task finished.";
+    m_idle = 1;
+    m_queuedTasks.clear();
+    m_runItems.clear();
+    setControlsEnabled(true);
+    showCompressButtonText();
+    SleepInhibitor::instance()->release();
+    showRunStatus(runSummary());
+}
+
+QString MainWindow::runSummary() const
+{
+    QStringList parts;
+    if (m_tally.succeeded > 0 || (m_tally.failed == 0 && !m_tally.stopped)) {
+        parts << tr("%n file(s)", nullptr, m_tally.succeeded);
+    }
+    if (m_tally.succeeded > 0) {
+        parts << QStringLiteral("%1 → %2").arg(formatFileSize(m_tally.bytesBefore), formatFileSize(m_tally.bytesAfter));
+        const qint64 saved = m_tally.bytesBefore - m_tally.bytesAfter;
+        const int percent = m_tally.bytesBefore > 0 ? qRound(100.0 * saved / m_tally.bytesBefore) : 0;
+        parts << tr("%1 % smaller").arg(percent);
+    }
+    if (m_tally.failed > 0) {
+        parts << tr("%n failed", nullptr, m_tally.failed);
+    }
+    if (m_tally.stopped) {
+        // Stopped before anything was done: the line says just that.
+        parts << (parts.isEmpty() ? tr("Stopped") : tr("stopped"));
+    }
+    return parts.join(QStringLiteral(" · "));
+}
+
+void MainWindow::showRunStatus(const QString& text)
+{
+    m_runStatus->setText(text);
+    m_runStatus->setVisible(!text.isEmpty());
+}
+
+void MainWindow::showCompressButtonText() { m_ui->btn_compress->setText(m_idle == 1 ? tr("Compress") : tr("Stop")); }
 
 void MainWindow::setControlsEnabled(bool enabled)
 {

@@ -2,18 +2,24 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QVector>
 #include <memory>
 
 namespace Ui {
     class MainWindow;
 }
+class FileItem;
 class FileItemList;
 class FileItemWidget;
+class FunctionRunnable;
+class QLabel;
+class QThreadPool;
 
 /**
  * The working surface: the top bar (Add Files, Delete, Clear), the empty-state page or the file
- * list with the output folder and the Compress button. Owns the listed documents, runs one pool
- * task per pending document and keeps its controls disabled while a run is in progress.
+ * list with the output folder and the Compress button. Owns the listed documents and the thread
+ * pool that compresses them, one task per pending document; during a run Compress becomes Stop, the
+ * other controls wait, and a status line says how far the run has got and, afterwards, what it did.
  */
 class MainWindow final : public QMainWindow
 {
@@ -32,6 +38,21 @@ public:
     /** Tasks of the current run that have not reported back. */
     int runningCount() const { return m_runningCount; }
     bool isIdle() const { return m_idle == 1; }
+    /** The pool of the compressions; Qt's global pool stays free for Qt's own work. */
+    QThreadPool* compressionPool() const { return m_compressionPool; }
+
+    /**
+     * Stops the run: queued documents go back to pending, running compressions are stopped and
+     * report as they end. Does nothing while idle.
+     */
+    void stopRun();
+    /** Stops the run and waits up to timeoutMs for its tasks; true when none is left running. */
+    bool stopAndWait(int timeoutMs);
+    /**
+     * Called once the event loop has ended: a run still in progress is stopped, and the process
+     * never goes on invisibly to deliver files after its window has gone. Returns exitCode.
+     */
+    static int finishBeforeExit(int exitCode);
 
 signals:
     void editClicked();
@@ -62,10 +83,37 @@ private:
     void retranslate();
     void showListPage(bool show);
     void removeRowWidget(int row);
+    FileItemWidget* rowOf(const FileItem* item) const;
+    void startRun(int taskCount);
+    void endRun();
+    void taskStarted();
+    void showProgress();
+    void recordResult(FileItem* item, int code);
+    void showRunStatus(const QString& text);
+    void showCompressButtonText();
+    QString runSummary() const;
 
-    int m_threadCount = 0;
+    /** What the current or last run has done, for the status line. */
+    struct RunTally
+    {
+        int total = 0;
+        int started = 0;
+        int succeeded = 0;
+        int failed = 0;
+        qint64 bytesBefore = 0;
+        qint64 bytesAfter = 0;
+        bool stopped = false;
+    };
+
     int m_runningCount = 0;
     const std::unique_ptr<FileItemList> m_fileItemList;
     const std::unique_ptr<Ui::MainWindow> m_ui;
     int m_idle = 1;
+    QThreadPool* const m_compressionPool; // child of this window
+    QLabel* m_runStatus = nullptr; // child of the list page
+    RunTally m_tally;
+    // Handed to the pool in this run; only compared with the pool's queue, never followed, because
+    // the pool deletes a task as soon as it has run.
+    QVector<FunctionRunnable*> m_queuedTasks;
+    QVector<FileItem*> m_runItems;
 };
