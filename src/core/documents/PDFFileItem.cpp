@@ -7,7 +7,6 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <qpdf/Constants.h>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -28,34 +27,13 @@ namespace {
         return result;
     }
 
-    // What went out (a rewrite, or the source handed back) comes with the lossless pass; it is used as
-    // soon as the compressor reports it, and judged from the sizes until then.
-    template <typename Engine, typename = void>
-    struct ReportsDelivery : std::false_type
+    PDFFileItem::Unchanged unchangedReasonOf(const GSCompressor& engine)
     {
-    };
-    template <typename Engine>
-    struct ReportsDelivery<Engine,
-        std::void_t<decltype(std::declval<const Engine&>().delivery()),
-            decltype(std::declval<const Engine&>().keptSourceForNavigation())>> : std::true_type
-    {
-    };
-
-    template <typename Engine>
-    PDFFileItem::Unchanged unchangedReasonOf(
-        const Engine& engine, [[maybe_unused]] const QString& sourcePath, [[maybe_unused]] qint64 deliveredSize)
-    {
-        if constexpr (ReportsDelivery<Engine>::value) {
-            if (engine.delivery() != Engine::Delivery::SourceUnchanged) {
-                return PDFFileItem::Unchanged::No;
-            }
-            return engine.keptSourceForNavigation() ? PDFFileItem::Unchanged::ForNavigation
-                                                    : PDFFileItem::Unchanged::NotSmaller;
-        } else {
-            // Without word from the compressor, a delivered copy as large as its source is the source.
-            return QFileInfo(sourcePath).size() == deliveredSize ? PDFFileItem::Unchanged::NotSmaller
-                                                                 : PDFFileItem::Unchanged::No;
+        if (engine.delivery() != GSCompressor::Delivery::SourceUnchanged) {
+            return PDFFileItem::Unchanged::No;
         }
+        return engine.keptSourceForNavigation() ? PDFFileItem::Unchanged::ForNavigation
+                                                : PDFFileItem::Unchanged::NotSmaller;
     }
 } // namespace
 
@@ -139,7 +117,4 @@ void PDFFileItem::stopCompression() { engine().stop(); }
 
 void PDFFileItem::allowCompression() { engine().resetStop(); }
 
-PDFFileItem::Unchanged PDFFileItem::unchangedReason() const
-{
-    return unchangedReasonOf(engine(), m_filePath, compressedSize());
-}
+PDFFileItem::Unchanged PDFFileItem::unchangedReason() const { return unchangedReasonOf(engine()); }
