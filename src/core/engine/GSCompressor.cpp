@@ -1,5 +1,6 @@
 #include "engine/GSCompressor.h"
 
+#include "engine/AtomicDelivery.h"
 #include "engine/CompressSetting.h"
 #include "engine/InterpreterReport.h"
 #include "engine/PdfCheck.h"
@@ -105,6 +106,15 @@ namespace {
         return arguments;
     }
 
+    // What qpdf repaired on the way explains an odd result later: worth a debug line, not a warning.
+    void logRepairs(const PdfCheck::Result& result, const QString& document)
+    {
+        for (const QString& warning : result.warnings) {
+            qDebug() << LOG_SITE(sourceFile, "GSCompressor::compress") << "qpdf warning for" << document << ":"
+                     << warning;
+        }
+    }
+
     QByteArray signalName(int signalNumber)
     {
         const char* abbreviation = sigabbrev_np(signalNumber);
@@ -119,7 +129,8 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     if (m_stop.isRaised()) {
         return Stopped;
     }
-    m_fileName = QFileInfo(inputPath).fileName();
+    m_requestedFileName = QFileInfo(inputPath).fileName();
+    m_fileName = m_requestedFileName;
     const QString destinationPath = reserveDestination(outputDir, m_fileName);
     const QFileInfo outputFolder(outputDir);
     if (!outputFolder.isDir() || !outputFolder.isWritable()) {
@@ -154,6 +165,7 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
     }
     const PdfCheck::Result rewrite
         = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
+    logRepairs(rewrite, QStringLiteral("the rewrite of ") + inputPath);
     if (!isSoundRewrite(source, rewrite, interpreterOutput)) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
                    << interpreterOutput.trimmed();
@@ -176,6 +188,7 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
     // The interpreter turns an unreadable source into blank pages, and crashes on some wrong
     // passwords, so qpdf vouches for the document and the password before it runs.
     source = PdfCheck::inspect(m_tempFiles.last().first, password, PdfCheck::Detail::PagesAndNavigation);
+    logRepairs(source, inputPath);
     switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
         if (source.pageCount > 0) {
@@ -320,26 +333,33 @@ qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinatio
     const bool deliverSource = sourceOnly || QFileInfo(stagedOutput).size() >= QFileInfo(stagedInput).size();
     const QString fileToDeliver = deliverSource ? stagedInput : stagedOutput;
 
+    // The file reaches the output folder complete or not at all, and never under a name that is taken.
+    AtomicDelivery delivery(fileToDeliver, outputDir);
+    const bool prepared = delivery.prepare();
     QString destination = destinationPath;
-    for (int attempt = 1; attempt <= deliveryAttempts; ++attempt) {
-        const bool moved = QFile::rename(fileToDeliver, destination);
-        if (moved) {
+    for (int attempt = 1; prepared && attempt <= deliveryAttempts; ++attempt) {
+        const AtomicDelivery::Outcome outcome = delivery.commit(destination);
+        if (outcome == AtomicDelivery::Outcome::Delivered) {
             m_compressedSize = QFileInfo(destination).size();
         }
         // compress() releases the first name; the names of the retries are this function's to release.
         if (destination != destinationPath) {
             releaseDestination(destination);
         }
-        if (moved) {
+        if (outcome == AtomicDelivery::Outcome::Delivered) {
             return Success;
         }
+        if (outcome == AtomicDelivery::Outcome::Failed) {
+            break;
+        }
         if (attempt < deliveryAttempts) {
-            // Somebody created a file of that name meanwhile: choose the next free one and try again.
-            m_fileName = QFileInfo(destinationPath).fileName();
+            // Somebody created a file of that name meanwhile: the next free name of the source's own name.
+            m_fileName = m_requestedFileName;
             destination = reserveDestination(outputDir, m_fileName);
         }
     }
-    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir";
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir"
+               << "into" << outputDir << ":" << delivery.failureReason();
     return DeliveryFailed;
 }
 

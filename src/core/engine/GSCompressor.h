@@ -100,4 +100,5 @@ private:
     StopSignal m_stop;
     ProgressHandler m_progressHandler;
     TimeLimit m_timeLimit = defaultTimeLimit();
+    QString m_requestedFileName; // the source's own name, which every retried delivery starts from again
 };
