@@ -4,6 +4,7 @@
 #include "support/TestHome.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -88,6 +90,36 @@ namespace {
         QTemporaryFile m_file;
         int m_saved = -1;
     };
+
+    /**
+     * Logs lineOf(thread, message) messagesPerThread times from each of threadCount threads at once,
+     * with standard error silenced, while this thread keeps handling its events. False when a thread
+     * did not end within a minute.
+     */
+    bool logFromThreads(int threadCount, int messagesPerThread, const std::function<QString(int, int)>& lineOf)
+    {
+        StandardErrorCapture quiet;
+        std::vector<std::unique_ptr<QThread>> threads;
+        for (int thread = 0; thread < threadCount; ++thread) {
+            threads.emplace_back(QThread::create([thread, messagesPerThread, &lineOf] {
+                for (int message = 0; message < messagesPerThread; ++message) {
+                    qDebug().noquote() << lineOf(thread, message);
+                }
+            }));
+            threads.back()->start();
+        }
+        const QDeadlineTimer deadline(60000);
+        for (auto& thread : threads) {
+            while (!thread->wait(1)) {
+                QCoreApplication::processEvents();
+                if (deadline.hasExpired()) {
+                    return false;
+                }
+            }
+        }
+        QCoreApplication::processEvents();
+        return true;
+    }
 } // namespace
 
 class TestLogWriter final : public QObject
@@ -283,24 +315,9 @@ void TestLogWriter::manyThreadsLoseNoEntry()
     startWriter(at(13, 0, 0));
     constexpr int threadCount = 8;
     constexpr int messagesPerThread = 400;
-    std::vector<std::unique_ptr<QThread>> threads;
-    {
-        StandardErrorCapture quiet;
-        for (int thread = 0; thread < threadCount; ++thread) {
-            threads.emplace_back(QThread::create([thread] {
-                for (int message = 0; message < messagesPerThread; ++message) {
-                    qDebug().noquote() << QStringLiteral("thread %1 message %2 ").arg(thread).arg(message)
-                            + QString(37, QLatin1Char('x'));
-                }
-            }));
-        }
-        for (auto& thread : threads) {
-            thread->start();
-        }
-        for (auto& thread : threads) {
-            QVERIFY(thread->wait(60000));
-        }
-    }
+    QVERIFY(logFromThreads(threadCount, messagesPerThread, [](int thread, int message) {
+        return QStringLiteral("thread %1 message %2 ").arg(thread).arg(message) + QString(37, QLatin1Char('x'));
+    }));
 
     bool wellFormed = false;
     const QList<Entry> entries = entriesOf(LogReader::fileText(hourFile(QStringLiteral("2025-03-07_13"))), &wellFormed);
@@ -358,24 +375,8 @@ void TestLogWriter::manyThreadsWhileTheFileSwitches()
 
     constexpr int threadCount = 6;
     constexpr int messagesPerThread = 300;
-    std::vector<std::unique_ptr<QThread>> threads;
-    {
-        StandardErrorCapture quiet;
-        for (int thread = 0; thread < threadCount; ++thread) {
-            threads.emplace_back(QThread::create([thread] {
-                for (int message = 0; message < messagesPerThread; ++message) {
-                    qDebug().noquote() << QStringLiteral("thread %1 message %2").arg(thread).arg(message);
-                }
-            }));
-            threads.back()->start();
-        }
-        for (auto& thread : threads) {
-            while (!thread->wait(1)) {
-                QCoreApplication::processEvents();
-            }
-        }
-        QCoreApplication::processEvents();
-    }
+    QVERIFY(logFromThreads(threadCount, messagesPerThread,
+        [](int thread, int message) { return QStringLiteral("thread %1 message %2").arg(thread).arg(message); }));
 
     QSet<QString> lines;
     for (const QString& stem : { QStringLiteral("2025-03-07_17"), QStringLiteral("2025-03-07_18") }) {
