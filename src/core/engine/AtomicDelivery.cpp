@@ -55,11 +55,20 @@ namespace {
             return false;
         }
         // A file system without the no-replace rename: a hard link fails just as atomically on an existing name.
-        if (::link(from.constData(), to.constData()) != 0) {
+        if (::link(from.constData(), to.constData()) == 0) {
+            ::unlink(from.constData());
+            return true;
+        }
+        if (errno != EPERM && errno != EOPNOTSUPP) {
             return false;
         }
-        ::unlink(from.constData());
-        return true;
+        // Nor hard links (FAT and exFAT sticks): look, then rename; only a clash in between goes unseen.
+        struct stat existing = {};
+        if (::lstat(to.constData(), &existing) == 0) {
+            errno = EEXIST;
+            return false;
+        }
+        return ::rename(from.constData(), to.constData()) == 0;
     }
 } // namespace
 
