@@ -100,6 +100,8 @@ void TestFileItemList::filtersPaths_data()
         << QStringList { "notes.txt", "a.pdf", "pdf", "scan.pd" } << QStringList() << QStringList { "a.pdf" };
     QTest::newRow("damaged and missing dropped") << QStringList { "DAMAGED:bad.pdf", "a.pdf", "MISSING:gone.pdf" }
                                                  << QStringList { "b.pdf" } << QStringList { "a.pdf", "b.pdf" };
+    QTest::newRow("folder named like a document skipped")
+        << QStringList { "FOLDER:x.pdf", "a.pdf" } << QStringList() << QStringList { "a.pdf" };
     QTest::newRow("locked listed") << QStringList { "LOCKED:l.pdf", "a.pdf" } << QStringList()
                                    << QStringList { "l.pdf", "a.pdf" };
 }
@@ -119,6 +121,9 @@ void TestFileItemList::filtersPaths()
                 paths << damaged(name);
             } else if (entry.startsWith("LOCKED:")) {
                 paths << locked(name);
+            } else if (entry.startsWith("FOLDER:")) {
+                QDir(m_work->path()).mkdir(name);
+                paths << m_work->filePath(name);
             } else if (entry.startsWith("MISSING:")) {
                 paths << m_work->filePath(name);
             } else {

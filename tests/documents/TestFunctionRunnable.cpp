@@ -87,6 +87,7 @@ private slots:
 
     void tenDocumentsOnFourThreads();
     void otherKindsDoNoWork();
+    void taskOutlivesItsItem();
     void thousandsOfDocumentsUnderTheOpenFileLimit();
     void stationRelaysItsSignals();
 
@@ -206,6 +207,22 @@ void TestFunctionRunnable::otherKindsDoNoWork()
     QCOMPARE(recorder.events.value(0), QStringList({ "processing", "task finished -1", "item finished -1" }));
     QVERIFY(item->isUnprocessed());
     QVERIFY(!QFileInfo::exists(outputFolder()));
+}
+
+// The pool destroys a task after finished() is queued, and the receiving window may already have
+// deleted the item by then. The sanitizer build turns any read of the item here into a failure.
+void TestFunctionRunnable::taskOutlivesItsItem()
+{
+    const QString path = copies(1, "doc%1.pdf").value(0);
+    auto item = std::make_unique<PDFFileItem>(path);
+    QVERIFY(item->initPDF());
+    auto task = std::make_unique<FunctionRunnable>(0, item.get(), outputFolder());
+    task->setAutoDelete(false);
+    task->run();
+
+    item.reset();
+    task.reset();
+    QVERIFY(m_log->contains("Thread end:  \"" + path + "\""));
 }
 
 void TestFunctionRunnable::thousandsOfDocumentsUnderTheOpenFileLimit()

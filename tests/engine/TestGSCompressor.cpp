@@ -7,6 +7,7 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
     QByteArray contentsOf(const QString& path)
@@ -31,6 +32,64 @@ namespace {
             }
         }
         return -1;
+    }
+
+    bool anyLineHasAll(const QStringList& lines, const QStringList& parts)
+    {
+        return std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
+            return std::all_of(parts.cbegin(), parts.cend(), [&](const QString& part) { return line.contains(part); });
+        });
+    }
+
+    /** A small file system of its own at path, mounted for as long as this lives; needs root. */
+    class SmallVolume final
+    {
+    public:
+        SmallVolume(const QString& path, qint64 bytes)
+            : m_path(path)
+        {
+            QDir().mkpath(path);
+            m_mounted = ::geteuid() == 0
+                && QProcess::execute(QStringLiteral("mount"),
+                       { "-t", "tmpfs", "-o", QStringLiteral("size=%1").arg(bytes), "tmpfs", path })
+                    == 0;
+        }
+        ~SmallVolume()
+        {
+            if (m_mounted) {
+                QProcess::execute(QStringLiteral("umount"), { m_path });
+            }
+        }
+        SmallVolume(const SmallVolume&) = delete;
+        SmallVolume& operator=(const SmallVolume&) = delete;
+
+        bool isMounted() const { return m_mounted; }
+
+        /** Writes a file that takes every byte left. */
+        bool fillUp() const
+        {
+            QFile filler(m_path + "/filler");
+            if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+                return false;
+            }
+            const QByteArray chunk(4096, 'x');
+            while (filler.write(chunk) == chunk.size()) { }
+            return filler.size() > 0;
+        }
+
+    private:
+        const QString m_path;
+        bool m_mounted = false;
+    };
+
+    // The name a test makes another program take while the interpreter runs.
+    QString clashingPath;
+
+    void takeNameWhileInterpreterRuns(QtMsgType, const QMessageLogContext&, const QString& message)
+    {
+        if (message.startsWith(QLatin1String("Arg 0 ")) && !clashingPath.isEmpty()) {
+            TestPdf::writeBytes(clashingPath, "written by someone else");
+        }
     }
 } // namespace
 
@@ -72,6 +131,10 @@ private slots:
     void reportsUnusableOutputFolder();
     void worksUnderUnusualHomePath();
     void concurrentSameNamedSourcesGetDistinctNames();
+    void deliveryIsAllOrNothing_data();
+    void deliveryIsAllOrNothing();
+    void retryTakesNextFreeNameOfTheSource();
+    void logsWhatQpdfRepaired();
 
 private:
     QString outputFolder() const { return m_work->path() + "/out"; }
@@ -523,6 +586,8 @@ void TestGSCompressor::rejectsBadInput()
     QCOMPARE(compressor.compress(source, outputFolder(), password), expected);
     QVERIFY2(log.contains(warning), qPrintable(log.messages().join('\n')));
     QVERIFY(log.contains(source));
+    // The warning itself names the document, not only the debug lines around it.
+    QVERIFY2(anyLineHasAll(log.warnings(), { warning, source }), qPrintable(log.warnings().join('\n')));
     QCOMPARE(entriesOf(outputFolder()), QStringList());
     QCOMPARE(contentsOf(source), before);
     QCOMPARE(compressor.compressedSize(), 0);
@@ -577,6 +642,88 @@ void TestGSCompressor::concurrentSameNamedSourcesGetDistinctNames()
     QCOMPARE(names, (QStringList { "report.pdf", "report_1.pdf" }));
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/report.pdf"), 3);
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/report_1.pdf"), 3);
+}
+
+void TestGSCompressor::deliveryIsAllOrNothing_data()
+{
+    QTest::addColumn<int>("roomInPercent"); // of the file to deliver; 0 fills the volume up first
+    QTest::addColumn<bool>("delivered");
+    QTest::newRow("no room left") << 0 << false;
+    QTest::newRow("room for half the file") << 50 << false;
+    QTest::newRow("room enough") << 400 << true;
+}
+
+// The output folder is on a volume of its own, so the file is copied there from the Temp folder.
+void TestGSCompressor::deliveryIsAllOrNothing()
+{
+    QFETCH(int, roomInPercent);
+    QFETCH(bool, delivered);
+
+    // The size of what this document delivers, learnt on the ordinary disk.
+    GSCompressor reference;
+    reference.setMode(Low);
+    QCOMPARE(reference.compress(imageDocument(), m_work->path() + "/reference", QString()), 0);
+    const qint64 deliveredSize = reference.compressedSize();
+    QVERIFY(deliveredSize > 64 * 1024);
+
+    const QString folder = m_work->path() + "/volume";
+    const SmallVolume volume(folder, qMax<qint64>(64 * 1024, deliveredSize * qMax(roomInPercent, 50) / 100));
+    if (!volume.isMounted()) {
+        QSKIP("Mounting a small tmpfs needs root and a system that permits mount; the full-disk case is not run");
+    }
+    if (roomInPercent == 0) {
+        QVERIFY(volume.fillUp());
+    }
+    const QStringList before = entriesOf(folder);
+
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(Low);
+    const qint32 result = compressor.compress(imageDocument(), folder, QString());
+    if (delivered) {
+        QCOMPARE(result, 0);
+        QCOMPARE(entriesOf(folder), before + QStringList { "report.pdf" });
+        QCOMPARE(compressor.compressedSize(), QFileInfo(folder + "/report.pdf").size());
+        QCOMPARE(TestPdf::pageCount(folder + "/report.pdf"), 3);
+    } else {
+        QCOMPARE(result, qint32(GSCompressor::DeliveryFailed));
+        // No empty, partial or hidden file under any name.
+        QCOMPARE(entriesOf(folder), before);
+        QCOMPARE(compressor.compressedSize(), 0);
+        QVERIFY2(anyLineHasAll(
+                     log.warnings(), { "Failed to move output file from temp dir", folder, "No space left on device" }),
+            qPrintable(log.warnings().join('\n')));
+    }
+}
+
+void TestGSCompressor::retryTakesNextFreeNameOfTheSource()
+{
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QVERIFY(TestPdf::writeBytes(outputFolder() + "/report.pdf", "an earlier report"));
+    // The run chooses report_1.pdf; someone takes that name before the run ends.
+    clashingPath = outputFolder() + "/report_1.pdf";
+    const QtMessageHandler previous = qInstallMessageHandler(takeNameWhileInterpreterRuns);
+    GSCompressor compressor;
+    const qint32 result = compressor.compress(imageDocument(), outputFolder(), QString());
+    qInstallMessageHandler(previous);
+    clashingPath.clear();
+
+    QCOMPARE(result, 0);
+    QCOMPARE(compressor.fileName(), QStringLiteral("report_2.pdf"));
+    QCOMPARE(contentsOf(outputFolder() + "/report_1.pdf"), QByteArray("written by someone else"));
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/report_2.pdf"), 3);
+    QCOMPARE(entriesOf(outputFolder()), (QStringList { "report.pdf", "report_1.pdf", "report_2.pdf" }));
+}
+
+void TestGSCompressor::logsWhatQpdfRepaired()
+{
+    const QString source = m_work->path() + "/broken.pdf";
+    QVERIFY(TestPdf::writeBrokenXrefCopy(imageDocument(), source));
+    const LogCapture log;
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QVERIFY2(anyLineHasAll(log.messages(), { "qpdf warning for", source }), qPrintable(log.messages().join('\n')));
+    QVERIFY(!anyLineHasAll(log.warnings(), { "qpdf warning for" }));
 }
 
 QTEST_MAIN(TestGSCompressor)

@@ -3,6 +3,8 @@
 #include "support/LogReader.h"
 #include "support/TestHome.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -11,6 +13,8 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QThread>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -86,6 +90,36 @@ namespace {
         QTemporaryFile m_file;
         int m_saved = -1;
     };
+
+    /**
+     * Logs lineOf(thread, message) messagesPerThread times from each of threadCount threads at once,
+     * with standard error silenced, while this thread keeps handling its events. False when a thread
+     * did not end within a minute.
+     */
+    bool logFromThreads(int threadCount, int messagesPerThread, const std::function<QString(int, int)>& lineOf)
+    {
+        StandardErrorCapture quiet;
+        std::vector<std::unique_ptr<QThread>> threads;
+        for (int thread = 0; thread < threadCount; ++thread) {
+            threads.emplace_back(QThread::create([thread, messagesPerThread, &lineOf] {
+                for (int message = 0; message < messagesPerThread; ++message) {
+                    qDebug().noquote() << lineOf(thread, message);
+                }
+            }));
+            threads.back()->start();
+        }
+        const QDeadlineTimer deadline(60000);
+        for (auto& thread : threads) {
+            while (!thread->wait(1)) {
+                QCoreApplication::processEvents();
+                if (deadline.hasExpired()) {
+                    return false;
+                }
+            }
+        }
+        QCoreApplication::processEvents();
+        return true;
+    }
 } // namespace
 
 class TestLogWriter final : public QObject
@@ -105,6 +139,9 @@ private slots:
     void prunesToNewestNamesAtStart();
     void manyThreadsLoseNoEntry();
     void failedOpenDropsMessageAndLaterMessagesRetry();
+    void manyThreadsWhileTheFileSwitches();
+    void deletedFileIsRecreatedWithHeader_data();
+    void deletedFileIsRecreatedWithHeader();
     void lockFreeLineStartsNewFileWithHeader();
 
 private:
@@ -278,24 +315,9 @@ void TestLogWriter::manyThreadsLoseNoEntry()
     startWriter(at(13, 0, 0));
     constexpr int threadCount = 8;
     constexpr int messagesPerThread = 400;
-    std::vector<std::unique_ptr<QThread>> threads;
-    {
-        StandardErrorCapture quiet;
-        for (int thread = 0; thread < threadCount; ++thread) {
-            threads.emplace_back(QThread::create([thread] {
-                for (int message = 0; message < messagesPerThread; ++message) {
-                    qDebug().noquote() << QStringLiteral("thread %1 message %2 ").arg(thread).arg(message)
-                            + QString(37, QLatin1Char('x'));
-                }
-            }));
-        }
-        for (auto& thread : threads) {
-            thread->start();
-        }
-        for (auto& thread : threads) {
-            QVERIFY(thread->wait(60000));
-        }
-    }
+    QVERIFY(logFromThreads(threadCount, messagesPerThread, [](int thread, int message) {
+        return QStringLiteral("thread %1 message %2 ").arg(thread).arg(message) + QString(37, QLatin1Char('x'));
+    }));
 
     bool wellFormed = false;
     const QList<Entry> entries = entriesOf(LogReader::fileText(hourFile(QStringLiteral("2025-03-07_13"))), &wellFormed);
@@ -340,6 +362,66 @@ void TestLogWriter::failedOpenDropsMessageAndLaterMessagesRetry()
     QVERIFY(wellFormed);
     QCOMPARE(entries.size(), 1);
     QCOMPARE(entries.first().line, QStringLiteral("2025-03-07 16:00:00 back again"));
+}
+
+// Threads log while the hour flips back and forth, so the file is closed and reopened under their
+// feet, and this thread keeps handling events meanwhile: nothing of the writer may run here later.
+// Run under the sanitizer build, a file object touched outside the lock shows up as a report.
+void TestLogWriter::manyThreadsWhileTheFileSwitches()
+{
+    installLogHandler(logFolderBelowHome, 100);
+    std::atomic<int> calls { 0 };
+    LogWriter::setClock([&calls] { return at(17 + (calls.fetch_add(1) / 25) % 2, 30, 0); });
+
+    constexpr int threadCount = 6;
+    constexpr int messagesPerThread = 300;
+    QVERIFY(logFromThreads(threadCount, messagesPerThread,
+        [](int thread, int message) { return QStringLiteral("thread %1 message %2").arg(thread).arg(message); }));
+
+    QSet<QString> lines;
+    for (const QString& stem : { QStringLiteral("2025-03-07_17"), QStringLiteral("2025-03-07_18") }) {
+        bool wellFormed = false;
+        for (const Entry& entry : entriesOf(LogReader::fileText(hourFile(stem)), &wellFormed)) {
+            lines.insert(entry.line.mid(20));
+        }
+        QVERIFY2(wellFormed, qPrintable(stem));
+    }
+    QCOMPARE(lines.size(), threadCount * messagesPerThread);
+    for (int thread = 0; thread < threadCount; ++thread) {
+        for (int message = 0; message < messagesPerThread; ++message) {
+            QVERIFY(lines.contains(QStringLiteral("thread %1 message %2").arg(thread).arg(message)));
+        }
+    }
+}
+
+void TestLogWriter::deletedFileIsRecreatedWithHeader_data()
+{
+    QTest::addColumn<int>("writtenBefore");
+    QTest::newRow("file kept open") << 0;
+    QTest::newRow("file reopened after every entry") << 600;
+}
+
+void TestLogWriter::deletedFileIsRecreatedWithHeader()
+{
+    QFETCH(int, writtenBefore);
+    startWriter(at(8, 15, 0));
+    qDebug().noquote() << "first" << QString(writtenBefore, QLatin1Char('a'));
+    const QString path = hourFile(QStringLiteral("2025-03-07_08"));
+    QVERIFY(QFile::exists(path));
+
+    // Someone clears the Log folder in the middle of the hour.
+    QVERIFY(QFile::remove(path));
+    m_now = at(8, 16, 0);
+    qWarning("after the deletion");
+    qDebug("and the next");
+
+    bool wellFormed = false;
+    const QList<Entry> entries = entriesOf(LogReader::fileText(path), &wellFormed);
+    QVERIFY(wellFormed);
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries.at(0).typeClass, QStringLiteral("w"));
+    QCOMPARE(entries.at(0).line, QStringLiteral("2025-03-07 08:16:00 after the deletion"));
+    QCOMPARE(entries.at(1).line, QStringLiteral("2025-03-07 08:16:00 and the next"));
 }
 
 void TestLogWriter::lockFreeLineStartsNewFileWithHeader()

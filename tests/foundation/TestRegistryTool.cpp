@@ -4,7 +4,9 @@
 #include "support/TestMain.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -26,9 +28,16 @@ private slots:
 
 private:
     QString storeFile() const { return m_home + QStringLiteral("/.config/Vantorel/Vantorel Kompresto.conf"); }
+    // Read from the bytes: opening another QSettings on the file would flush the store's pending value first.
     int storedOnDisk() const
     {
-        return QSettings(storeFile(), QSettings::IniFormat).value(QStringLiteral("language"), -1).toInt();
+        QFile file(storeFile());
+        if (!file.open(QIODevice::ReadOnly)) {
+            return -1;
+        }
+        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("(^|\\n)language=(-?\\d+)\\n"))
+                                                  .match(QString::fromUtf8(file.readAll()));
+        return match.hasMatch() ? match.captured(2).toInt() : -1;
     }
 
     QString m_home;

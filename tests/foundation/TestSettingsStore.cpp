@@ -46,6 +46,16 @@ void TestSettingsStore::writesReachTheDiskAtOnce()
     store->setOutputFolder(QStringLiteral("/tmp/out put"));
     store->setLastOpenDir(QStringLiteral("/home/docs"));
 
+    // The bytes themselves: another QSettings on the file would flush this one's pending values first.
+    const QString bytes = [&] {
+        QFile file(store->fileName());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }();
+    QVERIFY2(bytes.contains(QRegularExpression("\\[Compressor\\]\n(\\w+=\\S+\n)*level=8\n")), qPrintable(bytes));
+    QVERIFY2(bytes.contains(QRegularExpression("\\[Compressor\\]\n(\\w+=\\S+\n)*mode=3\n")), qPrintable(bytes));
+    QVERIFY2(bytes.contains("\noutput=/tmp/out put\n"), qPrintable(bytes));
+    QVERIFY2(bytes.contains("\nlastOpenDir=/home/docs\n"), qPrintable(bytes));
+
     QCOMPARE(store->fileName(), m_home->path() + "/AppData/Roaming/Vantorel/Kompresto/Config/Kompresto.ini");
     QSettings onDisk(store->fileName(), QSettings::IniFormat);
     QCOMPARE(onDisk.value("Compressor/mode").toInt(), 3);

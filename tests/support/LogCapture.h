@@ -12,6 +12,8 @@ public:
     ~LogCapture();
 
     QStringList messages() const;
+    /** The messages logged at warning level or above. */
+    QStringList warnings() const;
     bool contains(const QString& text) const;
 
 private:

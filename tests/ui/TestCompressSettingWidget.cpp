@@ -330,6 +330,8 @@ void TestCompressSettingWidget::storedValuesOutOfRange_data()
 
     QTest::newRow("level 12 shows 10") << int(Custom) << 12 << "btn_custom" << 10;
     QTest::newRow("level 0 shows 1") << int(Custom) << 0 << "btn_custom" << 1;
+    QTest::newRow("level -1 shows 1") << int(Custom) << -1 << "btn_custom" << 1;
+    QTest::newRow("level 65537 shows 10") << int(Custom) << 65537 << "btn_custom" << 10;
     QTest::newRow("unknown mode shows Custom") << 7 << 6 << "btn_custom" << 6;
     QTest::newRow("negative mode, level 40") << -2 << 40 << "btn_custom" << 10;
     QTest::newRow("preset keeps a wild level hidden") << int(Low) << 12 << "btn_low" << 10;

@@ -18,7 +18,9 @@ void FileItemList::addFiles(const QStringList& paths)
         if (m_paths.contains(path, Qt::CaseSensitive)) {
             continue;
         }
-        if (!QFileInfo(path).suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive)) {
+        // A folder named like a document is no document: qpdf cannot read it and its row could never compress.
+        const QFileInfo file(path);
+        if (!file.isFile() || !file.suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive)) {
             continue;
         }
         auto item = std::make_unique<PDFFileItem>(path);

@@ -14,6 +14,7 @@ namespace {
 FunctionRunnable::FunctionRunnable(qint32 kind, FileItem* item, const QString& outputDir, QObject* parent)
     : QObject(parent)
     , m_item(item)
+    , m_filePath(item != nullptr ? item->filePath() : QString())
     , m_outputDir(outputDir)
     , m_kind(kind)
 {
@@ -22,7 +23,7 @@ FunctionRunnable::FunctionRunnable(qint32 kind, FileItem* item, const QString& o
 
 FunctionRunnable::~FunctionRunnable()
 {
-    qDebug() << LOG_SITE(sourceFile, "FunctionRunnable::~FunctionRunnable") << "Thread end: " << m_item->filePath();
+    qDebug() << LOG_SITE(sourceFile, "FunctionRunnable::~FunctionRunnable") << "Thread end: " << m_filePath;
 }
 
 void FunctionRunnable::run()

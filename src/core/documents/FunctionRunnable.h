@@ -32,6 +32,9 @@ signals:
 
 private:
     FileItem* const m_item; // owned by the file list, which keeps it until every task has ended
+    // The item may be gone by the time the pool destroys this task (finished() is already on its way),
+    // so the destructor reads this copy, never the item.
+    const QString m_filePath;
     const QString m_outputDir;
     const qint32 m_kind;
 };

@@ -1,5 +1,6 @@
 #include "engine/GSCompressor.h"
 
+#include "engine/AtomicDelivery.h"
 #include "engine/CandidatePicker.h"
 #include "engine/CompressSetting.h"
 #include "engine/InterpreterReport.h"
@@ -106,6 +107,15 @@ namespace {
         return arguments;
     }
 
+    // What qpdf repaired on the way explains an odd result later: worth a debug line, not a warning.
+    void logRepairs(const PdfCheck::Result& result, const QString& document)
+    {
+        for (const QString& warning : result.warnings) {
+            qDebug() << LOG_SITE(sourceFile, "GSCompressor::compress") << "qpdf warning for" << document << ":"
+                     << warning;
+        }
+    }
+
     QByteArray signalName(int signalNumber)
     {
         const char* abbreviation = sigabbrev_np(signalNumber);
@@ -120,7 +130,8 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     if (m_stop.isRaised()) {
         return Stopped;
     }
-    m_fileName = QFileInfo(inputPath).fileName();
+    m_requestedFileName = QFileInfo(inputPath).fileName();
+    m_fileName = m_requestedFileName;
     m_delivery = Delivery::None;
     m_keptSourceForNavigation = false;
     const QString destinationPath = reserveDestination(outputDir, m_fileName);
@@ -157,6 +168,7 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
     }
     const PdfCheck::Result rewrite
         = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
+    logRepairs(rewrite, QStringLiteral("the rewrite of ") + inputPath);
     if (!isSoundRewrite(source, rewrite, interpreterOutput)) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
                    << interpreterOutput.trimmed();
@@ -197,6 +209,7 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
     // The interpreter turns an unreadable source into blank pages, and crashes on some wrong
     // passwords, so qpdf vouches for the document and the password before it runs.
     source = PdfCheck::inspect(m_tempFiles.last().first, password, PdfCheck::Detail::PagesAndNavigation);
+    logRepairs(source, inputPath);
     switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
         if (source.pageCount > 0) {
@@ -335,26 +348,33 @@ bool GSCompressor::keepsNavigation(const PdfCheck::Result& source, const PdfChec
 
 qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinationPath, const QString& fileToDeliver)
 {
+    // The file reaches the output folder complete or not at all, and never under a name that is taken.
+    AtomicDelivery delivery(fileToDeliver, outputDir);
+    const bool prepared = delivery.prepare();
     QString destination = destinationPath;
-    for (int attempt = 1; attempt <= deliveryAttempts; ++attempt) {
-        const bool moved = QFile::rename(fileToDeliver, destination);
-        if (moved) {
+    for (int attempt = 1; prepared && attempt <= deliveryAttempts; ++attempt) {
+        const AtomicDelivery::Outcome outcome = delivery.commit(destination);
+        if (outcome == AtomicDelivery::Outcome::Delivered) {
             m_compressedSize = QFileInfo(destination).size();
         }
         // compress() releases the first name; the names of the retries are this function's to release.
         if (destination != destinationPath) {
             releaseDestination(destination);
         }
-        if (moved) {
+        if (outcome == AtomicDelivery::Outcome::Delivered) {
             return Success;
         }
+        if (outcome == AtomicDelivery::Outcome::Failed) {
+            break;
+        }
         if (attempt < deliveryAttempts) {
-            // Somebody created a file of that name meanwhile: choose the next free one and try again.
-            m_fileName = QFileInfo(destinationPath).fileName();
+            // Somebody created a file of that name meanwhile: the next free name of the source's own name.
+            m_fileName = m_requestedFileName;
             destination = reserveDestination(outputDir, m_fileName);
         }
     }
-    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir";
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir"
+               << "into" << outputDir << ":" << delivery.failureReason();
     return DeliveryFailed;
 }
 

@@ -117,4 +117,5 @@ private:
     TimeLimit m_timeLimit = defaultTimeLimit();
     Delivery m_delivery = Delivery::None;
     bool m_keptSourceForNavigation = false;
+    QString m_requestedFileName; // the source's own name, which every retried delivery starts from again
 };

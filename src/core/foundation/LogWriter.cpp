@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QLocale>
 #include <QMutex>
-#include <QTextStream>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,13 +19,16 @@ namespace {
     constexpr qint64 reopenThreshold = 512;
     constexpr std::size_t signalSafePathCapacity = 4096;
 
+    // The open file is a bare descriptor used only under the mutex: no Qt object of the writer is
+    // ever touched from another thread later (a QFile or QTextStream would queue work to the thread
+    // that made it).
     struct WriterState
     {
         QMutex mutex;
         QString folder;
         int maximumFiles = 0;
-        QFile file;
-        QTextStream stream;
+        int fd = -1;
+        QString openPath;
         qint64 writtenCount = 0;
         LogWriter::Clock clock;
     };
@@ -73,25 +76,60 @@ namespace {
         return escaped;
     }
 
-    // Runs inside the lock: nothing here may log, or the handler would wait on its own lock.
+    // Everything below runs inside the lock: nothing here may log, or the handler would wait on its own lock.
+    void closeLogFile(WriterState& state)
+    {
+        if (state.fd >= 0) {
+            ::close(state.fd);
+            state.fd = -1;
+        }
+        state.openPath.clear();
+    }
+
+    bool writeUtf8(int fd, const QString& text)
+    {
+        const QByteArray bytes = text.toUtf8();
+        return SignalSafe::writeAll(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+
     bool openLogFile(WriterState& state, const QString& path)
     {
-        if (state.file.isOpen()) {
-            state.file.close();
+        closeLogFile(state);
+        const QByteArray encoded = QFile::encodeName(path);
+        // Creating exclusively tells whether this entry starts the file, and so needs the header page.
+        int fd = ::open(encoded.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const bool created = fd >= 0;
+        if (!created && errno == EEXIST) {
+            fd = ::open(encoded.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
         }
-        state.file.setFileName(path);
-        const bool existed = state.file.exists();
-        if (!state.file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (fd < 0) {
             return false;
         }
-        state.stream.setDevice(&state.file);
-        state.stream.setCodec("UTF-8");
-        if (!existed) {
-            state.stream << LogWriter::headerPage() << "\r\n";
+        if (created) {
+            writeUtf8(fd, LogWriter::headerPage() + QStringLiteral("\r\n"));
         }
+        state.fd = fd;
+        state.openPath = path;
         // A new hour may follow a change of daylight saving time; the crash handler dates its lines too.
         SignalSafe::refreshUtcOffset();
         return true;
+    }
+
+    // Someone deleted or replaced the file while it was open: entries written now would be lost.
+    bool openFileIsGone(const WriterState& state)
+    {
+        struct stat opened = {};
+        struct stat named = {};
+        return ::fstat(state.fd, &opened) != 0 || ::stat(QFile::encodeName(state.openPath).constData(), &named) != 0
+            || opened.st_dev != named.st_dev || opened.st_ino != named.st_ino;
+    }
+
+    bool ensureLogFile(WriterState& state, const QString& path)
+    {
+        if (state.fd >= 0 && state.openPath == path && !openFileIsGone(state)) {
+            return true;
+        }
+        return openLogFile(state, path);
     }
 
     void copyToStandardError(const QString& plainLine)
@@ -138,10 +176,7 @@ void installLogHandler(const QString& folder, int maximumFiles)
         QMutexLocker locker(&state.mutex);
         state.folder = absoluteFolder;
         state.maximumFiles = maximumFiles;
-        if (state.file.isOpen()) {
-            state.file.close();
-        }
-        state.file.setFileName(QString());
+        closeLogFile(state);
         prepareSignalSafeCopies(absoluteFolder);
     }
     qInstallMessageHandler(logMessageHandler);
@@ -168,17 +203,13 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const 
         if (!state.folder.isEmpty()) {
             const QString path = QStringLiteral("%1/%2_log.html").arg(state.folder, stem);
             // A file that failed to open stays closed; every later message tries again.
-            if ((state.file.fileName() != path || !state.file.isOpen()) && !openLogFile(state, path)) {
+            if (!ensureLogFile(state, path)) {
                 return;
             }
-            state.stream << entry;
-            state.stream.flush();
+            writeUtf8(state.fd, entry);
             state.writtenCount += entry.size();
-            if (state.writtenCount >= reopenThreshold) {
-                state.file.close();
-                if (!state.file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-                    return;
-                }
+            if (state.writtenCount >= reopenThreshold && !openLogFile(state, path)) {
+                return;
             }
         }
     }

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QScreen>
 #include <QStyle>
+#include <csignal>
 
 namespace {
     void loadStyleSheet(QApplication& application, const QString& resourcePath)
@@ -36,6 +37,9 @@ namespace {
 
 int main(int argc, char* argv[])
 {
+    // Every log line is copied to standard error, from pool threads too: a closed terminal or pipe
+    // must cost those copies only, never the run.
+    std::signal(SIGPIPE, SIG_IGN);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QApplication application(argc, argv);

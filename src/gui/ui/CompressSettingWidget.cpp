@@ -16,8 +16,9 @@ CompressSettingWidget::CompressSettingWidget(QWidget* parent)
     fitButtons();
     const SettingsStore* store = SettingsStore::instance();
     m_setting.mode = store->compressMode();
-    // Kept as read, even when out of range: the compressor clamps it, and the dialog shows it clamped.
-    m_setting.level = static_cast<quint16>(store->compressLevel());
+    // A hand-edited level is brought into range before it meets the unsigned field: -1 must read as 1, not wrap.
+    m_setting.level = static_cast<quint16>(
+        qBound(CompressSetting::minimumLevel, store->compressLevel(), CompressSetting::maximumLevel));
 
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

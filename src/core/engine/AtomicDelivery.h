@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+/**
+ * Brings one finished file into a folder all or nothing. The bytes first land under a hidden name
+ * inside that folder, reach the disk and are checked against the source's size; only then does the
+ * file take its final name, in one step that never replaces an existing entry. Whatever fails, no
+ * empty or partial file is left in the folder.
+ */
+class AtomicDelivery final
+{
+public:
+    enum class Outcome
+    {
+        Delivered,
+        NameTaken, // an entry of that name exists; the prepared file waits for another name
+        Failed,
+    };
+
+    /** sourcePath is read (or moved, when it lies on the folder's volume) by prepare(). */
+    AtomicDelivery(const QString& sourcePath, const QString& folder);
+    /** Removes the hidden file when it never took a final name. */
+    ~AtomicDelivery();
+
+    AtomicDelivery(const AtomicDelivery&) = delete;
+    AtomicDelivery& operator=(const AtomicDelivery&) = delete;
+
+    /** Puts the complete source under the hidden name and flushes it to the disk; false with failureReason(). */
+    bool prepare();
+
+    /** Gives the prepared file the name destination, which must lie in the folder. */
+    Outcome commit(const QString& destination);
+
+    /** Why the last prepare() or commit() failed, in the system's words ("No space left on device"). */
+    QString failureReason() const { return m_failureReason; }
+
+    /** The name the bytes wait under until commit(); empty before prepare(). */
+    QString partialPath() const { return m_partialPath; }
+
+private:
+    bool moveIntoFolder(bool& otherVolume);
+    bool copyIntoFolder();
+    bool flushAndCheck(qint64 expectedSize);
+    bool failWithSystemError();
+    void syncFolder() const;
+
+    const QString m_sourcePath;
+    const QString m_folder;
+    QString m_partialPath;
+    QString m_failureReason;
+    bool m_delivered = false;
+};
