@@ -120,6 +120,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         return Stopped;
     }
     m_fileName = QFileInfo(inputPath).fileName();
+    m_pageCount = 0;
     const QString destinationPath = reserveDestination(outputDir, m_fileName);
     const QFileInfo outputFolder(outputDir);
     if (!outputFolder.isDir() || !outputFolder.isWritable()) {
@@ -178,6 +179,7 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
     source = PdfCheck::inspect(m_tempFiles.last().first, password, PdfCheck::Detail::PagesAndNavigation);
     switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
+        m_pageCount = source.pageCount;
         if (source.pageCount > 0) {
             return Success;
         }

@@ -8,16 +8,18 @@
 #include <QButtonGroup>
 
 CompressSettingWidget::CompressSettingWidget(QWidget* parent)
+    : CompressSettingWidget(parent, storedSetting())
+{
+}
+
+CompressSettingWidget::CompressSettingWidget(QWidget* parent, const CompressSetting& ownSetting)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::CompressSettingWidget>())
     , m_modeGroup(new QButtonGroup(this))
+    , m_setting(ownSetting)
 {
     m_ui->setupUi(this);
     fitButtons();
-    const SettingsStore* store = SettingsStore::instance();
-    m_setting.mode = store->compressMode();
-    // Kept as read, even when out of range: the compressor clamps it, and the dialog shows it clamped.
-    m_setting.level = static_cast<quint16>(store->compressLevel());
 
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -35,6 +37,16 @@ CompressSettingWidget::CompressSettingWidget(QWidget* parent)
 }
 
 CompressSettingWidget::~CompressSettingWidget() = default;
+
+CompressSetting CompressSettingWidget::storedSetting()
+{
+    const SettingsStore* store = SettingsStore::instance();
+    CompressSetting setting;
+    setting.mode = store->compressMode();
+    // Kept as read, even when out of range: the compressor clamps it, and the dialog shows it clamped.
+    setting.level = static_cast<quint16>(store->compressLevel());
+    return setting;
+}
 
 const CompressSetting& CompressSettingWidget::currentSetting() const
 {

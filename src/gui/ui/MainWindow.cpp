@@ -11,6 +11,7 @@
 #include "services/MultiLanguage.h"
 #include "ui/FileItemWidget.h"
 #include "ui/ModalDialogs.h"
+#include "ui/RefusedFilesNotice.h"
 
 #include <QAction>
 #include <QDebug>
@@ -64,9 +65,12 @@ MainWindow::MainWindow()
     m_ui->setupUi(this);
     ProgramInit::instance()->initLogger();
 
-    m_threadCount = QThread::idealThreadCount() / 2;
-    QThreadPool::globalInstance()->setMaxThreadCount(m_threadCount > 0 ? m_threadCount : 1);
+    sizeCompressionPool();
     m_idle = 1;
+
+    // Between the top bar and the pages, so it shows over the empty page and the list alike.
+    m_refusedNotice = new RefusedFilesNotice(m_ui->centralwidget);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->stackedWidget), m_refusedNotice);
 
     for (QWidget* widget : { m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget }) {
         widget->setMouseTracking(true);
@@ -95,6 +99,13 @@ MainWindow::MainWindow()
     qDebug() << "Max thread count: " << QThreadPool::globalInstance()->maxThreadCount();
 }
 
+// The one place that decides how many documents a run compresses at once.
+void MainWindow::sizeCompressionPool()
+{
+    m_threadCount = SettingsStore::instance()->compressionsAtOnce();
+    QThreadPool::globalInstance()->setMaxThreadCount(m_threadCount);
+}
+
 MainWindow::~MainWindow()
 {
     // No task may outlive the item it works on: drop the queued ones, wait for the running ones.
@@ -119,9 +130,17 @@ void MainWindow::connectSignals()
     connect(
         this, &MainWindow::stopTask, SignalTransferStation::instance(), &SignalTransferStation::transmitStopTaskSignal);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
+
+    connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
+    connect(m_fileItemList.get(), &FileItemList::filesRefused, m_refusedNotice, &RefusedFilesNotice::addRefused);
+    connect(m_fileItemList.get(), &FileItemList::inspectionFinished, this, &MainWindow::updateCompressButton);
 }
 
-void MainWindow::retranslate() { m_ui->retranslateUi(this); }
+void MainWindow::retranslate()
+{
+    m_ui->retranslateUi(this);
+    updateCompressButton();
+}
 
 FileItemWidget* MainWindow::rowWidget(int row) const
 {
@@ -136,6 +155,17 @@ void MainWindow::removeRowWidget(int row)
     QWidget* widget = m_ui->listWidget->itemWidget(listItem);
     m_ui->listWidget->removeItemWidget(listItem);
     delete widget;
+}
+
+// Inspection found the document damaged: its row goes before its item, and an emptied list shows the
+// empty page again, as a delete would.
+void MainWindow::removeRefusedRow(int row)
+{
+    removeRowWidget(row);
+    delete m_ui->listWidget->takeItem(row);
+    if (m_fileItemList->count() <= 1) {
+        showListPage(false);
+    }
 }
 
 void MainWindow::showListPage(bool show) { m_ui->stackedWidget->setCurrentIndex(show ? listPage : emptyPage); }
@@ -179,8 +209,11 @@ void MainWindow::addFileRows(const QStringList& paths)
 
 void MainWindow::updateCompressButton()
 {
+    // Rows still being checked may turn out locked or damaged: the run waits until every row is known.
+    const bool checking = m_fileItemList->checkingCount() > 0;
+    m_ui->btn_compress->setText(checking ? tr("Checking…") : tr("Compress"));
     // A row unlocked during a run must not bring Compress back before the run has ended.
-    m_ui->btn_compress->setEnabled(m_idle == 1 && m_fileItemList->hasUnlockedItem());
+    m_ui->btn_compress->setEnabled(m_idle == 1 && !checking && m_fileItemList->hasUnlockedItem());
 }
 
 void MainWindow::btn_delete_clicked()
@@ -295,7 +328,7 @@ void MainWindow::btn_compress_clicked()
     const int rowCount = m_ui->listWidget->count();
     for (int row = 0; row < rowCount; ++row) {
         FileItem* item = m_fileItemList->at(row);
-        if (item->isLocked() || !item->isUnprocessed()) {
+        if (item->isChecking() || item->isLocked() || !item->isUnprocessed()) {
             qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
                      << "Skip file: " << item->filePath();
             continue;

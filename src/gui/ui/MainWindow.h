@@ -9,6 +9,7 @@ namespace Ui {
 }
 class FileItemList;
 class FileItemWidget;
+class RefusedFilesNotice;
 
 /**
  * The working surface: the top bar (Add Files, Delete, Clear), the empty-state page or the file
@@ -32,6 +33,8 @@ public:
     /** Tasks of the current run that have not reported back. */
     int runningCount() const { return m_runningCount; }
     bool isIdle() const { return m_idle == 1; }
+    /** The notice that counts the files adding turned away. */
+    RefusedFilesNotice* refusedFilesNotice() const { return m_refusedNotice; }
 
 signals:
     void editClicked();
@@ -62,10 +65,13 @@ private:
     void retranslate();
     void showListPage(bool show);
     void removeRowWidget(int row);
+    void removeRefusedRow(int row);
+    void sizeCompressionPool();
 
     int m_threadCount = 0;
     int m_runningCount = 0;
     const std::unique_ptr<FileItemList> m_fileItemList;
     const std::unique_ptr<Ui::MainWindow> m_ui;
     int m_idle = 1;
+    RefusedFilesNotice* m_refusedNotice = nullptr; // child of the central widget
 };
