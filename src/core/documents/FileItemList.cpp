@@ -13,6 +13,8 @@ namespace {
 FileItemList::FileItemList(QObject* parent)
     : QObject(parent)
 {
+    // Listeners may take the refusals queued, or record them (QSignalSpy).
+    qRegisterMetaType<FileItemList::Refusal>();
     m_inspectors.setMaxThreadCount(inspectionThreadCount());
 }
 

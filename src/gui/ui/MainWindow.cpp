@@ -18,12 +18,14 @@
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -34,6 +36,8 @@ namespace {
     constexpr int rowHeight = 72;
     constexpr int emptyPage = 0;
     constexpr int listPage = 1;
+    // Rows are built for this long at a time; between slices the window paints and answers the user.
+    constexpr qint64 rowSliceMilliseconds = 25;
 
     // Scanners and mail programs often write the suffix in capitals; the file dialog accepts those
     // too, so a drop must not refuse them.
@@ -71,6 +75,9 @@ MainWindow::MainWindow()
     // Between the top bar and the pages, so it shows over the empty page and the list alike.
     m_refusedNotice = new RefusedFilesNotice(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->stackedWidget), m_refusedNotice);
+    m_rowBuilder = new QTimer(this);
+    m_rowBuilder->setSingleShot(true);
+    m_rowBuilder->setInterval(0);
 
     for (QWidget* widget : { m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget }) {
         widget->setMouseTracking(true);
@@ -131,6 +138,7 @@ void MainWindow::connectSignals()
         this, &MainWindow::stopTask, SignalTransferStation::instance(), &SignalTransferStation::transmitStopTaskSignal);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
 
+    connect(m_rowBuilder, &QTimer::timeout, this, &MainWindow::buildPendingRows);
     connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
     connect(m_fileItemList.get(), &FileItemList::filesRefused, m_refusedNotice, &RefusedFilesNotice::addRefused);
     connect(m_fileItemList.get(), &FileItemList::inspectionFinished, this, &MainWindow::updateCompressButton);
@@ -161,8 +169,11 @@ void MainWindow::removeRowWidget(int row)
 // empty page again, as a delete would.
 void MainWindow::removeRefusedRow(int row)
 {
-    removeRowWidget(row);
-    delete m_ui->listWidget->takeItem(row);
+    // Rows are built in item order, so a row not built yet needs nothing here.
+    if (row < m_ui->listWidget->count()) {
+        removeRowWidget(row);
+        delete m_ui->listWidget->takeItem(row);
+    }
     if (m_fileItemList->count() <= 1) {
         showListPage(false);
     }
@@ -188,29 +199,52 @@ void MainWindow::addFileRows(const QStringList& paths)
         return;
     }
     qDebug() << "PDFs to add.";
-    const int firstNewRow = m_ui->listWidget->count();
+    const int itemsBefore = m_fileItemList->count();
     m_fileItemList->addFiles(paths);
-    const int itemCount = m_fileItemList->count();
-    if (itemCount >= 1) {
+    if (m_fileItemList->count() >= 1) {
         showListPage(true);
     }
-    for (int index = firstNewRow; index < itemCount; ++index) {
-        auto* row = new QListWidgetItem;
-        row->setSizeHint(QSize(m_ui->listWidget->minimumWidth(), rowHeight));
-        m_ui->listWidget->addItem(row);
-        auto* widget = new FileItemWidget(m_fileItemList->at(index), m_ui->listWidget);
-        m_ui->listWidget->setItemWidget(row, widget);
-        connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+    if (m_fileItemList->count() > itemsBefore) {
+        buildPendingRows();
     }
-    if (itemCount > firstNewRow) {
-        updateCompressButton();
+}
+
+// The rows of a long adding appear a slice at a time, so that the window never freezes for them. Row i
+// still shows item i: the rows built so far are the first items of the list.
+void MainWindow::buildPendingRows()
+{
+    QElapsedTimer slice;
+    slice.start();
+    int row = m_ui->listWidget->count();
+    for (int built = 0; row < m_fileItemList->count() && (built == 0 || slice.elapsed() < rowSliceMilliseconds);
+         ++built) {
+        appendRow(row++);
     }
+    if (row < m_fileItemList->count()) {
+        m_rowBuilder->start();
+    }
+    updateCompressButton();
+}
+
+void MainWindow::appendRow(int index)
+{
+    auto* row = new QListWidgetItem;
+    row->setSizeHint(QSize(m_ui->listWidget->minimumWidth(), rowHeight));
+    m_ui->listWidget->addItem(row);
+    auto* widget = new FileItemWidget(m_fileItemList->at(index), m_ui->listWidget);
+    m_ui->listWidget->setItemWidget(row, widget);
+    connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+}
+
+bool MainWindow::isAddingFiles() const
+{
+    return m_fileItemList->checkingCount() > 0 || m_ui->listWidget->count() < m_fileItemList->count();
 }
 
 void MainWindow::updateCompressButton()
 {
     // Rows still being checked may turn out locked or damaged: the run waits until every row is known.
-    const bool checking = m_fileItemList->checkingCount() > 0;
+    const bool checking = isAddingFiles();
     m_ui->btn_compress->setText(checking ? tr("Checking…") : tr("Compress"));
     // A row unlocked during a run must not bring Compress back before the run has ended.
     m_ui->btn_compress->setEnabled(m_idle == 1 && !checking && m_fileItemList->hasUnlockedItem());

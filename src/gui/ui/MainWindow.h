@@ -10,6 +10,7 @@ namespace Ui {
 class FileItemList;
 class FileItemWidget;
 class RefusedFilesNotice;
+class QTimer;
 
 /**
  * The working surface: the top bar (Add Files, Delete, Clear), the empty-state page or the file
@@ -66,6 +67,9 @@ private:
     void showListPage(bool show);
     void removeRowWidget(int row);
     void removeRefusedRow(int row);
+    void buildPendingRows();
+    void appendRow(int index);
+    bool isAddingFiles() const;
     void sizeCompressionPool();
 
     int m_threadCount = 0;
@@ -74,4 +78,5 @@ private:
     const std::unique_ptr<Ui::MainWindow> m_ui;
     int m_idle = 1;
     RefusedFilesNotice* m_refusedNotice = nullptr; // child of the central widget
+    QTimer* m_rowBuilder = nullptr; // child of this window: builds the rows of a long adding a slice at a time
 };
