@@ -305,6 +305,10 @@
         <source>Show the compressed file in its folder</source>
         <translation>Komprimierte Datei im Ordner anzeigen</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -430,6 +434,10 @@
         <source>Select output folder</source>
         <translation>Zielordner auswählen</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -448,6 +456,46 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not a PDF</source>
+        <translation>
+            <numerusform>%n keine PDF-Datei</numerusform>
+            <numerusform>%n keine PDF-Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unreadable</source>
+        <translation>
+            <numerusform>%n beschädigt oder unlesbar</numerusform>
+            <numerusform>%n beschädigt oder unlesbar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the list</source>
+        <translation>
+            <numerusform>%n bereits in der Liste</numerusform>
+            <numerusform>%n bereits in der Liste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not added: %1</source>
+        <translation>
+            <numerusform>%n Datei nicht hinzugefügt: %1</numerusform>
+            <numerusform>%n Dateien nicht hinzugefügt: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

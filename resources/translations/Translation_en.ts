@@ -305,6 +305,10 @@
         <source>Show the compressed file in its folder</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -430,6 +434,10 @@
         <source>Select output folder</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -447,6 +455,46 @@
     </message>
     <message>
         <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not a PDF</source>
+        <translation>
+            <numerusform>%n not a PDF</numerusform>
+            <numerusform>%n not PDFs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unreadable</source>
+        <translation>
+            <numerusform>%n damaged or unreadable</numerusform>
+            <numerusform>%n damaged or unreadable</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the list</source>
+        <translation>
+            <numerusform>%n already in the list</numerusform>
+            <numerusform>%n already in the list</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not added: %1</source>
+        <translation>
+            <numerusform>%n file not added: %1</numerusform>
+            <numerusform>%n files not added: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

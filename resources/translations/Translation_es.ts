@@ -305,6 +305,10 @@
         <source>Show the compressed file in its folder</source>
         <translation>Mostrar el archivo comprimido en su carpeta</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Comprobando…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -430,6 +434,10 @@
         <source>Select output folder</source>
         <translation>Seleccionar la carpeta de salida</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Comprobando…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -448,6 +456,46 @@
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not a PDF</source>
+        <translation>
+            <numerusform>%n no es un PDF</numerusform>
+            <numerusform>%n no son PDF</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unreadable</source>
+        <translation>
+            <numerusform>%n dañado o ilegible</numerusform>
+            <numerusform>%n dañados o ilegibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the list</source>
+        <translation>
+            <numerusform>%n ya está en la lista</numerusform>
+            <numerusform>%n ya están en la lista</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not added: %1</source>
+        <translation>
+            <numerusform>%n archivo no añadido: %1</numerusform>
+            <numerusform>%n archivos no añadidos: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

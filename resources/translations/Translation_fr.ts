@@ -305,6 +305,10 @@
         <source>Show the compressed file in its folder</source>
         <translation>Afficher le fichier compressé dans son dossier</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -430,6 +434,10 @@
         <source>Select output folder</source>
         <translation>Sélectionner le dossier de sortie</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -448,6 +456,46 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not a PDF</source>
+        <translation>
+            <numerusform>%n n’est pas un PDF</numerusform>
+            <numerusform>%n ne sont pas des PDF</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unreadable</source>
+        <translation>
+            <numerusform>%n endommagé ou illisible</numerusform>
+            <numerusform>%n endommagés ou illisibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the list</source>
+        <translation>
+            <numerusform>%n déjà dans la liste</numerusform>
+            <numerusform>%n déjà dans la liste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not added: %1</source>
+        <translation>
+            <numerusform>%n fichier non ajouté : %1</numerusform>
+            <numerusform>%n fichiers non ajoutés : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

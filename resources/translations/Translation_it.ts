@@ -305,6 +305,10 @@
         <source>Show the compressed file in its folder</source>
         <translation>Mostra il file compresso nella sua cartella</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verifica…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -430,6 +434,10 @@
         <source>Select output folder</source>
         <translation>Seleziona la cartella di destinazione</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verifica…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -448,6 +456,46 @@
     <message>
         <source>Version %1</source>
         <translation>Versione %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not a PDF</source>
+        <translation>
+            <numerusform>%n non è un PDF</numerusform>
+            <numerusform>%n non sono PDF</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unreadable</source>
+        <translation>
+            <numerusform>%n danneggiato o illeggibile</numerusform>
+            <numerusform>%n danneggiati o illeggibili</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the list</source>
+        <translation>
+            <numerusform>%n già nell’elenco</numerusform>
+            <numerusform>%n già nell’elenco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not added: %1</source>
+        <translation>
+            <numerusform>%n file non aggiunto: %1</numerusform>
+            <numerusform>%n file non aggiunti: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

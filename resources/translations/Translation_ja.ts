@@ -305,6 +305,10 @@
         <source>Show the compressed file in its folder</source>
         <translation>圧縮したファイルをフォルダーで表示</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>確認中…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -426,6 +430,10 @@
         <source>Select output folder</source>
         <translation>出力フォルダーを選択</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>確認中…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -444,6 +452,42 @@
     <message>
         <source>Version %1</source>
         <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not a PDF</source>
+        <translation>
+            <numerusform>PDF 以外 %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unreadable</source>
+        <translation>
+            <numerusform>破損・読み取り不可 %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the list</source>
+        <translation>
+            <numerusform>追加済み %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not added: %1</source>
+        <translation>
+            <numerusform>%n 件のファイルを追加しませんでした（%1）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>、</translation>
     </message>
 </context>
 </TS>

@@ -305,6 +305,10 @@
         <source>Show the compressed file in its folder</source>
         <translation>Mostrar o ficheiro comprimido na respetiva pasta</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verificando…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -430,6 +434,10 @@
         <source>Select output folder</source>
         <translation>Selecionar a pasta de saída</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verificando…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -448,6 +456,46 @@
     <message>
         <source>Version %1</source>
         <translation>Versão %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not a PDF</source>
+        <translation>
+            <numerusform>%n não é um PDF</numerusform>
+            <numerusform>%n não são PDF</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unreadable</source>
+        <translation>
+            <numerusform>%n danificado ou ilegível</numerusform>
+            <numerusform>%n danificados ou ilegíveis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the list</source>
+        <translation>
+            <numerusform>%n já está na lista</numerusform>
+            <numerusform>%n já estão na lista</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not added: %1</source>
+        <translation>
+            <numerusform>%n arquivo não adicionado: %1</numerusform>
+            <numerusform>%n arquivos não adicionados: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>
