@@ -35,7 +35,7 @@ void FileItemList::addFiles(const QStringList& paths)
     qint32 alreadyListed = 0;
     qint32 notPdf = 0;
     for (const QString& path : paths) {
-        if (m_paths.contains(path, Qt::CaseSensitive)) {
+        if (m_listedPaths.contains(path)) {
             ++alreadyListed;
             continue;
         }
@@ -48,6 +48,7 @@ void FileItemList::addFiles(const QStringList& paths)
         const quint64 ticket = m_nextTicket++;
         m_entries.push_back(Entry { std::move(item), ticket });
         m_paths.append(path);
+        m_listedPaths.insert(path);
         ++m_checkingCount;
         startInspection(path, ticket);
     }
@@ -107,7 +108,7 @@ void FileItemList::removeAt(qint32 index)
     }
     const bool wasChecking = m_entries[static_cast<size_t>(index)].item->isChecking();
     m_entries.erase(m_entries.begin() + index);
-    m_paths.removeAt(index);
+    m_listedPaths.remove(m_paths.takeAt(index));
     if (wasChecking && --m_checkingCount == 0) {
         emit inspectionFinished();
     }

@@ -3,6 +3,7 @@
 #include "engine/PdfCheck.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QThreadPool>
 #include <memory>
@@ -80,6 +81,7 @@ private:
 
     std::vector<Entry> m_entries;
     QStringList m_paths;
+    QSet<QString> m_listedPaths; // the same paths: a long list answers "already listed?" at once
     quint64 m_nextTicket = 1;
     qint32 m_checkingCount = 0;
     QThreadPool m_inspectors;
