@@ -100,6 +100,8 @@ MainWindow::MainWindow()
 
     m_ui->stackedWidget->setCurrentIndex(emptyPage);
     m_ui->listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row is as high as the next: the view lays out thousands without asking each one.
+    m_ui->listWidget->setUniformItemSizes(true);
     setAcceptDrops(true);
 
     connectSignals();
