@@ -464,38 +464,38 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
-    <message numerus="yes">
-        <source>%n not a PDF</source>
-        <translation>
-            <numerusform>%n keine PDF-Datei</numerusform>
-            <numerusform>%n keine PDF-Dateien</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n damaged or unreadable</source>
-        <translation>
-            <numerusform>%n beschädigt oder unlesbar</numerusform>
-            <numerusform>%n beschädigt oder unlesbar</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n already in the list</source>
-        <translation>
-            <numerusform>%n bereits in der Liste</numerusform>
-            <numerusform>%n bereits in der Liste</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) not added: %1</source>
-        <translation>
-            <numerusform>%n Datei nicht hinzugefügt: %1</numerusform>
-            <numerusform>%n Dateien nicht hinzugefügt: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>keine PDF-Datei: %n</numerusform>
+            <numerusform>keine PDF-Datei: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>beschädigt oder unlesbar: %n</numerusform>
+            <numerusform>beschädigt oder unlesbar: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>bereits in der Liste: %n</numerusform>
+            <numerusform>bereits in der Liste: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>Nicht hinzugefügte Dateien: %n (%1)</numerusform>
+            <numerusform>Nicht hinzugefügte Dateien: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

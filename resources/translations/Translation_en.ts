@@ -465,31 +465,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>%n not a PDF</source>
-        <translation>
-            <numerusform>%n not a PDF</numerusform>
-            <numerusform>%n not PDFs</numerusform>
+        <source>not a PDF: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n damaged or unreadable</source>
-        <translation>
-            <numerusform>%n damaged or unreadable</numerusform>
-            <numerusform>%n damaged or unreadable</numerusform>
+        <source>damaged or unreadable: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n already in the list</source>
-        <translation>
-            <numerusform>%n already in the list</numerusform>
-            <numerusform>%n already in the list</numerusform>
+        <source>already in the list: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) not added: %1</source>
-        <translation>
-            <numerusform>%n file not added: %1</numerusform>
-            <numerusform>%n files not added: %1</numerusform>
+        <source>Files not added: %n (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>

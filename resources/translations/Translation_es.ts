@@ -464,38 +464,38 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
-    <message numerus="yes">
-        <source>%n not a PDF</source>
-        <translation>
-            <numerusform>%n no es un PDF</numerusform>
-            <numerusform>%n no son PDF</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n damaged or unreadable</source>
-        <translation>
-            <numerusform>%n dañado o ilegible</numerusform>
-            <numerusform>%n dañados o ilegibles</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n already in the list</source>
-        <translation>
-            <numerusform>%n ya está en la lista</numerusform>
-            <numerusform>%n ya están en la lista</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) not added: %1</source>
-        <translation>
-            <numerusform>%n archivo no añadido: %1</numerusform>
-            <numerusform>%n archivos no añadidos: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>no es un PDF: %n</numerusform>
+            <numerusform>no es un PDF: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>dañado o ilegible: %n</numerusform>
+            <numerusform>dañado o ilegible: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>ya en la lista: %n</numerusform>
+            <numerusform>ya en la lista: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>Archivos no añadidos: %n (%1)</numerusform>
+            <numerusform>Archivos no añadidos: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

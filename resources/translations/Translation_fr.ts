@@ -464,38 +464,38 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
-    <message numerus="yes">
-        <source>%n not a PDF</source>
-        <translation>
-            <numerusform>%n n’est pas un PDF</numerusform>
-            <numerusform>%n ne sont pas des PDF</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n damaged or unreadable</source>
-        <translation>
-            <numerusform>%n endommagé ou illisible</numerusform>
-            <numerusform>%n endommagés ou illisibles</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n already in the list</source>
-        <translation>
-            <numerusform>%n déjà dans la liste</numerusform>
-            <numerusform>%n déjà dans la liste</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) not added: %1</source>
-        <translation>
-            <numerusform>%n fichier non ajouté : %1</numerusform>
-            <numerusform>%n fichiers non ajoutés : %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>pas un PDF : %n</numerusform>
+            <numerusform>pas un PDF : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>endommagé ou illisible : %n</numerusform>
+            <numerusform>endommagé ou illisible : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>déjà dans la liste : %n</numerusform>
+            <numerusform>déjà dans la liste : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>Fichiers non ajoutés : %n (%1)</numerusform>
+            <numerusform>Fichiers non ajoutés : %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -464,38 +464,38 @@
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
-    <message numerus="yes">
-        <source>%n not a PDF</source>
-        <translation>
-            <numerusform>%n non è un PDF</numerusform>
-            <numerusform>%n non sono PDF</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n damaged or unreadable</source>
-        <translation>
-            <numerusform>%n danneggiato o illeggibile</numerusform>
-            <numerusform>%n danneggiati o illeggibili</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n already in the list</source>
-        <translation>
-            <numerusform>%n già nell’elenco</numerusform>
-            <numerusform>%n già nell’elenco</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) not added: %1</source>
-        <translation>
-            <numerusform>%n file non aggiunto: %1</numerusform>
-            <numerusform>%n file non aggiunti: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>non è un PDF: %n</numerusform>
+            <numerusform>non è un PDF: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>danneggiato o illeggibile: %n</numerusform>
+            <numerusform>danneggiato o illeggibile: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>già nell’elenco: %n</numerusform>
+            <numerusform>già nell’elenco: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>File non aggiunti: %n (%1)</numerusform>
+            <numerusform>File non aggiunti: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

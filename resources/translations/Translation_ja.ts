@@ -460,34 +460,34 @@
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
-    <message numerus="yes">
-        <source>%n not a PDF</source>
-        <translation>
-            <numerusform>PDF 以外 %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n damaged or unreadable</source>
-        <translation>
-            <numerusform>破損・読み取り不可 %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n already in the list</source>
-        <translation>
-            <numerusform>追加済み %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) not added: %1</source>
-        <translation>
-            <numerusform>%n 件のファイルを追加しませんでした（%1）</numerusform>
-        </translation>
-    </message>
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>PDF 以外: %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>破損・読み取り不可: %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>追加済み: %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>追加しなかったファイル: %n 件（%1）</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -464,38 +464,38 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
-    <message numerus="yes">
-        <source>%n not a PDF</source>
-        <translation>
-            <numerusform>%n não é um PDF</numerusform>
-            <numerusform>%n não são PDF</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n damaged or unreadable</source>
-        <translation>
-            <numerusform>%n danificado ou ilegível</numerusform>
-            <numerusform>%n danificados ou ilegíveis</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n already in the list</source>
-        <translation>
-            <numerusform>%n já está na lista</numerusform>
-            <numerusform>%n já estão na lista</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s) not added: %1</source>
-        <translation>
-            <numerusform>%n arquivo não adicionado: %1</numerusform>
-            <numerusform>%n arquivos não adicionados: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>não é um PDF: %n</numerusform>
+            <numerusform>não é um PDF: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>danificado ou ilegível: %n</numerusform>
+            <numerusform>danificado ou ilegível: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>já na lista: %n</numerusform>
+            <numerusform>já na lista: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>Arquivos não adicionados: %n (%1)</numerusform>
+            <numerusform>Arquivos não adicionados: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@ private slots:
     void languageTable();
     void switchLoadsPair_data();
     void switchLoadsPair();
-    void englishLeavesNothingTranslated();
+    void englishEmptiesBothTranslators();
     void spanishKeepsQtTextsEnglish();
     void sameLanguageAgainReloads();
     void messageTextFollowsLanguage();
@@ -101,7 +101,7 @@ void TestMultiLanguage::switchLoadsPair()
     QCOMPARE(QCoreApplication::translate(qtContext.toUtf8().constData(), qtSource.toUtf8().constData()), qtText);
 }
 
-void TestMultiLanguage::englishLeavesNothingTranslated()
+void TestMultiLanguage::englishEmptiesBothTranslators()
 {
     MultiLanguage::instance()->setLanguage(German);
     QVERIFY(!MultiLanguage::instance()->applicationTranslator().isEmpty());
@@ -109,10 +109,7 @@ void TestMultiLanguage::englishLeavesNothingTranslated()
 
     MultiLanguage::instance()->setLanguage(English);
 
-    // The English catalogue holds only the plural forms of counted texts; nothing German is left.
-    QCOMPARE(QCoreApplication::translate("RefusedFilesNotice", "%n file(s) not added: %1", nullptr, 2),
-        QStringLiteral("2 files not added: %1"));
-    QCOMPARE(QCoreApplication::translate("MainWindow", "Checking…"), QStringLiteral("Checking…"));
+    QVERIFY(MultiLanguage::instance()->applicationTranslator().isEmpty());
     QVERIFY(MultiLanguage::instance()->qtTranslator().isEmpty());
     QCOMPARE(GLanguage::messageText(GLanguage::MsgProgramCrashed), QStringLiteral("The program gets crashed."));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));

@@ -3,11 +3,9 @@
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
 #include "engine/CompressSetting.h"
-#include "foundation/LanguageCode.h"
 #include "foundation/SettingsStore.h"
-#include "services/MultiLanguage.h"
-#include "support/TestPdf.h"
 #include "support/TestHome.h"
+#include "support/TestPdf.h"
 #include "ui/CompressSettingWidget.h"
 #include "ui/ModalDialogs.h"
 #include "ui/RefusedFilesNotice.h"
@@ -63,8 +61,6 @@ private:
 void TestAddingFiles::initTestCase()
 {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    // English has its own catalogue for the plural forms.
-    MultiLanguage::instance()->setLanguage(English);
     QVERIFY(TestPdf::writeTextDocument(m_fixtures.filePath("small.pdf"), 2));
     QVERIFY(TestPdf::writeLyingPageCountCopy(m_fixtures.filePath("small.pdf"), m_fixtures.filePath("liar.pdf"), 9));
 }
@@ -166,12 +162,12 @@ void TestAddingFiles::refusedFilesAreCountedInANotice_data()
     QTest::addColumn<QString>("notice");
     QTest::addColumn<QString>("page");
 
-    QTest::newRow("every reason") << QStringList { "doc0.pdf", "DAMAGED:bad.pdf", "notes.txt" }
-                                  << QStringList { "doc0.pdf", "DAMAGED:worse.pdf" }
-                                  << "4 files not added: 1 not a PDF, 2 damaged or unreadable, 1 already in the list"
-                                  << "page_5";
+    QTest::newRow("every reason")
+        << QStringList { "doc0.pdf", "DAMAGED:bad.pdf", "notes.txt" } << QStringList { "doc0.pdf", "DAMAGED:worse.pdf" }
+        << "Files not added: 4 (not a PDF: 1, damaged or unreadable: 2, already in the list: 1)"
+        << "page_5";
     QTest::newRow("only damaged: back to the empty page")
-        << QStringList { "DAMAGED:bad.pdf" } << QStringList() << "1 file not added: 1 damaged or unreadable"
+        << QStringList { "DAMAGED:bad.pdf" } << QStringList() << "Files not added: 1 (damaged or unreadable: 1)"
         << "page_1";
     QTest::newRow("nothing refused") << QStringList { "doc0.pdf", "doc1.pdf" } << QStringList() << QString()
                                      << "page_5";
@@ -212,7 +208,7 @@ void TestAddingFiles::refusedFilesAreCountedInANotice()
     QTRY_VERIFY(!shown->isVisible());
     MainWindow::instance()->addFileRows({ m_work->filePath("notes.txt") });
     QVERIFY(shown->isVisible());
-    QCOMPARE(shown->text(), QString("1 file not added: 1 not a PDF"));
+    QCOMPARE(shown->text(), QString("Files not added: 1 (not a PDF: 1)"));
 }
 
 void TestAddingFiles::compressWaitsForRowsBeingChecked()

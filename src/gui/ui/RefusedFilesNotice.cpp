@@ -80,16 +80,16 @@ void RefusedFilesNotice::retranslate()
         total += each.value();
         switch (each.key()) {
         case FileItemList::Refusal::NotPdf:
-            reasons << tr("%n not a PDF", nullptr, each.value());
+            reasons << tr("not a PDF: %n", nullptr, each.value());
             break;
         case FileItemList::Refusal::Damaged:
-            reasons << tr("%n damaged or unreadable", nullptr, each.value());
+            reasons << tr("damaged or unreadable: %n", nullptr, each.value());
             break;
         case FileItemList::Refusal::AlreadyListed:
-            reasons << tr("%n already in the list", nullptr, each.value());
+            reasons << tr("already in the list: %n", nullptr, each.value());
             break;
         }
     }
-    m_label->setText(tr("%n file(s) not added: %1", nullptr, total)
+    m_label->setText(tr("Files not added: %n (%1)", nullptr, total)
                          .arg(reasons.join(tr(", ", "separates the reasons in the list of refused files"))));
 }
