@@ -14,15 +14,19 @@
 #include "SizeQualityMeasure.h"
 #include "ToolRun.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <ghostscript/iapi.h>
 #include <qpdf/QPDF.hh>
@@ -151,6 +155,15 @@ int main(int argc, char* argv[])
     }
     capAddressSpace();
     qInstallMessageHandler(quietMessageHandler);
+    // The window's measure builds real widgets, which need the widget application.
+    if (argc == 4 && std::strcmp(argv[1], "--child-addwindow") == 0) {
+        QApplication widgets(argc, argv);
+        QFile styleSheet(QStringLiteral(":/resource/style.qss"));
+        if (styleSheet.open(QIODevice::ReadOnly)) {
+            widgets.setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
+        }
+        return AddFilesMeasure::addToWindowInChild(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    }
     QGuiApplication application(argc, argv);
 
     const QStringList arguments = QCoreApplication::arguments().mid(1);

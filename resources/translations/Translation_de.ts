@@ -364,6 +364,10 @@
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -527,6 +531,10 @@
         <source>Stopped</source>
         <translation>Angehalten</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -545,6 +553,46 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>keine PDF-Datei: %n</numerusform>
+            <numerusform>keine PDF-Datei: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>beschädigt oder unlesbar: %n</numerusform>
+            <numerusform>beschädigt oder unlesbar: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>bereits in der Liste: %n</numerusform>
+            <numerusform>bereits in der Liste: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>Nicht hinzugefügte Dateien: %n (%1)</numerusform>
+            <numerusform>Nicht hinzugefügte Dateien: %n (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

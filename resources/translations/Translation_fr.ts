@@ -364,6 +364,10 @@
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -527,6 +531,10 @@
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -545,6 +553,46 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>pas un PDF : %n</numerusform>
+            <numerusform>pas un PDF : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>endommagé ou illisible : %n</numerusform>
+            <numerusform>endommagé ou illisible : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>déjà dans la liste : %n</numerusform>
+            <numerusform>déjà dans la liste : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>Fichiers non ajoutés : %n (%1)</numerusform>
+            <numerusform>Fichiers non ajoutés : %n (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -364,6 +364,10 @@
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verifica…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -527,6 +531,10 @@
         <source>Stopped</source>
         <translation>Fermato</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verifica…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -545,6 +553,46 @@
     <message>
         <source>Version %1</source>
         <translation>Versione %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>non è un PDF: %n</numerusform>
+            <numerusform>non è un PDF: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>danneggiato o illeggibile: %n</numerusform>
+            <numerusform>danneggiato o illeggibile: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>già nell’elenco: %n</numerusform>
+            <numerusform>già nell’elenco: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>File non aggiunti: %n (%1)</numerusform>
+            <numerusform>File non aggiunti: %n (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

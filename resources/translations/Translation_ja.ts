@@ -363,6 +363,10 @@
         <source>Page %1 of %2</source>
         <translation>%2 ページ中 %1 ページ</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>確認中…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -520,6 +524,10 @@
         <source>Stopped</source>
         <translation>停止しました</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>確認中…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -538,6 +546,42 @@
     <message>
         <source>Version %1</source>
         <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>PDF 以外: %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>破損・読み取り不可: %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>追加済み: %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>追加しなかったファイル: %n 件（%1）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>、</translation>
     </message>
 </context>
 </TS>

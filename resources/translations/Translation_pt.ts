@@ -364,6 +364,10 @@
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verificando…</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -527,6 +531,10 @@
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verificando…</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -545,6 +553,46 @@
     <message>
         <source>Version %1</source>
         <translation>Versão %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedFilesNotice</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a PDF: %n</source>
+        <translation>
+            <numerusform>não é um PDF: %n</numerusform>
+            <numerusform>não é um PDF: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>damaged or unreadable: %n</source>
+        <translation>
+            <numerusform>danificado ou ilegível: %n</numerusform>
+            <numerusform>danificado ou ilegível: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>already in the list: %n</source>
+        <translation>
+            <numerusform>já na lista: %n</numerusform>
+            <numerusform>já na lista: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files not added: %n (%1)</source>
+        <translation>
+            <numerusform>Arquivos não adicionados: %n (%1)</numerusform>
+            <numerusform>Arquivos não adicionados: %n (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>separates the reasons in the list of refused files</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 #include "documents/FileItemList.h"
 #include "documents/PDFFileItem.h"
+#include "support/Inspection.h"
 #include "support/LogCapture.h"
 #include "support/TestPdf.h"
 
 #include <QPointer>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -28,6 +30,8 @@ private slots:
     void ignoresIndicesOutsideTheList_data();
     void ignoresIndicesOutsideTheList();
     void clearAndDestructionDeleteEveryItem();
+    void listsAtOnceAndRefusesAfterInspection();
+    void removalDuringInspectionLosesNothing();
 
 private:
     /** A valid document under the given name in this test's folder. */
@@ -136,6 +140,7 @@ void TestFileItemList::filtersPaths()
     FileItemList list;
     list.addFiles(pathsOf(firstCall));
     list.addFiles(pathsOf(secondCall));
+    QVERIFY(Inspection::waitFor(list));
 
     QCOMPARE(list.count(), listed.size());
     QCOMPARE(list.isEmpty(), listed.isEmpty());
@@ -150,6 +155,7 @@ void TestFileItemList::droppedDocumentIsNotRemembered()
     const QString path = damaged("report.pdf");
     FileItemList list;
     list.addFiles({ path });
+    QVERIFY(Inspection::waitFor(list));
     QCOMPARE(list.count(), 0);
     QVERIFY(m_log->contains("File open failed: "));
 
@@ -157,6 +163,7 @@ void TestFileItemList::droppedDocumentIsNotRemembered()
     QVERIFY(QFile::remove(path));
     document("report.pdf");
     list.addFiles({ path });
+    QVERIFY(Inspection::waitFor(list));
     QCOMPARE(list.count(), 1);
     QCOMPARE(list.at(0)->pageCount(), 2);
 }
@@ -182,6 +189,7 @@ void TestFileItemList::reportsWhetherAnythingCanBeCompressed()
     }
     FileItemList list;
     list.addFiles(paths);
+    QVERIFY(Inspection::waitFor(list));
     QCOMPARE(list.count(), names.size());
     QCOMPARE(list.hasUnlockedItem(), hasUnlocked);
 }
@@ -190,6 +198,7 @@ void TestFileItemList::removeAtKeepsItemsAndPathsInStep()
 {
     FileItemList list;
     list.addFiles({ document("a.pdf"), locked("l.pdf"), document("c.pdf") });
+    QVERIFY(Inspection::waitFor(list));
     QPointer<FileItem> first = list.at(0);
     FileItem* const second = list.at(1);
     FileItem* const third = list.at(2);
@@ -203,6 +212,7 @@ void TestFileItemList::removeAtKeepsItemsAndPathsInStep()
 
     // The path left the list with its item: adding it again makes a new item at the end.
     list.addFiles({ m_work->filePath("a.pdf"), m_work->filePath("c.pdf") });
+    QVERIFY(Inspection::waitFor(list));
     QCOMPARE(list.count(), 3);
     QCOMPARE(list.at(2)->filePath(), m_work->filePath("a.pdf"));
 
@@ -247,6 +257,76 @@ void TestFileItemList::clearAndDestructionDeleteEveryItem()
         items = { list.at(0), list.at(1) };
     }
     QVERIFY(items.at(0).isNull() && items.at(1).isNull());
+}
+
+void TestFileItemList::listsAtOnceAndRefusesAfterInspection()
+{
+    FileItemList list;
+    QSignalSpy refused(&list, &FileItemList::filesRefused);
+    QSignalSpy leaving(&list, &FileItemList::itemAboutToBeRemoved);
+    QSignalSpy finished(&list, &FileItemList::inspectionFinished);
+    // The list must still hold the damaged item when it announces its removal.
+    connect(&list, &FileItemList::itemAboutToBeRemoved, this,
+        [&list](qint32 index) { QCOMPARE(list.at(index)->fileName(), QString("bad.pdf")); });
+
+    list.addFiles(
+        { document("a.pdf"), damaged("bad.pdf"), m_work->filePath("notes.txt"), document("a.pdf"), locked("l.pdf") });
+
+    // Listed before anything was opened: the names are refused at once, the contents only later.
+    QCOMPARE(list.count(), 3);
+    QCOMPARE(list.checkingCount(), 3);
+    QVERIFY(list.at(0)->isChecking() && list.at(2)->isChecking());
+    QVERIFY(!list.at(2)->isLocked());
+    QCOMPARE(refused.count(), 2);
+    QCOMPARE(refused.at(0).at(0).value<FileItemList::Refusal>(), FileItemList::Refusal::NotPdf);
+    QCOMPARE(refused.at(1).at(0).value<FileItemList::Refusal>(), FileItemList::Refusal::AlreadyListed);
+    QVERIFY(leaving.isEmpty());
+
+    QVERIFY(Inspection::waitFor(list));
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.at(0)->fileName(), QString("a.pdf"));
+    QCOMPARE(list.at(0)->pageCount(), 2);
+    QCOMPARE(list.at(1)->fileName(), QString("l.pdf"));
+    QVERIFY(list.at(1)->isLocked());
+    QVERIFY(!list.at(0)->isChecking() && !list.at(1)->isChecking());
+    QCOMPARE(leaving.count(), 1);
+    QCOMPARE(leaving.at(0).at(0).toInt(), 1);
+    QCOMPARE(refused.count(), 3);
+    QCOMPARE(refused.at(2).at(0).value<FileItemList::Refusal>(), FileItemList::Refusal::Damaged);
+    QCOMPARE(refused.at(2).at(1).toInt(), 1);
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestFileItemList::removalDuringInspectionLosesNothing()
+{
+    QStringList paths;
+    for (int index = 0; index < 120; ++index) {
+        paths << document(QStringLiteral("doc%1.pdf").arg(index));
+    }
+    auto list = std::make_unique<FileItemList>();
+    QSignalSpy finished(list.get(), &FileItemList::inspectionFinished);
+    list->addFiles(paths);
+    // Every other one goes while the inspections run; their results must find nothing to change.
+    for (int index = list->count() - 1; index >= 0; index -= 2) {
+        list->removeAt(index);
+    }
+    QCOMPARE(list->checkingCount(), 60);
+    QVERIFY(Inspection::waitFor(*list));
+    QCOMPARE(list->count(), 60);
+    for (int index = 0; index < list->count(); ++index) {
+        QCOMPARE(list->at(index)->fileName(), QStringLiteral("doc%1.pdf").arg(index * 2));
+        QCOMPARE(list->at(index)->pageCount(), 2);
+    }
+    QCOMPARE(finished.count(), 1);
+
+    // Cleared, and destroyed with inspections still running: nothing reports to a list that is gone.
+    list->addFiles(paths.mid(1, 40));
+    list->clear();
+    QCOMPARE(list->checkingCount(), 0);
+    QCOMPARE(finished.count(), 2);
+    list->addFiles(paths.mid(41, 40));
+    list.reset();
+    QTest::qWait(50);
 }
 
 QTEST_MAIN(TestFileItemList)

@@ -3,6 +3,7 @@
 #include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
 #include "foundation/ProductConstants.h"
+#include "support/Inspection.h"
 #include "support/LogCapture.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
@@ -145,6 +146,7 @@ void TestFunctionRunnable::tenDocumentsOnFourThreads()
 {
     FileItemList list;
     list.addFiles(copies(10, "doc%1.pdf"));
+    QVERIFY(Inspection::waitFor(list));
     QCOMPARE(list.count(), 10);
     // Two documents go bad after they were listed: one vanishes, one is overwritten with junk.
     QVERIFY(QFile::remove(list.at(3)->filePath()));
@@ -195,6 +197,7 @@ void TestFunctionRunnable::otherKindsDoNoWork()
 {
     FileItemList list;
     list.addFiles(copies(1, "doc%1.pdf"));
+    QVERIFY(Inspection::waitFor(list));
     QCOMPARE(list.count(), 1);
     auto* item = static_cast<PDFFileItem*>(list.at(0));
     Recorder recorder;
@@ -238,6 +241,7 @@ void TestFunctionRunnable::thousandsOfDocumentsUnderTheOpenFileLimit()
     QVERIFY(limit.applied());
     FileItemList list;
     list.addFiles(paths);
+    QVERIFY(Inspection::waitFor(list));
     QCOMPARE(list.count(), documents);
     QCOMPARE(list.at(documents - 1)->iconName(), QStringLiteral("PDF-3x.png"));
     QCOMPARE(list.at(documents - 1)->pageCount(), 1);

@@ -11,6 +11,8 @@ private slots:
     void initTestCase();
     void countsNavigation_data();
     void countsNavigation();
+    void countsPages_data();
+    void countsPages();
 
 private:
     QString textDocument() const { return m_fixtures.path() + "/text.pdf"; }
@@ -18,7 +20,14 @@ private:
     QTemporaryDir m_fixtures;
 };
 
-void TestPdfCheck::initTestCase() { QVERIFY(TestPdf::writeTextDocument(textDocument(), 3)); }
+void TestPdfCheck::initTestCase()
+{
+    QVERIFY(TestPdf::writeTextDocument(textDocument(), 3));
+    const QString claimsSeven = m_fixtures.filePath("claims-seven.pdf");
+    QVERIFY(TestPdf::writeLyingPageCountCopy(textDocument(), claimsSeven, 7));
+    QVERIFY(TestPdf::writeLyingPageCountCopy(textDocument(), m_fixtures.filePath("claims-none.pdf"), 0));
+    QVERIFY(TestPdf::writeEncryptedCopy(claimsSeven, m_fixtures.filePath("locked-claims-seven.pdf"), "", "owner"));
+}
 
 void TestPdfCheck::countsNavigation_data()
 {
@@ -50,6 +59,35 @@ void TestPdfCheck::countsNavigation()
     QCOMPARE(result.pageCount, 3);
     QCOMPARE(result.linkCount, links);
     QCOMPARE(result.outlineCount, bookmarks);
+}
+
+void TestPdfCheck::countsPages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("declared");
+    QTest::addColumn<int>("walked");
+
+    QTest::newRow("honest") << "text.pdf" << 3 << 3;
+    QTest::newRow("claims more pages than it has") << "claims-seven.pdf" << 7 << 3;
+    QTest::newRow("claims no pages: the tree is walked") << "claims-none.pdf" << 3 << 3;
+    QTest::newRow("encrypted, claims more") << "locked-claims-seven.pdf" << 7 << 3;
+}
+
+// Inspection may believe the count a document declares; the compressor walks the page tree.
+void TestPdfCheck::countsPages()
+{
+    QFETCH(QString, name);
+    QFETCH(int, declared);
+    QFETCH(int, walked);
+
+    const QString path = m_fixtures.filePath(name);
+    const PdfCheck::Result quick = PdfCheck::inspect(path, QString(), PdfCheck::Detail::DeclaredPages);
+    QCOMPARE(quick.outcome, PdfCheck::Outcome::Readable);
+    QCOMPARE(quick.pageCount, declared);
+
+    const PdfCheck::Result thorough = PdfCheck::inspect(path);
+    QCOMPARE(thorough.outcome, PdfCheck::Outcome::Readable);
+    QCOMPARE(thorough.pageCount, walked);
 }
 
 QTEST_MAIN(TestPdfCheck)

@@ -2,6 +2,7 @@
 #include "foundation/SettingsStore.h"
 #include "support/TestHome.h"
 
+#include <QThread>
 #include <QtTest>
 #include <memory>
 
@@ -15,6 +16,8 @@ private slots:
     void writesReachTheDiskAtOnce();
     void keepsAnExistingFile();
     void nonNumericLevelReadsZero();
+    void readsCompressionsAtOnce_data();
+    void readsCompressionsAtOnce();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -84,6 +87,36 @@ void TestSettingsStore::nonNumericLevelReadsZero()
     file.write("[Compressor]\nlevel=lots\n");
     file.close();
     QCOMPARE(SettingsStore::instance()->compressLevel(), 0);
+}
+
+void TestSettingsStore::readsCompressionsAtOnce_data()
+{
+    const int cores = qMax(1, QThread::idealThreadCount());
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("missing: every core") << QByteArray() << cores;
+    QTest::newRow("one") << QByteArray("compressionsAtOnce=1") << 1;
+    QTest::newRow("more than the cores") << QByteArray("compressionsAtOnce=12") << 12;
+    QTest::newRow("zero: every core") << QByteArray("compressionsAtOnce=0") << cores;
+    QTest::newRow("negative: every core") << QByteArray("compressionsAtOnce=-3") << cores;
+    QTest::newRow("absurd: every core") << QByteArray("compressionsAtOnce=100000") << cores;
+    QTest::newRow("not a number: every core") << QByteArray("compressionsAtOnce=many") << cores;
+}
+
+void TestSettingsStore::readsCompressionsAtOnce()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, expected);
+    m_home = std::make_unique<TestHome>();
+    QDir().mkpath(Product::configFolder());
+    QFile file(Product::settingsFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Compressor]\nmode=1\n" + line + "\n");
+    file.close();
+    QCOMPARE(SettingsStore::instance()->compressionsAtOnce(), expected);
+    // Read, never written: the file keeps what the user wrote.
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "[Compressor]\nmode=1\n" + line + "\n");
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

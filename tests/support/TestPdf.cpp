@@ -501,6 +501,21 @@ namespace TestPdf {
         return writeBytes(target, bytes.left(xref) + text.toLatin1());
     }
 
+    bool writeLyingPageCountCopy(const QString& source, const QString& target, int claimedPages)
+    {
+        // Byte for byte: the file holds NUL bytes, where QString::fromLatin1(QByteArray) would stop.
+        const QByteArray bytes = contentsOf(source);
+        QString text = QString::fromLatin1(bytes.constData(), bytes.size());
+        const QRegularExpression count(QStringLiteral("/Count (\\d+)"));
+        const QRegularExpressionMatch match = count.match(text);
+        const QString claimed = QString::number(claimedPages);
+        if (!match.hasMatch() || match.captured(1).size() != claimed.size()) {
+            return false;
+        }
+        text.replace(match.capturedStart(1), match.capturedLength(1), claimed);
+        return writeBytes(target, text.toLatin1());
+    }
+
     bool writeDeeplyNestedDocument(const QString& path, int depth)
     {
         const QByteArray nested = QByteArray(depth, '[') + QByteArray(depth, ']');

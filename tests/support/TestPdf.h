@@ -78,6 +78,11 @@ namespace TestPdf {
     /** A copy whose cross-reference offsets are all wrong; qpdf repairs it silently. */
     bool writeBrokenXrefCopy(const QString& source, const QString& target);
     /**
+     * A copy whose page tree declares claimedPages (a number with as many digits as the true count, so
+     * every offset stays right) while it holds the pages of source.
+     */
+    bool writeLyingPageCountCopy(const QString& source, const QString& target, int claimedPages);
+    /**
      * A one-page document whose page resources hold arrays nested depth levels deep. qpdf reads it (with
      * warnings); the interpreter recurses once per level and overflows its stack at a few hundred thousand.
      */

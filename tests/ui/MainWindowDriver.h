@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/FileItemList.h"
 #include "ui/FileItemWidget.h"
 #include "ui/MainWindow.h"
 
@@ -29,6 +30,20 @@ namespace MainWindowDriver {
     inline QListWidget* list() { return widget<QListWidget>("listWidget"); }
 
     inline int rowCount() { return list()->count(); }
+
+    /**
+     * Turns the event loop until every document added so far has been inspected and has its row (a
+     * long adding builds its rows a slice at a time); false after a minute.
+     */
+    inline bool waitUntilAdded()
+    {
+        return QTest::qWaitFor(
+            []() {
+                const FileItemList* items = MainWindow::instance()->fileItemList();
+                return items->checkingCount() == 0 && rowCount() == items->count();
+            },
+            60000);
+    }
 
     inline FileItemWidget* row(int index)
     {

@@ -92,6 +92,7 @@ void TestCompressionRun::addFiles(const QStringList& names)
         paths << m_documents.filePath(name);
     }
     MainWindow::instance()->addFileRows(paths);
+    QVERIFY(waitUntilAdded());
 }
 
 void TestCompressionRun::setOutputFolder(const QString& folder)
@@ -305,6 +306,7 @@ void TestCompressionRun::applyToAllResetsDoneRows()
     QVERIFY(QFile::copy(m_documents.filePath("tiny.pdf"), vanishing));
     addFiles({ "scan.pdf", "tiny.pdf" });
     MainWindow::instance()->addFileRows({ vanishing });
+    QVERIFY(waitUntilAdded());
     QVERIFY(QFile::remove(vanishing));
     QTemporaryDir target;
     setOutputFolder(target.path());

@@ -125,6 +125,7 @@ void TestRunControl::addFiles(const QStringList& names)
         paths << m_documents.filePath(name);
     }
     MainWindow::instance()->addFileRows(paths);
+    QVERIFY(waitUntilAdded());
 }
 
 void TestRunControl::setOutputFolder(const QString& folder)
@@ -360,6 +361,7 @@ void TestRunControl::addedRowsAreScrolledIntoView()
     }
     MainWindow::instance()->addFileRows(first.mid(0, 10));
     MainWindow::instance()->addFileRows(first.mid(10));
+    QVERIFY(waitUntilAdded());
     QCOMPARE(rowCount(), 12);
     QVERIFY(list()->viewport()->rect().contains(list()->visualItemRect(list()->item(11))));
 }
@@ -385,6 +387,7 @@ namespace {
                 frame->findChild<QPushButton*>("btn_close")->click();
             });
         });
+        waitUntilAdded();
         QTimer::singleShot(0, window, [] { click("btn_compress"); });
         return MainWindow::finishBeforeExit(application.exec());
     }

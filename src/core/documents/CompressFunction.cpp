@@ -15,6 +15,7 @@ CompressResult CompressFunction::compress(const QString& inputPath, const QStrin
     CompressResult result;
     result.code = m_compressor->compress(inputPath, outputDir, password);
     result.outputPath = QStringLiteral("%1/%2").arg(outputDir, m_compressor->fileName());
+    result.pageCount = m_compressor->pageCount();
     return result;
 }
 

@@ -14,6 +14,7 @@ struct CompressResult
 {
     qint32 code = -1;
     QString outputPath;
+    qint32 pageCount = 0; // the source's pages as the compressor counted them, walking its page tree; 0 if it could not
 };
 
 /** The compressing part of a document item: owns its Ghostscript compressor and forwards to it. */

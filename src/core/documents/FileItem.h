@@ -38,6 +38,9 @@ public:
     QString iconName() const { return m_iconName; }
     qint32 pageCount() const { return m_pageCount; }
 
+    /** The document is still being inspected: its page count and lock state are not known yet. */
+    bool isChecking() const { return m_checking; }
+
     bool isUnprocessed() const { return !m_processed; }
     /** Makes the item eligible for the next Compress again. */
     void resetProcessed() { m_processed = false; }
@@ -49,6 +52,8 @@ public:
     void emitProcessing();
 
 signals:
+    /** What the row shows of the document changed: inspection ended, or a compression counted its pages. */
+    void detailsChanged();
     void processFinishedSignal(int code);
     void processing();
     void outputFileSignal(QString path);
@@ -63,4 +68,5 @@ protected:
     QString m_iconName;
     QString m_filePath;
     qint32 m_pageCount = 1;
+    bool m_checking = false;
 };

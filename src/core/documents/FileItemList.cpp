@@ -3,33 +3,104 @@
 #include "documents/PDFFileItem.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <algorithm>
+
+namespace {
+    constexpr int maximumInspectionThreads = 4;
+} // namespace
 
 FileItemList::FileItemList(QObject* parent)
     : QObject(parent)
 {
+    // Listeners may take the refusals queued, or record them (QSignalSpy).
+    qRegisterMetaType<FileItemList::Refusal>();
+    m_inspectors.setMaxThreadCount(inspectionThreadCount());
 }
 
-FileItemList::~FileItemList() { clear(); }
+FileItemList::~FileItemList()
+{
+    // An inspection reports to this list: none may still run once it is gone.
+    m_inspectors.clear();
+    m_inspectors.waitForDone();
+    // Whoever listened may be half destroyed by now.
+    blockSignals(true);
+    clear();
+}
+
+int FileItemList::inspectionThreadCount() { return qBound(1, QThread::idealThreadCount(), maximumInspectionThreads); }
 
 void FileItemList::addFiles(const QStringList& paths)
 {
+    qint32 alreadyListed = 0;
+    qint32 notPdf = 0;
     for (const QString& path : paths) {
-        if (m_paths.contains(path, Qt::CaseSensitive)) {
+        if (m_listedPaths.contains(path)) {
+            ++alreadyListed;
             continue;
         }
         // A folder named like a document is no document: qpdf cannot read it and its row could never compress.
         const QFileInfo file(path);
         if (!file.isFile() || !file.suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive)) {
+            ++notPdf;
             continue;
         }
         auto item = std::make_unique<PDFFileItem>(path);
-        if (!item->initPDF()) {
-            continue;
-        }
-        m_items.push_back(std::move(item));
+        item->beginInspection();
+        const quint64 ticket = m_nextTicket++;
+        m_entries.push_back(Entry { std::move(item), ticket });
         m_paths.append(path);
+        m_listedPaths.insert(path);
+        ++m_checkingCount;
+        startInspection(path, ticket);
     }
+    if (notPdf > 0) {
+        emit filesRefused(Refusal::NotPdf, notPdf);
+    }
+    if (alreadyListed > 0) {
+        emit filesRefused(Refusal::AlreadyListed, alreadyListed);
+    }
+}
+
+void FileItemList::startInspection(const QString& path, quint64 ticket)
+{
+    m_inspectors.start(QRunnable::create([this, path, ticket]() {
+        const PdfCheck::Result inspection = PDFFileItem::inspect(path);
+        // Handed to the list's own thread; the destructor waits for every inspection, so this stays valid.
+        QMetaObject::invokeMethod(
+            this, [this, ticket, inspection]() { inspectionEnded(ticket, inspection); }, Qt::QueuedConnection);
+    }));
+}
+
+void FileItemList::inspectionEnded(quint64 ticket, const PdfCheck::Result& inspection)
+{
+    const qint32 index = indexOfTicket(ticket);
+    if (index < 0) {
+        return; // removed while it was being checked
+    }
+    --m_checkingCount;
+    if (m_entries[static_cast<size_t>(index)].item->applyInspection(inspection)) {
+        emit itemInspected(index);
+    } else {
+        emit itemAboutToBeRemoved(index);
+        // The item is no longer checking, so removing it leaves the count alone.
+        removeAt(index);
+        emit filesRefused(Refusal::Damaged, 1);
+    }
+    if (m_checkingCount == 0) {
+        emit inspectionFinished();
+    }
+}
+
+qint32 FileItemList::indexOfTicket(quint64 ticket) const
+{
+    // Tickets grow with the index, so the entry is found by halving.
+    const auto found = std::lower_bound(m_entries.begin(), m_entries.end(), ticket,
+        [](const Entry& entry, quint64 wanted) { return entry.ticket < wanted; });
+    if (found == m_entries.end() || found->ticket != ticket) {
+        return -1;
+    }
+    return static_cast<qint32>(found - m_entries.begin());
 }
 
 void FileItemList::removeAt(qint32 index)
@@ -37,8 +108,12 @@ void FileItemList::removeAt(qint32 index)
     if (index < 0 || index >= count()) {
         return;
     }
-    m_items.erase(m_items.begin() + index);
-    m_paths.removeAt(index);
+    const bool wasChecking = m_entries[static_cast<size_t>(index)].item->isChecking();
+    m_entries.erase(m_entries.begin() + index);
+    m_listedPaths.remove(m_paths.takeAt(index));
+    if (wasChecking && --m_checkingCount == 0) {
+        emit inspectionFinished();
+    }
 }
 
 void FileItemList::clear()
@@ -48,20 +123,20 @@ void FileItemList::clear()
     }
 }
 
-qint32 FileItemList::count() const { return static_cast<qint32>(m_items.size()); }
+qint32 FileItemList::count() const { return static_cast<qint32>(m_entries.size()); }
 
 FileItem* FileItemList::at(qint32 index) const
 {
     if (index < 0 || index >= count()) {
         return nullptr;
     }
-    return m_items[static_cast<size_t>(index)].get();
+    return m_entries[static_cast<size_t>(index)].item.get();
 }
 
-bool FileItemList::isEmpty() const { return m_items.empty(); }
+bool FileItemList::isEmpty() const { return m_entries.empty(); }
 
 bool FileItemList::hasUnlockedItem() const
 {
-    return m_items.empty()
-        || std::any_of(m_items.begin(), m_items.end(), [](const auto& item) { return !item->isLocked(); });
+    return m_entries.empty()
+        || std::any_of(m_entries.begin(), m_entries.end(), [](const Entry& entry) { return !entry.item->isLocked(); });
 }

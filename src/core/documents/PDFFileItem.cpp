@@ -20,7 +20,7 @@ namespace {
      */
     PdfCheck::Result openDocument(const QString& path, const QString& password, const char* function)
     {
-        const PdfCheck::Result result = PdfCheck::inspect(path, password);
+        const PdfCheck::Result result = PdfCheck::inspect(path, password, PdfCheck::Detail::DeclaredPages);
         for (const QString& warning : result.warnings) {
             qDebug() << LOG_SITE(sourceFile, function) << "qpdf:" << warning;
         }
@@ -41,6 +41,8 @@ PDFFileItem::PDFFileItem(const QString& path, QObject* parent)
     : FileItem(path, parent)
 {
     engine().setProgressHandler([this](int page, int pageCount) { emit compressionProgress(page, pageCount); });
+    // Emitted on the compressing thread, taken over on the item's own.
+    connect(this, &PDFFileItem::pagesCounted, this, &PDFFileItem::takePageCount);
 }
 
 PDFFileItem::~PDFFileItem() { qDebug() << LOG_SITE(sourceFile, "PDFFileItem::~PDFFileItem") << "~PDFFileItem()"; }
@@ -48,8 +50,26 @@ PDFFileItem::~PDFFileItem() { qDebug() << LOG_SITE(sourceFile, "PDFFileItem::~PD
 bool PDFFileItem::initPDF()
 {
     qDebug() << "Open file: " << m_filePath;
-    const PdfCheck::Result opening = openDocument(m_filePath, QString(), "PDFFileItem::initPDF");
+    return applyInspection(inspect(m_filePath));
+}
 
+PdfCheck::Result PDFFileItem::inspect(const QString& path)
+{
+    return openDocument(path, QString(), "PDFFileItem::initPDF");
+}
+
+void PDFFileItem::beginInspection() { m_checking = true; }
+
+bool PDFFileItem::applyInspection(const PdfCheck::Result& opening)
+{
+    m_checking = false;
+    const bool belongs = takeInspection(opening);
+    emit detailsChanged();
+    return belongs;
+}
+
+bool PDFFileItem::takeInspection(const PdfCheck::Result& opening)
+{
     switch (opening.outcome) {
     case PdfCheck::Outcome::Readable:
         m_iconName = openIcon;
@@ -102,6 +122,9 @@ qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputD
 {
     qDebug() << LOG_SITE(sourceFile, "PDFFileItem::pdfCompress") << "Compressing: " << inputPath;
     const CompressResult result = compress(inputPath, outputDir, m_password);
+    if (result.pageCount > 0) {
+        emit pagesCounted(result.pageCount);
+    }
     if (result.code == 0) {
         const QString sizeText = formatFileSize(compressedSize());
         emit CompressedInfo(outputFileName(), sizeText);
@@ -109,6 +132,18 @@ qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputD
         qDebug() << LOG_SITE(sourceFile, "PDFFileItem::pdfCompress") << "Compress success: " << result.outputPath;
     }
     return result.code;
+}
+
+// Inspection trusted the count the document declares; the compressor walked its page tree.
+void PDFFileItem::takePageCount(qint32 count)
+{
+    if (count == m_pageCount) {
+        return;
+    }
+    qDebug() << LOG_SITE(sourceFile, "PDFFileItem::takePageCount") << m_filePath << "has" << count << "pages, not"
+             << m_pageCount;
+    m_pageCount = count;
+    emit detailsChanged();
 }
 
 void PDFFileItem::setCompressSetting(const CompressSetting& setting) { CompressFunction::setCompressSetting(setting); }

@@ -2,6 +2,7 @@
 
 #include "documents/CompressFunction.h"
 #include "documents/FileItem.h"
+#include "engine/PdfCheck.h"
 
 /**
  * A listed PDF document: inspected with qpdf when it is added (page count, encryption, whether it
@@ -22,6 +23,18 @@ public:
      * it is damaged or cannot be read at all.
      */
     bool initPDF();
+    /**
+     * What inspection learns of the document at path, with the page count the document declares.
+     * Thread-safe: touches no item, so the list runs it on its inspection threads.
+     */
+    static PdfCheck::Result inspect(const QString& path);
+    /** Marks the item as being inspected until applyInspection() takes the result. */
+    void beginInspection();
+    /**
+     * Takes over what inspect() learned, emits detailsChanged(), and says, as initPDF() does, whether
+     * the document belongs in the list.
+     */
+    bool applyInspection(const PdfCheck::Result& inspection);
     /**
      * Tries a password: true when the document opens with it, which unlocks the item, stores the
      * password for every later compression and emits unlockSuccess(); false when it is refused.
@@ -62,8 +75,13 @@ signals:
     void unlockSuccess();
     /** The interpreter has written page of pageCount; emitted on the compressing thread. */
     void compressionProgress(int page, int pageCount);
+    /** The compressor counted the source's pages; emitted on the compressing thread. */
+    void pagesCounted(qint32 count);
 
 private:
+    bool takeInspection(const PdfCheck::Result& inspection);
+    void takePageCount(qint32 count);
+
     bool m_locked = false;
     bool m_needsOpenPassword = false;
     bool m_encrypted = false;

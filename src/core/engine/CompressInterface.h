@@ -17,6 +17,8 @@ public:
 
     QString fileName() const { return m_fileName; }
     qint64 compressedSize() const { return m_compressedSize; }
+    /** Pages of the source as the last compression counted them by walking its page tree; 0 when it could not. */
+    qint32 pageCount() const { return m_pageCount; }
     qint32 mode() const { return m_mode; }
     qint32 level() const { return m_level; }
     void setMode(qint32 mode) { m_mode = mode; }
@@ -26,5 +28,6 @@ protected:
     qint64 m_compressedSize = 0;
     qint32 m_level = 5;
     qint32 m_mode = 0;
+    qint32 m_pageCount = 0;
     QString m_fileName;
 };

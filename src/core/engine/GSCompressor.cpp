@@ -134,6 +134,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     m_fileName = m_requestedFileName;
     m_delivery = Delivery::None;
     m_keptSourceForNavigation = false;
+    m_pageCount = 0;
     const QString destinationPath = reserveDestination(outputDir, m_fileName);
     const QFileInfo outputFolder(outputDir);
     if (!outputFolder.isDir() || !outputFolder.isWritable()) {
@@ -212,6 +213,7 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
     logRepairs(source, inputPath);
     switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
+        m_pageCount = source.pageCount;
         if (source.pageCount > 0) {
             return Success;
         }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPDF;
+
 /**
  * Opens a PDF with qpdf and closes it again at once, to learn whether it is readable, with which
  * password, and what it holds. The one place where the application opens documents with qpdf.
@@ -20,7 +22,8 @@ public:
 
     enum class Detail
     {
-        Pages,
+        Pages, // walks the whole page tree: the count the interpreter will meet
+        DeclaredPages, // reads the page tree's /Count, walking the tree only when /Count is unusable
         PagesAndNavigation, // also counts links and bookmarks, which means reading every page's annotations
     };
 
@@ -42,5 +45,6 @@ public:
     static Result inspect(const QString& path, const QString& password = QString(), Detail detail = Detail::Pages);
 
 private:
+    static int pageCountOf(QPDF& pdf, Detail detail);
     static Result inspectWith(const QByteArray& fileName, const QByteArray* password, Detail detail);
 };

@@ -3,6 +3,7 @@
 #include "foundation/ProductConstants.h"
 
 #include <QFile>
+#include <QThread>
 #include <memory>
 
 namespace {
@@ -52,6 +53,17 @@ QString SettingsStore::outputFolder() const
 QString SettingsStore::lastOpenDir() const
 {
     return m_settings.value(QStringLiteral("General/lastOpenDir"), QStringLiteral("/")).toString();
+}
+
+int SettingsStore::compressionsAtOnce() const
+{
+    constexpr int most = 64;
+    bool isNumber = false;
+    const int wanted = m_settings.value(QStringLiteral("Compressor/compressionsAtOnce")).toInt(&isNumber);
+    if (isNumber && wanted >= 1 && wanted <= most) {
+        return wanted;
+    }
+    return qBound(1, QThread::idealThreadCount(), most);
 }
 
 void SettingsStore::setCompressMode(int mode) { write(QStringLiteral("Compressor"), QStringLiteral("mode"), mode); }

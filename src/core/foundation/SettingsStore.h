@@ -3,7 +3,10 @@
 #include <QSettings>
 #include <QString>
 
-/** The settings file "Kompresto.ini": the last compression choice, the output folder and the last open folder. */
+/**
+ * The settings file "Kompresto.ini": the last compression choice, the output folder, the last open folder and
+ * how many compressions run at once.
+ */
 class SettingsStore final
 {
 public:
@@ -16,6 +19,11 @@ public:
     int compressLevel() const;
     QString outputFolder() const;
     QString lastOpenDir() const;
+    /**
+     * How many documents a run compresses at once ("Compressor/compressionsAtOnce"): read at start,
+     * never written; the number of cores when the key is missing or not a number from 1 to 64.
+     */
+    int compressionsAtOnce() const;
 
     void setCompressMode(int mode);
     void setCompressLevel(int level);

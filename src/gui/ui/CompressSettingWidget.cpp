@@ -8,17 +8,18 @@
 #include <QButtonGroup>
 
 CompressSettingWidget::CompressSettingWidget(QWidget* parent)
+    : CompressSettingWidget(parent, storedSetting())
+{
+}
+
+CompressSettingWidget::CompressSettingWidget(QWidget* parent, const CompressSetting& ownSetting)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::CompressSettingWidget>())
     , m_modeGroup(new QButtonGroup(this))
+    , m_setting(ownSetting)
 {
     m_ui->setupUi(this);
     fitButtons();
-    const SettingsStore* store = SettingsStore::instance();
-    m_setting.mode = store->compressMode();
-    // A hand-edited level is brought into range before it meets the unsigned field: -1 must read as 1, not wrap.
-    m_setting.level = static_cast<quint16>(
-        qBound(CompressSetting::minimumLevel, store->compressLevel(), CompressSetting::maximumLevel));
 
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -36,6 +37,17 @@ CompressSettingWidget::CompressSettingWidget(QWidget* parent)
 }
 
 CompressSettingWidget::~CompressSettingWidget() = default;
+
+CompressSetting CompressSettingWidget::storedSetting()
+{
+    const SettingsStore* store = SettingsStore::instance();
+    CompressSetting setting;
+    setting.mode = store->compressMode();
+    // A hand-edited level is brought into range before it meets the unsigned field: -1 must read as 1, not wrap.
+    setting.level = static_cast<quint16>(
+        qBound(CompressSetting::minimumLevel, store->compressLevel(), CompressSetting::maximumLevel));
+    return setting;
+}
 
 const CompressSetting& CompressSettingWidget::currentSetting() const
 {

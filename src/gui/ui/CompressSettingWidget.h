@@ -20,11 +20,16 @@ class CompressSettingWidget final : public QDialog
     Q_OBJECT
 
 public:
+    /** A dialog whose own setting starts as the one stored in the settings file. */
     explicit CompressSettingWidget(QWidget* parent);
+    /** A dialog whose own setting starts as ownSetting (what the stored one was when its row was made). */
+    CompressSettingWidget(QWidget* parent, const CompressSetting& ownSetting);
     ~CompressSettingWidget() override;
 
     /** The setting the row compresses with: the global one while "Apply to all" is on, else its own. */
     const CompressSetting& currentSetting() const;
+    /** The setting the settings file holds, as a new dialog takes it over. */
+    static CompressSetting storedSetting();
     /** Shows currentSetting() in the controls; the row calls it before running the dialog. */
     void loadSetting();
 

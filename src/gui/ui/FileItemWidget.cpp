@@ -20,6 +20,16 @@
 
 namespace {
     const QString openIconName = QStringLiteral("PDF-3x.png");
+
+    // Every row shows the same picture: one copy serves them all.
+    QPixmap indicatorPixmap(const QSize& size)
+    {
+        static QPixmap shared;
+        if (shared.size() != size) {
+            shared = QIcon(QStringLiteral(":/resource/processing.png")).pixmap(size);
+        }
+        return shared;
+    }
 } // namespace
 
 FileItemWidget::FileItemWidget(FileItem* item, QWidget* parent)
@@ -28,16 +38,30 @@ FileItemWidget::FileItemWidget(FileItem* item, QWidget* parent)
     , m_item(item)
 {
     m_ui->setupUi(this);
-    m_settingDialog = new CompressSettingWidget(MainWindow::instance());
+    m_initialSetting = CompressSettingWidget::storedSetting();
     setUpRow();
     connectSignals();
 }
 
 FileItemWidget::~FileItemWidget() { delete m_settingDialog.data(); }
 
-CompressSettingWidget* FileItemWidget::settingDialog() const { return m_settingDialog; }
+CompressSettingWidget* FileItemWidget::settingDialog()
+{
+    if (m_settingDialog == nullptr) {
+        m_settingDialog = new CompressSettingWidget(MainWindow::instance(), m_initialSetting);
+        connect(m_settingDialog, &CompressSettingWidget::settingApplyToAll, SignalTransferStation::instance(),
+            &SignalTransferStation::changeProcessedState);
+    }
+    return m_settingDialog;
+}
 
-CompressSetting FileItemWidget::compressSetting() { return m_settingDialog->currentSetting(); }
+CompressSetting FileItemWidget::compressSetting()
+{
+    if (m_settingDialog != nullptr) {
+        return m_settingDialog->currentSetting();
+    }
+    return CompressSetting::applyToAll() ? CompressSetting::globalSetting() : m_initialSetting;
+}
 
 void FileItemWidget::setUpRow()
 {
@@ -49,10 +73,8 @@ void FileItemWidget::setUpRow()
         widget->setSizePolicy(policy);
         widget->hide();
     }
-    const QSize indicatorSize = m_ui->label_waiting->size();
-    m_ui->label_waiting->setPixmap(QIcon(QStringLiteral(":/resource/processing.png")).pixmap(indicatorSize));
+    m_ui->label_waiting->setPixmap(indicatorPixmap(m_ui->label_waiting->size()));
 
-    setIconStyle(m_item->iconName());
     // File names are shown as they are: a name with "<b>" or "&" in it is not markup.
     for (QLabel* label : { m_ui->label_name, m_ui->label_size, m_ui->label_pages, m_ui->label_newName,
              m_ui->label_newSize, m_ui->label_3 }) {
@@ -63,13 +85,20 @@ void FileItemWidget::setUpRow()
     m_ui->label_name->setToolTip(literalToolTip(m_item->fileName()));
     elideName();
     m_ui->label_size->setText(m_item->sizeText());
-    showPageCount();
     m_ui->label_pages->setVisible(m_item->suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0);
-
-    const bool locked = m_item->isLocked();
-    m_ui->btn_decrypt->setVisible(locked);
-    m_ui->btn_compressSetting->setVisible(!locked);
     retranslate();
+    showDetails();
+}
+
+void FileItemWidget::showDetails()
+{
+    const bool checking = m_item->isChecking();
+    // A document being checked, or one qpdf could not inspect, shows as an ordinary PDF.
+    setIconStyle(checking || m_item->iconName().isEmpty() ? openIconName : m_item->iconName());
+    showPageCount();
+    const bool locked = !checking && m_item->isLocked();
+    m_ui->btn_decrypt->setVisible(locked);
+    m_ui->btn_compressSetting->setVisible(!checking && !locked);
 }
 
 void FileItemWidget::connectSignals()
@@ -78,14 +107,13 @@ void FileItemWidget::connectSignals()
     connect(m_item, &FileItem::processFinishedSignal, this, &FileItemWidget::processFinished);
     connect(m_item, &FileItem::processing, this, &FileItemWidget::startProcess);
     connect(m_item, &FileItem::outputFileSignal, this, &FileItemWidget::saveOutputFilePath);
+    connect(m_item, &FileItem::detailsChanged, this, &FileItemWidget::showDetails);
     connect(m_ui->btn_convert_finished, &MyMarkButton::buttonHide, this, &FileItemWidget::changeProcessedState);
     connect(m_ui->btn_decrypt, &QPushButton::clicked, this, &FileItemWidget::pdfDecrypt);
     connect(m_ui->btn_compressSetting, &QPushButton::clicked, this, &FileItemWidget::openCompressSetting);
     connect(m_ui->btn_convert_finished, &QPushButton::clicked, this, &FileItemWidget::openOutpuFilePath);
 
     SignalTransferStation* station = SignalTransferStation::instance();
-    connect(m_settingDialog, &CompressSettingWidget::settingApplyToAll, station,
-        &SignalTransferStation::changeProcessedState);
     // The mark is the context: the connection goes with the row.
     connect(station, &SignalTransferStation::changeProcessedState, m_ui->btn_convert_finished, &QWidget::hide);
 
@@ -98,13 +126,21 @@ void FileItemWidget::connectSignals()
 
 void FileItemWidget::setIconStyle(const QString& iconName)
 {
+    // Parsing a style sheet is a good part of what a row costs: only a new picture pays for it.
+    if (iconName == m_iconName) {
+        return;
+    }
+    m_iconName = iconName;
     m_ui->btn_icon->setStyleSheet(
         QStringLiteral("QPushButton { border: none; background: transparent; image: url(:/resource/%1); }\n"
                        "QPushButton:pressed { image: url(:/resource/Pressed-%1); }")
             .arg(iconName));
 }
 
-void FileItemWidget::showPageCount() { m_ui->label_pages->setText(tr("%n Page(s)", nullptr, m_item->pageCount())); }
+void FileItemWidget::showPageCount()
+{
+    m_ui->label_pages->setText(m_item->isChecking() ? tr("Checking…") : tr("%n Page(s)", nullptr, m_item->pageCount()));
+}
 
 void FileItemWidget::retranslate()
 {
@@ -297,8 +333,9 @@ void FileItemWidget::openCompressSetting()
 {
     m_item->resetProcessed();
     m_ui->btn_convert_finished->hide();
-    m_settingDialog->loadSetting();
-    ModalDialogs::exec(m_settingDialog);
+    CompressSettingWidget* dialog = settingDialog();
+    dialog->loadSetting();
+    ModalDialogs::exec(dialog);
 }
 
 void FileItemWidget::changeProcessedState()

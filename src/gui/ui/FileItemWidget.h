@@ -32,7 +32,8 @@ public:
     FileItem* item() const { return m_item; }
     /** Full path of the last file this row's compression delivered; empty until one is reported. */
     QString outputPath() const { return m_outputPath; }
-    CompressSettingWidget* settingDialog() const;
+    /** The row's settings dialog, built the first time anyone asks for it: most rows never open it. */
+    CompressSettingWidget* settingDialog();
 
     /** Why a compression ended with code, as the failure mark's tooltip says it. */
     static QString failureReason(int code);
@@ -63,6 +64,8 @@ protected:
 
 private:
     void setUpRow();
+    /** Icon, page count and buttons as the item's inspection left them; "checking" until it ends. */
+    void showDetails();
     void connectSignals();
     void setIconStyle(const QString& iconName);
     void showPageCount();
@@ -76,6 +79,9 @@ private:
     FileItem* const m_item;
     // Parented to the main window like every dialog, but released together with the row.
     QPointer<CompressSettingWidget> m_settingDialog;
+    // The row's own setting until its dialog exists: the stored one as it was when the row was made.
+    CompressSetting m_initialSetting;
+    QString m_iconName;
     QString m_outputPath;
     QString m_newName;
     QString m_newSize;

@@ -14,12 +14,14 @@
 #include "services/MultiLanguage.h"
 #include "ui/FileItemWidget.h"
 #include "ui/ModalDialogs.h"
+#include "ui/RefusedFilesNotice.h"
 
 #include <QAction>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,6 +29,7 @@
 #include <QMouseEvent>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -40,6 +43,8 @@ namespace {
     constexpr int listPage = 1;
     // How long a closed window lets its stopped compressions take to end before the process goes.
     constexpr int exitGraceMs = 3000;
+    // Rows are built for this long at a time; between slices the window paints and answers the user.
+    constexpr qint64 rowSliceMilliseconds = 25;
 
     // Scanners and mail programs often write the suffix in capitals; the file dialog accepts those
     // too, so a drop must not refuse them.
@@ -74,7 +79,7 @@ MainWindow::MainWindow()
 
     // Compressions get a pool of their own: Qt queues its own work (icon conversions, for one) on the
     // global pool, and the window would wait for that behind long compressions.
-    m_compressionPool->setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
+    sizeCompressionPool();
     m_idle = 1;
 
     // One line under the list for the run's progress and, afterwards, what the run did.
@@ -83,6 +88,13 @@ MainWindow::MainWindow()
     m_runStatus->setTextFormat(Qt::PlainText);
     m_runStatus->hide();
     m_ui->verticalLayout_2->insertWidget(m_ui->verticalLayout_2->indexOf(m_ui->frame_bottom), m_runStatus);
+
+    // Between the top bar and the pages, so it shows over the empty page and the list alike.
+    m_refusedNotice = new RefusedFilesNotice(m_ui->centralwidget);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->stackedWidget), m_refusedNotice);
+    m_rowBuilder = new QTimer(this);
+    m_rowBuilder->setSingleShot(true);
+    m_rowBuilder->setInterval(0);
 
     for (QWidget* widget : { m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget }) {
         widget->setMouseTracking(true);
@@ -105,10 +117,18 @@ MainWindow::MainWindow()
 
     m_ui->stackedWidget->setCurrentIndex(emptyPage);
     m_ui->listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row is as high as the next: the view lays out thousands without asking each one.
+    m_ui->listWidget->setUniformItemSizes(true);
     setAcceptDrops(true);
 
     connectSignals();
     qDebug() << "Max thread count: " << m_compressionPool->maxThreadCount();
+}
+
+// The one place that decides how many documents a run compresses at once.
+void MainWindow::sizeCompressionPool()
+{
+    m_compressionPool->setMaxThreadCount(SettingsStore::instance()->compressionsAtOnce());
 }
 
 MainWindow::~MainWindow()
@@ -135,6 +155,11 @@ void MainWindow::connectSignals()
     connect(
         this, &MainWindow::stopTask, SignalTransferStation::instance(), &SignalTransferStation::transmitStopTaskSignal);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
+
+    connect(m_rowBuilder, &QTimer::timeout, this, &MainWindow::buildPendingRows);
+    connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
+    connect(m_fileItemList.get(), &FileItemList::filesRefused, m_refusedNotice, &RefusedFilesNotice::addRefused);
+    connect(m_fileItemList.get(), &FileItemList::inspectionFinished, this, &MainWindow::updateCompressButton);
 }
 
 void MainWindow::retranslate()
@@ -173,6 +198,20 @@ FileItemWidget* MainWindow::rowOf(const FileItem* item) const
     return nullptr;
 }
 
+// Inspection found the document damaged: its row goes before its item, and an emptied list shows the
+// empty page again, as a delete would.
+void MainWindow::removeRefusedRow(int row)
+{
+    // Rows are built in item order, so a row not built yet needs nothing here.
+    if (row < m_ui->listWidget->count()) {
+        removeRowWidget(row);
+        delete m_ui->listWidget->takeItem(row);
+    }
+    if (m_fileItemList->count() <= 1) {
+        showListPage(false);
+    }
+}
+
 void MainWindow::showListPage(bool show) { m_ui->stackedWidget->setCurrentIndex(show ? listPage : emptyPage); }
 
 void MainWindow::btn_add_file_clicked()
@@ -193,33 +232,58 @@ void MainWindow::addFileRows(const QStringList& paths)
         return;
     }
     qDebug() << "PDFs to add.";
-    const int firstNewRow = m_ui->listWidget->count();
+    const int itemsBefore = m_fileItemList->count();
     m_fileItemList->addFiles(paths);
-    const int itemCount = m_fileItemList->count();
-    if (itemCount >= 1) {
+    if (m_fileItemList->count() >= 1) {
         showListPage(true);
     }
-    for (int index = firstNewRow; index < itemCount; ++index) {
-        auto* row = new QListWidgetItem;
-        row->setSizeHint(QSize(m_ui->listWidget->minimumWidth(), rowHeight));
-        m_ui->listWidget->addItem(row);
-        auto* widget = new FileItemWidget(m_fileItemList->at(index), m_ui->listWidget);
-        m_ui->listWidget->setItemWidget(row, widget);
-        connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
-        connect(m_fileItemList->at(index), &FileItem::processing, this, &MainWindow::taskStarted);
-    }
-    if (itemCount > firstNewRow) {
+    if (m_fileItemList->count() > itemsBefore) {
         showRunStatus(QString()); // the last run's summary no longer describes the list
-        m_ui->listWidget->scrollToItem(m_ui->listWidget->item(itemCount - 1));
-        updateCompressButton();
+        buildPendingRows();
     }
+}
+
+// The rows of a long adding appear a slice at a time, so that the window never freezes for them. Row i
+// still shows item i: the rows built so far are the first items of the list.
+void MainWindow::buildPendingRows()
+{
+    QElapsedTimer slice;
+    slice.start();
+    int row = m_ui->listWidget->count();
+    for (int built = 0; row < m_fileItemList->count() && (built == 0 || slice.elapsed() < rowSliceMilliseconds);
+         ++built) {
+        appendRow(row++);
+    }
+    if (row < m_fileItemList->count()) {
+        m_rowBuilder->start();
+    }
+    m_ui->listWidget->scrollToItem(m_ui->listWidget->item(row - 1));
+    updateCompressButton();
+}
+
+void MainWindow::appendRow(int index)
+{
+    auto* row = new QListWidgetItem;
+    row->setSizeHint(QSize(m_ui->listWidget->minimumWidth(), rowHeight));
+    m_ui->listWidget->addItem(row);
+    auto* widget = new FileItemWidget(m_fileItemList->at(index), m_ui->listWidget);
+    m_ui->listWidget->setItemWidget(row, widget);
+    connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+    connect(m_fileItemList->at(index), &FileItem::processing, this, &MainWindow::taskStarted);
+}
+
+bool MainWindow::isAddingFiles() const
+{
+    return m_fileItemList->checkingCount() > 0 || m_ui->listWidget->count() < m_fileItemList->count();
 }
 
 void MainWindow::updateCompressButton()
 {
+    // Rows still being checked may turn out locked or damaged: the run waits until every row is known.
+    showCompressButtonText();
     // During a run the button is Stop, which an unlocked row must not change.
     if (m_idle == 1) {
-        m_ui->btn_compress->setEnabled(m_fileItemList->hasUnlockedItem());
+        m_ui->btn_compress->setEnabled(!isAddingFiles() && m_fileItemList->hasUnlockedItem());
     }
 }
 
@@ -340,7 +404,7 @@ void MainWindow::btn_compress_clicked()
     const int rowCount = m_ui->listWidget->count();
     for (int row = 0; row < rowCount; ++row) {
         FileItem* item = m_fileItemList->at(row);
-        if (item->isLocked() || !item->isUnprocessed()) {
+        if (item->isChecking() || item->isLocked() || !item->isUnprocessed()) {
             qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
                      << "Skip file: " << item->filePath();
             continue;
@@ -518,7 +582,14 @@ void MainWindow::showRunStatus(const QString& text)
     m_runStatus->setVisible(!text.isEmpty());
 }
 
-void MainWindow::showCompressButtonText() { m_ui->btn_compress->setText(m_idle == 1 ? tr("Compress") : tr("Stop")); }
+void MainWindow::showCompressButtonText()
+{
+    if (m_idle != 1) {
+        m_ui->btn_compress->setText(tr("Stop"));
+    } else {
+        m_ui->btn_compress->setText(isAddingFiles() ? tr("Checking…") : tr("Compress"));
+    }
+}
 
 void MainWindow::setControlsEnabled(bool enabled)
 {

@@ -14,6 +14,8 @@ class FileItemWidget;
 class FunctionRunnable;
 class QLabel;
 class QThreadPool;
+class RefusedFilesNotice;
+class QTimer;
 
 /**
  * The working surface: the top bar (Add Files, Delete, Clear), the empty-state page or the file
@@ -53,6 +55,8 @@ public:
      * never goes on invisibly to deliver files after its window has gone. Returns exitCode.
      */
     static int finishBeforeExit(int exitCode);
+    /** The notice that counts the files adding turned away. */
+    RefusedFilesNotice* refusedFilesNotice() const { return m_refusedNotice; }
 
 signals:
     void editClicked();
@@ -104,6 +108,11 @@ private:
         qint64 bytesAfter = 0;
         bool stopped = false;
     };
+    void removeRefusedRow(int row);
+    void buildPendingRows();
+    void appendRow(int index);
+    bool isAddingFiles() const;
+    void sizeCompressionPool();
 
     int m_runningCount = 0;
     const std::unique_ptr<FileItemList> m_fileItemList;
@@ -116,4 +125,6 @@ private:
     // the pool deletes a task as soon as it has run.
     QVector<FunctionRunnable*> m_queuedTasks;
     QVector<FileItem*> m_runItems;
+    RefusedFilesNotice* m_refusedNotice = nullptr; // child of the central widget
+    QTimer* m_rowBuilder = nullptr; // child of this window: builds the rows of a long adding a slice at a time
 };

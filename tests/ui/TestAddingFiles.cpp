@@ -1,0 +1,283 @@
+#include "MainWindowDriver.h"
+
+#include "documents/FileItem.h"
+#include "documents/FileItemList.h"
+#include "engine/CompressSetting.h"
+#include "foundation/LanguageCode.h"
+#include "foundation/SettingsStore.h"
+#include "services/MultiLanguage.h"
+#include "support/TestHome.h"
+#include "support/TestPdf.h"
+#include "ui/CompressSettingWidget.h"
+#include "ui/ModalDialogs.h"
+#include "ui/RefusedFilesNotice.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace MainWindowDriver;
+
+namespace {
+    QStringList repeated(int times, const QString& text)
+    {
+        QStringList texts;
+        for (int index = 0; index < times; ++index) {
+            texts << text;
+        }
+        return texts;
+    }
+} // namespace
+
+/** Adding documents to the window: rows at once, inspection beside the window, refusals counted. */
+class TestAddingFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void rowsAppearBeforeInspectionEnds();
+    void refusedFilesAreCountedInANotice_data();
+    void refusedFilesAreCountedInANotice();
+    void compressWaitsForRowsBeingChecked();
+    void rowsBuildTheirSettingsDialogWhenFirstOpened();
+
+private:
+    /** count copies of the small document, named doc0.pdf, doc1.pdf... */
+    QStringList copies(int count);
+    QString damaged(const QString& name) const;
+    static QStringList pagesShown();
+    static FileItemList* items() { return MainWindow::instance()->fileItemList(); }
+
+    QTemporaryDir m_fixtures;
+    std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<TestHome> m_home;
+};
+
+void TestAddingFiles::initTestCase()
+{
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    // The interface language as start-up sets it; English carries the plural forms of the counts.
+    MultiLanguage::instance()->setLanguage(English);
+    QVERIFY(TestPdf::writeTextDocument(m_fixtures.filePath("small.pdf"), 2));
+    QVERIFY(TestPdf::writeLyingPageCountCopy(m_fixtures.filePath("small.pdf"), m_fixtures.filePath("liar.pdf"), 9));
+}
+
+void TestAddingFiles::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_work = std::make_unique<QTemporaryDir>();
+    MainWindow::instance()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
+}
+
+void TestAddingFiles::cleanup()
+{
+    ModalDialogs::resetAnswers();
+    MainWindow::destroyInstance();
+    CompressSetting::setApplyToAll(false);
+    m_work.reset();
+    m_home.reset();
+}
+
+QStringList TestAddingFiles::copies(int count)
+{
+    QStringList paths;
+    for (int index = 0; index < count; ++index) {
+        const QString path = m_work->filePath(QStringLiteral("doc%1.pdf").arg(index));
+        QFile::copy(m_fixtures.filePath("small.pdf"), path);
+        paths << path;
+    }
+    return paths;
+}
+
+QString TestAddingFiles::damaged(const QString& name) const
+{
+    const QString path = m_work->filePath(name);
+    TestPdf::writeBytes(path, "%PDF-1.4\nnothing follows\n");
+    return path;
+}
+
+QStringList TestAddingFiles::pagesShown()
+{
+    QStringList texts;
+    for (int index = 0; index < rowCount(); ++index) {
+        texts << rowChild<QLabel>(index, "label_pages")->text();
+    }
+    return texts;
+}
+
+void TestAddingFiles::rowsAppearBeforeInspectionEnds()
+{
+    constexpr int documents = 300;
+    constexpr int given = documents + 2;
+    QStringList paths = copies(documents);
+    paths.insert(100, damaged("broken.pdf"));
+    paths.insert(200, damaged("torn.pdf"));
+
+    // The GUI thread's timer notes, each time it fires, how many rows were shown and how many still checked.
+    QList<QPair<int, int>> ticks;
+    QTimer ticker;
+    ticker.setInterval(10);
+    connect(&ticker, &QTimer::timeout, this, [&ticks]() { ticks << qMakePair(rowCount(), items()->checkingCount()); });
+    ticker.start();
+
+    MainWindow::instance()->addFileRows(paths);
+    // Rows are shown before a single document has been inspected, and say so.
+    QVERIFY(rowCount() > 0);
+    QCOMPARE(items()->count(), given);
+    QCOMPARE(items()->checkingCount(), given);
+    QCOMPARE(pagesShown(), repeated(rowCount(), QStringLiteral("Checking…")));
+    QVERIFY(!rowChild<QPushButton>(0, "btn_compressSetting")->isVisible());
+    QVERIFY(!rowChild<QPushButton>(0, "btn_decrypt")->isVisible());
+
+    QVERIFY(waitUntilAdded());
+    ticker.stop();
+    // The window kept turning while the rows were being added, not only before and after.
+    QVERIFY2(std::any_of(ticks.cbegin(), ticks.cend(),
+                 [](const QPair<int, int>& tick) {
+                     return (tick.first > 0 && tick.first < documents) || (tick.second > 0 && tick.second < given);
+                 }),
+        qPrintable(QStringLiteral("ticks: %1").arg(ticks.size())));
+
+    // The two damaged documents left with their rows; rows and items stay in step.
+    QCOMPARE(rowCount(), documents);
+    QCOMPARE(items()->count(), documents);
+    for (int index = 0; index < documents; ++index) {
+        QCOMPARE(row(index)->item(), items()->at(index));
+        QCOMPARE(row(index)->item()->fileName(), QStringLiteral("doc%1.pdf").arg(index));
+    }
+    QCOMPARE(pagesShown(), repeated(documents, QStringLiteral("2 Pages")));
+    QVERIFY(rowChild<QPushButton>(0, "btn_compressSetting")->isVisible());
+    QVERIFY(widget<QPushButton>("btn_compress")->isEnabled());
+    QCOMPARE(widget<QPushButton>("btn_compress")->text(), QString("Compress"));
+}
+
+void TestAddingFiles::refusedFilesAreCountedInANotice_data()
+{
+    QTest::addColumn<QStringList>("firstAdding");
+    QTest::addColumn<QStringList>("secondAdding");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("every reason")
+        << QStringList { "doc0.pdf", "DAMAGED:bad.pdf", "notes.txt" } << QStringList { "doc0.pdf", "DAMAGED:worse.pdf" }
+        << "Files not added: 4 (not a PDF: 1, damaged or unreadable: 2, already in the list: 1)"
+        << "page_5";
+    QTest::newRow("only damaged: back to the empty page")
+        << QStringList { "DAMAGED:bad.pdf" } << QStringList() << "Files not added: 1 (damaged or unreadable: 1)"
+        << "page_1";
+    QTest::newRow("nothing refused") << QStringList { "doc0.pdf", "doc1.pdf" } << QStringList() << QString()
+                                     << "page_5";
+}
+
+void TestAddingFiles::refusedFilesAreCountedInANotice()
+{
+    QFETCH(QStringList, firstAdding);
+    QFETCH(QStringList, secondAdding);
+    QFETCH(QString, notice);
+    QFETCH(QString, page);
+
+    copies(2);
+    const auto pathsOf = [this](const QStringList& names) {
+        QStringList paths;
+        for (const QString& name : names) {
+            paths << (name.startsWith("DAMAGED:") ? damaged(name.mid(8)) : m_work->filePath(name));
+        }
+        return paths;
+    };
+    RefusedFilesNotice* shown = MainWindow::instance()->refusedFilesNotice();
+    shown->setShownFor(300);
+    // The window is never blocked by a modal question about refused files.
+    ModalDialogs::setOpenFileNamesAnswer(
+        [&](QWidget*, const QString&, const QString&, const QString&) { return pathsOf(firstAdding); });
+    click("btn_add_file");
+    MainWindow::instance()->addFileRows(pathsOf(secondAdding));
+    QVERIFY(waitUntilAdded());
+
+    QCOMPARE(currentPage(), page);
+    if (notice.isEmpty()) {
+        QVERIFY(!shown->isVisible());
+        return;
+    }
+    QVERIFY(shown->isVisible());
+    QCOMPARE(shown->text(), notice);
+    // It goes away by itself, and the next refusal starts counting afresh.
+    QTRY_VERIFY(!shown->isVisible());
+    MainWindow::instance()->addFileRows({ m_work->filePath("notes.txt") });
+    QVERIFY(shown->isVisible());
+    QCOMPARE(shown->text(), QString("Files not added: 1 (not a PDF: 1)"));
+}
+
+void TestAddingFiles::compressWaitsForRowsBeingChecked()
+{
+    QTemporaryDir output;
+    SettingsStore::instance()->setOutputFolder(output.path());
+    MainWindow::destroyInstance();
+    MainWindow::instance()->show();
+
+    QStringList paths = copies(8);
+    const QString liar = m_work->filePath("liar.pdf");
+    QVERIFY(QFile::copy(m_fixtures.filePath("liar.pdf"), liar));
+    paths.prepend(liar);
+    MainWindow::instance()->addFileRows(paths);
+
+    auto* compress = widget<QPushButton>("btn_compress");
+    QVERIFY(!compress->isEnabled());
+    QCOMPARE(compress->text(), QString("Checking…"));
+    // Even asked directly, a run leaves the rows still being checked alone.
+    MainWindow::instance()->btn_compress_clicked();
+    QVERIFY(MainWindow::instance()->isIdle());
+    QCOMPARE(MainWindow::instance()->runningCount(), 0);
+
+    QVERIFY(waitUntilAdded());
+    QVERIFY(compress->isEnabled());
+    QCOMPARE(compress->text(), QString("Compress"));
+    // Inspection believes what the document declares...
+    QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("9 Pages"));
+
+    click(compress);
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
+    QCOMPARE(QDir(output.path()).entryList(QDir::Files).size(), 9);
+    // ...the compression walks its pages and the row shows what it found.
+    QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("2 Pages"));
+    QCOMPARE(items()->at(0)->pageCount(), 2);
+    QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isEnabled());
+}
+
+void TestAddingFiles::rowsBuildTheirSettingsDialogWhenFirstOpened()
+{
+    SettingsStore::instance()->setCompressMode(Low);
+    MainWindow::instance()->addFileRows(copies(3));
+    QVERIFY(waitUntilAdded());
+    QVERIFY(MainWindow::instance()->findChildren<CompressSettingWidget*>().isEmpty());
+
+    // Another row's choice changes the stored setting: rows made before keep the one they were made with.
+    ModalDialogs::setExecAnswer([](QDialog* dialog) {
+        dialog->findChild<QAbstractButton*>("btn_custom")->click();
+        dialog->findChild<QAbstractButton*>("btn_ok")->click();
+        return QDialog::Accepted;
+    });
+    click(rowChild<QPushButton>(1, "btn_compressSetting"));
+    QCOMPARE(MainWindow::instance()->findChildren<CompressSettingWidget*>().size(), 1);
+    QCOMPARE(SettingsStore::instance()->compressMode(), int(Custom));
+    QCOMPARE(row(0)->compressSetting().mode, int(Low));
+    QCOMPARE(row(1)->compressSetting().mode, int(Custom));
+    MainWindow::instance()->addFileRows({ m_work->filePath("doc0.pdf"), copies(4).last() });
+    QVERIFY(waitUntilAdded());
+    QCOMPARE(row(3)->compressSetting().mode, int(Custom));
+
+    // Opened later, the first row's dialog shows the row's own setting, not the stored one.
+    CompressSettingWidget* dialog = row(0)->settingDialog();
+    dialog->loadSetting();
+    QVERIFY(dialog->findChild<QAbstractButton*>("btn_low")->isChecked());
+}
+
+QTEST_MAIN(TestAddingFiles)
+#include "TestAddingFiles.moc"
