@@ -13,6 +13,10 @@
 #include <vector>
 
 namespace {
+    using PdfCheck::Detail;
+    using PdfCheck::Outcome;
+    using PdfCheck::Result;
+
     // Real outlines are a handful of levels deep; deeper ones are damaged or made to trap readers.
     constexpr int outlineDepthBound = 64;
 
@@ -81,9 +85,61 @@ namespace {
             result.outlineCount = 0;
         }
     }
+
+    int pageCountOf(QPDF& pdf, PdfCheck::Detail detail)
+    {
+        if (detail == Detail::DeclaredPages) {
+            // Reading one number costs a millisecond where walking a manual's page tree costs a hundred. A
+            // document may lie here; the compressor walks the tree before it relies on the count.
+            QPDFObjectHandle count = pdf.getRoot().getKey("/Pages").getKey("/Count");
+            if (count.isInteger() && count.getIntValue() > 0
+                && count.getIntValue() <= std::numeric_limits<int>::max()) {
+                return static_cast<int>(count.getIntValue());
+            }
+        }
+        return static_cast<int>(pdf.getAllPages().size());
+    }
+
+    PdfCheck::Result inspectWith(const QByteArray& fileName, const QByteArray* password, PdfCheck::Detail detail)
+    {
+        Result result;
+        try {
+            const auto pdf = std::make_unique<QPDF>();
+            pdf->setSuppressWarnings(true);
+            try {
+                pdf->processFile(fileName.constData(), password == nullptr ? nullptr : password->constData());
+                result.encrypted = pdf->isEncrypted();
+                result.userPasswordMatched = pdf->userPasswordMatched();
+                result.pageCount = pageCountOf(*pdf, detail);
+                if (detail == Detail::PagesAndNavigation) {
+                    countNavigation(*pdf, result);
+                }
+                result.outcome = Outcome::Readable;
+                if (password != nullptr) {
+                    result.password = *password;
+                }
+            } catch (const QPDFExc& error) {
+                result.errorCode = error.getErrorCode();
+                result.outcome = result.errorCode == qpdf_e_password ? Outcome::PasswordRejected : Outcome::Unreadable;
+                result.userPasswordMatched = pdf->userPasswordMatched();
+                result.message = QString::fromStdString(error.what());
+            }
+            for (const QPDFExc& warning : pdf->getWarnings()) {
+                result.warnings << QString::fromStdString(warning.what());
+            }
+            pdf->closeInputSource();
+        } catch (const std::exception& error) {
+            // A file that vanished or cannot be read raises qpdf's system error, which is no QPDFExc.
+            result.outcome = Outcome::Unreadable;
+            result.message = QString::fromLocal8Bit(error.what());
+        } catch (...) {
+            result.outcome = Outcome::Unreadable;
+        }
+        return result;
+    }
 } // namespace
 
-PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password, Detail detail)
+PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password, PdfCheck::Detail detail)
 {
     const QByteArray fileName = QFile::encodeName(path);
     const QList<QByteArray> forms = PdfPassword::encodings(password);
@@ -96,57 +152,6 @@ PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password,
         if (result.outcome != Outcome::PasswordRejected) {
             break;
         }
-    }
-    return result;
-}
-
-int PdfCheck::pageCountOf(QPDF& pdf, Detail detail)
-{
-    if (detail == Detail::DeclaredPages) {
-        // Reading one number costs a millisecond where walking a manual's page tree costs a hundred. A
-        // document may lie here; the compressor walks the tree before it relies on the count.
-        QPDFObjectHandle count = pdf.getRoot().getKey("/Pages").getKey("/Count");
-        if (count.isInteger() && count.getIntValue() > 0 && count.getIntValue() <= std::numeric_limits<int>::max()) {
-            return static_cast<int>(count.getIntValue());
-        }
-    }
-    return static_cast<int>(pdf.getAllPages().size());
-}
-
-PdfCheck::Result PdfCheck::inspectWith(const QByteArray& fileName, const QByteArray* password, Detail detail)
-{
-    Result result;
-    try {
-        const auto pdf = std::make_unique<QPDF>();
-        pdf->setSuppressWarnings(true);
-        try {
-            pdf->processFile(fileName.constData(), password == nullptr ? nullptr : password->constData());
-            result.encrypted = pdf->isEncrypted();
-            result.userPasswordMatched = pdf->userPasswordMatched();
-            result.pageCount = pageCountOf(*pdf, detail);
-            if (detail == Detail::PagesAndNavigation) {
-                countNavigation(*pdf, result);
-            }
-            result.outcome = Outcome::Readable;
-            if (password != nullptr) {
-                result.password = *password;
-            }
-        } catch (const QPDFExc& error) {
-            result.errorCode = error.getErrorCode();
-            result.outcome = result.errorCode == qpdf_e_password ? Outcome::PasswordRejected : Outcome::Unreadable;
-            result.userPasswordMatched = pdf->userPasswordMatched();
-            result.message = QString::fromStdString(error.what());
-        }
-        for (const QPDFExc& warning : pdf->getWarnings()) {
-            result.warnings << QString::fromStdString(warning.what());
-        }
-        pdf->closeInputSource();
-    } catch (const std::exception& error) {
-        // A file that vanished or cannot be read raises qpdf's system error, which is no QPDFExc.
-        result.outcome = Outcome::Unreadable;
-        result.message = QString::fromLocal8Bit(error.what());
-    } catch (...) {
-        result.outcome = Outcome::Unreadable;
     }
     return result;
 }

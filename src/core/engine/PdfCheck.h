@@ -4,15 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-class QPDF;
-
 /**
  * Opens a PDF with qpdf and closes it again at once, to learn whether it is readable, with which
  * password, and what it holds. The one place where the application opens documents with qpdf.
  */
-class PdfCheck final
-{
-public:
+namespace PdfCheck {
     enum class Outcome
     {
         Readable,
@@ -42,9 +38,6 @@ public:
     };
 
     /** Tries the password in each of its byte forms (PdfPassword) until one opens the document. */
-    static Result inspect(const QString& path, const QString& password = QString(), Detail detail = Detail::Pages);
+    Result inspect(const QString& path, const QString& password = QString(), Detail detail = Detail::Pages);
 
-private:
-    static int pageCountOf(QPDF& pdf, Detail detail);
-    static Result inspectWith(const QByteArray& fileName, const QByteArray* password, Detail detail);
-};
+} // namespace PdfCheck
