@@ -33,7 +33,7 @@ namespace MainWindowDriver {
 
     /**
      * Turns the event loop until every document added so far has been inspected and has its row (a
-     * long adding builds its rows a slice at a time); false after a minute.
+     * long adding builds its rows a slice at a time); false after three minutes (the sanitizer build is slow).
      */
     inline bool waitUntilAdded()
     {
@@ -42,7 +42,7 @@ namespace MainWindowDriver {
                 const FileItemList* items = MainWindow::instance()->fileItemList();
                 return items->checkingCount() == 0 && rowCount() == items->count();
             },
-            60000);
+            180000);
     }
 
     inline FileItemWidget* row(int index)
