@@ -4,10 +4,20 @@
 #include "Corpus.h"
 #include "MarkdownTable.h"
 #include "Rewriters.h"
+#include "ToolRun.h"
 #include "engine/CompressSetting.h"
+#include "engine/PdfCheck.h"
+#include "engine/StopSignal.h"
+#include "engine/WorkerProcess.h"
+#include "engine/WorkerRequest.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <chrono>
+#include <functional>
+#include <thread>
 
 namespace {
     const int levels[] = { 1, 5, 10 };
@@ -32,6 +42,108 @@ namespace {
         return chosen;
     }
 
+    double secondsOf(const std::function<void()>& work)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    }
+
+    /** The argument list as the application hands it to its worker: without -dQUIET, whose report it reads. */
+    QStringList workerArguments(int level, const QString& source, const QString& output)
+    {
+        QStringList arguments = Rewriters::applicationArguments(level, source, output);
+        arguments.removeAll(QStringLiteral("-dQUIET"));
+        return arguments;
+    }
+
+    /** One run of the application's worker, as GSCompressor runs it; false when it failed. */
+    bool runWorker(const QStringList& arguments, const QString& source, const QString& output)
+    {
+        QFile::remove(output);
+        WorkerRequest request;
+        request.arguments = arguments;
+        request.sourcePath = source;
+        request.rewritePath = output;
+        StopSignal neverStopped;
+        using namespace std::chrono_literals;
+        const WorkerProcess::Outcome outcome
+            = WorkerProcess::run(WorkerProcess::executablePath(), request.encode(), 3600s, neverStopped, {});
+        return outcome.ending == WorkerProcess::Ending::Exited && outcome.exitStatus == 0;
+    }
+
+    /** Both qpdf inspections of a compression: the source's before the run, the rewrite's after it. */
+    bool runChecks(const QString& source, const QString& rewrite)
+    {
+        const PdfCheck::Result before = PdfCheck::inspect(source, QString(), PdfCheck::Detail::PagesAndNavigation);
+        const PdfCheck::Result after = PdfCheck::inspect(rewrite, QString(), PdfCheck::Detail::PagesAndNavigation);
+        return before.outcome == PdfCheck::Outcome::Readable && after.outcome == PdfCheck::Outcome::Readable;
+    }
+
+    /** Two runs one after the other, then the same two at once on two threads: seconds of each way. */
+    QPair<double, double> pairTimes(const std::function<void(int)>& runOne)
+    {
+        const double oneAtATime = secondsOf([&] {
+            runOne(0);
+            runOne(1);
+        });
+        const double together = secondsOf([&] {
+            std::thread second([&] { runOne(1); });
+            runOne(0);
+            second.join();
+        });
+        return { oneAtATime, together };
+    }
+
+    /** Two documents compressed at once, each in a worker of its own, against one at a time; gs alike. */
+    QString concurrencySection(const BenchContext& context, const QString& folder)
+    {
+        const QList<CorpusDocument> documents = chosenDocuments(context);
+        if (documents.isEmpty()) {
+            return QString();
+        }
+        const CorpusDocument document = documents.first();
+        constexpr int level = 1;
+        QList<QStringList> workerArgv;
+        QList<QStringList> commandArgv;
+        for (int index = 0; index < 2; ++index) {
+            workerArgv << workerArguments(
+                level, document.path, folder + QStringLiteral("/pair-worker%1.pdf").arg(index));
+            commandArgv << workerArguments(level, document.path, folder + QStringLiteral("/pair-gs%1.pdf").arg(index));
+        }
+        QList<double> workerSpeedUps;
+        QList<double> commandSpeedUps;
+        MarkdownTable table({ QStringLiteral("Round"), QStringLiteral("Workers: one at a time (s)"),
+                                QStringLiteral("Workers: two at once (s)"), QStringLiteral("Speed-up"),
+                                QStringLiteral("`gs`: one at a time (s)"), QStringLiteral("`gs`: two at once (s)"),
+                                QStringLiteral("Speed-up") },
+            QStringLiteral("rrrrrrr"));
+        for (int round = 1; round <= context.repetitions; ++round) {
+            const QPair<double, double> workers = pairTimes([&](int index) {
+                runWorker(
+                    workerArgv.at(index), document.path, folder + QStringLiteral("/pair-worker%1.pdf").arg(index));
+            });
+            const QPair<double, double> commands
+                = pairTimes([&](int index) { ToolRun::run(QStringLiteral("gs"), commandArgv.at(index).mid(1)); });
+            workerSpeedUps << workers.first / workers.second;
+            commandSpeedUps << commands.first / commands.second;
+            table.addRow({ QString::number(round), MarkdownTable::number(workers.first, 2),
+                MarkdownTable::number(workers.second, 2), MarkdownTable::number(workerSpeedUps.last(), 2),
+                MarkdownTable::number(commands.first, 2), MarkdownTable::number(commands.second, 2),
+                MarkdownTable::number(commandSpeedUps.last(), 2) });
+        }
+        return QStringLiteral("### Two documents at once\n\n%1 at Custom level %2, twice: the two runs one after the "
+                              "other, then both at once (two workers, as two pool threads of the application start "
+                              "them; two `gs` commands likewise), in the same rounds. Median speed-up: workers "
+                              "**%3**, `gs` **%4**.\n\n")
+                   .arg(document.name)
+                   .arg(level)
+                   .arg(MarkdownTable::number(median(workerSpeedUps), 2),
+                       MarkdownTable::number(median(commandSpeedUps), 2))
+            + table.toMarkdown();
+    }
+
     QString sizeCell(qint64 bytes, qint64 sourceBytes)
     {
         return QStringLiteral("%1 (%2)").arg(MarkdownTable::mebibytes(bytes),
@@ -46,20 +158,21 @@ namespace EngineOverheadMeasure {
         QDir().mkpath(folder);
         MarkdownTable table(
             { QStringLiteral("Document"), QStringLiteral("Level"), QStringLiteral("`compress` (s)"),
-                QStringLiteral("`gs` command (s)"), QStringLiteral("Ratio compress / gs"),
-                QStringLiteral("libgs alone, in-process (s)"), QStringLiteral("Application output, MiB (share)"),
-                QStringLiteral("gs output, MiB (share)"), QStringLiteral("Delivered") },
-            QStringLiteral("lrrrrrrrl"));
+                QStringLiteral("Worker (s)"), QStringLiteral("`gs` command (s)"), QStringLiteral("Ratio worker / gs"),
+                QStringLiteral("qpdf checks (s)"), QStringLiteral("Checks / gs"),
+                QStringLiteral("Application output, MiB (share)"), QStringLiteral("Delivered") },
+            QStringLiteral("lrrrrrrrrl"));
         QStringList failures;
         QList<double> ratios;
+        QList<double> checkShares;
 
         for (const CorpusDocument& document : chosenDocuments(context)) {
             for (int level : levels) {
                 const QString commandOutput = folder + QStringLiteral("/command.pdf");
-                const QString inProcessOutput = folder + QStringLiteral("/in-process.pdf");
-                const QStringList argv = Rewriters::applicationArguments(level, document.path, commandOutput);
-                QStringList inProcessArgv = argv;
-                inProcessArgv.replaceInStrings(commandOutput, inProcessOutput);
+                const QString workerOutput = folder + QStringLiteral("/worker.pdf");
+                const QStringList argv = workerArguments(level, document.path, commandOutput);
+                QStringList workerArgv = argv;
+                workerArgv.replaceInStrings(commandOutput, workerOutput);
                 if (argv.isEmpty()) {
                     failures << QStringLiteral("%1 level %2: could not build the argument list")
                                     .arg(document.name)
@@ -67,12 +180,14 @@ namespace EngineOverheadMeasure {
                     continue;
                 }
 
-                QList<double> applicationTimes, commandTimes, inProcessTimes;
-                Rewrite application, command, inProcess;
+                QList<double> applicationTimes, workerTimes, commandTimes, checkTimes;
+                Rewrite application, command;
+                bool workerSucceeded = true;
+                bool checksSucceeded = true;
                 for (int repetition = 0; repetition < context.repetitions; ++repetition) {
-                    // Rotate the order so that none of the three always runs with a warm or a cold cache.
-                    for (int turn = 0; turn < 3; ++turn) {
-                        switch ((turn + repetition) % 3) {
+                    // Rotate the order so that none of the kinds always runs with a warm or a cold cache.
+                    for (int turn = 0; turn < 4; ++turn) {
+                        switch ((turn + repetition) % 4) {
                         case 0:
                             application = Rewriters::application(
                                 document.path, folder + QStringLiteral("/application"), Custom, level);
@@ -82,28 +197,40 @@ namespace EngineOverheadMeasure {
                             command = Rewriters::ghostscriptCommand(argv.mid(1), commandOutput);
                             commandTimes << command.seconds;
                             break;
+                        case 2:
+                            workerTimes << secondsOf([&] {
+                                workerSucceeded = runWorker(workerArgv, document.path, workerOutput) && workerSucceeded;
+                            });
+                            break;
                         default:
-                            inProcess = Rewriters::ghostscriptInProcess(inProcessArgv, inProcessOutput);
-                            inProcessTimes << inProcess.seconds;
+                            // The worker's rewrite of an earlier turn, or the command's, is the one inspected.
+                            checkTimes << secondsOf([&] {
+                                checksSucceeded = runChecks(document.path,
+                                                      QFileInfo::exists(workerOutput) ? workerOutput : commandOutput)
+                                    && checksSucceeded;
+                            });
                             break;
                         }
                     }
                 }
-                if (!application.succeeded || !command.succeeded || !inProcess.succeeded) {
-                    failures << QStringLiteral("%1 level %2: application %3, gs %4, libgs %5")
+                if (!application.succeeded || !command.succeeded || !workerSucceeded) {
+                    failures << QStringLiteral("%1 level %2: application %3, gs %4, worker %5")
                                     .arg(document.name)
                                     .arg(level)
                                     .arg(application.succeeded ? QStringLiteral("ok") : application.failure,
                                         command.succeeded ? QStringLiteral("ok") : command.failure,
-                                        inProcess.succeeded ? QStringLiteral("ok") : inProcess.failure);
+                                        workerSucceeded ? QStringLiteral("ok") : QStringLiteral("failed"));
                 }
-                const double ratio = median(applicationTimes) / median(commandTimes);
+                const double ratio = median(workerTimes) / median(commandTimes);
+                const double checkShare = median(checkTimes) / median(commandTimes);
                 ratios << ratio;
+                checkShares << checkShare;
                 table.addRow({ document.name, QString::number(level),
-                    MarkdownTable::number(median(applicationTimes), 2), MarkdownTable::number(median(commandTimes), 2),
-                    MarkdownTable::number(ratio, 2), MarkdownTable::number(median(inProcessTimes), 2),
+                    MarkdownTable::number(median(applicationTimes), 2), MarkdownTable::number(median(workerTimes), 2),
+                    MarkdownTable::number(median(commandTimes), 2), MarkdownTable::number(ratio, 2),
+                    checksSucceeded ? MarkdownTable::number(median(checkTimes), 3) : QStringLiteral("failed"),
+                    MarkdownTable::percent(checkShare, 1),
                     application.succeeded ? sizeCell(application.bytes, document.bytes) : QStringLiteral("failed"),
-                    command.succeeded ? sizeCell(command.bytes, document.bytes) : QStringLiteral("failed"),
                     !application.succeeded
                         ? QStringLiteral("–")
                         : (application.sourceDelivered ? QStringLiteral("source (rewrite not smaller)")
@@ -113,17 +240,20 @@ namespace EngineOverheadMeasure {
 
         QString text = QStringLiteral("## 1. Engine overhead\n\n");
         text += QStringLiteral(
-            "`GSCompressor::compress` (Custom mode at the level shown) against the `gs` command given the "
-            "identical argument list, and against that argument list run through libgs in this process with "
-            "nothing around it. Each figure is the median of %1 runs; the three kinds of run take turns. "
-            "`compress` also copies the source into the Temp folder, has qpdf check the source and the rewrite, "
-            "and moves the result into the output folder.\n\n")
+            "`GSCompressor::compress` (Custom mode at the level shown), its worker process run alone with the "
+            "argument list the application gives it, and the `gs` command given that identical argument list. "
+            "*qpdf checks* are the two inspections around the run (the source's pages, links and bookmarks "
+            "before it, the rewrite's after it), timed on their own. Each figure is the median of %1 runs; the "
+            "kinds of run take turns. `compress` also copies the source into the Temp folder and moves the "
+            "result into the output folder.\n\n")
                     .arg(context.repetitions);
         text += table.toMarkdown();
-        text += QStringLiteral("\nMedian ratio over all rows: **%1**.\n").arg(MarkdownTable::number(median(ratios), 2));
+        text += QStringLiteral("\nMedian ratio worker / gs over all rows: **%1**; median cost of the checks: **%2** "
+                               "of the `gs` command's time.\n")
+                    .arg(MarkdownTable::number(median(ratios), 2), MarkdownTable::percent(median(checkShares), 1));
         for (const QString& failure : failures) {
             text += QStringLiteral("\n- Failed: %1").arg(failure);
         }
-        return text + QStringLiteral("\n");
+        return text + QStringLiteral("\n") + concurrencySection(context, folder);
     }
 } // namespace EngineOverheadMeasure

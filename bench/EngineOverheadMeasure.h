@@ -5,9 +5,10 @@
 struct BenchContext;
 
 /**
- * GSCompressor::compress against the gs command with the identical argument list, and against the
- * same argument list run through libgs in this process with nothing around it, at levels 1, 5 and 10.
- * Runs are interleaved so that load from elsewhere falls on all three alike.
+ * GSCompressor::compress, its worker process alone and the gs command with the identical argument list,
+ * with the qpdf inspections around the run timed on their own, at levels 1, 5 and 10; then two documents
+ * at once in two workers against one at a time. Runs are interleaved so that load from elsewhere falls
+ * on every kind alike.
  */
 namespace EngineOverheadMeasure {
     /** The report section. */
