@@ -4,14 +4,22 @@
 #include "Corpus.h"
 #include "MarkdownTable.h"
 #include "Rewriters.h"
+#include "ToolRun.h"
 #include "engine/CompressSetting.h"
+#include "engine/PdfCheck.h"
+#include "engine/StopSignal.h"
+#include "engine/WorkerProcess.h"
+#include "engine/WorkerRequest.h"
 
 #include "engine/PdfRepacker.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -115,6 +123,108 @@ namespace {
             + table.toMarkdown();
     }
 
+    double secondsOf(const std::function<void()>& work)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        return secondsSince(timer);
+    }
+
+    /** The argument list as the application hands it to its worker: without -dQUIET, whose report it reads. */
+    QStringList workerArguments(int level, const QString& source, const QString& output)
+    {
+        QStringList arguments = Rewriters::applicationArguments(level, source, output);
+        arguments.removeAll(QStringLiteral("-dQUIET"));
+        return arguments;
+    }
+
+    /** One run of the application's worker, as GSCompressor runs it; false when it failed. */
+    bool runWorker(const QStringList& arguments, const QString& source, const QString& output)
+    {
+        QFile::remove(output);
+        WorkerRequest request;
+        request.arguments = arguments;
+        request.sourcePath = source;
+        request.rewritePath = output;
+        StopSignal neverStopped;
+        using namespace std::chrono_literals;
+        const WorkerProcess::Outcome outcome
+            = WorkerProcess::run(WorkerProcess::executablePath(), request.encode(), 3600s, neverStopped, {});
+        return outcome.ending == WorkerProcess::Ending::Exited && outcome.exitStatus == 0;
+    }
+
+    /** Both qpdf inspections of a compression: the source's before the run, the rewrite's after it. */
+    bool runChecks(const QString& source, const QString& rewrite)
+    {
+        const PdfCheck::Result before = PdfCheck::inspect(source, QString(), PdfCheck::Detail::PagesAndNavigation);
+        const PdfCheck::Result after = PdfCheck::inspect(rewrite, QString(), PdfCheck::Detail::PagesAndNavigation);
+        return before.outcome == PdfCheck::Outcome::Readable && after.outcome == PdfCheck::Outcome::Readable;
+    }
+
+    /** Two runs one after the other, then the same two at once on two threads: seconds of each way. */
+    QPair<double, double> pairTimes(const std::function<void(int)>& runOne)
+    {
+        const double oneAtATime = secondsOf([&] {
+            runOne(0);
+            runOne(1);
+        });
+        const double together = secondsOf([&] {
+            std::thread second([&] { runOne(1); });
+            runOne(0);
+            second.join();
+        });
+        return { oneAtATime, together };
+    }
+
+    /** Two documents compressed at once, each in a worker of its own, against one at a time; gs alike. */
+    QString concurrencySection(const BenchContext& context, const QString& folder)
+    {
+        const QList<CorpusDocument> documents = chosenDocuments(context);
+        if (documents.isEmpty()) {
+            return QString();
+        }
+        const CorpusDocument document = documents.first();
+        constexpr int level = 1;
+        QList<QStringList> workerArgv;
+        QList<QStringList> commandArgv;
+        for (int index = 0; index < 2; ++index) {
+            workerArgv << workerArguments(
+                level, document.path, folder + QStringLiteral("/pair-worker%1.pdf").arg(index));
+            commandArgv << workerArguments(level, document.path, folder + QStringLiteral("/pair-gs%1.pdf").arg(index));
+        }
+        QList<double> workerSpeedUps;
+        QList<double> commandSpeedUps;
+        MarkdownTable table({ QStringLiteral("Round"), QStringLiteral("Workers: one at a time (s)"),
+                                QStringLiteral("Workers: two at once (s)"), QStringLiteral("Speed-up"),
+                                QStringLiteral("`gs`: one at a time (s)"), QStringLiteral("`gs`: two at once (s)"),
+                                QStringLiteral("Speed-up") },
+            QStringLiteral("rrrrrrr"));
+        for (int round = 1; round <= context.repetitions; ++round) {
+            const QPair<double, double> workers = pairTimes([&](int index) {
+                runWorker(
+                    workerArgv.at(index), document.path, folder + QStringLiteral("/pair-worker%1.pdf").arg(index));
+            });
+            const QPair<double, double> commands
+                = pairTimes([&](int index) { ToolRun::run(QStringLiteral("gs"), commandArgv.at(index).mid(1)); });
+            workerSpeedUps << workers.first / workers.second;
+            commandSpeedUps << commands.first / commands.second;
+            table.addRow({ QString::number(round), MarkdownTable::number(workers.first, 2),
+                MarkdownTable::number(workers.second, 2), MarkdownTable::number(workerSpeedUps.last(), 2),
+                MarkdownTable::number(commands.first, 2), MarkdownTable::number(commands.second, 2),
+                MarkdownTable::number(commandSpeedUps.last(), 2) });
+        }
+        return QStringLiteral("### Two documents at once\n\n%1 at Custom level %2, twice: the two runs one after the "
+                              "other, then both at once (two workers, as two pool threads of the application start "
+                              "them; two `gs` commands likewise), in the same rounds. Median speed-up: workers "
+                              "**%3**, `gs` **%4**.\n\n")
+                   .arg(document.name)
+                   .arg(level)
+                   .arg(MarkdownTable::number(median(workerSpeedUps), 2),
+                       MarkdownTable::number(median(commandSpeedUps), 2))
+            + table.toMarkdown();
+    }
+
     QString sizeCell(qint64 bytes, qint64 sourceBytes)
     {
         return QStringLiteral("%1 (%2)").arg(MarkdownTable::mebibytes(bytes),
@@ -129,21 +239,29 @@ namespace EngineOverheadMeasure {
         QDir().mkpath(folder);
         MarkdownTable table(
             { QStringLiteral("Document"), QStringLiteral("Level"), QStringLiteral("`compress` (s)"),
-                QStringLiteral("`gs` command (s)"), QStringLiteral("Ratio compress / gs"),
-                QStringLiteral("libgs alone, in-process (s)"), QStringLiteral("Choosing the copy (s)"),
-                QStringLiteral("Application output, MiB (share)"), QStringLiteral("Before the pass, MiB (share)"),
-                QStringLiteral("gs output, MiB (share)"), QStringLiteral("Delivered") },
-            QStringLiteral("lrrrrrrrrrl"));
+                QStringLiteral("Worker (s)"), QStringLiteral("`gs` command (s)"), QStringLiteral("Ratio compress / gs"),
+                QStringLiteral("Ratio worker / gs"), QStringLiteral("libgs alone, in-process (s)"),
+                QStringLiteral("qpdf checks (s)"), QStringLiteral("Checks / gs"),
+                QStringLiteral("Choosing the copy (s)"), QStringLiteral("Application output, MiB (share)"),
+                QStringLiteral("Before the pass, MiB (share)"), QStringLiteral("gs output, MiB (share)"),
+                QStringLiteral("Delivered") },
+            QStringLiteral("lrrrrrrrrrrrrrl"));
         QStringList failures;
         QList<double> ratios;
+        QList<double> checkShares;
+        QList<double> compressRatios;
 
         for (const CorpusDocument& document : chosenDocuments(context)) {
             for (int level : levels) {
                 const QString commandOutput = folder + QStringLiteral("/command.pdf");
+                const QString workerOutput = folder + QStringLiteral("/worker.pdf");
+                const QStringList argv = workerArguments(level, document.path, commandOutput);
+                QStringList workerArgv = argv;
+                workerArgv.replaceInStrings(commandOutput, workerOutput);
+                // libgs in this process keeps -dQUIET: nothing here reads its report.
                 const QString inProcessOutput = folder + QStringLiteral("/in-process.pdf");
-                const QStringList argv = Rewriters::applicationArguments(level, document.path, commandOutput);
-                QStringList inProcessArgv = argv;
-                inProcessArgv.replaceInStrings(commandOutput, inProcessOutput);
+                const QStringList inProcessArgv
+                    = Rewriters::applicationArguments(level, document.path, inProcessOutput);
                 if (argv.isEmpty()) {
                     failures << QStringLiteral("%1 level %2: could not build the argument list")
                                     .arg(document.name)
@@ -151,12 +269,14 @@ namespace EngineOverheadMeasure {
                     continue;
                 }
 
-                QList<double> applicationTimes, commandTimes, inProcessTimes, choosingTimes;
+                QList<double> applicationTimes, workerTimes, commandTimes, inProcessTimes, checkTimes, choosingTimes;
                 Rewrite application, command, inProcess;
+                bool workerSucceeded = true;
+                bool checksSucceeded = true;
                 for (int repetition = 0; repetition < context.repetitions; ++repetition) {
-                    // Rotate the order so that none of the three always runs with a warm or a cold cache.
-                    for (int turn = 0; turn < 3; ++turn) {
-                        switch ((turn + repetition) % 3) {
+                    // Rotate the order so that none of the kinds always runs with a warm or a cold cache.
+                    for (int turn = 0; turn < 5; ++turn) {
+                        switch ((turn + repetition) % 5) {
                         case 0:
                             application = Rewriters::application(
                                 document.path, folder + QStringLiteral("/application"), Custom, level);
@@ -167,27 +287,47 @@ namespace EngineOverheadMeasure {
                             command = Rewriters::ghostscriptCommand(argv.mid(1), commandOutput);
                             commandTimes << command.seconds;
                             break;
-                        default:
+                        case 2:
+                            workerTimes << secondsOf([&] {
+                                workerSucceeded = runWorker(workerArgv, document.path, workerOutput) && workerSucceeded;
+                            });
+                            break;
+                        case 3:
                             inProcess = Rewriters::ghostscriptInProcess(inProcessArgv, inProcessOutput);
                             inProcessTimes << inProcess.seconds;
+                            break;
+                        default:
+                            // The worker's rewrite of an earlier turn, or the command's, is the one inspected.
+                            checkTimes << secondsOf([&] {
+                                checksSucceeded = runChecks(document.path,
+                                                      QFileInfo::exists(workerOutput) ? workerOutput : commandOutput)
+                                    && checksSucceeded;
+                            });
                             break;
                         }
                     }
                 }
-                if (!application.succeeded || !command.succeeded || !inProcess.succeeded) {
-                    failures << QStringLiteral("%1 level %2: application %3, gs %4, libgs %5")
+                if (!application.succeeded || !command.succeeded || !workerSucceeded || !inProcess.succeeded) {
+                    failures << QStringLiteral("%1 level %2: application %3, gs %4, worker %5, libgs %6")
                                     .arg(document.name)
                                     .arg(level)
                                     .arg(application.succeeded ? QStringLiteral("ok") : application.failure,
                                         command.succeeded ? QStringLiteral("ok") : command.failure,
+                                        workerSucceeded ? QStringLiteral("ok") : QStringLiteral("failed"),
                                         inProcess.succeeded ? QStringLiteral("ok") : inProcess.failure);
                 }
-                const double ratio = median(applicationTimes) / median(commandTimes);
+                const double compressRatio = median(applicationTimes) / median(commandTimes);
+                compressRatios << compressRatio;
+                const double ratio = median(workerTimes) / median(commandTimes);
+                const double checkShare = median(checkTimes) / median(commandTimes);
                 ratios << ratio;
+                checkShares << checkShare;
                 table.addRow({ document.name, QString::number(level),
-                    MarkdownTable::number(median(applicationTimes), 2), MarkdownTable::number(median(commandTimes), 2),
+                    MarkdownTable::number(median(applicationTimes), 2), MarkdownTable::number(median(workerTimes), 2),
+                    MarkdownTable::number(median(commandTimes), 2), MarkdownTable::number(compressRatio, 2),
                     MarkdownTable::number(ratio, 2), MarkdownTable::number(median(inProcessTimes), 2),
-                    MarkdownTable::number(median(choosingTimes), 2),
+                    checksSucceeded ? MarkdownTable::number(median(checkTimes), 3) : QStringLiteral("failed"),
+                    MarkdownTable::percent(checkShare, 1), MarkdownTable::number(median(choosingTimes), 2),
                     application.succeeded ? sizeCell(application.bytes, document.bytes) : QStringLiteral("failed"),
                     application.succeeded ? sizeCell(application.formerBytes, document.bytes) : QStringLiteral("–"),
                     command.succeeded ? sizeCell(command.bytes, document.bytes) : QStringLiteral("failed"),
@@ -197,19 +337,25 @@ namespace EngineOverheadMeasure {
 
         QString text = QStringLiteral("## 1. Engine overhead\n\n");
         text += QStringLiteral(
-            "`GSCompressor::compress` (Custom mode at the level shown) against the `gs` command given the "
-            "identical argument list, and against that argument list run through libgs in this process with "
-            "nothing around it. Each figure is the median of %1 runs; the three kinds of run take turns. "
+            "`GSCompressor::compress` (Custom mode at the level shown), its worker process run alone with the "
+            "argument list the application gives it, the `gs` command given that identical argument list, and "
+            "that argument list run through libgs in this process with nothing around it. *qpdf checks* are the "
+            "two inspections around the run (the source's pages, links and bookmarks before it, the rewrite's "
+            "after it), timed on their own. Each figure is the median of %1 runs; the kinds of run take turns. "
             "`compress` also copies the source into the Temp folder, has qpdf check the source and the rewrite, "
             "chooses the copy to deliver (*Choosing the copy*: the lossless qpdf pass over the rewrite and over "
             "the source, skipped where it cannot win, and the checks of what it wrote) and moves the result into "
             "the output folder. *Before the pass* is what the engine delivered without the lossless pass.\n\n")
                     .arg(context.repetitions);
         text += table.toMarkdown();
-        text += QStringLiteral("\nMedian ratio over all rows: **%1**.\n").arg(MarkdownTable::number(median(ratios), 2));
+        text += QStringLiteral("\nMedian ratio compress / gs over all rows: **%1**; worker / gs: **%2**; median cost "
+                               "of the checks: **%3** of the `gs` command's time.\n")
+                    .arg(MarkdownTable::number(median(compressRatios), 2), MarkdownTable::number(median(ratios), 2),
+                        MarkdownTable::percent(median(checkShares), 1));
         for (const QString& failure : failures) {
             text += QStringLiteral("\n- Failed: %1").arg(failure);
         }
+        text += QStringLiteral("\n") + concurrencySection(context, folder);
         text += passScaling(context, folder);
         return text + QStringLiteral("\n");
     }
