@@ -7,7 +7,6 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <qpdf/Constants.h>
-#include <utility>
 
 namespace {
     const char* const sourceFile = "src/PDFFileItem";
