@@ -5,7 +5,7 @@
     <name>CommandLineOptions</name>
     <message>
         <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation>Reduz o tamanho de arquivos PDF. Cada documento é reescrito pelo Ghostscript, verificado com o qpdf e entregue na pasta de saída com um nome que não colide com nada que lá exista, nunca maior que o original.</translation>
+        <translation>Reduz o tamanho de ficheiros PDF. Cada documento é reescrito pelo Ghostscript, verificado com o qpdf e entregue na pasta de saída com um nome que não colide com nada que lá exista, nunca maior que o original.</translation>
     </message>
     <message>
         <source>Output folder (required; created when missing).</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Custom level from 1 (smallest file) to 10 (best images), instead of a preset.</source>
-        <translation>Nível personalizado de 1 (arquivo menor) a 10 (melhores imagens), em vez de uma predefinição.</translation>
+        <translation>Nível personalizado de 1 (ficheiro menor) a 10 (melhores imagens), em vez de uma predefinição.</translation>
     </message>
     <message>
         <source>LEVEL</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>File of open passwords, one per line, tried in turn on locked documents.</source>
-        <translation>Arquivo de senhas de abertura, uma por linha, tentadas por ordem nos documentos bloqueados.</translation>
+        <translation>Ficheiro de palavras-passe de abertura, uma por linha, tentadas por ordem nos documentos bloqueados.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation>ARQUIVO</translation>
+        <translation>FICHEIRO</translation>
     </message>
     <message>
         <source>One JSON object per document on standard output, then a summary object.</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>FILE|FOLDER</source>
-        <translation>ARQUIVO|PASTA</translation>
+        <translation>FICHEIRO|PASTA</translation>
     </message>
     <message>
         <source>PDF documents, or folders that hold them.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>No documents given: name PDF files or folders after the options.</source>
-        <translation>Nenhum documento indicado: indique arquivos PDF ou pastas depois das opções.</translation>
+        <translation>Nenhum documento indicado: indique ficheiros PDF ou pastas depois das opções.</translation>
     </message>
     <message>
         <source>Give either a preset or a level, not both.</source>
@@ -104,7 +104,7 @@
     <name>CommandRun</name>
     <message>
         <source>Cannot read the password file %1: %2</source>
-        <translation>Não é possível ler o arquivo de senhas %1: %2</translation>
+        <translation>Não é possível ler o ficheiro de palavras-passe %1: %2</translation>
     </message>
     <message>
         <source>Cannot create the output folder %1.</source>
@@ -232,15 +232,15 @@
     </message>
     <message>
         <source>no such file or folder</source>
-        <translation>arquivo ou pasta inexistente</translation>
+        <translation>ficheiro ou pasta inexistente</translation>
     </message>
     <message>
         <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>não é um arquivo PDF (o nome não termina em .pdf)</translation>
+        <translation>não é um ficheiro PDF (o nome não termina em .pdf)</translation>
     </message>
     <message>
         <source>not a PDF file</source>
-        <translation>não é um arquivo PDF</translation>
+        <translation>não é um ficheiro PDF</translation>
     </message>
     <message>
         <source>damaged, qpdf cannot open it</source>
@@ -248,11 +248,11 @@
     </message>
     <message>
         <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloqueado por uma senha de abertura (indique senhas com --password-file)</translation>
+        <translation>bloqueado por uma palavra-passe de abertura (indique palavras-passe com --password-file)</translation>
     </message>
     <message>
         <source>locked, and no password of the password file opens it</source>
-        <translation>bloqueado, e nenhuma senha do arquivo de senhas o abre</translation>
+        <translation>bloqueado, e nenhuma palavra-passe do ficheiro de palavras-passe o abre</translation>
     </message>
     <message>
         <source>it could not be copied into the Temp folder</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>the password was refused</source>
-        <translation>a senha foi recusada</translation>
+        <translation>a palavra-passe foi recusada</translation>
     </message>
     <message>
         <source>the output folder cannot be written</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Não foi possível mover o arquivo compactado para a pasta de saída.</translation>
+        <translation>Não foi possível mover o ficheiro comprimido para a pasta de saída.</translation>
     </message>
     <message>
         <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>The document&apos;s password is missing or wrong.</source>
-        <translation>A senha do documento está ausente ou incorreta.</translation>
+        <translation>A palavra-passe do documento está ausente ou incorreta.</translation>
     </message>
     <message>
         <source>The output folder cannot be created or written to.</source>
@@ -334,11 +334,11 @@
     </message>
     <message>
         <source>The compression took too long and was ended.</source>
-        <translation>A compactação demorou demais e foi encerrada.</translation>
+        <translation>A compressão demorou demais e foi encerrada.</translation>
     </message>
     <message>
         <source>The compression was stopped.</source>
-        <translation>A compactação foi interrompida.</translation>
+        <translation>A compressão foi interrompida.</translation>
     </message>
     <message>
         <source>The PDF interpreter reported error %1.</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Checking…</source>
-        <translation>Verificando…</translation>
+        <translation>A verificar…</translation>
     </message>
 </context>
 <context>
@@ -495,17 +495,17 @@
     </message>
     <message>
         <source>Stopping…</source>
-        <translation>Interrompendo…</translation>
+        <translation>A interromper…</translation>
     </message>
     <message>
         <source>Compressing %1 of %2</source>
-        <translation>Compactando %1 de %2</translation>
+        <translation>A comprimir %1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
         <translation>
-            <numerusform>%n arquivo</numerusform>
-            <numerusform>%n arquivos</numerusform>
+            <numerusform>%n ficheiro</numerusform>
+            <numerusform>%n ficheiros</numerusform>
         </translation>
     </message>
     <message>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Checking…</source>
-        <translation>Verificando…</translation>
+        <translation>A verificar…</translation>
     </message>
 </context>
 <context>
@@ -585,8 +585,8 @@
     <message numerus="yes">
         <source>Files not added: %n (%1)</source>
         <translation>
-            <numerusform>Arquivos não adicionados: %n (%1)</numerusform>
-            <numerusform>Arquivos não adicionados: %n (%1)</numerusform>
+            <numerusform>Ficheiros não adicionados: %n (%1)</numerusform>
+            <numerusform>Ficheiros não adicionados: %n (%1)</numerusform>
         </translation>
     </message>
     <message>
