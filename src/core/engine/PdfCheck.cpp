@@ -1,5 +1,6 @@
 #include "engine/PdfCheck.h"
 
+#include "engine/BufferedFileSource.h"
 #include "engine/PdfPassword.h"
 
 #include <QFile>
@@ -107,7 +108,8 @@ namespace {
             const auto pdf = std::make_unique<QPDF>();
             pdf->setSuppressWarnings(true);
             try {
-                pdf->processFile(fileName.constData(), password == nullptr ? nullptr : password->constData());
+                pdf->processInputSource(std::make_shared<BufferedFileSource>(fileName.toStdString()),
+                    password == nullptr ? nullptr : password->constData());
                 result.encrypted = pdf->isEncrypted();
                 result.userPasswordMatched = pdf->userPasswordMatched();
                 result.pageCount = pageCountOf(*pdf, detail);
