@@ -207,7 +207,8 @@ namespace AddFilesMeasure {
         list.addFiles(paths);
         // Inspection runs on the list's own threads; the figures count until the last one has reported.
         while (list.checkingCount() > 0) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            // Sleeps until something happens (the overload with a time limit would spin instead).
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
         int notOpened = 0;
@@ -251,7 +252,8 @@ namespace AddFilesMeasure {
         window->addFileRows(paths);
         const qint64 firstRow = clock.elapsed();
         while (items->checkingCount() > 0 || rows->count() < items->count()) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            // Sleeps until something happens (the overload with a time limit would spin instead).
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
         longestGap = std::max(longestGap, clock.elapsed() - lastTick);
