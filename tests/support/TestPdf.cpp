@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <algorithm>
 #include <exception>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -499,6 +500,21 @@ namespace TestPdf {
         QString text = QString::fromLatin1(bytes.mid(xref));
         text.replace(QRegularExpression(QStringLiteral("\\d{10} (\\d{5}) n")), QStringLiteral("0000000001 \\1 n"));
         return writeBytes(target, bytes.left(xref) + text.toLatin1());
+    }
+
+    bool writeManyObjectsDocument(const QString& path, int objectCount)
+    {
+        QByteArray bytes("%PDF-1.4\n"
+                         "1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+                         "2 0 obj << /Type /Pages /Kids [3 0 R] /Count 1 >> endobj\n"
+                         "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >> endobj\n");
+        for (int number = 4; number < objectCount; ++number) {
+            bytes += QByteArray::number(number) + " 0 obj null endobj\n";
+        }
+        // The end of file points past the end, so there is no table to read.
+        bytes += "trailer << /Root 1 0 R /Size " + QByteArray::number(std::max(objectCount, 4))
+            + " >>\nstartxref\n999999999\n%%EOF\n";
+        return writeBytes(path, bytes);
     }
 
     bool writeLyingPageCountCopy(const QString& source, const QString& target, int claimedPages)

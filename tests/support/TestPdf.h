@@ -78,6 +78,11 @@ namespace TestPdf {
     /** A copy whose cross-reference offsets are all wrong; qpdf repairs it silently. */
     bool writeBrokenXrefCopy(const QString& source, const QString& target);
     /**
+     * A one-page document of objectCount empty objects whose cross-reference table cannot be found: qpdf
+     * rebuilds it by reading every line, which makes it slow to open however fast the machine.
+     */
+    bool writeManyObjectsDocument(const QString& path, int objectCount);
+    /**
      * A copy whose page tree declares claimedPages (a number with as many digits as the true count, so
      * every offset stays right) while it holds the pages of source.
      */

@@ -45,10 +45,7 @@ namespace MainWindowDriver {
             180000);
     }
 
-    inline FileItemWidget* row(int index)
-    {
-        return qobject_cast<FileItemWidget*>(list()->itemWidget(list()->item(index)));
-    }
+    inline FileItemWidget* row(int index) { return MainWindow::instance()->showRow(index); }
 
     template <typename T>
     T* rowChild(int index, const char* name)

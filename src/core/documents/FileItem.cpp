@@ -1,6 +1,6 @@
 #include "documents/FileItem.h"
 
-#include "engine/CompressSetting.h"
+#include "engine/GSCompressor.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -50,6 +50,9 @@ FileItem::FileItem(const QString& path, QObject* parent)
     , m_suffix(QFileInfo(path).suffix())
     , m_filePath(path)
 {
+    // The task reports from its own thread; the state the row reads changes on the item's.
+    connect(this, &FileItem::processing, this, &FileItem::takeStart);
+    connect(this, &FileItem::outputFileSignal, this, &FileItem::takeOutputPath);
 }
 
 FileItem::~FileItem() { qDebug() << "~FileItem()"; }
@@ -75,8 +78,67 @@ QString FileItem::sizeText() const
 
 void FileItem::emitProcessing() { emit processing(); }
 
+CompressSetting FileItem::nextSetting() const
+{
+    return CompressSetting::applyToAll() ? CompressSetting::globalSetting() : m_rowSetting;
+}
+
 void FileItem::fileProcessFinished(int code)
 {
-    m_processed = (code == 0);
+    m_processed = (code == GSCompressor::Success);
+    if (code == GSCompressor::Stopped) {
+        // Neither done nor failed: the document waits for the next Compress.
+        markPending();
+    } else {
+        m_compressing = false;
+        m_hasResult = true;
+        m_resultCode = code;
+        emit runStateChanged();
+    }
     emit processFinishedSignal(code);
 }
+
+void FileItem::markPending()
+{
+    m_compressing = false;
+    m_progressPage = 0;
+    m_progressPageCount = 0;
+    dismissResult();
+}
+
+void FileItem::dismissResult()
+{
+    m_processed = false;
+    m_hasResult = false;
+    m_compressedName.clear();
+    m_compressedSizeText.clear();
+    emit runStateChanged();
+}
+
+void FileItem::takeStart()
+{
+    m_compressing = true;
+    m_progressPage = 0;
+    m_progressPageCount = 0;
+    emit runStateChanged();
+}
+
+void FileItem::takeProgress(int page, int pageCount)
+{
+    // A late report of a stopped compression must not bring back a line on a pending row.
+    if (!m_compressing) {
+        return;
+    }
+    m_progressPage = page;
+    m_progressPageCount = pageCount;
+    emit runStateChanged();
+}
+
+void FileItem::takeCompressedInfo(const QString& name, const QString& sizeText)
+{
+    m_compressedName = name;
+    m_compressedSizeText = sizeText;
+    emit runStateChanged();
+}
+
+void FileItem::takeOutputPath(const QString& path) { m_outputPath = path; }

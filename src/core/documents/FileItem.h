@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/CompressSetting.h"
+
 #include <QObject>
 #include <QString>
-
-struct CompressSetting;
 
 /**
  * Byte count as the rows show it: "%1 B" up to 1024 bytes, then KB, MB and GB in units of 1024,
@@ -12,9 +12,10 @@ struct CompressSetting;
 QString formatFileSize(qint64 bytes);
 
 /**
- * The model of one listed source document: its path, what inspection learned about it, whether its
- * last compression succeeded, and the signals through which its progress reaches its row. It knows
- * nothing of PDF and cannot compress; the PDF item overrides the virtual operations.
+ * The model of one listed source document: its path, what inspection learned about it, the setting
+ * chosen for it, how its compression is going and what the last one delivered. A row shows it and
+ * can be built again from it at any time: a long list has rows only for the documents in view. It
+ * knows nothing of PDF and cannot compress; the PDF item overrides the virtual operations.
  */
 class FileItem : public QObject
 {
@@ -51,22 +52,68 @@ public:
     /** Announces that a compression task has started on this item; called from that task's thread. */
     void emitProcessing();
 
+    /** The setting chosen for this document in its row; the stored one when the document was added. */
+    const CompressSetting& rowSetting() const { return m_rowSetting; }
+    void setRowSetting(const CompressSetting& setting) { m_rowSetting = setting; }
+    /** The setting the next run uses: the global one while "Apply to all" is on, the row's own otherwise. */
+    CompressSetting nextSetting() const;
+
+    /** A compression task is working on the document. */
+    bool isCompressing() const { return m_compressing; }
+    /** The running compression's last report: page of progressPageCount(); 0 of 0 before the first. */
+    int progressPage() const { return m_progressPage; }
+    int progressPageCount() const { return m_progressPageCount; }
+    /** The last compression's outcome is shown until the user or "Apply to all" dismisses it. */
+    bool hasResult() const { return m_hasResult; }
+    /** The code of the last compression that ended; meaningful while hasResult() holds. */
+    int resultCode() const { return m_resultCode; }
+    /** Where the last successful compression delivered, and its name and size as the row shows them. */
+    QString outputPath() const { return m_outputPath; }
+    QString compressedName() const { return m_compressedName; }
+    QString compressedSizeText() const { return m_compressedSizeText; }
+
+    /** The document waits for the next Compress again: its task was taken back or stopped. */
+    void markPending();
+    /** Forgets the shown result: the document is eligible for the next Compress again. */
+    void dismissResult();
+
 signals:
     /** What the row shows of the document changed: inspection ended, or a compression counted its pages. */
     void detailsChanged();
     void processFinishedSignal(int code);
     void processing();
     void outputFileSignal(QString path);
+    /** How the compression is going or what it delivered changed. */
+    void runStateChanged();
 
 public slots:
     /** The task's result, delivered on the item's own thread: 0 marks the item processed. */
     void fileProcessFinished(int code);
 
 protected:
+    /** The delivered file's name and size as the row shows them; called on the item's own thread. */
+    void takeCompressedInfo(const QString& name, const QString& sizeText);
+    /** The interpreter's latest page; called on the item's own thread, ignored once the task has ended. */
+    void takeProgress(int page, int pageCount);
+
     QString m_suffix;
     bool m_processed = false;
     QString m_iconName;
     QString m_filePath;
     qint32 m_pageCount = 1;
     bool m_checking = false;
+
+private:
+    void takeStart();
+    void takeOutputPath(const QString& path);
+
+    CompressSetting m_rowSetting;
+    bool m_compressing = false;
+    int m_progressPage = 0;
+    int m_progressPageCount = 0;
+    bool m_hasResult = false;
+    int m_resultCode = 0;
+    QString m_outputPath;
+    QString m_compressedName;
+    QString m_compressedSizeText;
 };

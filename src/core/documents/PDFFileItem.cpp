@@ -42,6 +42,8 @@ PDFFileItem::PDFFileItem(const QString& path, QObject* parent)
     engine().setProgressHandler([this](int page, int pageCount) { emit compressionProgress(page, pageCount); });
     // Emitted on the compressing thread, taken over on the item's own.
     connect(this, &PDFFileItem::pagesCounted, this, &PDFFileItem::takePageCount);
+    connect(this, &PDFFileItem::compressionProgress, this, &PDFFileItem::takeProgress);
+    connect(this, &PDFFileItem::CompressedInfo, this, &PDFFileItem::takeCompressedInfo);
 }
 
 PDFFileItem::~PDFFileItem() { qDebug() << LOG_SITE(sourceFile, "PDFFileItem::~PDFFileItem") << "~PDFFileItem()"; }
@@ -111,6 +113,7 @@ bool PDFFileItem::unlockPDF(const QString& password)
     m_locked = false;
     m_pageCount = opening.pageCount;
     m_password = password;
+    emit detailsChanged();
     emit unlockSuccess();
     return true;
 }

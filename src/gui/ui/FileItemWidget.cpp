@@ -38,7 +38,6 @@ FileItemWidget::FileItemWidget(FileItem* item, QWidget* parent)
     , m_item(item)
 {
     m_ui->setupUi(this);
-    m_initialSetting = CompressSettingWidget::storedSetting();
     setUpRow();
     connectSignals();
 }
@@ -48,20 +47,16 @@ FileItemWidget::~FileItemWidget() { delete m_settingDialog.data(); }
 CompressSettingWidget* FileItemWidget::settingDialog()
 {
     if (m_settingDialog == nullptr) {
-        m_settingDialog = new CompressSettingWidget(MainWindow::instance(), m_initialSetting);
+        m_settingDialog = new CompressSettingWidget(MainWindow::instance(), m_item->rowSetting());
         connect(m_settingDialog, &CompressSettingWidget::settingApplyToAll, SignalTransferStation::instance(),
             &SignalTransferStation::changeProcessedState);
     }
     return m_settingDialog;
 }
 
-CompressSetting FileItemWidget::compressSetting()
-{
-    if (m_settingDialog != nullptr) {
-        return m_settingDialog->currentSetting();
-    }
-    return CompressSetting::applyToAll() ? CompressSetting::globalSetting() : m_initialSetting;
-}
+CompressSetting FileItemWidget::compressSetting() const { return m_item->nextSetting(); }
+
+QString FileItemWidget::outputPath() const { return m_item->outputPath(); }
 
 void FileItemWidget::setUpRow()
 {
@@ -88,15 +83,17 @@ void FileItemWidget::setUpRow()
     m_ui->label_pages->setVisible(m_item->suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0);
     retranslate();
     showDetails();
+    showRunState();
 }
 
 void FileItemWidget::showDetails()
 {
     const bool checking = m_item->isChecking();
-    // A document being checked, or one qpdf could not inspect, shows as an ordinary PDF.
-    setIconStyle(checking || m_item->iconName().isEmpty() ? openIconName : m_item->iconName());
-    showPageCount();
+    // A document being checked, one qpdf could not inspect and one the user unlocked show as an
+    // ordinary PDF; the item keeps the icon inspection gave it.
     const bool locked = !checking && m_item->isLocked();
+    setIconStyle(locked && !m_item->iconName().isEmpty() ? m_item->iconName() : openIconName);
+    showPageCount();
     m_ui->btn_decrypt->setVisible(locked);
     m_ui->btn_compressSetting->setVisible(!checking && !locked);
 }
@@ -104,23 +101,11 @@ void FileItemWidget::showDetails()
 void FileItemWidget::connectSignals()
 {
     connect(m_ui->btn_icon, &QPushButton::clicked, this, &FileItemWidget::btn_icon_clicked);
-    connect(m_item, &FileItem::processFinishedSignal, this, &FileItemWidget::processFinished);
-    connect(m_item, &FileItem::processing, this, &FileItemWidget::startProcess);
-    connect(m_item, &FileItem::outputFileSignal, this, &FileItemWidget::saveOutputFilePath);
+    connect(m_item, &FileItem::runStateChanged, this, &FileItemWidget::showRunState);
     connect(m_item, &FileItem::detailsChanged, this, &FileItemWidget::showDetails);
-    connect(m_ui->btn_convert_finished, &MyMarkButton::buttonHide, this, &FileItemWidget::changeProcessedState);
     connect(m_ui->btn_decrypt, &QPushButton::clicked, this, &FileItemWidget::pdfDecrypt);
     connect(m_ui->btn_compressSetting, &QPushButton::clicked, this, &FileItemWidget::openCompressSetting);
     connect(m_ui->btn_convert_finished, &QPushButton::clicked, this, &FileItemWidget::openOutpuFilePath);
-
-    SignalTransferStation* station = SignalTransferStation::instance();
-    // The mark is the context: the connection goes with the row.
-    connect(station, &SignalTransferStation::changeProcessedState, m_ui->btn_convert_finished, &QWidget::hide);
-
-    if (auto* pdf = qobject_cast<PDFFileItem*>(m_item)) {
-        connect(pdf, &PDFFileItem::CompressedInfo, this, &FileItemWidget::showCompressedInfo);
-        connect(pdf, &PDFFileItem::compressionProgress, this, &FileItemWidget::showProgress);
-    }
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &FileItemWidget::retranslate);
 }
 
@@ -147,10 +132,7 @@ void FileItemWidget::retranslate()
     showPageCount();
     m_ui->btn_decrypt->setToolTip(tr("Unlock the document with its password"));
     m_ui->btn_compressSetting->setToolTip(tr("Compression settings"));
-    showResultMark(m_lastCode);
-    if (!m_newSize.isEmpty()) {
-        showSavedShare();
-    }
+    showRunState();
 }
 
 QString FileItemWidget::literalToolTip(const QString& text)
@@ -184,9 +166,9 @@ QString FileItemWidget::failureReason(int code)
 }
 
 // The mark's tooltip says what clicking it does, or why there is nothing to click.
-void FileItemWidget::showResultMark(int code)
+void FileItemWidget::showResultMark()
 {
-    m_lastCode = code;
+    const int code = m_item->resultCode();
     MyMarkButton* mark = m_ui->btn_convert_finished;
     if (code != GSCompressor::Success) {
         mark->setToolTip(failureReason(code));
@@ -211,18 +193,19 @@ void FileItemWidget::showResultMark(int code)
 // The new size carries the share saved, so each row tells what its compression was worth.
 void FileItemWidget::showSavedShare()
 {
+    const QString newSize = m_item->compressedSizeText();
     auto* pdf = qobject_cast<PDFFileItem*>(m_item);
     const qint64 before = QFileInfo(m_item->filePath()).size();
     if (pdf == nullptr || before <= 0) {
-        m_ui->label_newSize->setText(m_newSize);
+        m_ui->label_newSize->setText(newSize);
         return;
     }
     if (pdf->unchangedReason() != PDFFileItem::Unchanged::No) {
-        m_ui->label_newSize->setText(tr("%1 · unchanged").arg(m_newSize));
+        m_ui->label_newSize->setText(tr("%1 · unchanged").arg(newSize));
         return;
     }
     const int percent = qRound(100.0 * (before - pdf->compressedSize()) / before);
-    m_ui->label_newSize->setText(tr("%1 · %2 % smaller").arg(m_newSize).arg(percent));
+    m_ui->label_newSize->setText(tr("%1 · %2 % smaller").arg(newSize).arg(percent));
 }
 
 // The names follow the width their labels get from the layout, cut in the middle so that the start
@@ -236,7 +219,7 @@ void FileItemWidget::elideName()
 void FileItemWidget::elideNewName()
 {
     QLabel* label = m_ui->label_newName;
-    label->setText(label->fontMetrics().elidedText(m_newName, Qt::ElideMiddle, label->width()));
+    label->setText(label->fontMetrics().elidedText(m_item->compressedName(), Qt::ElideMiddle, label->width()));
 }
 
 bool FileItemWidget::eventFilter(QObject* watched, QEvent* event)
@@ -251,51 +234,38 @@ bool FileItemWidget::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FileItemWidget::startProcess() { m_ui->label_waiting->showRotating(); }
-
-void FileItemWidget::processFinished(int code)
+void FileItemWidget::showRunState()
 {
-    if (code == GSCompressor::Stopped) {
-        showPending();
-        return;
+    CRotateLabel* indicator = m_ui->label_waiting;
+    if (m_item->isCompressing() && !indicator->isRotating()) {
+        indicator->showRotating();
+    } else if (!m_item->isCompressing() && indicator->isRotating()) {
+        indicator->hideRotating();
     }
-    m_ui->label_waiting->hideRotating();
-    m_ui->label_3->clear();
-    showResultMark(code);
-    if (code == GSCompressor::Success && !m_newSize.isEmpty()) {
-        showSavedShare();
+    if (m_item->isCompressing() && m_item->progressPageCount() > 0) {
+        m_ui->label_3->setText(tr("Page %1 of %2").arg(m_item->progressPage()).arg(m_item->progressPageCount()));
+    } else {
+        m_ui->label_3->clear();
     }
-    m_ui->btn_convert_finished->setEnabled(code == 0);
-    m_ui->btn_convert_finished->show();
-}
 
-void FileItemWidget::showPending()
-{
-    m_ui->label_waiting->hideRotating();
-    m_ui->label_3->clear();
-    m_ui->btn_convert_finished->hide();
-}
-
-void FileItemWidget::showProgress(int page, int pageCount)
-{
-    // A late report of a stopped compression must not bring back a line on a pending row.
-    if (m_ui->label_waiting->isRotating()) {
-        m_ui->label_3->setText(tr("Page %1 of %2").arg(page).arg(pageCount));
-    }
-}
-
-void FileItemWidget::showCompressedInfo(const QString& name, const QString& size)
-{
-    m_newName = name;
-    m_newSize = size;
-    m_ui->label_newName->setToolTip(literalToolTip(name));
+    const QString newName = m_item->compressedName();
+    m_ui->label_newName->setToolTip(newName.isEmpty() ? QString() : literalToolTip(newName));
     elideNewName();
-    m_ui->label_newSize->setText(size);
+    if (m_item->hasResult() && m_item->resultCode() == GSCompressor::Success && !newName.isEmpty()) {
+        showSavedShare();
+    } else {
+        m_ui->label_newSize->setText(m_item->compressedSizeText());
+    }
+
+    MyMarkButton* mark = m_ui->btn_convert_finished;
+    if (m_item->hasResult()) {
+        showResultMark();
+        mark->setEnabled(m_item->resultCode() == GSCompressor::Success);
+    }
+    mark->setVisible(m_item->hasResult() && !m_item->isCompressing());
 }
 
-void FileItemWidget::saveOutputFilePath(const QString& path) { m_outputPath = path; }
-
-void FileItemWidget::openOutpuFilePath() { FileBrowser::revealFile(m_outputPath); }
+void FileItemWidget::openOutpuFilePath() { FileBrowser::revealFile(m_item->outputPath()); }
 
 void FileItemWidget::btn_icon_clicked()
 {
@@ -312,38 +282,28 @@ void FileItemWidget::pdfDecrypt()
     if (pdf == nullptr) {
         return;
     }
-    // The dialog releases itself when it closes.
+    // The dialog releases itself when it closes. The row may leave the list meanwhile (a damaged
+    // document above it found and removed), so it checks it is still there before it goes on.
+    QPointer<FileItemWidget> self = this;
     QPointer<EnterPassword> dialog = new EnterPassword(pdf, MainWindow::instance());
     ModalDialogs::exec(dialog);
     if (dialog && !dialog->isVisible()) {
         dialog->deleteLater();
     }
-    if (m_item->isLocked()) {
-        return;
+    // The item shows its new state itself: unlocking tells every row that shows it.
+    if (self && !m_item->isLocked()) {
+        emit decryptionSuccess();
     }
-    setIconStyle(openIconName);
-    m_ui->btn_decrypt->hide();
-    m_ui->btn_compressSetting->show();
-    // The item learned the true page count when the password opened the document.
-    showPageCount();
-    emit decryptionSuccess();
 }
 
 void FileItemWidget::openCompressSetting()
 {
-    m_item->resetProcessed();
-    m_ui->btn_convert_finished->hide();
-    CompressSettingWidget* dialog = settingDialog();
+    m_item->dismissResult();
+    // The item keeps the choice, so it outlives this row; the dialog goes with the row if it leaves.
+    FileItem* const item = m_item;
+    QPointer<CompressSettingWidget> dialog = settingDialog();
     dialog->loadSetting();
-    ModalDialogs::exec(dialog);
-}
-
-void FileItemWidget::changeProcessedState()
-{
-    m_item->resetProcessed();
-    m_newName.clear();
-    m_newSize.clear();
-    m_ui->label_newName->clear();
-    m_ui->label_newName->setToolTip(QString());
-    m_ui->label_newSize->clear();
+    if (ModalDialogs::exec(dialog) == QDialog::Accepted && dialog) {
+        item->setRowSetting(dialog->currentSetting());
+    }
 }

@@ -15,7 +15,8 @@ class FileItem;
 /**
  * One row of the main window's file list: the document's icon, name, size and page count, the new
  * name and size after a compression, and on the right the unlock button, the settings button and
- * the busy indicator or the result mark. Follows its item's progress and the "Apply to all" relay.
+ * the busy indicator or the result mark. It only shows its item, which holds everything the row
+ * stands for, so a row can be dropped when it leaves the view and built again when it comes back.
  */
 class FileItemWidget : public QWidget
 {
@@ -27,11 +28,11 @@ public:
     ~FileItemWidget() override;
 
     /** The setting the next run uses for this row: the global one while "Apply to all" is on. */
-    virtual CompressSetting compressSetting();
+    CompressSetting compressSetting() const;
 
     FileItem* item() const { return m_item; }
     /** Full path of the last file this row's compression delivered; empty until one is reported. */
-    QString outputPath() const { return m_outputPath; }
+    QString outputPath() const;
     /** The row's settings dialog, built the first time anyone asks for it: most rows never open it. */
     CompressSettingWidget* settingDialog();
 
@@ -45,19 +46,10 @@ signals:
     void decryptionSuccess();
 
 public slots:
-    void processFinished(int code);
-    void startProcess();
     void pdfDecrypt();
     void btn_icon_clicked();
-    void changeProcessedState();
     void openCompressSetting();
-    void showCompressedInfo(const QString& name, const QString& size);
     void openOutpuFilePath();
-    void saveOutputFilePath(const QString& path);
-    /** The row's document waits for the next Compress: no indicator, no mark, no progress. */
-    void showPending();
-    /** The compression has written page of pageCount. */
-    void showProgress(int page, int pageCount);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,24 +58,20 @@ private:
     void setUpRow();
     /** Icon, page count and buttons as the item's inspection left them; "checking" until it ends. */
     void showDetails();
+    /** The busy indicator and progress, or the result mark with the new name and size. */
+    void showRunState();
     void connectSignals();
     void setIconStyle(const QString& iconName);
     void showPageCount();
     void retranslate();
     void elideName();
     void elideNewName();
-    void showResultMark(int code);
+    void showResultMark();
     void showSavedShare();
 
     const std::unique_ptr<Ui::FileItemWidget> m_ui;
     FileItem* const m_item;
     // Parented to the main window like every dialog, but released together with the row.
     QPointer<CompressSettingWidget> m_settingDialog;
-    // The row's own setting until its dialog exists: the stored one as it was when the row was made.
-    CompressSetting m_initialSetting;
     QString m_iconName;
-    QString m_outputPath;
-    QString m_newName;
-    QString m_newSize;
-    int m_lastCode = 0;
 };

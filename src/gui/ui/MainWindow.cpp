@@ -12,11 +12,13 @@
 #include "foundation/SettingsStore.h"
 #include "foundation/SleepInhibitor.h"
 #include "services/MultiLanguage.h"
+#include "ui/CompressSettingWidget.h"
 #include "ui/FileItemWidget.h"
 #include "ui/ModalDialogs.h"
 #include "ui/RefusedFilesNotice.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
@@ -45,6 +47,8 @@ namespace {
     constexpr int exitGraceMs = 3000;
     // Rows are built for this long at a time; between slices the window paints and answers the user.
     constexpr qint64 rowSliceMilliseconds = 25;
+    // Rows just out of view keep their widgets, so that scrolling a little builds nothing.
+    constexpr int rowsKeptBeyondView = 2;
 
     // Scanners and mail programs often write the suffix in capitals; the file dialog accepts those
     // too, so a drop must not refuse them.
@@ -95,6 +99,9 @@ MainWindow::MainWindow()
     m_rowBuilder = new QTimer(this);
     m_rowBuilder->setSingleShot(true);
     m_rowBuilder->setInterval(0);
+    m_rowViewer = new QTimer(this);
+    m_rowViewer->setSingleShot(true);
+    m_rowViewer->setInterval(0);
 
     for (QWidget* widget : { m_ui->page_1, m_ui->page_5, static_cast<QWidget*>(this), m_ui->centralwidget }) {
         widget->setMouseTracking(true);
@@ -157,6 +164,11 @@ void MainWindow::connectSignals()
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
 
     connect(m_rowBuilder, &QTimer::timeout, this, &MainWindow::buildPendingRows);
+    // However often the view moves in one turn of the event loop, the rows in view are looked at once.
+    connect(m_ui->listWidget, &CustomListWidget::viewMoved, m_rowViewer, qOverload<>(&QTimer::start));
+    connect(m_rowViewer, &QTimer::timeout, this, &MainWindow::showRowsInView);
+    connect(SignalTransferStation::instance(), &SignalTransferStation::changeProcessedState, this,
+        &MainWindow::dismissResults);
     connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
     connect(m_fileItemList.get(), &FileItemList::filesRefused, m_refusedNotice, &RefusedFilesNotice::addRefused);
     connect(m_fileItemList.get(), &FileItemList::inspectionFinished, this, &MainWindow::updateCompressButton);
@@ -178,24 +190,71 @@ FileItemWidget* MainWindow::rowWidget(int row) const
     return qobject_cast<FileItemWidget*>(m_ui->listWidget->itemWidget(m_ui->listWidget->item(row)));
 }
 
+FileItemWidget* MainWindow::showRow(int row)
+{
+    QListWidgetItem* listItem = m_ui->listWidget->item(row);
+    if (listItem == nullptr) {
+        return nullptr;
+    }
+    m_ui->listWidget->scrollToItem(listItem);
+    showRowsInView();
+    return rowWidget(row);
+}
+
 // The view would only schedule the row widget's deletion; it goes at once instead, so that no row
-// outlives its item and the "Apply to all" relay only ever reaches the rows still listed.
+// outlives its item.
 void MainWindow::removeRowWidget(int row)
 {
     QListWidgetItem* listItem = m_ui->listWidget->item(row);
+    if (!m_rowsWithWidgets.remove(listItem)) {
+        return;
+    }
     QWidget* widget = m_ui->listWidget->itemWidget(listItem);
     m_ui->listWidget->removeItemWidget(listItem);
     delete widget;
 }
 
-FileItemWidget* MainWindow::rowOf(const FileItem* item) const
+// A row widget costs far more than its document: thousands of them would take seconds to build and
+// hundreds of megabytes to keep. Only the rows in view, and a few beside them, have one; everything a
+// row shows lives in its item, so a row that comes back into view is built again as it was.
+void MainWindow::showRowsInView()
 {
-    for (int row = 0; row < m_fileItemList->count(); ++row) {
-        if (m_fileItemList->at(row) == item) {
-            return rowWidget(row);
+    const CustomListWidget::RowSpan view = m_ui->listWidget->rowsInView();
+    const int first = std::max(0, view.first - rowsKeptBeyondView);
+    const int last = std::min(m_ui->listWidget->count() - 1, view.last + rowsKeptBeyondView);
+    // A row with an open dialog keeps its widget while the dialog runs; every dialog is modal.
+    if (QApplication::activeModalWidget() == nullptr) {
+        const QSet<QListWidgetItem*> withWidgets = m_rowsWithWidgets;
+        for (QListWidgetItem* listItem : withWidgets) {
+            const int row = m_ui->listWidget->row(listItem);
+            if (row < first || row > last) {
+                removeRowWidget(row);
+            }
         }
     }
-    return nullptr;
+    for (int row = first; row <= last; ++row) {
+        buildRowWidget(row);
+    }
+}
+
+void MainWindow::buildRowWidget(int row)
+{
+    QListWidgetItem* listItem = m_ui->listWidget->item(row);
+    if (listItem == nullptr || m_rowsWithWidgets.contains(listItem)) {
+        return;
+    }
+    auto* widget = new FileItemWidget(m_fileItemList->at(row), m_ui->listWidget);
+    m_ui->listWidget->setItemWidget(listItem, widget);
+    m_rowsWithWidgets.insert(listItem);
+    connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+}
+
+// "Apply to all" was chosen: every listed document, in view or not, forgets the result it showed.
+void MainWindow::dismissResults()
+{
+    for (qint32 index = 0; index < m_fileItemList->count(); ++index) {
+        m_fileItemList->at(index)->dismissResult();
+    }
 }
 
 // Inspection found the document damaged: its row goes before its item, and an emptied list shows the
@@ -234,6 +293,11 @@ void MainWindow::addFileRows(const QStringList& paths)
     qDebug() << "PDFs to add.";
     const int itemsBefore = m_fileItemList->count();
     m_fileItemList->addFiles(paths);
+    // Each new document starts with the setting stored now; its row's dialog may change it later.
+    const CompressSetting stored = CompressSettingWidget::storedSetting();
+    for (int index = itemsBefore; index < m_fileItemList->count(); ++index) {
+        m_fileItemList->at(index)->setRowSetting(stored);
+    }
     if (m_fileItemList->count() >= 1) {
         showListPage(true);
     }
@@ -258,18 +322,22 @@ void MainWindow::buildPendingRows()
         m_rowBuilder->start();
     }
     m_ui->listWidget->scrollToItem(m_ui->listWidget->item(row - 1));
+    // The rows in view show at once, not a turn of the event loop later.
+    showRowsInView();
     updateCompressButton();
 }
 
+// The row's widget comes when the row is in view.
 void MainWindow::appendRow(int index)
 {
     auto* row = new QListWidgetItem;
     row->setSizeHint(QSize(m_ui->listWidget->minimumWidth(), rowHeight));
     m_ui->listWidget->addItem(row);
-    auto* widget = new FileItemWidget(m_fileItemList->at(index), m_ui->listWidget);
-    m_ui->listWidget->setItemWidget(row, widget);
-    connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
-    connect(m_fileItemList->at(index), &FileItem::processing, this, &MainWindow::taskStarted);
+    FileItem* item = m_fileItemList->at(index);
+    connect(item, &FileItem::processing, this, &MainWindow::taskStarted);
+    if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
+        connect(pdf, &PDFFileItem::unlockSuccess, this, &MainWindow::updateCompressButton);
+    }
 }
 
 bool MainWindow::isAddingFiles() const
@@ -410,7 +478,7 @@ void MainWindow::btn_compress_clicked()
             continue;
         }
         m_idle = 0;
-        item->setCompressSetting(rowWidget(row)->compressSetting());
+        item->setCompressSetting(item->nextSetting());
         if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
             pdf->allowCompression();
         }
@@ -493,9 +561,7 @@ void MainWindow::stopRun()
         FileItem* item = task->item();
         delete task;
         --m_runningCount;
-        if (FileItemWidget* row = rowOf(item)) {
-            row->showPending();
-        }
+        item->markPending();
     }
     m_queuedTasks.clear();
     // The running ones end as soon as their compressor has stopped, and report like any other task.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 #include <memory>
@@ -13,6 +14,7 @@ class FileItemList;
 class FileItemWidget;
 class FunctionRunnable;
 class QLabel;
+class QListWidgetItem;
 class QThreadPool;
 class RefusedFilesNotice;
 class QTimer;
@@ -36,7 +38,10 @@ public:
     ~MainWindow() override;
 
     FileItemList* fileItemList() const { return m_fileItemList.get(); }
+    /** The widget that shows row; null while the row is out of view, since only rows in view have one. */
     FileItemWidget* rowWidget(int row) const;
+    /** Scrolls the list until row is in view, and returns its widget; null for a row not listed. */
+    FileItemWidget* showRow(int row);
     /** Tasks of the current run that have not reported back. */
     int runningCount() const { return m_runningCount; }
     bool isIdle() const { return m_idle == 1; }
@@ -87,7 +92,9 @@ private:
     void retranslate();
     void showListPage(bool show);
     void removeRowWidget(int row);
-    FileItemWidget* rowOf(const FileItem* item) const;
+    void showRowsInView();
+    void buildRowWidget(int row);
+    void dismissResults();
     void startRun(int taskCount);
     void endRun();
     void taskStarted();
@@ -127,4 +134,6 @@ private:
     QVector<FileItem*> m_runItems;
     RefusedFilesNotice* m_refusedNotice = nullptr; // child of the central widget
     QTimer* m_rowBuilder = nullptr; // child of this window: builds the rows of a long adding a slice at a time
+    QTimer* m_rowViewer = nullptr; // child of this window: gives the rows that came into view their widgets
+    QSet<QListWidgetItem*> m_rowsWithWidgets; // owned by the list
 };
