@@ -202,11 +202,11 @@ namespace {
                 "stored in the settings file (`Compressor/compressionsAtOnce`, which the window read as %3) and set on "
                 "the window's pool. *Ratio* is the time with one compression at a time over the time with two. "
                 "*Window peak RSS* is the window's own process; the compressions run in worker processes of their "
-                "own. %4 interleaved rounds.\n\n")
+                "own. %4.\n\n")
                   .arg(documentsGiven)
                   .arg(MarkdownTable::mebibytes(totalBytes))
                   .arg(poolFromSettings.isEmpty() ? QStringLiteral("n/a") : poolFromSettings)
-                  .arg(rounds);
+                  .arg(rounds == 1 ? QStringLiteral("One round") : QStringLiteral("%1 interleaved rounds").arg(rounds));
     }
 
 } // namespace
@@ -249,7 +249,8 @@ namespace WindowBatchMeasure {
         const double ratio = median(ratios);
         QString text = introduction(documents.size(), totalBytes, poolFromSettings, context.repetitions);
         text += table.toMarkdown();
-        text += QStringLiteral("\nMedian ratio one at a time / two at once: **%1** (%2 of %3 rounds). Load average "
+        text += QStringLiteral("\nMedian ratio one at a time / two at once: **%1** (rounds with both runs finished: %2 "
+                               "of %3). Load average "
                                "(1, 5, 15 min) before: %4; after: %5. %6\n")
                     .arg(std::isnan(ratio) ? QStringLiteral("n/a") : MarkdownTable::number(ratio, 2))
                     .arg(ratios.size())
