@@ -7,8 +7,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 
 namespace {
@@ -47,13 +45,7 @@ namespace CommandJobsMeasure {
         const QStringList documents = context.corpus->batchDocuments(documentCount);
         const QString inputFolder = context.workFolder + QStringLiteral("/command-in");
         const QString outputFolder = context.workFolder + QStringLiteral("/command-out");
-        QDir(inputFolder).removeRecursively();
-        QDir().mkpath(inputFolder);
-        qint64 totalBytes = 0;
-        for (const QString& path : documents) {
-            QFile::copy(path, inputFolder + QLatin1Char('/') + QFileInfo(path).fileName());
-            totalBytes += QFileInfo(path).size();
-        }
+        const qint64 totalBytes = Corpus::copyInto(documents, inputFolder);
 
         // One run each, side by side, so that the machine's load falls on both alike.
         const QString loadBefore = ProcessStats::loadAverage();

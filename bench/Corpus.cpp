@@ -131,6 +131,18 @@ QStringList Corpus::batchDocuments(int count)
     return paths;
 }
 
+qint64 Corpus::copyInto(const QStringList& documents, const QString& folder)
+{
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    qint64 totalBytes = 0;
+    for (const QString& path : documents) {
+        QFile::copy(path, folder + QLatin1Char('/') + QFileInfo(path).fileName());
+        totalBytes += QFileInfo(path).size();
+    }
+    return totalBytes;
+}
+
 QStringList Corpus::manyDocumentPaths(int count)
 {
     const QList<CorpusDocument> sources = documents();

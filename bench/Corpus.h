@@ -35,6 +35,8 @@ public:
     QStringList batchDocuments(int count);
     /** count distinct paths (hard links, or copies) that cycle through documents(). */
     QStringList manyDocumentPaths(int count);
+    /** Copies the documents into folder, emptied first, as a folder to hand over whole; their size together. */
+    static qint64 copyInto(const QStringList& documents, const QString& folder);
 
 private:
     CorpusDocument generated(

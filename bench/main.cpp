@@ -13,6 +13,7 @@
 #include "ProcessStats.h"
 #include "SizeQualityMeasure.h"
 #include "ToolRun.h"
+#include "WindowBatchMeasure.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,7 +26,6 @@
 #include <QImage>
 #include <QSaveFile>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <ghostscript/iapi.h>
@@ -35,8 +35,9 @@
 #include <unistd.h>
 
 namespace {
-    const QStringList allMeasures = { QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"),
-        QStringLiteral("addfiles"), QStringLiteral("memory"), QStringLiteral("command") };
+    const QStringList allMeasures
+        = { QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"), QStringLiteral("addfiles"),
+              QStringLiteral("memory"), QStringLiteral("command"), QStringLiteral("windowbatch") };
 
     // The compressor logs every interpreter argument at debug level; only problems matter here.
     void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -138,6 +139,27 @@ namespace {
         std::fprintf(stderr, "Unknown child request\n");
         return 2;
     }
+
+    bool isWindowChild(int argc, char* argv[])
+    {
+        return (argc == 4 && std::strcmp(argv[1], "--child-addwindow") == 0)
+            || (argc == 5 && std::strcmp(argv[1], "--child-windowbatch") == 0);
+    }
+
+    /** The child sides that run the real main window, styled as the application styles it. */
+    int runWindowChild(int argc, char* argv[])
+    {
+        QApplication widgets(argc, argv);
+        QFile styleSheet(QStringLiteral(":/resource/style.qss"));
+        if (styleSheet.open(QIODevice::ReadOnly)) {
+            widgets.setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
+        }
+        const QStringList arguments = QCoreApplication::arguments().mid(1);
+        if (arguments.at(0) == QLatin1String("--child-addwindow")) {
+            return AddFilesMeasure::addToWindowInChild(arguments.at(1), arguments.at(2).toInt());
+        }
+        return WindowBatchMeasure::compressInWindowChild(arguments.at(1), arguments.at(2).toInt(), arguments.at(3));
+    }
 } // namespace
 
 int main(int argc, char* argv[])
@@ -155,14 +177,9 @@ int main(int argc, char* argv[])
     }
     capAddressSpace();
     qInstallMessageHandler(quietMessageHandler);
-    // The window's measure builds real widgets, which need the widget application.
-    if (argc == 4 && std::strcmp(argv[1], "--child-addwindow") == 0) {
-        QApplication widgets(argc, argv);
-        QFile styleSheet(QStringLiteral(":/resource/style.qss"));
-        if (styleSheet.open(QIODevice::ReadOnly)) {
-            widgets.setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
-        }
-        return AddFilesMeasure::addToWindowInChild(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    // The window's measures build real widgets, which need the widget application.
+    if (isWindowChild(argc, argv)) {
+        return runWindowChild(argc, argv);
     }
     QGuiApplication application(argc, argv);
 
@@ -234,6 +251,7 @@ int main(int argc, char* argv[])
         { QStringLiteral("addfiles"), AddFilesMeasure::run },
         { QStringLiteral("memory"), PeakMemoryMeasure::run },
         { QStringLiteral("command"), CommandJobsMeasure::run },
+        { QStringLiteral("windowbatch"), WindowBatchMeasure::run },
     };
     QString measuresText;
     for (const auto& [name, measure] : sections) {

@@ -3,6 +3,8 @@
 #   bench/run.sh            the full run (about half an hour on two busy cores)
 #   bench/run.sh --quick    a small corpus and single runs, to try things out (report to standard output)
 # Any other option goes to the benchmark program (see its --help), e.g. --measures engine,memory.
+# A single measure's figures go into a report of their own, to be merged by hand, e.g. batches in the window:
+#   bench/run.sh --measures windowbatch --repetitions 9 --report windowbatch.md
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-bench"
