@@ -2,7 +2,9 @@
 #include "engine/CompressSetting.h"
 
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
+#include <memory>
 
 class TestFileItem : public QObject
 {
@@ -19,6 +21,8 @@ private slots:
     void taskResultDecidesProcessed();
     void resetMakesItemEligibleAgain();
     void baseItemCannotCompress();
+    void holdsWhatItsRowShows_data();
+    void holdsWhatItsRowShows();
 };
 
 void TestFileItem::formatsFileSize_data()
@@ -154,6 +158,54 @@ void TestFileItem::baseItemCannotCompress()
     QCOMPARE(item.pdfCompress(item.filePath(), output.path()), -1);
     QCOMPARE(outputs.size(), 0);
     QVERIFY(QDir(output.path()).isEmpty());
+}
+
+void TestFileItem::holdsWhatItsRowShows_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("shown"); // the result stays on the row until dismissed
+    QTest::addColumn<bool>("processed");
+
+    QTest::newRow("success") << 0 << true << true;
+    QTest::newRow("failure") << -3 << true << false;
+    QTest::newRow("crash") << -6 << true << false;
+    QTest::newRow("stopped: pending again") << -8 << false << false;
+}
+
+// A row is dropped when it leaves the view and built again from its item, so the item must hold the
+// whole course of a compression, reported from the task's thread.
+void TestFileItem::holdsWhatItsRowShows()
+{
+    QFETCH(int, code);
+    QFETCH(bool, shown);
+    QFETCH(bool, processed);
+
+    FileItem item(QStringLiteral("/docs/report.pdf"));
+    QSignalSpy changes(&item, &FileItem::runStateChanged);
+    std::unique_ptr<QThread> task(QThread::create([&item]() {
+        item.emitProcessing();
+        emit item.outputFileSignal(QStringLiteral("/out/report.pdf"));
+    }));
+    task->start();
+    QVERIFY(task->wait(10000));
+    QVERIFY(!item.isCompressing()); // the report waits for the item's own thread
+    QTRY_VERIFY(item.isCompressing());
+    QVERIFY(!item.hasResult());
+
+    item.fileProcessFinished(code);
+    QVERIFY(!item.isCompressing());
+    QCOMPARE(item.hasResult(), shown);
+    QCOMPARE(item.isUnprocessed(), !processed);
+    if (shown) {
+        QCOMPARE(item.resultCode(), code);
+    }
+    QCOMPARE(item.outputPath(), QStringLiteral("/out/report.pdf"));
+    QVERIFY(changes.size() >= 2);
+
+    // "Apply to all" or the settings dialog take the result away: the next Compress runs it again.
+    item.dismissResult();
+    QVERIFY(!item.hasResult());
+    QVERIFY(item.isUnprocessed());
 }
 
 QTEST_GUILESS_MAIN(TestFileItem)

@@ -1,12 +1,16 @@
 #include "documents/PDFFileItem.h"
 #include "engine/CompressSetting.h"
+#include "engine/GSCompressor.h"
 #include "foundation/ProductConstants.h"
 #include "support/LogCapture.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
+#include <functional>
+#include <memory>
 
 namespace {
     const QString userPassword = QStringLiteral("user-secret");
@@ -59,6 +63,7 @@ private slots:
     void failedCompressionEmitsNothing_data();
     void failedCompressionEmitsNothing();
     void compressesWithTheSettingItWasGiven();
+    void keepsProgressOnlyWhileCompressing();
 
 private:
     QString fixture(const QString& name) const { return m_fixtures.filePath(name); }
@@ -300,6 +305,10 @@ void TestPDFFileItem::compressionEmitsNameSizeThenPath()
     QVERIFY(QFileInfo(outputPath).size() < QFileInfo(item.filePath()).size());
     QCOMPARE(size, formatFileSize(QFileInfo(outputPath).size()));
     QCOMPARE(item.compressedSize(), QFileInfo(outputPath).size());
+    // The item keeps them for its row, which may be built only later, when it scrolls into view.
+    QCOMPARE(item.compressedName(), name);
+    QCOMPARE(item.compressedSizeText(), size);
+    QCOMPARE(item.outputPath(), outputPath);
     QVERIFY(m_log->contains(QStringLiteral("Compressing: ")));
     QVERIFY(m_log->contains(QStringLiteral("Compress success: ")));
 
@@ -394,6 +403,35 @@ void TestPDFFileItem::compressesWithTheSettingItWasGiven()
     QCOMPARE(outputs.size(), 2);
     QVERIFY(!TestPdf::hasOnlyGreyImages(outputs.at(0).first().toString()));
     QVERIFY(TestPdf::hasOnlyGreyImages(outputs.at(1).first().toString()));
+}
+
+// Page reports come from the compressing thread; one that arrives after the task has ended (a stopped
+// interpreter's last words) must not bring a progress line back to a row that waits again.
+void TestPDFFileItem::keepsProgressOnlyWhileCompressing()
+{
+    PDFFileItem item(fixture(QStringLiteral("plain.pdf")));
+    QVERIFY(item.initPDF());
+    const auto fromTask = [&item](const std::function<void()>& report) {
+        std::unique_ptr<QThread> task(QThread::create(report));
+        task->start();
+        QVERIFY(task->wait(10000));
+        QCoreApplication::processEvents();
+    };
+
+    fromTask([&item]() {
+        item.emitProcessing();
+        emit item.compressionProgress(2, 5);
+    });
+    QVERIFY(item.isCompressing());
+    QCOMPARE(item.progressPage(), 2);
+    QCOMPARE(item.progressPageCount(), 5);
+
+    item.fileProcessFinished(GSCompressor::Stopped);
+    fromTask([&item]() { emit item.compressionProgress(3, 5); });
+    QVERIFY(!item.isCompressing());
+    QCOMPARE(item.progressPage(), 0);
+    QVERIFY(!item.hasResult());
+    QVERIFY(item.isUnprocessed());
 }
 
 QTEST_MAIN(TestPDFFileItem)

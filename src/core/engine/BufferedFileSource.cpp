@@ -82,6 +82,13 @@ bool BufferedFileSource::fill()
     return got > 0;
 }
 
+// As qpdf's own source does when a read finds nothing: position and last offset go to the end of the file.
+void BufferedFileSource::atEnd()
+{
+    m_position = m_size;
+    last_offset = m_position;
+}
+
 size_t BufferedFileSource::read(char* into, size_t length)
 {
     last_offset = m_position;
@@ -98,9 +105,7 @@ size_t BufferedFileSource::read(char* into, size_t length)
         m_position += static_cast<qpdf_offset_t>(chunk);
     }
     if (copied == 0 && length > 0) {
-        // As qpdf's own sources do at the end: the position and the last offset are the end.
-        m_position = std::max(m_position, m_size);
-        last_offset = m_position;
+        atEnd();
     }
     return copied;
 }
@@ -112,7 +117,8 @@ qpdf_offset_t BufferedFileSource::findAndSkipNextEOL()
     while (endOfLine < 0) {
         const bool inBlock = m_position >= m_blockStart && m_position < m_blockStart + m_blockLength;
         if (!inBlock && !fill()) {
-            return m_position; // no end of line before the end of the file
+            atEnd(); // no end of line before the end of the file
+            return m_position;
         }
         const char* from = m_block.data() + (m_position - m_blockStart);
         const char* end = m_block.data() + m_blockLength;

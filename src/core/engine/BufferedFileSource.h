@@ -32,6 +32,7 @@ public:
 private:
     /** Brings the block that starts at m_position into the buffer; false at the end of the file. */
     bool fill();
+    void atEnd();
     [[noreturn]] void fail(const char* what) const;
 
     std::string m_name;
