@@ -14,6 +14,10 @@ CustomListWidget::CustomListWidget(QWidget* parent)
     connect(model(), &QAbstractItemModel::modelReset, this, &CustomListWidget::viewMoved);
 }
 
+// The model is a child of the view and announces its own destruction as a reset, when this part of
+// the view is already gone.
+CustomListWidget::~CustomListWidget() { disconnect(model(), nullptr, this, nullptr); }
+
 // Every row is as high as the next, so the rows in view follow from where the first two lie.
 CustomListWidget::RowSpan CustomListWidget::rowsInView()
 {

@@ -13,6 +13,7 @@ class CustomListWidget final : public QListWidget
 
 public:
     explicit CustomListWidget(QWidget* parent = nullptr);
+    ~CustomListWidget() override;
 
     /** The rows the viewport shows, first to last; last < first for an empty list. */
     struct RowSpan
