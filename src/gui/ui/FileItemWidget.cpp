@@ -81,9 +81,9 @@ void FileItemWidget::setUpRow()
     elideName();
     m_ui->label_size->setText(m_item->sizeText());
     m_ui->label_pages->setVisible(m_item->suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0);
+    // Translated texts, the progress and the result all come from the item.
     retranslate();
     showDetails();
-    showRunState();
 }
 
 void FileItemWidget::showDetails()
@@ -282,8 +282,8 @@ void FileItemWidget::pdfDecrypt()
     if (pdf == nullptr) {
         return;
     }
-    // The dialog releases itself when it closes. The row may leave the list meanwhile (a damaged
-    // document above it found and removed), so it checks it is still there before it goes on.
+    // The dialog releases itself when it closes. Rows are dropped and built again as they leave and
+    // enter the view, so after the dialog has run only the item is taken for granted.
     QPointer<FileItemWidget> self = this;
     QPointer<EnterPassword> dialog = new EnterPassword(pdf, MainWindow::instance());
     ModalDialogs::exec(dialog);
