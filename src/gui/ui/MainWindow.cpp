@@ -36,6 +36,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace {
     MainWindow* mainWindow = nullptr;
@@ -358,9 +359,14 @@ void MainWindow::updateCompressButton()
 void MainWindow::btn_delete_clicked()
 {
     qDebug() << "PDF item delete.";
-    QItemSelectionModel* selection = m_ui->listWidget->selectionModel();
-    while (!selection->selectedIndexes().isEmpty()) {
-        const int row = selection->selectedIndexes().first().row();
+    // The selection is read once and removed from the bottom up, so that the rows still to go keep
+    // their numbers: a selection of thousands goes in one pass.
+    QVector<int> rows;
+    for (const QModelIndex& index : m_ui->listWidget->selectionModel()->selectedIndexes()) {
+        rows << index.row();
+    }
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    for (const int row : qAsConst(rows)) {
         // Row and item go together, so row i keeps showing item i.
         removeRowWidget(row);
         m_ui->listWidget->model()->removeRow(row);
