@@ -7,7 +7,6 @@
 #include "ToolRun.h"
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
-#include "ui/FileItemWidget.h"
 #include "ui/MainWindow.h"
 
 #include <QCoreApplication>
@@ -66,28 +65,12 @@ namespace {
             + table.toMarkdown();
     }
 
-    /** count hard links, in a folder of their own, cycling through the corpus documents that Debian ships. */
+    /** A folder of count hard links cycling through the corpus documents that Debian ships. */
     QString manualsFolder(const BenchContext& context, int count)
     {
-        const QString folder = context.workFolder + QStringLiteral("/manuals");
-        QDir().mkpath(folder);
-        QStringList manuals;
-        for (const CorpusDocument& document : context.corpus->documents()) {
-            if (document.origin.startsWith(QLatin1String("Debian"))) {
-                manuals << document.path;
-            }
-        }
-        for (int index = 0; index < count && !manuals.isEmpty(); ++index) {
-            const QString& manual = manuals.at(index % manuals.size());
-            const QString path = QStringLiteral("%1/%2-%3")
-                                     .arg(folder)
-                                     .arg(index + 1, 4, 10, QLatin1Char('0'))
-                                     .arg(QFileInfo(manual).fileName());
-            if (!QFileInfo::exists(path)) {
-                QFile::copy(manual, path);
-            }
-        }
-        return folder;
+        const QStringList paths = context.corpus->manyDocumentPaths(count, QStringLiteral("manuals"),
+            [](const CorpusDocument& document) { return document.origin.startsWith(QLatin1String("Debian")); });
+        return QFileInfo(paths.value(0)).absolutePath();
     }
 
     QString inspectionSection(const BenchContext& context)

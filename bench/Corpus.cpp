@@ -143,14 +143,20 @@ qint64 Corpus::copyInto(const QStringList& documents, const QString& folder)
     return totalBytes;
 }
 
-QStringList Corpus::manyDocumentPaths(int count)
+QStringList Corpus::manyDocumentPaths(
+    int count, const QString& name, const std::function<bool(const CorpusDocument&)>& include)
 {
-    const QList<CorpusDocument> sources = documents();
+    QList<CorpusDocument> sources = documents();
+    if (include) {
+        sources.erase(std::remove_if(sources.begin(), sources.end(),
+                          [&include](const CorpusDocument& document) { return !include(document); }),
+            sources.end());
+    }
     QStringList paths;
     if (sources.isEmpty()) {
         return paths;
     }
-    const QString folder = m_folder + QStringLiteral("/many");
+    const QString folder = m_folder + QLatin1Char('/') + name;
     QDir().mkpath(folder);
     // One copy of each source on this file system, then hard links to it: they cost no disk space,
     // yet every path is a document of its own to the list.

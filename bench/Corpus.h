@@ -33,8 +33,12 @@ public:
     CorpusDocument largeDocument();
     /** count similar documents of a few pages each, for the batch measure. */
     QStringList batchDocuments(int count);
-    /** count distinct paths (hard links, or copies) that cycle through documents(). */
-    QStringList manyDocumentPaths(int count);
+    /**
+     * count distinct paths (hard links, or copies) in the folder named name, cycling through the documents
+     * of documents() that include accepts (every one without it).
+     */
+    QStringList manyDocumentPaths(int count, const QString& name = QStringLiteral("many"),
+        const std::function<bool(const CorpusDocument&)>& include = {});
     /** Copies the documents into folder, emptied first, as a folder to hand over whole; their size together. */
     static qint64 copyInto(const QStringList& documents, const QString& folder);
 

@@ -82,7 +82,7 @@ QString TestFileItemList::locked(const QString& name) const
 QString TestFileItemList::damaged(const QString& name) const
 {
     const QString path = m_work->filePath(name);
-    TestPdf::writeBytes(path, "%PDF-1.4\nnothing follows\n");
+    TestPdf::writeHeaderOnlyFile(path);
     return path;
 }
 

@@ -502,6 +502,8 @@ namespace TestPdf {
         return writeBytes(target, bytes.left(xref) + text.toLatin1());
     }
 
+    bool writeHeaderOnlyFile(const QString& path) { return writeBytes(path, "%PDF-1.4\nnothing follows\n"); }
+
     bool writeManyObjectsDocument(const QString& path, int objectCount)
     {
         QByteArray bytes("%PDF-1.4\n"

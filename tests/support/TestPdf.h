@@ -100,6 +100,8 @@ namespace TestPdf {
      * drops it, leaving the page blank, and says so only in its summary of warnings.
      */
     bool writeDamagedImageDocument(const QString& path);
+    /** A file that starts as a PDF does and holds nothing more: qpdf refuses it as damaged. */
+    bool writeHeaderOnlyFile(const QString& path);
     /** Writes bytes to path as they are (a text file, an empty file). */
     bool writeBytes(const QString& path, const QByteArray& bytes);
     /** A path under the fixture folder tests/data. */

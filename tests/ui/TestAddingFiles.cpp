@@ -105,7 +105,7 @@ QStringList TestAddingFiles::copies(int count)
 QString TestAddingFiles::damaged(const QString& name) const
 {
     const QString path = m_work->filePath(name);
-    TestPdf::writeBytes(path, "%PDF-1.4\nnothing follows\n");
+    TestPdf::writeHeaderOnlyFile(path);
     return path;
 }
 

@@ -247,6 +247,7 @@ void MainWindow::buildRowWidget(int row)
     auto* widget = new FileItemWidget(m_fileItemList->at(row), m_ui->listWidget);
     m_ui->listWidget->setItemWidget(listItem, widget);
     m_rowsWithWidgets.insert(listItem);
+    connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
 }
 
 // "Apply to all" was chosen: every listed document, in view or not, forgets the result it showed.
@@ -335,10 +336,6 @@ void MainWindow::appendRow(int index)
     m_ui->listWidget->addItem(row);
     FileItem* item = m_fileItemList->at(index);
     connect(item, &FileItem::processing, this, &MainWindow::taskStarted);
-    // Unlocked from its row's button or elsewhere, a document may be what Compress was waiting for.
-    if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
-        connect(pdf, &PDFFileItem::unlockSuccess, this, &MainWindow::updateCompressButton);
-    }
 }
 
 bool MainWindow::isAddingFiles() const
