@@ -16,12 +16,18 @@ void BatchSummary::add(const DocumentOutcome& outcome)
     case DocumentOutcome::Status::Stopped:
         ++stopped;
         break;
+    case DocumentOutcome::Status::Skipped:
+        ++skipped;
+        break;
     }
 }
 
 int BatchSummary::savedPercent() const { return savedPercent(sourceBytes, outputBytes); }
 
-int BatchSummary::exitStatus() const { return delivered == total ? 0 : 1; }
+int BatchSummary::exitStatus() const
+{
+    return total > 0 && delivered + skipped == total && unsearchedFolders == 0 ? 0 : 1;
+}
 
 int BatchSummary::savedPercent(qint64 sourceBytes, qint64 outputBytes)
 {

@@ -15,15 +15,29 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(tr("Makes PDF files smaller. Each document is rewritten by Ghostscript, "
                                         "checked with qpdf and delivered into the output folder under a name "
-                                        "that clashes with nothing there, never larger than its source."));
+                                        "that clashes with nothing there, never larger than its source. "
+                                        "Results go to standard output, failures and warnings to standard error."));
     const QCommandLineOption output({ QStringLiteral("o"), QStringLiteral("output") },
-        tr("Output folder (required; created when missing)."), tr("DIR"));
+        tr("Output folder, created when missing; \"-\" writes the one result to standard output. "
+           "Required unless --in-place is given."),
+        tr("DIR"));
+    const QCommandLineOption inPlace({ QStringLiteral("i"), QStringLiteral("in-place") },
+        tr("Replace each document by its compressed copy, only when that copy is smaller and sound; "
+           "mode, owner and modification time are kept."));
+    const QCommandLineOption skipExisting(
+        QStringLiteral("skip-existing"), tr("Skip a document whose name exists in the output folder already."));
+    const QCommandLineOption overwrite(QStringLiteral("overwrite"),
+        tr("Replace a same-named file in the output folder, in one step (never a source document)."));
     const QCommandLineOption preset({ QStringLiteral("p"), QStringLiteral("preset") },
         tr("Compression preset: small, medium or large (default: medium)."), tr("PRESET"));
     const QCommandLineOption level({ QStringLiteral("l"), QStringLiteral("level") },
         tr("Custom level from 1 (smallest file) to 10 (best images), instead of a preset."), tr("LEVEL"));
-    const QCommandLineOption recursive(
-        { QStringLiteral("r"), QStringLiteral("recursive") }, tr("Take the PDFs in folders and their subfolders."));
+    const QCommandLineOption recursive({ QStringLiteral("r"), QStringLiteral("recursive") },
+        tr("Take the PDFs in folders and their subfolders; the output folder gets the same subfolders."));
+    const QCommandLineOption filesFrom(QStringLiteral("files-from"),
+        tr("Read more FILE|FOLDER names from FILE, one a line (\"-\": standard input)."), tr("FILE"));
+    const QCommandLineOption nulSeparated({ QStringLiteral("0"), QStringLiteral("null") },
+        tr("The names of --files-from are separated by NUL bytes, as find -print0 writes them."));
     const QCommandLineOption jobs({ QStringLiteral("j"), QStringLiteral("jobs") },
         tr("Compressions at once (default: the number of cores)."), tr("N"));
     const QCommandLineOption passwordFile(QStringLiteral("password-file"),
@@ -32,12 +46,16 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
         QStringLiteral("json"), tr("One JSON object per document on standard output, then a summary object."));
     const QCommandLineOption quiet(
         { QStringLiteral("q"), QStringLiteral("quiet") }, tr("Print only the documents that failed."));
+    const QCommandLineOption verbose({ QStringLiteral("v"), QStringLiteral("verbose") },
+        tr("Also print each document's steps: inspection, unlocking, the copy chosen."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help."));
     const QCommandLineOption version(QStringLiteral("version"), tr("Show the version."));
-    parser.addOptions({ output, preset, level, recursive, jobs, passwordFile, json, quiet, help, version });
+    parser.addOptions({ output, inPlace, skipExisting, overwrite, preset, level, recursive, filesFrom, nulSeparated,
+        jobs, passwordFile, json, quiet, verbose, help, version });
     const QString inputName = tr("FILE|FOLDER");
-    parser.addPositionalArgument(
-        inputName, tr("PDF documents, or folders that hold them."), inputName + QStringLiteral("..."));
+    parser.addPositionalArgument(inputName,
+        tr("PDF documents, or folders that hold them; \"-\" reads one PDF from standard input."),
+        inputName + QStringLiteral("..."));
     // The parser names the program by the path it was started with; the help names the command.
     options.m_helpText = parser.helpText();
     if (!arguments.isEmpty()) {
@@ -63,15 +81,48 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
     options.m_passwordFile = parser.value(passwordFile);
     options.m_json = parser.isSet(json);
     options.m_quiet = parser.isSet(quiet);
-    if (options.m_outputFolder.isEmpty()) {
-        options.fail(tr("No output folder given: name one with -o DIR."));
-    } else if (options.m_inputs.isEmpty()) {
-        options.fail(tr("No documents given: name PDF files or folders after the options."));
-    } else if (options.readSetting(parser.value(preset), parser.value(level), parser.isSet(preset), parser.isSet(level))
+    options.m_verbose = parser.isSet(verbose);
+    options.m_inPlace = parser.isSet(inPlace);
+    options.m_skipExisting = parser.isSet(skipExisting);
+    options.m_overwrite = parser.isSet(overwrite);
+    options.m_filesFrom = parser.value(filesFrom);
+    options.m_nulSeparated = parser.isSet(nulSeparated);
+    if (options.checkCombinations()
+        && options.readSetting(parser.value(preset), parser.value(level), parser.isSet(preset), parser.isSet(level))
         && options.readJobs(parser.isSet(jobs) ? parser.value(jobs) : QString())) {
         options.m_action = Action::Compress;
     }
     return options;
+}
+
+bool CommandLineOptions::checkCombinations()
+{
+    const QString standardInput = QStringLiteral("-");
+    if (m_inPlace && !m_outputFolder.isEmpty()) {
+        fail(tr("--in-place replaces the documents themselves: give no output folder with it."));
+    } else if (!m_inPlace && m_outputFolder.isEmpty()) {
+        fail(tr("No output folder given: name one with -o DIR, or replace the documents with --in-place."));
+    } else if (m_inputs.isEmpty() && m_filesFrom.isEmpty()) {
+        fail(tr("No documents given: name PDF files or folders after the options."));
+    } else if (m_skipExisting && m_overwrite) {
+        fail(tr("Give either --skip-existing or --overwrite, not both."));
+    } else if (m_inPlace && (m_skipExisting || m_overwrite)) {
+        fail(tr("--in-place goes with neither --skip-existing nor --overwrite."));
+    } else if (m_quiet && m_verbose) {
+        fail(tr("Give either --quiet or --verbose, not both."));
+    } else if (m_nulSeparated && m_filesFrom.isEmpty()) {
+        fail(tr("-0 tells how the names of --files-from are separated: give --files-from FILE with it."));
+    } else if (m_inputs.count(standardInput) + (m_filesFrom == standardInput ? 1 : 0) > 1) {
+        fail(tr("Standard input can be read only once: give \"-\" as one input or as the --files-from list."));
+    } else if (m_inPlace && m_inputs.contains(standardInput)) {
+        fail(tr("A document from standard input cannot be replaced in place: give an output with -o."));
+    } else if (toStandardOutput() && (m_json || m_skipExisting || m_overwrite)) {
+        fail(tr("-o - writes the document itself to standard output: --json, --skip-existing and --overwrite "
+                "do not go with it."));
+    } else {
+        return true;
+    }
+    return false;
 }
 
 void CommandLineOptions::fail(const QString& message)

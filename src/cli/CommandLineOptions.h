@@ -35,11 +35,22 @@ public:
     QString passwordFile() const { return m_passwordFile; }
     bool json() const { return m_json; }
     bool quiet() const { return m_quiet; }
+    bool verbose() const { return m_verbose; }
+    bool inPlace() const { return m_inPlace; }
+    bool skipExisting() const { return m_skipExisting; }
+    bool overwrite() const { return m_overwrite; }
+    /** The file that lists more inputs ("-" for standard input); empty when none. */
+    QString filesFrom() const { return m_filesFrom; }
+    /** The list of filesFrom() is separated by NUL bytes, not by lines. */
+    bool nulSeparated() const { return m_nulSeparated; }
+    /** -o -: the one result goes to standard output. */
+    bool toStandardOutput() const { return m_outputFolder == QLatin1String("-"); }
 
 private:
     void fail(const QString& message);
     bool readSetting(const QString& preset, const QString& level, bool presetGiven, bool levelGiven);
     bool readJobs(const QString& jobs);
+    bool checkCombinations();
 
     Action m_action = Action::Compress;
     QString m_usageError;
@@ -52,4 +63,10 @@ private:
     QString m_passwordFile;
     bool m_json = false;
     bool m_quiet = false;
+    bool m_verbose = false;
+    bool m_inPlace = false;
+    bool m_skipExisting = false;
+    bool m_overwrite = false;
+    QString m_filesFrom;
+    bool m_nulSeparated = false;
 };

@@ -1,22 +1,97 @@
 #include "cli/DocumentJob.h"
 
 #include "cli/InterruptWatcher.h"
+#include "documents/FileItem.h"
 #include "documents/PDFFileItem.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
     constexpr qint64 headerSearchBytes = 1024;
+    constexpr int stopCheckIntervalMs = 200;
+    constexpr std::size_t readChunk = 1 << 16;
+
+    /** Closes a descriptor when it goes out of scope. */
+    class Descriptor final
+    {
+    public:
+        explicit Descriptor(int fd)
+            : m_fd(fd)
+        {
+        }
+        ~Descriptor()
+        {
+            if (m_fd >= 0) {
+                ::close(m_fd);
+            }
+        }
+        Descriptor(const Descriptor&) = delete;
+        Descriptor& operator=(const Descriptor&) = delete;
+        int get() const { return m_fd; }
+        bool isValid() const { return m_fd >= 0; }
+
+    private:
+        int m_fd;
+    };
+
+    // Never blocks: a FIFO that slipped in between the check and the open is seen by fstat and refused.
+    int openRegularFile(const QString& path, int& error)
+    {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        error = fd < 0 ? errno : 0;
+        return fd;
+    }
+
+    bool writeAll(int fd, const char* data, std::size_t size)
+    {
+        while (size > 0) {
+            const ssize_t written = ::write(fd, data, size);
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                return false;
+            }
+            data += written;
+            size -= static_cast<std::size_t>(written);
+        }
+        return true;
+    }
+
+    QString deliveryText(GSCompressor::Delivery delivery)
+    {
+        switch (delivery) {
+        case GSCompressor::Delivery::Rewritten:
+            return DocumentJob::tr("Ghostscript's rewrite");
+        case GSCompressor::Delivery::RewrittenAndRepacked:
+            return DocumentJob::tr("Ghostscript's rewrite, repacked by qpdf");
+        case GSCompressor::Delivery::SourceRepacked:
+            return DocumentJob::tr("the source, repacked by qpdf");
+        case GSCompressor::Delivery::SourceUnchanged:
+            return DocumentJob::tr("the source as it was");
+        case GSCompressor::Delivery::None:
+            break;
+        }
+        return QString();
+    }
 } // namespace
 
-DocumentJob::DocumentJob(const InputDocument& input, const QString& outputFolder, const CompressSetting& setting,
-    const QStringList& passwords)
+DocumentJob::DocumentJob(const InputDocument& input, const DocumentTarget& target, const CompressSetting& setting,
+    const QStringList& passwords, const QString& standardInputCopy)
     : m_input(input)
-    , m_outputFolder(outputFolder)
+    , m_target(target)
     , m_setting(setting)
     , m_passwords(passwords)
+    , m_standardInputCopy(standardInputCopy)
 {
     m_compressor.setMode(setting.mode);
     m_compressor.setLevel(setting.level);
@@ -33,47 +108,180 @@ DocumentOutcome DocumentJob::run()
     DocumentOutcome outcome;
     outcome.sourcePath = m_input.path;
     outcome.displayName = m_input.displayName;
-    outcome.sourceBytes = QFileInfo(m_input.path).size();
+    outcome.status = DocumentOutcome::Status::Failed;
     QString password;
     if (m_stopped.load()) {
         outcome.status = DocumentOutcome::Status::Stopped;
-    } else if (inspectAndUnlock(outcome, password)) {
+    } else if ((!m_input.standardInput || readStandardInput(outcome)) && checkSource(outcome)
+        && chooseDestination(outcome) && inspectAndUnlock(outcome, password)) {
         compress(outcome, password);
     }
+    if (m_input.standardInput && !m_standardInputCopy.isEmpty()) {
+        QFile::remove(m_standardInputCopy);
+    }
     return outcome;
+}
+
+bool DocumentJob::readStandardInput(DocumentOutcome& outcome)
+{
+    // Kept privately, like every staged copy, and read in slices so that a stop is seen at once.
+    const Descriptor copy(::open(QFile::encodeName(m_standardInputCopy).constData(),
+        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR));
+    if (!copy.isValid()) {
+        outcome.problem = DocumentOutcome::Problem::Unreadable;
+        outcome.detail = qt_error_string(errno);
+        return false;
+    }
+    std::vector<char> buffer(readChunk);
+    qint64 total = 0;
+    for (;;) {
+        if (m_stopped.load()) {
+            outcome.status = DocumentOutcome::Status::Stopped;
+            return false;
+        }
+        pollfd waiting = { STDIN_FILENO, POLLIN, 0 };
+        const int ready = ::poll(&waiting, 1, stopCheckIntervalMs);
+        if (ready == 0 || (ready < 0 && errno == EINTR)) {
+            continue;
+        }
+        const ssize_t got = ::read(STDIN_FILENO, buffer.data(), buffer.size());
+        if (got == 0) {
+            break;
+        }
+        if (got < 0) {
+            if (errno == EINTR || errno == EAGAIN) {
+                continue;
+            }
+            outcome.problem = DocumentOutcome::Problem::Unreadable;
+            outcome.detail = qt_error_string(errno);
+            return false;
+        }
+        total += got;
+        if (total > standardInputLimit) {
+            outcome.problem = DocumentOutcome::Problem::InputTooLarge;
+            return false;
+        }
+        if (!writeAll(copy.get(), buffer.data(), static_cast<std::size_t>(got))) {
+            outcome.problem = DocumentOutcome::Problem::Unreadable;
+            outcome.detail = qt_error_string(errno);
+            return false;
+        }
+    }
+    m_input.path = m_standardInputCopy;
+    return true;
+}
+
+bool DocumentJob::checkSource(DocumentOutcome& outcome)
+{
+    if (!m_input.nameRepresentable) {
+        outcome.problem = DocumentOutcome::Problem::NameNotRepresentable;
+        return false;
+    }
+    struct stat status = {};
+    if (!m_input.found || ::stat(QFile::encodeName(m_input.path).constData(), &status) != 0) {
+        outcome.problem = DocumentOutcome::Problem::NotFound;
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        outcome.problem = DocumentOutcome::Problem::NotRegularFile;
+        return false;
+    }
+    outcome.sourceBytes = status.st_size;
+    if (!m_input.pdfName) {
+        outcome.problem = DocumentOutcome::Problem::NotPdfName;
+        return false;
+    }
+    int error = 0;
+    const Descriptor file(openRegularFile(m_input.path, error));
+    if (!file.isValid()) {
+        outcome.problem = error == EACCES || error == EPERM ? DocumentOutcome::Problem::PermissionDenied
+                                                            : DocumentOutcome::Problem::Unreadable;
+        outcome.detail = qt_error_string(error);
+        return false;
+    }
+    struct stat opened = {};
+    if (::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        outcome.problem = DocumentOutcome::Problem::NotRegularFile;
+        return false;
+    }
+    char header[headerSearchBytes];
+    const ssize_t got = ::read(file.get(), header, sizeof header);
+    if (got < 0) {
+        outcome.problem = DocumentOutcome::Problem::Unreadable;
+        outcome.detail = qt_error_string(errno);
+        return false;
+    }
+    if (!QByteArray::fromRawData(header, static_cast<int>(got)).contains("%PDF-")) {
+        outcome.problem = DocumentOutcome::Problem::NotPdf;
+        return false;
+    }
+    return true;
+}
+
+bool DocumentJob::chooseDestination(DocumentOutcome& outcome)
+{
+    const QString name = m_input.standardInput ? QStringLiteral("stdin.pdf") : QFileInfo(m_input.path).fileName();
+    const QString destination = m_target.folder + QLatin1Char('/') + name;
+    if (m_target.mode != DocumentTarget::Mode::InPlace) {
+        QDir().mkpath(m_target.folder); // a mirrored subfolder appears with its first document
+    }
+    switch (m_target.mode) {
+    case DocumentTarget::Mode::FreeName:
+        m_compressor.setPlacement(GSCompressor::Placement::FreeName, destination);
+        return true;
+    case DocumentTarget::Mode::SkipExisting: {
+        struct stat existing = {};
+        if (::lstat(QFile::encodeName(destination).constData(), &existing) == 0) {
+            outcome.status = DocumentOutcome::Status::Skipped;
+            outcome.outputPath = destination;
+            return false;
+        }
+        m_compressor.setPlacement(GSCompressor::Placement::FreeName, destination);
+        return true;
+    }
+    case DocumentTarget::Mode::Overwrite: {
+        const QString canonical = QFileInfo(destination).canonicalFilePath();
+        const QString source = QFileInfo(m_input.path).canonicalFilePath();
+        if (!canonical.isEmpty() && (canonical == source || m_target.sources.contains(canonical))) {
+            outcome.problem = DocumentOutcome::Problem::WouldReplaceSource;
+            outcome.outputPath = destination;
+            return false;
+        }
+        m_compressor.setPlacement(GSCompressor::Placement::Replace, destination);
+        return true;
+    }
+    case DocumentTarget::Mode::InPlace:
+        // The file itself, not a link to it, is replaced, in its own folder.
+        m_compressor.setPlacement(
+            GSCompressor::Placement::ReplaceWhenSmaller, QFileInfo(m_input.path).canonicalFilePath());
+        return true;
+    }
+    return false;
 }
 
 bool DocumentJob::inspectAndUnlock(DocumentOutcome& outcome, QString& password)
 {
     outcome.status = DocumentOutcome::Status::Failed;
-    if (!m_input.found || !QFileInfo(m_input.path).isFile()) {
-        outcome.problem = DocumentOutcome::Problem::NotFound;
-        return false;
-    }
-    if (!m_input.pdfName) {
-        outcome.problem = DocumentOutcome::Problem::NotPdfName;
-        return false;
-    }
-    if (!hasPdfHeader(m_input.path)) {
-        outcome.problem = DocumentOutcome::Problem::NotPdf;
-        return false;
-    }
     PDFFileItem item(m_input.path);
     if (!item.initPDF()) {
         outcome.problem = DocumentOutcome::Problem::Damaged;
         return false;
     }
+    outcome.steps << tr("inspected by qpdf: %n page(s)", "", item.pageCount())
+            + (item.isLocked() || item.encrypted() ? QStringLiteral(", ") + tr("encrypted") : QString());
     if (item.isLocked()) {
         if (m_passwords.isEmpty()) {
             outcome.problem = DocumentOutcome::Problem::Locked;
             return false;
         }
-        const bool unlocked = std::any_of(m_passwords.cbegin(), m_passwords.cend(),
+        const auto opening = std::find_if(m_passwords.cbegin(), m_passwords.cend(),
             [&item](const QString& candidate) { return item.unlockPDF(candidate); });
-        if (!unlocked) {
+        if (opening == m_passwords.cend()) {
             outcome.problem = DocumentOutcome::Problem::PasswordsRejected;
             return false;
         }
+        outcome.steps << tr("unlocked with password %1 of the password file")
+                             .arg(std::distance(m_passwords.cbegin(), opening) + 1);
     }
     password = item.password();
     return true;
@@ -82,16 +290,34 @@ bool DocumentJob::inspectAndUnlock(DocumentOutcome& outcome, QString& password)
 void DocumentJob::compress(DocumentOutcome& outcome, const QString& password)
 {
     outcome.engineRan = true;
-    outcome.code = m_compressor.compress(m_input.path, m_outputFolder, password);
+    const QString folder = m_target.mode == DocumentTarget::Mode::InPlace
+        ? QFileInfo(QFileInfo(m_input.path).canonicalFilePath()).absolutePath()
+        : m_target.folder;
+    outcome.code = m_compressor.compress(m_input.path, folder, password);
     if (outcome.code == GSCompressor::Success) {
         outcome.status = DocumentOutcome::Status::Delivered;
-        outcome.outputPath = m_outputFolder + QLatin1Char('/') + m_compressor.fileName();
+        outcome.outputPath = folder + QLatin1Char('/') + m_compressor.fileName();
         outcome.outputBytes = m_compressor.compressedSize();
+        describeDelivery(outcome);
     } else if (m_stopped.load() || InterruptWatcher::interruptArrived()) {
         outcome.status = DocumentOutcome::Status::Stopped;
     } else {
         outcome.problem = DocumentOutcome::Problem::Engine;
     }
+}
+
+void DocumentJob::describeDelivery(DocumentOutcome& outcome)
+{
+    if (m_target.mode == DocumentTarget::Mode::InPlace) {
+        outcome.keptAsItWas = m_compressor.delivery() == GSCompressor::Delivery::SourceUnchanged;
+        outcome.replacedInPlace = !outcome.keptAsItWas;
+        outcome.outputPath = outcome.sourcePath;
+    }
+    if (m_compressor.keptSourceForNavigation()) {
+        outcome.steps << tr("the rewrite would lose links or bookmarks: not taken");
+    }
+    outcome.steps
+        << tr("chosen: %1, %2").arg(deliveryText(m_compressor.delivery()), formatFileSize(outcome.outputBytes));
 }
 
 void DocumentJob::stop()

@@ -5,19 +5,40 @@
 #include "engine/CompressSetting.h"
 #include "engine/GSCompressor.h"
 
+#include <QCoreApplication>
+#include <QSet>
 #include <QStringList>
 #include <atomic>
+
+/** Where the command puts what it makes of each document. */
+struct DocumentTarget
+{
+    enum class Mode
+    {
+        FreeName, // a name that clashes with nothing in the output folder
+        SkipExisting, // no output when the output folder holds the source's name already
+        Overwrite, // over a same-named output, in one step; never over a source
+        InPlace, // over the source itself, only when smaller and sound
+    };
+
+    Mode mode = Mode::FreeName;
+    QString folder; // the output folder of this document (absolute); unused in place
+    QSet<QString> sources; // canonical paths of every document of the run, which an output never replaces
+};
 
 /**
  * Compresses one document of the command's run on a pool thread, the way the window does: qpdf
  * inspects it, a password from the password file unlocks it, the compressor rewrites, verifies and
- * delivers it under a free name.
+ * delivers it under a free name (or as the target says).
  */
 class DocumentJob final
 {
+    Q_DECLARE_TR_FUNCTIONS(DocumentJob)
+
 public:
-    DocumentJob(const InputDocument& input, const QString& outputFolder, const CompressSetting& setting,
-        const QStringList& passwords);
+    /** standardInputCopy is where a document read from standard input is kept privately while it is compressed. */
+    DocumentJob(const InputDocument& input, const DocumentTarget& target, const CompressSetting& setting,
+        const QStringList& passwords, const QString& standardInputCopy = QString());
 
     DocumentJob(const DocumentJob&) = delete;
     DocumentJob& operator=(const DocumentJob&) = delete;
@@ -31,14 +52,22 @@ public:
     /** Whether the file begins like a PDF ("%PDF-" within its first kilobyte, as readers accept it). */
     static bool hasPdfHeader(const QString& path);
 
+    /** The most standard input may bring: a document larger than this is refused, not written out. */
+    static constexpr qint64 standardInputLimit = qint64(2) << 30;
+
 private:
+    bool readStandardInput(DocumentOutcome& outcome);
+    bool checkSource(DocumentOutcome& outcome);
+    bool chooseDestination(DocumentOutcome& outcome);
     bool inspectAndUnlock(DocumentOutcome& outcome, QString& password);
     void compress(DocumentOutcome& outcome, const QString& password);
+    void describeDelivery(DocumentOutcome& outcome);
 
-    const InputDocument m_input;
-    const QString m_outputFolder;
+    InputDocument m_input;
+    const DocumentTarget m_target;
     const CompressSetting m_setting;
     const QStringList m_passwords;
+    const QString m_standardInputCopy;
     GSCompressor m_compressor;
     std::atomic<bool> m_stopped { false };
 };

@@ -1,5 +1,7 @@
 #include "cli/FailureReason.h"
 
+#include "cli/DocumentJob.h"
+#include "documents/FileItem.h"
 #include "engine/GSCompressor.h"
 
 QString FailureReason::key(const DocumentOutcome& outcome)
@@ -7,11 +9,26 @@ QString FailureReason::key(const DocumentOutcome& outcome)
     if (outcome.status == DocumentOutcome::Status::Stopped) {
         return QStringLiteral("stopped");
     }
+    if (outcome.status == DocumentOutcome::Status::Skipped) {
+        return QStringLiteral("output-exists");
+    }
     switch (outcome.problem) {
     case DocumentOutcome::Problem::None:
         return QString();
     case DocumentOutcome::Problem::NotFound:
         return QStringLiteral("not-found");
+    case DocumentOutcome::Problem::NotRegularFile:
+        return QStringLiteral("not-a-regular-file");
+    case DocumentOutcome::Problem::PermissionDenied:
+        return QStringLiteral("permission-denied");
+    case DocumentOutcome::Problem::Unreadable:
+        return QStringLiteral("unreadable");
+    case DocumentOutcome::Problem::NameNotRepresentable:
+        return QStringLiteral("name-not-representable");
+    case DocumentOutcome::Problem::InputTooLarge:
+        return QStringLiteral("too-large");
+    case DocumentOutcome::Problem::WouldReplaceSource:
+        return QStringLiteral("would-replace-source");
     case DocumentOutcome::Problem::NotPdfName:
     case DocumentOutcome::Problem::NotPdf:
         return QStringLiteral("not-a-pdf");
@@ -32,11 +49,26 @@ QString FailureReason::text(const DocumentOutcome& outcome)
     if (outcome.status == DocumentOutcome::Status::Stopped) {
         return tr("stopped");
     }
+    if (outcome.status == DocumentOutcome::Status::Skipped) {
+        return tr("skipped, %1 exists").arg(outcome.outputPath);
+    }
     switch (outcome.problem) {
     case DocumentOutcome::Problem::None:
         return QString();
     case DocumentOutcome::Problem::NotFound:
         return tr("no such file or folder");
+    case DocumentOutcome::Problem::NotRegularFile:
+        return tr("not a regular file");
+    case DocumentOutcome::Problem::PermissionDenied:
+        return tr("permission denied");
+    case DocumentOutcome::Problem::Unreadable:
+        return tr("cannot be read: %1").arg(outcome.detail);
+    case DocumentOutcome::Problem::NameNotRepresentable:
+        return tr("its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it");
+    case DocumentOutcome::Problem::InputTooLarge:
+        return tr("standard input holds more than %1").arg(formatFileSize(DocumentJob::standardInputLimit));
+    case DocumentOutcome::Problem::WouldReplaceSource:
+        return tr("its output %1 would replace a document of this run").arg(outcome.outputPath);
     case DocumentOutcome::Problem::NotPdfName:
         return tr("not a PDF file (its name does not end in .pdf)");
     case DocumentOutcome::Problem::NotPdf:

@@ -19,11 +19,12 @@ namespace {
     }
 } // namespace
 
-HumanReport::HumanReport(std::FILE* out, std::FILE* err, bool quiet)
+HumanReport::HumanReport(std::FILE* out, std::FILE* err, bool quiet, bool verbose)
     : m_out(out)
     , m_err(err)
     , m_quiet(quiet)
-    , m_progress(!quiet && ::isatty(::fileno(out)) == 1)
+    , m_verbose(verbose)
+    , m_progress(!quiet && ::isatty(::fileno(err)) == 1)
     , m_arrow(arrowForTerminal())
 {
 }
@@ -32,10 +33,18 @@ void HumanReport::begin(const BatchSummary& summary) { drawProgress(summary); }
 
 void HumanReport::documentFinished(const DocumentOutcome& outcome, const BatchSummary& summary)
 {
-    const bool failed = outcome.status == DocumentOutcome::Status::Failed;
+    if (m_verbose) {
+        for (const QString& step : outcome.steps) {
+            printLine(m_err, QStringLiteral("%1: %2").arg(outcome.displayName, step));
+        }
+    }
     // Documents that never started when the run was stopped are counted in the summary only.
     const bool stoppedWhileRunning = outcome.status == DocumentOutcome::Status::Stopped && outcome.engineRan;
-    if (failed || stoppedWhileRunning || (!m_quiet && outcome.status == DocumentOutcome::Status::Delivered)) {
+    if (outcome.status == DocumentOutcome::Status::Failed || stoppedWhileRunning) {
+        printLine(m_err, documentLine(outcome));
+    } else if (!m_quiet
+        && (outcome.status == DocumentOutcome::Status::Delivered
+            || outcome.status == DocumentOutcome::Status::Skipped)) {
         printLine(m_out, documentLine(outcome));
     }
     drawProgress(summary);
@@ -52,7 +61,7 @@ void HumanReport::tick(const BatchSummary& summary) { drawProgress(summary); }
 void HumanReport::end(const BatchSummary& summary)
 {
     if (m_progressShown) {
-        write(m_out, QString::fromLatin1(clearLine));
+        write(m_err, QString::fromLatin1(clearLine));
         m_progressShown = false;
     }
     if (!m_quiet) {
@@ -76,11 +85,17 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
     if (outcome.status == DocumentOutcome::Status::Stopped) {
         return tr("%1: stopped").arg(outcome.displayName);
     }
+    if (outcome.status == DocumentOutcome::Status::Skipped) {
+        return QStringLiteral("%1: %2").arg(outcome.displayName, FailureReason::text(outcome));
+    }
     if (outcome.status != DocumentOutcome::Status::Delivered) {
         return tr("%1: failed: %2").arg(outcome.displayName, FailureReason::text(outcome));
     }
     const QString sourceSize = formatFileSize(outcome.sourceBytes);
     QString line;
+    if (outcome.keptAsItWas) {
+        return tr("%1: %2, left as it was: no smaller sound copy").arg(outcome.displayName, sourceSize);
+    }
     if (outcome.outputBytes >= outcome.sourceBytes) {
         line = tr("%1: %2, delivered unchanged: a rewrite was no smaller or would lose links or bookmarks")
                    .arg(outcome.displayName, sourceSize);
@@ -88,6 +103,9 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
         line = tr("%1: %2 %3 %4, %5% saved")
                    .arg(outcome.displayName, sourceSize, m_arrow, formatFileSize(outcome.outputBytes))
                    .arg(BatchSummary::savedPercent(outcome.sourceBytes, outcome.outputBytes));
+    }
+    if (outcome.replacedInPlace) {
+        return line + QLatin1Char(' ') + tr("(replaced)");
     }
     const QString outputName = QFileInfo(outcome.outputPath).fileName();
     if (outputName != QFileInfo(outcome.sourcePath).fileName()) {
@@ -113,6 +131,9 @@ QString HumanReport::summaryLine(const BatchSummary& summary) const
     if (summary.stopped > 0) {
         line += QStringLiteral(", ") + tr("stopped: %n", "", summary.stopped);
     }
+    if (summary.skipped > 0) {
+        line += QStringLiteral(", ") + tr("skipped: %n", "", summary.skipped);
+    }
     line += QStringLiteral("; ")
         + tr("%1 %2 %3 (%4% saved) in %5")
               .arg(formatFileSize(summary.sourceBytes), m_arrow, formatFileSize(summary.outputBytes))
@@ -131,7 +152,7 @@ void HumanReport::write(std::FILE* stream, const QString& text)
 void HumanReport::printLine(std::FILE* stream, const QString& line)
 {
     if (m_progressShown) {
-        write(m_out, QString::fromLatin1(clearLine));
+        write(m_err, QString::fromLatin1(clearLine));
         m_progressShown = false;
     }
     write(stream, line + QLatin1Char('\n'));
@@ -142,6 +163,6 @@ void HumanReport::drawProgress(const BatchSummary& summary)
     if (!m_progress) {
         return;
     }
-    write(m_out, QString::fromLatin1(clearLine) + progressLine(summary));
+    write(m_err, QString::fromLatin1(clearLine) + progressLine(summary));
     m_progressShown = true;
 }

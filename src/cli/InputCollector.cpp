@@ -1,12 +1,46 @@
 #include "cli/InputCollector.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+    struct FolderCloser
+    {
+        void operator()(DIR* folder) const { ::closedir(folder); }
+    };
+
+    QString joined(const QString& folder, const QString& name)
+    {
+        return folder.isEmpty() ? name : QDir::cleanPath(folder + QLatin1Char('/') + name);
+    }
+
+    // The length of the valid UTF-8 sequence that starts at index, 0 when none does.
+    int validSequenceLength(const QByteArray& bytes, int index)
+    {
+        const auto lead = static_cast<unsigned char>(bytes.at(index));
+        const int length = lead < 0x80    ? 1
+            : lead >= 0xC2 && lead < 0xE0 ? 2
+            : lead >= 0xE0 && lead < 0xF0 ? 3
+            : lead >= 0xF0 && lead < 0xF5 ? 4
+                                          : 0;
+        if (length == 0 || index + length > bytes.size()) {
+            return 0;
+        }
+        const QByteArray sequence = bytes.mid(index, length);
+        const QString decoded = QString::fromUtf8(sequence);
+        return decoded.contains(QChar::ReplacementCharacter) || decoded.toUtf8() != sequence ? 0 : length;
+    }
+} // namespace
 
 InputCollector::InputCollector(bool recursive, const QString& excludedFolder)
     : m_recursive(recursive)
-    , m_excludedFolder(QFileInfo(excludedFolder).canonicalFilePath())
+    , m_excludedFolder(excludedFolder.isEmpty() ? QString() : QFileInfo(excludedFolder).canonicalFilePath())
 {
 }
 
@@ -15,18 +49,56 @@ bool InputCollector::hasPdfSuffix(const QString& path)
     return QFileInfo(path).suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive);
 }
 
-QVector<InputDocument> InputCollector::collect(const QStringList& arguments)
+bool InputCollector::isRepresentable(const QByteArray& name)
+{
+    return QFile::encodeName(QFile::decodeName(name)) == name;
+}
+
+QString InputCollector::displayableName(const QByteArray& name)
+{
+    QString text;
+    for (int index = 0; index < name.size();) {
+        const int length = validSequenceLength(name, index);
+        if (length > 0) {
+            text += QString::fromUtf8(name.mid(index, length));
+            index += length;
+        } else {
+            text += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(name.at(index)), 2, 16, QLatin1Char('0'));
+            ++index;
+        }
+    }
+    return text;
+}
+
+QVector<InputDocument> InputCollector::collect(
+    const QStringList& arguments, const QHash<QString, QByteArray>& unrepresentable)
 {
     for (const QString& argument : arguments) {
-        const QFileInfo info(argument);
         InputDocument document;
-        document.path = info.absoluteFilePath();
         document.displayName = argument;
+        if (argument == standardInputName) {
+            document.standardInput = true;
+            document.displayName = QStringLiteral("-");
+            m_documents << document; // read once, and never the same as a file
+            continue;
+        }
+        if (unrepresentable.contains(argument)) {
+            document.nameRepresentable = false;
+            document.displayName = displayableName(unrepresentable.value(argument));
+            m_documents << document;
+            continue;
+        }
+        const QFileInfo info(argument);
+        document.path = info.absoluteFilePath();
         if (!info.exists()) {
             document.found = false;
             add(document);
         } else if (info.isDir()) {
-            addFolder(argument, info.absoluteFilePath());
+            const int before = m_documents.size();
+            addFolder(argument, info.absoluteFilePath(), QString());
+            if (m_documents.size() == before) {
+                m_foldersWithoutDocuments << argument;
+            }
         } else {
             document.pdfName = hasPdfSuffix(argument);
             add(document);
@@ -35,39 +107,83 @@ QVector<InputDocument> InputCollector::collect(const QStringList& arguments)
     return m_documents;
 }
 
-void InputCollector::addFolder(const QString& argument, const QString& folder)
+QVector<InputCollector::Entry> InputCollector::listFolder(const QString& folder)
+{
+    // Read as bytes: a name that is no valid text must be seen and reported, not lost in decoding.
+    QVector<Entry> entries;
+    const std::unique_ptr<DIR, FolderCloser> stream(::opendir(QFile::encodeName(folder).constData()));
+    if (!stream) {
+        return entries;
+    }
+    const int descriptor = ::dirfd(stream.get());
+    while (const dirent* item = ::readdir(stream.get())) {
+        const QByteArray name(item->d_name);
+        if (name == "." || name == "..") {
+            continue;
+        }
+        Entry entry;
+        entry.name = name;
+        struct stat status = {};
+        if (::fstatat(descriptor, item->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode)) {
+            entry.link = true;
+            entry.folder = ::fstatat(descriptor, item->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
+        } else {
+            entry.folder = S_ISDIR(status.st_mode);
+        }
+        entries << entry;
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry& left, const Entry& right) {
+        return QFile::decodeName(left.name) < QFile::decodeName(right.name);
+    });
+    return entries;
+}
+
+void InputCollector::addFolder(const QString& argument, const QString& folder, const QString& subfolder)
 {
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     if (!m_excludedFolder.isEmpty() && canonicalFolder == m_excludedFolder) {
         return;
     }
-    QStringList found;
-    QDirIterator entries(
-        folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::NoIteratorFlags);
-    QStringList subfolders;
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        const QFileInfo info = entries.fileInfo();
-        if (info.isDir()) {
+    const QVector<Entry> entries = listFolder(folder);
+    QVector<Entry> subfolders;
+    for (const Entry& entry : entries) {
+        const QString name = QFile::decodeName(entry.name);
+        const QString displayName = QDir::cleanPath(argument + QLatin1Char('/') + joined(subfolder, name));
+        if (entry.folder) {
             // A link back up the tree would never end; links to folders are not followed.
-            if (m_recursive && !info.isSymLink()) {
-                subfolders << path;
+            if (m_recursive && !entry.link) {
+                subfolders << entry;
             }
-        } else if (hasPdfSuffix(path)) {
-            found << path;
+            continue;
+        }
+        if (!hasPdfSuffix(name)) {
+            continue;
+        }
+        InputDocument document;
+        document.subfolder = subfolder;
+        if (isRepresentable(entry.name)) {
+            document.path = folder + QLatin1Char('/') + name;
+            document.displayName = displayName;
+            add(document);
+        } else {
+            document.nameRepresentable = false;
+            document.displayName = QDir::cleanPath(argument + QLatin1Char('/') + joined(subfolder, QString()))
+                + QLatin1Char('/') + displayableName(entry.name);
+            m_documents << document;
         }
     }
-    found.sort();
-    subfolders.sort();
-    const QDir base(folder);
-    for (const QString& path : qAsConst(found)) {
-        InputDocument document;
-        document.path = path;
-        document.displayName = QDir::cleanPath(argument + QLatin1Char('/') + base.relativeFilePath(path));
-        add(document);
-    }
-    for (const QString& subfolder : qAsConst(subfolders)) {
-        addFolder(QDir::cleanPath(argument + QLatin1Char('/') + base.relativeFilePath(subfolder)), subfolder);
+    for (const Entry& entry : qAsConst(subfolders)) {
+        const QString name = QFile::decodeName(entry.name);
+        if (!isRepresentable(entry.name)) {
+            // Its documents cannot be reached by name: say so once, for the folder.
+            InputDocument document;
+            document.nameRepresentable = false;
+            document.displayName = QDir::cleanPath(argument + QLatin1Char('/') + joined(subfolder, QString()))
+                + QLatin1Char('/') + displayableName(entry.name) + QLatin1Char('/');
+            m_documents << document;
+            continue;
+        }
+        addFolder(argument, folder + QLatin1Char('/') + name, joined(subfolder, name));
     }
 }
 
@@ -75,9 +191,10 @@ void InputCollector::add(const InputDocument& document)
 {
     // a.pdf, ./a.pdf and a link to a.pdf are one document.
     const QString canonical = document.found ? QFileInfo(document.path).canonicalFilePath() : document.path;
-    if (m_seen.contains(canonical)) {
+    const QString key = canonical.isEmpty() ? document.path : canonical;
+    if (m_seen.contains(key)) {
         return;
     }
-    m_seen.insert(canonical);
+    m_seen.insert(key);
     m_documents << document;
 }

@@ -10,7 +10,9 @@
 
 namespace {
     int signalPipe[2] = { -1, -1 };
-    const int watchedSignals[] = { SIGINT, SIGTERM };
+    // A dropped terminal (SIGHUP) and a reader that went away (SIGPIPE, "| head -1") end the run as Ctrl-C does.
+    const int watchedSignals[] = { SIGINT, SIGTERM, SIGHUP, SIGPIPE };
+    bool watched[NSIG] = {};
     std::atomic<bool> arrived { false };
     static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only touch lock-free atomics");
 
@@ -39,14 +41,22 @@ InterruptWatcher::InterruptWatcher(QObject* parent)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (const int number : watchedSignals) {
-        ::sigaction(number, &action, nullptr);
+        // A signal ignored from the start stays ignored: nohup's SIGHUP, a caller's ignored SIGPIPE.
+        struct sigaction previous = {};
+        if (::sigaction(number, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) {
+            continue;
+        }
+        watched[number] = ::sigaction(number, &action, nullptr) == 0;
     }
 }
 
 InterruptWatcher::~InterruptWatcher()
 {
     for (const int number : watchedSignals) {
-        ::signal(number, SIG_DFL);
+        if (watched[number]) {
+            ::signal(number, SIG_DFL);
+            watched[number] = false;
+        }
     }
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);

@@ -5,7 +5,7 @@
 class QSocketNotifier;
 
 /**
- * Turns Ctrl-C (SIGINT) and SIGTERM into a Qt signal on the thread that owns the watcher, so that the
+ * Turns Ctrl-C (SIGINT), SIGTERM, SIGHUP and SIGPIPE into a Qt signal on the thread that owns the watcher, so that the
  * command can stop its run cleanly instead of dying with files half-made. The signal handler only
  * writes one byte into a pipe, which is all a handler may safely do.
  */
@@ -17,7 +17,7 @@ public:
     explicit InterruptWatcher(QObject* parent = nullptr);
     ~InterruptWatcher() override;
 
-    /** The first signal received (SIGINT or SIGTERM), 0 while none came. */
+    /** The first signal received, 0 while none came. */
     int receivedSignal() const { return m_received; }
 
     /**

@@ -12,6 +12,8 @@ namespace {
             return QStringLiteral("delivered");
         case DocumentOutcome::Status::Failed:
             return QStringLiteral("failed");
+        case DocumentOutcome::Status::Skipped:
+            return QStringLiteral("skipped");
         case DocumentOutcome::Status::Stopped:
             break;
         }
@@ -44,6 +46,13 @@ QJsonObject JsonReport::documentObject(const DocumentOutcome& outcome)
         object.insert(QStringLiteral("outputBytes"), outcome.outputBytes);
         object.insert(
             QStringLiteral("savedPercent"), BatchSummary::savedPercent(outcome.sourceBytes, outcome.outputBytes));
+        if (outcome.replacedInPlace || outcome.keptAsItWas) {
+            object.insert(QStringLiteral("inPlace"),
+                outcome.replacedInPlace ? QStringLiteral("replaced") : QStringLiteral("unchanged"));
+        }
+    } else if (outcome.status == DocumentOutcome::Status::Skipped) {
+        object.insert(QStringLiteral("output"), outcome.outputPath);
+        object.insert(QStringLiteral("reason"), FailureReason::key(outcome));
     } else {
         object.insert(QStringLiteral("reason"), FailureReason::key(outcome));
     }
@@ -62,6 +71,7 @@ QJsonObject JsonReport::summaryObject(const BatchSummary& summary)
         { QStringLiteral("delivered"), summary.delivered },
         { QStringLiteral("failed"), summary.failed },
         { QStringLiteral("stopped"), summary.stopped },
+        { QStringLiteral("skipped"), summary.skipped },
         { QStringLiteral("sourceBytes"), summary.sourceBytes },
         { QStringLiteral("outputBytes"), summary.outputBytes },
         { QStringLiteral("savedPercent"), summary.savedPercent() },

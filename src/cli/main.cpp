@@ -14,8 +14,12 @@ int main(int argc, char* argv[])
         QCoreApplication::setApplicationName(QStringLiteral("kompresto"));
         QCoreApplication::setApplicationVersion(Product::version);
         CommandLanguage::install(application);
+        QList<QByteArray> rawArguments;
+        for (int index = 0; index < argc; ++index) {
+            rawArguments << QByteArray(argv[index]);
+        }
         CommandRun run;
-        status = run.exec(QCoreApplication::arguments());
+        status = run.exec(QCoreApplication::arguments(), rawArguments);
         receivedSignal = run.receivedSignal();
     }
     InterruptWatcher::endBySignal(receivedSignal);

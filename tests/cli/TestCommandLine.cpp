@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
     const QString lockedPassword = QStringLiteral("Geheimnis");
@@ -20,6 +23,8 @@ namespace {
         QProcess::ExitStatus exit = QProcess::CrashExit;
         QStringList lines; // standard output, one entry per line
         QString errors;
+        QStringList errorLines; // standard error, one entry per line
+        QByteArray output; // standard output as it came
     };
 
     QProcessEnvironment environment(const QString& language)
@@ -31,11 +36,8 @@ namespace {
         return env;
     }
 
-    CommandResult runCommand(const QStringList& arguments, const QString& language = QStringLiteral("C.UTF-8"))
+    CommandResult finish(QProcess& process)
     {
-        QProcess process;
-        process.setProcessEnvironment(environment(language));
-        process.start(QStringLiteral(KOMPRESTO_COMMAND_PATH), arguments);
         CommandResult result;
         if (!process.waitForFinished(300000)) {
             process.kill();
@@ -43,9 +45,35 @@ namespace {
         }
         result.status = process.exitCode();
         result.exit = process.exitStatus();
-        result.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        result.output = process.readAllStandardOutput();
+        result.lines = QString::fromUtf8(result.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         result.errors = QString::fromUtf8(process.readAllStandardError());
+        result.errorLines = result.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         return result;
+    }
+
+    CommandResult runCommand(const QStringList& arguments, const QString& language = QStringLiteral("C.UTF-8"),
+        const QString& standardInputFile = QString())
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment(language));
+        if (!standardInputFile.isEmpty()) {
+            process.setStandardInputFile(standardInputFile);
+        }
+        process.start(QStringLiteral(KOMPRESTO_COMMAND_PATH), arguments);
+        return finish(process);
+    }
+
+    /** Runs a bash script with $KOMPRESTO naming the command, for what QProcess cannot say: raw bytes, pipes. */
+    CommandResult runScript(const QString& script, const QString& workFolder)
+    {
+        QProcess process;
+        QProcessEnvironment env = environment(QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("KOMPRESTO"), QStringLiteral(KOMPRESTO_COMMAND_PATH));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(workFolder);
+        process.start(QStringLiteral("bash"), { QStringLiteral("-c"), script });
+        return finish(process);
     }
 
     QStringList linesStartingWith(const QStringList& lines, const QString& prefix)
@@ -79,7 +107,16 @@ private slots:
     void recursionNeverTakesItsOwnOutput();
     void usageErrorsSayWhatIsWrong_data();
     void usageErrorsSayWhatIsWrong();
+    void optionsDoWhatTheySay_data();
+    void optionsDoWhatTheySay();
+    void interruptLeavesNothingBehind_data();
     void interruptLeavesNothingBehind();
+    void closedPipeEndsTheRunCleanly();
+    void badInputsGetTrueReasons_data();
+    void badInputsGetTrueReasons();
+    void homeThatCannotHoldTheFoldersIsToldOnce();
+    void inPlaceKeepsModeTimesAndFailures();
+    void standardInputToStandardOutput();
 
 private:
     QString document(const QString& name) const { return m_documents.filePath(name); }
@@ -106,6 +143,7 @@ QString TestCommandLine::writePasswordFile(const QStringList& passwords)
     const QString path = document("passwords.txt");
     // Written as an editor on Windows would, so that every password ends in a carriage return.
     TestPdf::writeBytes(path, passwords.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     return path;
 }
 
@@ -140,10 +178,14 @@ void TestCommandLine::reportsEachDocumentOfAFolder()
     QCOMPARE(result.exit, QProcess::NormalExit);
     QCOMPARE(result.status, 1);
     const QString prefix = document("mixed") + "/";
-    QCOMPARE(result.lines.size(), 5); // four documents and the summary; the text file is not taken
-    QCOMPARE(linesStartingWith(result.lines, prefix + "damaged.pdf: failed: damaged").size(), 1);
-    QCOMPARE(linesStartingWith(result.lines, prefix + "notes.pdf: failed: not a PDF file").size(), 1);
-    QCOMPARE(linesStartingWith(result.lines, prefix + lockedLine).size(), 1);
+    // Results on standard output, failures on standard error: four documents and the summary in all,
+    // the text file is not taken.
+    const QStringList all = result.lines + result.errorLines;
+    QCOMPARE(all.size(), 5);
+    QCOMPARE(result.lines.size(), delivered.size() + 1);
+    QCOMPARE(linesStartingWith(result.errorLines, prefix + "damaged.pdf: failed: damaged").size(), 1);
+    QCOMPARE(linesStartingWith(result.errorLines, prefix + "notes.pdf: failed: not a PDF file").size(), 1);
+    QCOMPARE(linesStartingWith(all, prefix + lockedLine).size(), 1);
     QCOMPARE(linesStartingWith(result.lines, prefix + "photos.pdf: ").constFirst().contains("% saved"), true);
     QVERIFY2(result.lines.last().startsWith(
                  QStringLiteral("Delivered: %1 of 4, failed: %2;").arg(delivered.size()).arg(4 - delivered.size())),
@@ -221,15 +263,17 @@ void TestCommandLine::recursionNeverTakesItsOwnOutput()
     QCOMPARE(flat.status, 0);
     QVERIFY2(flat.lines.last().startsWith("Delivered: 1 of 1;"), qPrintable(flat.lines.last()));
 
-    // Every run of a nightly job: the outputs of the runs before are never taken as inputs.
+    // Every run of a nightly job: the outputs of the runs before are never taken as inputs, and the
+    // folders below the folder argument reappear in the output folder.
     for (int run = 0; run < 2; ++run) {
         const CommandResult deep = runCommand({ "-r", "-p", "small", "-o", output, tree.path() });
         QCOMPARE(deep.status, 0);
         QVERIFY2(deep.lines.last().startsWith("Delivered: 2 of 2;"), qPrintable(deep.lines.last()));
         QCOMPARE(linesStartingWith(deep.lines, tree.path() + "/sub/deeper/Scan.PDF: ").size(), 1);
     }
-    QCOMPARE(QDir(output).entryList(QDir::Files, QDir::Name),
-        QStringList({ "Scan.PDF", "Scan_1.PDF", "top.pdf", "top_1.pdf", "top_2.pdf" }));
+    QCOMPARE(QDir(output).entryList(QDir::Files, QDir::Name), QStringList({ "top.pdf", "top_1.pdf", "top_2.pdf" }));
+    QCOMPARE(
+        QDir(output + "/sub/deeper").entryList(QDir::Files, QDir::Name), QStringList({ "Scan.PDF", "Scan_1.PDF" }));
 }
 
 void TestCommandLine::usageErrorsSayWhatIsWrong_data()
@@ -255,6 +299,36 @@ void TestCommandLine::usageErrorsSayWhatIsWrong_data()
         << "Cannot read the password file absent.txt";
     QTest::newRow("unknown option") << QStringList { "--fast", "-o", "out", "plain.pdf" } << "C"
                                     << "Unknown option 'fast'";
+    QTest::newRow("in place with an output folder") << QStringList { "-i", "-o", "out", "plain.pdf" } << "C"
+                                                    << "--in-place replaces the documents themselves";
+    QTest::newRow("skip and overwrite") << QStringList { "--skip-existing", "--overwrite", "-o", "out", "plain.pdf" }
+                                        << "C"
+                                        << "either --skip-existing or --overwrite";
+    QTest::newRow("in place and overwrite") << QStringList { "-i", "--overwrite", "plain.pdf" } << "C"
+                                            << "--in-place goes with neither";
+    QTest::newRow("quiet and verbose") << QStringList { "-q", "-v", "-o", "out", "plain.pdf" } << "C"
+                                       << "either --quiet or --verbose";
+    QTest::newRow("-0 without a list") << QStringList { "-0", "-o", "out", "plain.pdf" } << "C"
+                                       << "give --files-from FILE with it";
+    QTest::newRow("standard input twice") << QStringList { "--files-from", "-", "-o", "out", "-" } << "C"
+                                          << "Standard input can be read only once";
+    QTest::newRow("in place from standard input") << QStringList { "-i", "-" } << "C"
+                                                  << "cannot be replaced in place";
+    QTest::newRow("standard output with json") << QStringList { "--json", "-o", "-", "plain.pdf" } << "C"
+                                               << "--json, --skip-existing and --overwrite";
+    QTest::newRow("standard output for two documents") << QStringList { "-o", "-", "plain.pdf", "missing.pdf" } << "C"
+                                                       << "but 2 documents were given";
+    QTest::newRow("missing list of names") << QStringList { "--files-from", "absent.txt", "-o", "out" } << "C"
+                                           << "Cannot read the list of names absent.txt";
+    QTest::newRow("password file is a folder")
+        << QStringList { "--password-file", ".", "-o", "out", "plain.pdf" } << "C"
+        << "not a regular file";
+    QTest::newRow("password file is a FIFO")
+        << QStringList { "--password-file", "fifo", "-o", "out", "plain.pdf" } << "C"
+        << "not a regular file";
+    QTest::newRow("password file too large")
+        << QStringList { "--password-file", "large.txt", "-o", "out", "plain.pdf" } << "C"
+        << "larger than 64 KB";
     QTest::newRow("in the locale's language") << QStringList { "-o", "out" } << "fr_FR.UTF-8"
                                               << "Aucun document indiqué";
 }
@@ -267,6 +341,9 @@ void TestCommandLine::usageErrorsSayWhatIsWrong()
     QTemporaryDir work;
     QDir::setCurrent(work.path());
     QVERIFY(QFile::copy(document("plain.pdf"), work.filePath("plain.pdf")));
+    // A FIFO that nobody writes: opening it to read would wait for ever.
+    QCOMPARE(::mkfifo(QFile::encodeName(work.filePath("fifo")).constData(), 0600), 0);
+    QVERIFY(TestPdf::writeBytes(work.filePath("large.txt"), QByteArray(64 * 1024 + 1, 'x')));
 
     const CommandResult result = runCommand(arguments, language);
 
@@ -278,12 +355,145 @@ void TestCommandLine::usageErrorsSayWhatIsWrong()
     QVERIFY(!QFileInfo::exists(work.filePath("out")));
 }
 
+void TestCommandLine::optionsDoWhatTheySay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("standardInput"); // a file of the work folder fed to standard input
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output"); // a text standard output contains; empty: it stays empty
+    QTest::addColumn<QString>("errors"); // a text standard error contains; empty: it stays empty
+    QTest::addColumn<QStringList>("documents"); // complete PDFs afterwards
+    QTest::addColumn<QStringList>("untouched"); // out/a.pdf, made before the run, still as it was
+    QTest::addColumn<QStringList>("absent");
+
+    // Every row starts with in/a.pdf, in/sub/b.pdf, a folder without PDFs and out/a.pdf from an earlier run.
+    QTest::newRow("a free name beside an earlier output")
+        << QStringList { "-o", "out", "in/a.pdf" } << QString() << 0 << "in/a.pdf: " << QString()
+        << QStringList { "out/a_1.pdf" } << QStringList { "out/a.pdf" } << QStringList();
+    QTest::newRow("-r mirrors the folders")
+        << QStringList { "-r", "-o", "out2", "in" } << QString() << 0 << "Delivered: 2 of 2" << QString()
+        << QStringList { "out2/a.pdf", "out2/sub/b.pdf" } << QStringList() << QStringList { "out2/b.pdf" };
+    QTest::newRow("--skip-existing") << QStringList { "--skip-existing", "-r", "-o", "out", "in" } << QString() << 0
+                                     << "in/a.pdf: skipped, " << QString() << QStringList { "out/sub/b.pdf" }
+                                     << QStringList { "out/a.pdf" } << QStringList { "out/a_1.pdf" };
+    QTest::newRow("--overwrite") << QStringList { "--overwrite", "-o", "out", "in/a.pdf" } << QString() << 0
+                                 << "Delivered: 1 of 1" << QString() << QStringList { "out/a.pdf" } << QStringList()
+                                 << QStringList { "out/a_1.pdf" };
+    QTest::newRow("--overwrite never replaces a source")
+        << QStringList { "--overwrite", "-o", "in", "in/a.pdf" } << QString() << 1 << "Delivered: 0 of 1"
+        << "in/a.pdf: failed: its output" << QStringList { "in/a.pdf" } << QStringList()
+        << QStringList { "in/a_1.pdf" };
+    QTest::newRow("--in-place") << QStringList { "-i", "in/a.pdf" } << QString() << 0 << "in/a.pdf: " << QString()
+                                << QStringList { "in/a.pdf" } << QStringList() << QStringList { "in/a_1.pdf" };
+    QTest::newRow("--files-from") << QStringList { "--files-from", "list.txt", "-o", "out2" } << QString() << 0
+                                  << "Delivered: 2 of 2" << QString() << QStringList { "out2/a.pdf", "out2/b.pdf" }
+                                  << QStringList() << QStringList();
+    QTest::newRow("--files-from -0") << QStringList { "--files-from", "list0.txt", "-0", "-o", "out2" } << QString()
+                                     << 0 << "Delivered: 2 of 2" << QString()
+                                     << QStringList { "out2/a.pdf", "out2/b.pdf" } << QStringList() << QStringList();
+    QTest::newRow("--files-from -") << QStringList { "--files-from", "-", "-o", "out2" } << "list.txt" << 0
+                                    << "Delivered: 2 of 2" << QString() << QStringList { "out2/a.pdf", "out2/b.pdf" }
+                                    << QStringList() << QStringList();
+    QTest::newRow("- reads standard input")
+        << QStringList { "-o", "out2", "-" } << "in/a.pdf" << 0 << "-: " << QString()
+        << QStringList { "out2/stdin.pdf" } << QStringList() << QStringList();
+    QTest::newRow("a folder without PDFs")
+        << QStringList { "-o", "out2", "empty" } << QString() << 1 << QString() << "No PDF documents found in empty."
+        << QStringList() << QStringList() << QStringList { "out2" };
+    QTest::newRow("a folder without PDFs beside a document")
+        << QStringList { "-o", "out2", "empty", "in/a.pdf" } << QString() << 1 << "Delivered: 1 of 1"
+        << "No PDF documents found in empty." << QStringList { "out2/a.pdf" } << QStringList() << QStringList();
+    QTest::newRow("--verbose") << QStringList { "-v", "-o", "out2", "in/a.pdf" } << QString() << 0
+                               << "Delivered: 1 of 1"
+                               << "in/a.pdf: inspected by qpdf: 1 page" << QStringList { "out2/a.pdf" } << QStringList()
+                               << QStringList();
+    QTest::newRow("--quiet") << QStringList { "-q", "-o", "out2", "in/a.pdf" } << QString() << 0 << QString()
+                             << QString() << QStringList { "out2/a.pdf" } << QStringList() << QStringList();
+    QTest::newRow("--json keeps failures on standard output")
+        << QStringList { "--json", "-o", "out2", "in/a.pdf", "in/missing.pdf" } << QString() << 1
+        << "\"reason\":\"not-found\"" << QString() << QStringList { "out2/a.pdf" } << QStringList() << QStringList();
+    QTest::newRow("a private password file")
+        << QStringList { "--password-file", "private.txt", "-o", "out2", "in/a.pdf" } << QString() << 0
+        << "Delivered: 1 of 1" << QString() << QStringList { "out2/a.pdf" } << QStringList() << QStringList();
+    QTest::newRow("a password file others can read")
+        << QStringList { "--password-file", "shared.txt", "-o", "out2", "in/a.pdf" } << QString() << 0
+        << "Delivered: 1 of 1"
+        << "Other users can read the password file shared.txt" << QStringList { "out2/a.pdf" } << QStringList()
+        << QStringList();
+}
+
+void TestCommandLine::optionsDoWhatTheySay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, standardInput);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, errors);
+    QFETCH(QStringList, documents);
+    QFETCH(QStringList, untouched);
+    QFETCH(QStringList, absent);
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    QVERIFY(QDir().mkpath("in/sub") && QDir().mkpath("empty") && QDir().mkpath("out"));
+    QVERIFY(QFile::copy(document("plain.pdf"), "in/a.pdf"));
+    QVERIFY(QFile::copy(document("plain.pdf"), "in/sub/b.pdf"));
+    QVERIFY(TestPdf::writeBytes("empty/notes.txt", "not taken\n"));
+    const QByteArray earlier = "an earlier run's output\n";
+    QVERIFY(TestPdf::writeBytes("out/a.pdf", earlier));
+    QVERIFY(TestPdf::writeBytes("list.txt", "in/a.pdf\nin/sub/b.pdf\n"));
+    QVERIFY(TestPdf::writeBytes("list0.txt", QByteArray("in/a.pdf\0in/sub/b.pdf\0", 22)));
+    QVERIFY(TestPdf::writeBytes("private.txt", "secret\n")
+        && QFile::setPermissions("private.txt", QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(TestPdf::writeBytes("shared.txt", "secret\n")
+        && QFile::setPermissions("shared.txt", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+
+    const CommandResult result = runCommand(
+        arguments, QStringLiteral("C.UTF-8"), standardInput.isEmpty() ? QString() : work.filePath(standardInput));
+
+    QCOMPARE(result.exit, QProcess::NormalExit);
+    QVERIFY2(result.status == status, qPrintable(result.errors));
+    if (output.isEmpty()) {
+        QCOMPARE(result.lines, QStringList());
+    } else {
+        QVERIFY2(result.lines.join('\n').contains(output), qPrintable(result.lines.join('\n')));
+    }
+    if (errors.isEmpty()) {
+        QCOMPARE(result.errors, QString());
+    } else {
+        QVERIFY2(result.errors.contains(errors), qPrintable(result.errors));
+        QCOMPARE(result.errors.count(errors), 1);
+    }
+    for (const QString& path : documents) {
+        QVERIFY2(TestPdf::pageCount(path) == 1, qPrintable(path));
+    }
+    for (const QString& path : untouched) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+    }
+    for (const QString& path : absent) {
+        QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+    }
+    QCOMPARE(stagedFiles(), QStringList());
+}
+
+void TestCommandLine::interruptLeavesNothingBehind_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl-C") << int(SIGINT);
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("a dropped terminal") << int(SIGHUP);
+}
+
 void TestCommandLine::interruptLeavesNothingBehind()
 {
+    QFETCH(int, signalNumber);
     QTemporaryDir output;
-    QVERIFY(QDir().mkpath(document("long")));
-    QVERIFY(TestPdf::writeImageDocument(document("long/a-long.pdf"), 20));
-    QVERIFY(QFile::copy(document("plain.pdf"), document("long/b-queued.pdf")));
+    if (!QFileInfo::exists(document("long"))) {
+        QVERIFY(QDir().mkpath(document("long")));
+        QVERIFY(TestPdf::writeImageDocument(document("long/a-long.pdf"), 20));
+        QVERIFY(QFile::copy(document("plain.pdf"), document("long/b-queued.pdf")));
+    }
     QProcess process;
     process.setProcessEnvironment(environment("C.UTF-8"));
     // In a process group of its own, as a shell runs a command: Ctrl-C on the terminal reaches the
@@ -298,17 +508,148 @@ void TestCommandLine::interruptLeavesNothingBehind()
     QCOMPARE(StagingCleanup::sweepIfAlone(), 0);
     QCOMPARE(stagedFiles(), staged);
 
-    ::kill(-static_cast<pid_t>(process.processId()), SIGINT);
+    ::kill(-static_cast<pid_t>(process.processId()), signalNumber);
     QVERIFY(process.waitForFinished(120000));
 
     // Ended by the signal, as a shell expects of an interrupted command, after cleaning up.
     QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(process.exitCode(), SIGINT);
+    QCOMPARE(process.exitCode(), signalNumber);
     QCOMPARE(stagedFiles(), QStringList());
     QCOMPARE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     const QString report = QString::fromUtf8(process.readAllStandardOutput());
-    QVERIFY2(report.contains("a-long.pdf: stopped\n"), qPrintable(report));
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(errors.contains("a-long.pdf: stopped\n"), qPrintable(errors));
     QVERIFY2(report.contains("Delivered: 0 of 2, stopped: 2;"), qPrintable(report));
+}
+
+void TestCommandLine::closedPipeEndsTheRunCleanly()
+{
+    QTemporaryDir work;
+    QVERIFY(QDir().mkpath(work.filePath("in")));
+    QVERIFY(QFile::copy(document("plain.pdf"), work.filePath("in/a-small.pdf")));
+    QVERIFY(TestPdf::writeImageDocument(work.filePath("in/b-long.pdf"), 20));
+
+    // The reader is gone before the first line: writing it raises SIGPIPE while b-long.pdf is compressed.
+    const CommandResult result
+        = runScript(QStringLiteral("set -o pipefail; \"$KOMPRESTO\" -j 2 -p small -o out in | true"), work.path());
+
+    QCOMPARE(result.status, 128 + SIGPIPE);
+    QCOMPARE(stagedFiles(), QStringList());
+    const QStringList delivered = QDir(work.filePath("out")).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QVERIFY2(delivered.filter(".partial").isEmpty(), qPrintable(delivered.join(' ')));
+}
+
+void TestCommandLine::badInputsGetTrueReasons_data()
+{
+    QTest::addColumn<QString>("script"); // makes the input and runs the command on it; $PLAIN is a PDF
+    QTest::addColumn<QString>("line"); // on standard error
+    QTest::addColumn<bool>("needsNonRoot");
+
+    QTest::newRow("a FIFO named directly") << "mkfifo x.pdf && \"$KOMPRESTO\" -o out x.pdf"
+                                           << "x.pdf: failed: not a regular file" << false;
+    QTest::newRow("a FIFO in a folder") << "mkdir in && mkfifo in/x.pdf && \"$KOMPRESTO\" -o out in"
+                                        << "in/x.pdf: failed: not a regular file" << false;
+    QTest::newRow("a device") << "ln -s /dev/null dev.pdf && \"$KOMPRESTO\" -o out dev.pdf"
+                              << "dev.pdf: failed: not a regular file" << false;
+    QTest::newRow("a Latin-1 name in a folder")
+        << "mkdir in && cp \"$PLAIN\" \"in/$(printf 'lat\\351in.pdf')\" && \"$KOMPRESTO\" -o out in"
+        << "in/lat\\xe9in.pdf: failed: its name is not valid UTF-8" << false;
+    QTest::newRow("a Latin-1 name named directly")
+        << "cp \"$PLAIN\" \"$(printf 'lat\\351in.pdf')\" && \"$KOMPRESTO\" -o out \"$(printf 'lat\\351in.pdf')\""
+        << "lat\\xe9in.pdf: failed: its name is not valid UTF-8" << false;
+    QTest::newRow("an unreadable file")
+        << "cp \"$PLAIN\" secret.pdf && chmod 000 secret.pdf && \"$KOMPRESTO\" -o out secret.pdf"
+        << "secret.pdf: failed: permission denied" << true;
+}
+
+void TestCommandLine::badInputsGetTrueReasons()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, line);
+    QFETCH(bool, needsNonRoot);
+    if (needsNonRoot && ::geteuid() == 0) {
+        QSKIP("root reads every file");
+    }
+    QTemporaryDir work;
+    qputenv("PLAIN", QFile::encodeName(document("plain.pdf")));
+
+    const CommandResult result = runScript(script, work.path());
+
+    QCOMPARE(result.status, 1);
+    QVERIFY2(linesStartingWith(result.errorLines, line).size() == 1, qPrintable(result.errors));
+    QVERIFY2(result.lines.last().startsWith("Delivered: 0 of 1, failed: 1;"), qPrintable(result.lines.join('\n')));
+}
+
+void TestCommandLine::homeThatCannotHoldTheFoldersIsToldOnce()
+{
+    QTemporaryDir work;
+    QVERIFY(TestPdf::writeBytes(work.filePath("home"), "a file where the home folder should be\n"));
+    QVERIFY(QFile::copy(document("plain.pdf"), work.filePath("a.pdf")));
+    QVERIFY(QFile::copy(document("plain.pdf"), work.filePath("b.pdf")));
+
+    const CommandResult result
+        = runScript(QStringLiteral("HOME=\"$PWD/home\" \"$KOMPRESTO\" -o out a.pdf b.pdf"), work.path());
+
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.errorLines.size(), 1);
+    QVERIFY2(result.errors.startsWith("kompresto: Cannot create the folder " + work.filePath("home")),
+        qPrintable(result.errors));
+    QVERIFY2(result.errors.contains("Not a directory"), qPrintable(result.errors));
+    QCOMPARE(result.lines, QStringList());
+}
+
+void TestCommandLine::inPlaceKeepsModeTimesAndFailures()
+{
+    QTemporaryDir work;
+    const QString folder = work.filePath("in");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::copy(document("plain.pdf"), folder + "/a.pdf"));
+    QVERIFY(QFile::copy(document("mixed/damaged.pdf"), folder + "/damaged.pdf"));
+    QVERIFY(TestPdf::writeTinyDocument(folder + "/tiny.pdf"));
+    const QByteArray source = QFile::encodeName(folder + "/a.pdf");
+    QCOMPARE(::chmod(source.constData(), 0640), 0);
+    const struct timespec times[2] = { { 1577836800, 0 }, { 1577836800, 0 } }; // 2020-01-01
+    QCOMPARE(::utimensat(AT_FDCWD, source.constData(), times, 0), 0);
+    QFile damaged(folder + "/damaged.pdf");
+    QVERIFY(damaged.open(QIODevice::ReadOnly));
+    const QByteArray damagedBytes = damaged.readAll();
+    const qint64 tinySize = QFileInfo(folder + "/tiny.pdf").size();
+
+    const CommandResult result = runCommand({ "-i", "-p", "small", folder });
+
+    QCOMPARE(result.status, 1); // the damaged document
+    QVERIFY2(result.errors.contains("damaged.pdf: failed: damaged"), qPrintable(result.errors));
+    QVERIFY2(result.lines.join('\n').contains("a.pdf: ") && result.lines.join('\n').contains("(replaced)"),
+        qPrintable(result.lines.join('\n')));
+    QCOMPARE(TestPdf::pageCount(folder + "/a.pdf"), 1);
+    QVERIFY(QFileInfo(folder + "/a.pdf").size() < QFileInfo(document("plain.pdf")).size());
+    struct stat status = {};
+    QCOMPARE(::stat(source.constData(), &status), 0);
+    QCOMPARE(status.st_mode & 07777, 0640u);
+    QCOMPARE(static_cast<qint64>(status.st_mtim.tv_sec), qint64(1577836800));
+    QFile damagedAfter(folder + "/damaged.pdf");
+    QVERIFY(damagedAfter.open(QIODevice::ReadOnly));
+    QCOMPARE(damagedAfter.readAll(), damagedBytes);
+    QVERIFY(QFileInfo(folder + "/tiny.pdf").size() <= tinySize);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+        QStringList({ "a.pdf", "damaged.pdf", "tiny.pdf" }));
+}
+
+void TestCommandLine::standardInputToStandardOutput()
+{
+    QTemporaryDir work;
+    const CommandResult result
+        = runCommand({ "-p", "small", "-o", "-", "-" }, QStringLiteral("C.UTF-8"), document("plain.pdf"));
+
+    QCOMPARE(result.status, 0);
+    QVERIFY(result.output.startsWith("%PDF-"));
+    QVERIFY(result.output.size() < QFileInfo(document("plain.pdf")).size());
+    QVERIFY(TestPdf::writeBytes(work.filePath("result.pdf"), result.output));
+    QCOMPARE(TestPdf::pageCount(work.filePath("result.pdf")), 1);
+    // The words go to standard error, where they do not mix with the document.
+    QVERIFY2(result.errors.contains("Delivered: 1 of 1"), qPrintable(result.errors));
+    QCOMPARE(stagedFiles(), QStringList());
+    QCOMPARE(QDir(Product::tempFolder()).entryList({ "stdout-*" }, QDir::Dirs), QStringList());
 }
 
 int main(int argc, char* argv[]) { return runTestWithPrivateHome<QGuiApplication, TestCommandLine>(argc, argv); }

@@ -178,6 +178,43 @@ AtomicDelivery::Outcome AtomicDelivery::commit(const QString& destination)
     return Outcome::Delivered;
 }
 
+bool AtomicDelivery::replace(const QString& destination, bool keepAttributes)
+{
+    if (m_partialPath.isEmpty() || m_delivered) {
+        m_failureReason = QStringLiteral("nothing prepared to deliver");
+        return false;
+    }
+    if (keepAttributes && !takeAttributesOf(destination)) {
+        return false;
+    }
+    if (::rename(QFile::encodeName(m_partialPath).constData(), QFile::encodeName(destination).constData()) != 0) {
+        return failWithSystemError();
+    }
+    m_delivered = true;
+    syncFolder();
+    return true;
+}
+
+bool AtomicDelivery::takeAttributesOf(const QString& destination)
+{
+    struct stat original = {};
+    if (::stat(QFile::encodeName(destination).constData(), &original) != 0) {
+        return failWithSystemError();
+    }
+    const Descriptor partial(::open(QFile::encodeName(m_partialPath).constData(), O_RDONLY | O_CLOEXEC));
+    if (!partial.isValid()) {
+        return failWithSystemError();
+    }
+    // Only root may give a file away; anyone else keeps their own ownership, as cp -p does. The owner
+    // changes first because a change of owner clears the set-id bits that the mode then restores.
+    [[maybe_unused]] const int owned = ::fchown(partial.get(), original.st_uid, original.st_gid);
+    const struct timespec times[2] = { original.st_atim, original.st_mtim };
+    if (::fchmod(partial.get(), original.st_mode & 07777) != 0 || ::futimens(partial.get(), times) != 0) {
+        return failWithSystemError();
+    }
+    return true;
+}
+
 bool AtomicDelivery::failWithSystemError()
 {
     m_failureReason = qt_error_string(errno);

@@ -33,6 +33,13 @@ public:
     /** Gives the prepared file the name destination, which must lie in the folder. */
     Outcome commit(const QString& destination);
 
+    /**
+     * Puts the prepared file at destination in one rename, replacing whatever file has that name.
+     * With keepAttributes the replaced file's permission bits, owner (where the system permits) and
+     * access and modification times pass to the new one first; a missing destination is then a failure.
+     */
+    bool replace(const QString& destination, bool keepAttributes);
+
     /** Why the last prepare() or commit() failed, in the system's words ("No space left on device"). */
     QString failureReason() const { return m_failureReason; }
 
@@ -44,6 +51,7 @@ private:
     bool copyIntoFolder();
     bool flushAndCheck(qint64 expectedSize);
     bool failWithSystemError();
+    bool takeAttributesOf(const QString& destination);
     void syncFolder() const;
 
     const QString m_sourcePath;

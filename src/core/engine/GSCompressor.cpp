@@ -130,13 +130,18 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     if (m_stop.isRaised()) {
         return Stopped;
     }
-    m_requestedFileName = QFileInfo(inputPath).fileName();
+    m_requestedFileName = QFileInfo(m_target.isEmpty() ? inputPath : m_target).fileName();
     m_fileName = m_requestedFileName;
     m_delivery = Delivery::None;
     m_keptSourceForNavigation = false;
     m_pageCount = 0;
-    const QString destinationPath = reserveDestination(outputDir, m_fileName);
-    const QFileInfo outputFolder(outputDir);
+    const bool replacing = m_placement != Placement::FreeName;
+    if (replacing) {
+        m_fileName = QFileInfo(m_target).fileName();
+    }
+    const QString targetFolder = replacing ? QFileInfo(m_target).absolutePath() : outputDir;
+    const QString destinationPath = replacing ? m_target : reserveDestination(outputDir, m_fileName);
+    const QFileInfo outputFolder(targetFolder);
     if (!outputFolder.isDir() || !outputFolder.isWritable()) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Output folder is not writable:" << outputDir;
         releaseDestination(destinationPath);
@@ -149,13 +154,15 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         PdfCheck::Result source;
         result = checkStagedSource(inputPath, password, source);
         if (result == Success) {
-            result = rewriteAndDeliver(withPasswordForm(arguments, password, source.password), inputPath, outputDir,
+            result = rewriteAndDeliver(withPasswordForm(arguments, password, source.password), inputPath, targetFolder,
                 destinationPath, password, source);
         }
     }
 
     removeTempFiles();
-    releaseDestination(destinationPath);
+    if (!replacing) {
+        releaseDestination(destinationPath);
+    }
     return result;
 }
 
@@ -198,7 +205,14 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Compression stopped:" << inputPath;
         return Stopped;
     }
-    const qint32 result = deliver(outputDir, destinationPath, choice.path);
+    if (m_placement == Placement::ReplaceWhenSmaller && choice.delivery == Delivery::SourceUnchanged) {
+        // Nothing smaller came out: the document stays exactly as it is.
+        m_delivery = choice.delivery;
+        m_compressedSize = QFileInfo(choice.path).size();
+        return Success;
+    }
+    const qint32 result = m_placement == Placement::FreeName ? deliver(outputDir, destinationPath, choice.path)
+                                                             : deliverOverTarget(choice.path);
     if (result == Success) {
         m_delivery = choice.delivery;
     }
@@ -377,6 +391,25 @@ qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinatio
     }
     qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir"
                << "into" << outputDir << ":" << delivery.failureReason();
+    return DeliveryFailed;
+}
+
+void GSCompressor::setPlacement(Placement placement, const QString& target)
+{
+    m_placement = placement;
+    m_target = target;
+}
+
+qint32 GSCompressor::deliverOverTarget(const QString& fileToDeliver)
+{
+    AtomicDelivery delivery(fileToDeliver, QFileInfo(m_target).absolutePath());
+    const bool keepAttributes = m_placement == Placement::ReplaceWhenSmaller;
+    if (delivery.prepare() && delivery.replace(m_target, keepAttributes)) {
+        m_compressedSize = QFileInfo(m_target).size();
+        return Success;
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to replace" << m_target << ":"
+               << delivery.failureReason();
     return DeliveryFailed;
 }
 

@@ -57,8 +57,24 @@ public:
         SourceUnchanged, // the source byte for byte
     };
 
+    /** Where compress() puts its result. */
+    enum class Placement
+    {
+        FreeName, // a name that clashes with nothing in the output folder (the default)
+        Replace, // over the file at the target path, or under that name when it is free, in one step
+        ReplaceWhenSmaller, // over the target, keeping its mode, owner and times, only when a smaller sound copy exists
+    };
+
     GSCompressor() = default;
     ~GSCompressor() override;
+
+    /**
+     * Sets where the following compressions deliver; target is the full path for the Replace
+     * placements (its folder must exist). For FreeName a target's name, when given, stands in for
+     * the source's own name, and outputDir is the folder as before. With ReplaceWhenSmaller, a
+     * compression that finds no smaller copy succeeds with delivery() SourceUnchanged and touches nothing.
+     */
+    void setPlacement(Placement placement, const QString& target = QString());
 
     qint32 compress(const QString& inputPath, const QString& outputDir, const QString& password) override;
 
@@ -110,6 +126,7 @@ private:
         const PdfCheck::Result& source, const PdfCheck::Result& rewrite, const QByteArray& interpreterOutput);
     static bool keepsNavigation(const PdfCheck::Result& source, const PdfCheck::Result& rewrite);
     qint32 deliver(const QString& outputDir, const QString& destinationPath, const QString& fileToDeliver);
+    qint32 deliverOverTarget(const QString& fileToDeliver);
 
     QList<QPair<QString, QString>> m_tempFiles;
     StopSignal m_stop;
@@ -118,4 +135,6 @@ private:
     Delivery m_delivery = Delivery::None;
     bool m_keptSourceForNavigation = false;
     QString m_requestedFileName; // the source's own name, which every retried delivery starts from again
+    Placement m_placement = Placement::FreeName;
+    QString m_target;
 };
