@@ -4,14 +4,6 @@
 <context>
     <name>CommandLineOptions</name>
     <message>
-        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation>Macht PDF-Dateien kleiner. Jedes Dokument wird von Ghostscript neu geschrieben, mit qpdf geprüft und unter einem Namen, der mit nichts dort kollidiert, in den Ausgabeordner gelegt, nie größer als das Original.</translation>
-    </message>
-    <message>
-        <source>Output folder (required; created when missing).</source>
-        <translation>Ausgabeordner (erforderlich; wird angelegt, wenn er fehlt).</translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation>ORDNER</translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>LEVEL</source>
         <translation>STUFE</translation>
-    </message>
-    <message>
-        <source>Take the PDFs in folders and their subfolders.</source>
-        <translation>PDFs in Ordnern und deren Unterordnern nehmen.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
@@ -72,14 +60,6 @@
         <translation>DATEI|ORDNER</translation>
     </message>
     <message>
-        <source>PDF documents, or folders that hold them.</source>
-        <translation>PDF-Dokumente oder Ordner, die sie enthalten.</translation>
-    </message>
-    <message>
-        <source>No output folder given: name one with -o DIR.</source>
-        <translation>Kein Ausgabeordner angegeben: nennen Sie einen mit -o ORDNER.</translation>
-    </message>
-    <message>
         <source>No documents given: name PDF files or folders after the options.</source>
         <translation>Keine Dokumente angegeben: nennen Sie PDF-Dateien oder Ordner nach den Optionen.</translation>
     </message>
@@ -99,6 +79,82 @@
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
         <translation>Die Zahl gleichzeitiger Aufträge muss eine ganze Zahl ab 1 sein, nicht „%1“.</translation>
     </message>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source. Results go to standard output, failures and warnings to standard error.</source>
+        <translation>Macht PDF-Dateien kleiner. Jedes Dokument wird von Ghostscript neu geschrieben, mit qpdf geprüft und unter einem Namen, der mit nichts im Ausgabeordner kollidiert, dorthin geliefert, nie größer als seine Quelle. Ergebnisse gehen auf die Standardausgabe, Fehler und Warnungen auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>Output folder, created when missing; &quot;-&quot; writes the one result to standard output. Required unless --in-place is given.</source>
+        <translation>Ausgabeordner, wird bei Bedarf angelegt; „-“ schreibt das eine Ergebnis auf die Standardausgabe. Pflicht, außer mit --in-place.</translation>
+    </message>
+    <message>
+        <source>Replace each document by its compressed copy, only when that copy is smaller and sound; mode, owner and modification time are kept.</source>
+        <translation>Jedes Dokument durch seine komprimierte Kopie ersetzen, nur wenn diese kleiner und einwandfrei ist; Rechte, Eigentümer und Änderungszeit bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Skip a document whose name exists in the output folder already.</source>
+        <translation>Ein Dokument überspringen, dessen Name im Ausgabeordner schon vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>Replace a same-named file in the output folder, in one step (never a source document).</source>
+        <translation>Eine gleichnamige Datei im Ausgabeordner in einem Schritt ersetzen (nie ein Quelldokument).</translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders; the output folder gets the same subfolders.</source>
+        <translation>Die PDFs in Ordnern und deren Unterordnern nehmen; der Ausgabeordner erhält dieselben Unterordner.</translation>
+    </message>
+    <message>
+        <source>Read more FILE|FOLDER names from FILE, one a line (&quot;-&quot;: standard input).</source>
+        <translation>Weitere DATEI|ORDNER-Namen aus DATEI lesen, einen pro Zeile („-“: Standardeingabe).</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL bytes, as find -print0 writes them.</source>
+        <translation>Die Namen von --files-from sind durch NUL-Bytes getrennt, wie find -print0 sie schreibt.</translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
+        <translation>PDF-Dokumente oder Ordner, die sie enthalten; „-“ liest ein PDF von der Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>--in-place replaces the documents themselves: give no output folder with it.</source>
+        <translation>--in-place ersetzt die Dokumente selbst: dazu keinen Ausgabeordner angeben.</translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR, or replace the documents with --in-place.</source>
+        <translation>Kein Ausgabeordner angegeben: einen mit -o ORDNER nennen oder die Dokumente mit --in-place ersetzen.</translation>
+    </message>
+    <message>
+        <source>Give either --skip-existing or --overwrite, not both.</source>
+        <translation>Entweder --skip-existing oder --overwrite angeben, nicht beides.</translation>
+    </message>
+    <message>
+        <source>--in-place goes with neither --skip-existing nor --overwrite.</source>
+        <translation>--in-place passt weder zu --skip-existing noch zu --overwrite.</translation>
+    </message>
+    <message>
+        <source>Give either --quiet or --verbose, not both.</source>
+        <translation>Entweder --quiet oder --verbose angeben, nicht beides.</translation>
+    </message>
+    <message>
+        <source>-0 tells how the names of --files-from are separated: give --files-from FILE with it.</source>
+        <translation>-0 sagt, wie die Namen von --files-from getrennt sind: dazu --files-from DATEI angeben.</translation>
+    </message>
+    <message>
+        <source>Standard input can be read only once: give &quot;-&quot; as one input or as the --files-from list.</source>
+        <translation>Die Standardeingabe kann nur einmal gelesen werden: „-“ als eine Eingabe oder als Liste von --files-from angeben.</translation>
+    </message>
+    <message>
+        <source>A document from standard input cannot be replaced in place: give an output with -o.</source>
+        <translation>Ein Dokument von der Standardeingabe kann nicht an Ort und Stelle ersetzt werden: eine Ausgabe mit -o angeben.</translation>
+    </message>
+    <message>
+        <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
+        <translation>-o - schreibt das Dokument selbst auf die Standardausgabe: --json, --skip-existing und --overwrite passen nicht dazu.</translation>
+    </message>
+    <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Auch die Schritte jedes Dokuments ausgeben: Prüfung, Entsperren, die verglichenen Kopien und die gewählte.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -113,6 +169,57 @@
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
         <translation>Mehr dazu mit „kompresto --help“.</translation>
+    </message>
+    <message>
+        <source>-o - writes a PDF to standard output, which is a terminal: redirect it to a file or a pipe.</source>
+        <translation>-o - schreibt ein PDF auf die Standardausgabe, und die ist ein Terminal: in eine Datei oder eine Pipe umleiten.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; reads a PDF from standard input, which is a terminal: redirect it from a file or a pipe.</source>
+        <translation>„-“ liest ein PDF von der Standardeingabe, und die ist ein Terminal: aus einer Datei oder Pipe umleiten.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of names %1: %2</source>
+        <translation>Die Namensliste %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>No PDF documents found in %1.</source>
+        <translation>Keine PDF-Dokumente in %1 gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>-o - writes one document to standard output, but %n documents were given.</source>
+        <translation>
+            <numerusform>-o - schreibt ein Dokument auf die Standardausgabe, aber %n Dokument wurde angegeben.</numerusform>
+            <numerusform>-o - schreibt ein Dokument auf die Standardausgabe, aber %n Dokumente wurden angegeben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No documents found.</source>
+        <translation>Keine Dokumente gefunden.</translation>
+    </message>
+    <message>
+        <source>Other users can read the password file %1; make it private with: chmod 600 %1</source>
+        <translation>Andere Benutzer können die Kennwortdatei %1 lesen; mit chmod 600 %1 privat machen</translation>
+    </message>
+    <message>
+        <source>longer than %1 MB</source>
+        <translation>länger als %1 MB</translation>
+    </message>
+    <message>
+        <source>Cannot create a private folder in %1.</source>
+        <translation>In %1 kann kein privater Ordner angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the result %1: %2</source>
+        <translation>Das Ergebnis %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Auf die Standardausgabe kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -195,6 +302,52 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Protokoll im Explorer anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentJob</name>
+    <message>
+        <source>Ghostscript&apos;s rewrite</source>
+        <translation>Neufassung von Ghostscript</translation>
+    </message>
+    <message>
+        <source>Ghostscript&apos;s rewrite, repacked by qpdf</source>
+        <translation>Neufassung von Ghostscript, von qpdf neu gepackt</translation>
+    </message>
+    <message>
+        <source>the source, repacked by qpdf</source>
+        <translation>die Quelle, von qpdf neu gepackt</translation>
+    </message>
+    <message>
+        <source>the source as it was</source>
+        <translation>die Quelle, wie sie war</translation>
+    </message>
+    <message numerus="yes">
+        <source>inspected by qpdf: %n page(s)</source>
+        <translation>
+            <numerusform>von qpdf geprüft: %n Seite</numerusform>
+            <numerusform>von qpdf geprüft: %n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation>verschlüsselt</translation>
+    </message>
+    <message>
+        <source>unlocked with password %1 of the password file</source>
+        <translation>mit Kennwort %1 der Kennwortdatei entsperrt</translation>
+    </message>
+    <message>
+        <source>the rewrite would lose links or bookmarks: not taken</source>
+        <translation>die Neufassung würde Links oder Lesezeichen verlieren: nicht genommen</translation>
+    </message>
+    <message>
+        <source>weighed: %1, %2</source>
+        <translation>verglichen: %1, %2</translation>
+    </message>
+    <message>
+        <source>chosen: %1, %2</source>
+        <translation>gewählt: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +439,34 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript brauchte zu lange und wurde beendet</translation>
     </message>
+    <message>
+        <source>skipped, %1 exists</source>
+        <translation>übersprungen, %1 ist vorhanden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>sein Name ist kein gültiger UTF-8-Text und kann daher nicht geöffnet werden; zum Komprimieren umbenennen</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1</source>
+        <translation>die Standardeingabe enthält mehr als %1</translation>
+    </message>
+    <message>
+        <source>its output %1 would replace a document of this run</source>
+        <translation>seine Ausgabe %1 würde ein Dokument dieses Laufs ersetzen</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +548,17 @@
     <message>
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
+    </message>
+</context>
+<context>
+    <name>FolderProblemNotice</name>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be compressed until it can. Check the permissions and the free space of your home folder, then start the application again.</source>
+        <translation>Bis dahin können keine Dokumente komprimiert werden. Prüfen Sie die Rechte und den freien Platz Ihres Benutzerordners und starten Sie die Anwendung dann erneut.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +646,21 @@
             <numerusform>angehalten: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2, left as it was: no smaller sound copy</source>
+        <translation>%1: %2, unverändert gelassen: keine kleinere einwandfreie Kopie</translation>
+    </message>
+    <message>
+        <source>(replaced)</source>
+        <translation>(ersetzt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>skipped: %n</source>
+        <translation>
+            <numerusform>übersprungen: %n</numerusform>
+            <numerusform>übersprungen: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -534,6 +741,17 @@
     <message>
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>larger than %1 KB</source>
+        <translation>größer als %1 KB</translation>
     </message>
 </context>
 <context>

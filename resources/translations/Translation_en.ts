@@ -4,14 +4,6 @@
 <context>
     <name>CommandLineOptions</name>
     <message>
-        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Output folder (required; created when missing).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation type="unfinished"></translation>
     </message>
@@ -29,10 +21,6 @@
     </message>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Take the PDFs in folders and their subfolders.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -72,14 +60,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PDF documents, or folders that hold them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No output folder given: name one with -o DIR.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No documents given: name PDF files or folders after the options.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -99,6 +79,82 @@
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source. Results go to standard output, failures and warnings to standard error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output folder, created when missing; &quot;-&quot; writes the one result to standard output. Required unless --in-place is given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace each document by its compressed copy, only when that copy is smaller and sound; mode, owner and modification time are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip a document whose name exists in the output folder already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace a same-named file in the output folder, in one step (never a source document).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders; the output folder gets the same subfolders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read more FILE|FOLDER names from FILE, one a line (&quot;-&quot;: standard input).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL bytes, as find -print0 writes them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--in-place replaces the documents themselves: give no output folder with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR, or replace the documents with --in-place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give either --skip-existing or --overwrite, not both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--in-place goes with neither --skip-existing nor --overwrite.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give either --quiet or --verbose, not both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-0 tells how the names of --files-from are separated: give --files-from FILE with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard input can be read only once: give &quot;-&quot; as one input or as the --files-from list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A document from standard input cannot be replaced in place: give an output with -o.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -112,6 +168,57 @@
     </message>
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o - writes a PDF to standard output, which is a terminal: redirect it to a file or a pipe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; reads a PDF from standard input, which is a terminal: redirect it from a file or a pipe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the list of names %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No PDF documents found in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>-o - writes one document to standard output, but %n documents were given.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No documents found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other users can read the password file %1; make it private with: chmod 600 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create a private folder in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the result %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -194,6 +301,52 @@
     </message>
     <message>
         <source>Show Log in Explorer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentJob</name>
+    <message>
+        <source>Ghostscript&apos;s rewrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript&apos;s rewrite, repacked by qpdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source, repacked by qpdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>inspected by qpdf: %n page(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unlocked with password %1 of the password file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rewrite would lose links or bookmarks: not taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weighed: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chosen: %1, %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -286,6 +439,34 @@
         <source>Ghostscript failed with error %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>skipped, %1 exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its output %1 would replace a document of this run</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -366,6 +547,17 @@
     </message>
     <message>
         <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderProblemNotice</name>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents cannot be compressed until it can. Check the permissions and the free space of your home folder, then start the application again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -454,6 +646,21 @@
         <source>%1 %2 %3 (%4% saved) in %5</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2, left as it was: no smaller sound copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(replaced)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>skipped: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -533,6 +740,17 @@
     </message>
     <message>
         <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 KB</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

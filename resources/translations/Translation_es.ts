@@ -4,14 +4,6 @@
 <context>
     <name>CommandLineOptions</name>
     <message>
-        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation>Reduce el tamaño de los archivos PDF. Cada documento se reescribe con Ghostscript, se comprueba con qpdf y se entrega en la carpeta de salida con un nombre que no choca con nada de lo que hay allí, nunca más grande que el original.</translation>
-    </message>
-    <message>
-        <source>Output folder (required; created when missing).</source>
-        <translation>Carpeta de salida (obligatoria; se crea si no existe).</translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation>CARPETA</translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>LEVEL</source>
         <translation>NIVEL</translation>
-    </message>
-    <message>
-        <source>Take the PDFs in folders and their subfolders.</source>
-        <translation>Tomar los PDF de las carpetas y de sus subcarpetas.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
@@ -72,14 +60,6 @@
         <translation>ARCHIVO|CARPETA</translation>
     </message>
     <message>
-        <source>PDF documents, or folders that hold them.</source>
-        <translation>Documentos PDF, o carpetas que los contienen.</translation>
-    </message>
-    <message>
-        <source>No output folder given: name one with -o DIR.</source>
-        <translation>No se indicó carpeta de salida: indique una con -o CARPETA.</translation>
-    </message>
-    <message>
         <source>No documents given: name PDF files or folders after the options.</source>
         <translation>No se indicaron documentos: indique archivos PDF o carpetas después de las opciones.</translation>
     </message>
@@ -99,6 +79,82 @@
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
         <translation>El número de trabajos debe ser un número entero de 1 o más, no «%1».</translation>
     </message>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source. Results go to standard output, failures and warnings to standard error.</source>
+        <translation>Reduce el tamaño de los archivos PDF. Cada documento se reescribe con Ghostscript, se comprueba con qpdf y se entrega en la carpeta de salida con un nombre que no choca con nada de lo que hay allí, nunca mayor que su origen. Los resultados van a la salida estándar; los fallos y avisos, a la salida de error.</translation>
+    </message>
+    <message>
+        <source>Output folder, created when missing; &quot;-&quot; writes the one result to standard output. Required unless --in-place is given.</source>
+        <translation>Carpeta de salida, se crea si falta; «-» escribe el único resultado en la salida estándar. Obligatoria salvo con --in-place.</translation>
+    </message>
+    <message>
+        <source>Replace each document by its compressed copy, only when that copy is smaller and sound; mode, owner and modification time are kept.</source>
+        <translation>Sustituir cada documento por su copia comprimida, solo si es más pequeña y correcta; se conservan permisos, propietario y fecha de modificación.</translation>
+    </message>
+    <message>
+        <source>Skip a document whose name exists in the output folder already.</source>
+        <translation>Omitir un documento cuyo nombre ya existe en la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>Replace a same-named file in the output folder, in one step (never a source document).</source>
+        <translation>Sustituir en un solo paso un archivo del mismo nombre en la carpeta de salida (nunca un documento de origen).</translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders; the output folder gets the same subfolders.</source>
+        <translation>Tomar los PDF de las carpetas y sus subcarpetas; la carpeta de salida recibe las mismas subcarpetas.</translation>
+    </message>
+    <message>
+        <source>Read more FILE|FOLDER names from FILE, one a line (&quot;-&quot;: standard input).</source>
+        <translation>Leer más nombres ARCHIVO|CARPETA de ARCHIVO, uno por línea («-»: entrada estándar).</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL bytes, as find -print0 writes them.</source>
+        <translation>Los nombres de --files-from están separados por bytes NUL, como los escribe find -print0.</translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
+        <translation>Documentos PDF, o carpetas que los contienen; «-» lee un PDF de la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>--in-place replaces the documents themselves: give no output folder with it.</source>
+        <translation>--in-place sustituye los propios documentos: no indique carpeta de salida con él.</translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR, or replace the documents with --in-place.</source>
+        <translation>No se indicó carpeta de salida: indique una con -o CARPETA o sustituya los documentos con --in-place.</translation>
+    </message>
+    <message>
+        <source>Give either --skip-existing or --overwrite, not both.</source>
+        <translation>Indique --skip-existing o --overwrite, no ambos.</translation>
+    </message>
+    <message>
+        <source>--in-place goes with neither --skip-existing nor --overwrite.</source>
+        <translation>--in-place no admite ni --skip-existing ni --overwrite.</translation>
+    </message>
+    <message>
+        <source>Give either --quiet or --verbose, not both.</source>
+        <translation>Indique --quiet o --verbose, no ambos.</translation>
+    </message>
+    <message>
+        <source>-0 tells how the names of --files-from are separated: give --files-from FILE with it.</source>
+        <translation>-0 indica cómo se separan los nombres de --files-from: indique --files-from ARCHIVO con él.</translation>
+    </message>
+    <message>
+        <source>Standard input can be read only once: give &quot;-&quot; as one input or as the --files-from list.</source>
+        <translation>La entrada estándar solo puede leerse una vez: indique «-» como una sola entrada o como lista de --files-from.</translation>
+    </message>
+    <message>
+        <source>A document from standard input cannot be replaced in place: give an output with -o.</source>
+        <translation>Un documento de la entrada estándar no puede sustituirse en su sitio: indique una salida con -o.</translation>
+    </message>
+    <message>
+        <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
+        <translation>-o - escribe el propio documento en la salida estándar: --json, --skip-existing y --overwrite no se combinan con él.</translation>
+    </message>
+    <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Mostrar también los pasos de cada documento: inspección, desbloqueo, las copias comparadas y la elegida.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -113,6 +169,57 @@
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
         <translation>Pruebe «kompresto --help» para más información.</translation>
+    </message>
+    <message>
+        <source>-o - writes a PDF to standard output, which is a terminal: redirect it to a file or a pipe.</source>
+        <translation>-o - escribe un PDF en la salida estándar, que es un terminal: rediríjala a un archivo o a una tubería.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; reads a PDF from standard input, which is a terminal: redirect it from a file or a pipe.</source>
+        <translation>«-» lee un PDF de la entrada estándar, que es un terminal: rediríjala desde un archivo o una tubería.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of names %1: %2</source>
+        <translation>No se puede leer la lista de nombres %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>No PDF documents found in %1.</source>
+        <translation>No se encontraron documentos PDF en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>-o - writes one document to standard output, but %n documents were given.</source>
+        <translation>
+            <numerusform>-o - escribe un solo documento en la salida estándar, pero se indicó %n documento.</numerusform>
+            <numerusform>-o - escribe un solo documento en la salida estándar, pero se indicaron %n documentos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No documents found.</source>
+        <translation>No se encontraron documentos.</translation>
+    </message>
+    <message>
+        <source>Other users can read the password file %1; make it private with: chmod 600 %1</source>
+        <translation>Otros usuarios pueden leer el archivo de contraseñas %1; hágalo privado con: chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>longer than %1 MB</source>
+        <translation>más largo de %1 MB</translation>
+    </message>
+    <message>
+        <source>Cannot create a private folder in %1.</source>
+        <translation>No se puede crear una carpeta privada en %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read the result %1: %2</source>
+        <translation>No se puede leer el resultado %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>No se puede escribir en la salida estándar: %1</translation>
     </message>
 </context>
 <context>
@@ -195,6 +302,52 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Mostrar registro en el Explorador</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentJob</name>
+    <message>
+        <source>Ghostscript&apos;s rewrite</source>
+        <translation>reescritura de Ghostscript</translation>
+    </message>
+    <message>
+        <source>Ghostscript&apos;s rewrite, repacked by qpdf</source>
+        <translation>reescritura de Ghostscript, reempaquetada por qpdf</translation>
+    </message>
+    <message>
+        <source>the source, repacked by qpdf</source>
+        <translation>el origen, reempaquetado por qpdf</translation>
+    </message>
+    <message>
+        <source>the source as it was</source>
+        <translation>el origen tal cual</translation>
+    </message>
+    <message numerus="yes">
+        <source>inspected by qpdf: %n page(s)</source>
+        <translation>
+            <numerusform>inspeccionado por qpdf: %n página</numerusform>
+            <numerusform>inspeccionado por qpdf: %n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation>cifrado</translation>
+    </message>
+    <message>
+        <source>unlocked with password %1 of the password file</source>
+        <translation>desbloqueado con la contraseña %1 del archivo de contraseñas</translation>
+    </message>
+    <message>
+        <source>the rewrite would lose links or bookmarks: not taken</source>
+        <translation>la reescritura perdería enlaces o marcadores: descartada</translation>
+    </message>
+    <message>
+        <source>weighed: %1, %2</source>
+        <translation>comparada: %1, %2</translation>
+    </message>
+    <message>
+        <source>chosen: %1, %2</source>
+        <translation>elegida: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +439,34 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript tardó demasiado y se detuvo</translation>
     </message>
+    <message>
+        <source>skipped, %1 exists</source>
+        <translation>omitido, %1 ya existe</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>su nombre no es texto UTF-8 válido, así que no se puede abrir; cámbielo de nombre para comprimirlo</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1</source>
+        <translation>la entrada estándar contiene más de %1</translation>
+    </message>
+    <message>
+        <source>its output %1 would replace a document of this run</source>
+        <translation>su salida %1 sustituiría un documento de esta ejecución</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +548,17 @@
     <message>
         <source>Checking…</source>
         <translation>Comprobando…</translation>
+    </message>
+</context>
+<context>
+    <name>FolderProblemNotice</name>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>No se pudo crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be compressed until it can. Check the permissions and the free space of your home folder, then start the application again.</source>
+        <translation>No se pueden comprimir documentos hasta que se pueda crear. Compruebe los permisos y el espacio libre de su carpeta personal y vuelva a iniciar la aplicación.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +646,21 @@
             <numerusform>detenidos: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2, left as it was: no smaller sound copy</source>
+        <translation>%1: %2, se deja tal cual: ninguna copia correcta más pequeña</translation>
+    </message>
+    <message>
+        <source>(replaced)</source>
+        <translation>(sustituido)</translation>
+    </message>
+    <message numerus="yes">
+        <source>skipped: %n</source>
+        <translation>
+            <numerusform>omitidos: %n</numerusform>
+            <numerusform>omitidos: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -534,6 +741,17 @@
     <message>
         <source>Checking…</source>
         <translation>Comprobando…</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>larger than %1 KB</source>
+        <translation>mayor de %1 KB</translation>
     </message>
 </context>
 <context>

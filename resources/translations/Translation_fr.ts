@@ -4,14 +4,6 @@
 <context>
     <name>CommandLineOptions</name>
     <message>
-        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation>Réduit la taille des fichiers PDF. Chaque document est réécrit par Ghostscript, vérifié avec qpdf et déposé dans le dossier de sortie sous un nom qui n&apos;entre en conflit avec rien, jamais plus gros que l&apos;original.</translation>
-    </message>
-    <message>
-        <source>Output folder (required; created when missing).</source>
-        <translation>Dossier de sortie (obligatoire ; créé s&apos;il n&apos;existe pas).</translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation>DOSSIER</translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>LEVEL</source>
         <translation>NIVEAU</translation>
-    </message>
-    <message>
-        <source>Take the PDFs in folders and their subfolders.</source>
-        <translation>Prendre les PDF des dossiers et de leurs sous-dossiers.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
@@ -72,14 +60,6 @@
         <translation>FICHIER|DOSSIER</translation>
     </message>
     <message>
-        <source>PDF documents, or folders that hold them.</source>
-        <translation>Documents PDF, ou dossiers qui les contiennent.</translation>
-    </message>
-    <message>
-        <source>No output folder given: name one with -o DIR.</source>
-        <translation>Aucun dossier de sortie indiqué : indiquez-en un avec -o DOSSIER.</translation>
-    </message>
-    <message>
         <source>No documents given: name PDF files or folders after the options.</source>
         <translation>Aucun document indiqué : indiquez des fichiers PDF ou des dossiers après les options.</translation>
     </message>
@@ -99,6 +79,82 @@
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
         <translation>Le nombre de tâches doit être un nombre entier supérieur ou égal à 1, et non « %1 ».</translation>
     </message>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source. Results go to standard output, failures and warnings to standard error.</source>
+        <translation>Réduit la taille des fichiers PDF. Chaque document est réécrit par Ghostscript, vérifié avec qpdf et livré dans le dossier de sortie sous un nom qui n&apos;entre en conflit avec rien, jamais plus grand que sa source. Les résultats vont sur la sortie standard, les échecs et avertissements sur la sortie d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>Output folder, created when missing; &quot;-&quot; writes the one result to standard output. Required unless --in-place is given.</source>
+        <translation>Dossier de sortie, créé s&apos;il manque ; « - » écrit l&apos;unique résultat sur la sortie standard. Obligatoire sauf avec --in-place.</translation>
+    </message>
+    <message>
+        <source>Replace each document by its compressed copy, only when that copy is smaller and sound; mode, owner and modification time are kept.</source>
+        <translation>Remplacer chaque document par sa copie compressée, seulement si elle est plus petite et saine ; droits, propriétaire et date de modification sont conservés.</translation>
+    </message>
+    <message>
+        <source>Skip a document whose name exists in the output folder already.</source>
+        <translation>Ignorer un document dont le nom existe déjà dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>Replace a same-named file in the output folder, in one step (never a source document).</source>
+        <translation>Remplacer en une seule étape un fichier de même nom dans le dossier de sortie (jamais un document source).</translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders; the output folder gets the same subfolders.</source>
+        <translation>Prendre les PDF des dossiers et de leurs sous-dossiers ; le dossier de sortie reçoit les mêmes sous-dossiers.</translation>
+    </message>
+    <message>
+        <source>Read more FILE|FOLDER names from FILE, one a line (&quot;-&quot;: standard input).</source>
+        <translation>Lire d&apos;autres noms FICHIER|DOSSIER depuis FICHIER, un par ligne (« - » : entrée standard).</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL bytes, as find -print0 writes them.</source>
+        <translation>Les noms de --files-from sont séparés par des octets NUL, comme les écrit find -print0.</translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
+        <translation>Documents PDF, ou dossiers qui en contiennent ; « - » lit un PDF sur l&apos;entrée standard.</translation>
+    </message>
+    <message>
+        <source>--in-place replaces the documents themselves: give no output folder with it.</source>
+        <translation>--in-place remplace les documents eux-mêmes : n&apos;indiquez pas de dossier de sortie avec.</translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR, or replace the documents with --in-place.</source>
+        <translation>Aucun dossier de sortie indiqué : indiquez-en un avec -o DOSSIER, ou remplacez les documents avec --in-place.</translation>
+    </message>
+    <message>
+        <source>Give either --skip-existing or --overwrite, not both.</source>
+        <translation>Indiquez soit --skip-existing, soit --overwrite, pas les deux.</translation>
+    </message>
+    <message>
+        <source>--in-place goes with neither --skip-existing nor --overwrite.</source>
+        <translation>--in-place ne va ni avec --skip-existing ni avec --overwrite.</translation>
+    </message>
+    <message>
+        <source>Give either --quiet or --verbose, not both.</source>
+        <translation>Indiquez soit --quiet, soit --verbose, pas les deux.</translation>
+    </message>
+    <message>
+        <source>-0 tells how the names of --files-from are separated: give --files-from FILE with it.</source>
+        <translation>-0 indique comment sont séparés les noms de --files-from : indiquez --files-from FICHIER avec.</translation>
+    </message>
+    <message>
+        <source>Standard input can be read only once: give &quot;-&quot; as one input or as the --files-from list.</source>
+        <translation>L&apos;entrée standard ne peut être lue qu&apos;une fois : indiquez « - » comme une seule entrée ou comme liste de --files-from.</translation>
+    </message>
+    <message>
+        <source>A document from standard input cannot be replaced in place: give an output with -o.</source>
+        <translation>Un document lu sur l&apos;entrée standard ne peut pas être remplacé sur place : indiquez une sortie avec -o.</translation>
+    </message>
+    <message>
+        <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
+        <translation>-o - écrit le document lui-même sur la sortie standard : --json, --skip-existing et --overwrite ne vont pas avec.</translation>
+    </message>
+    <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Afficher aussi les étapes de chaque document : inspection, déverrouillage, les copies comparées et celle choisie.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -113,6 +169,57 @@
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
         <translation>Essayez « kompresto --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>-o - writes a PDF to standard output, which is a terminal: redirect it to a file or a pipe.</source>
+        <translation>-o - écrit un PDF sur la sortie standard, qui est un terminal : redirigez-la vers un fichier ou un tube.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; reads a PDF from standard input, which is a terminal: redirect it from a file or a pipe.</source>
+        <translation>« - » lit un PDF sur l&apos;entrée standard, qui est un terminal : redirigez-la depuis un fichier ou un tube.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of names %1: %2</source>
+        <translation>Impossible de lire la liste de noms %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>No PDF documents found in %1.</source>
+        <translation>Aucun document PDF trouvé dans %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>-o - writes one document to standard output, but %n documents were given.</source>
+        <translation>
+            <numerusform>-o - écrit un seul document sur la sortie standard, mais %n document a été indiqué.</numerusform>
+            <numerusform>-o - écrit un seul document sur la sortie standard, mais %n documents ont été indiqués.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No documents found.</source>
+        <translation>Aucun document trouvé.</translation>
+    </message>
+    <message>
+        <source>Other users can read the password file %1; make it private with: chmod 600 %1</source>
+        <translation>D&apos;autres utilisateurs peuvent lire le fichier de mots de passe %1 ; rendez-le privé avec : chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>longer than %1 MB</source>
+        <translation>plus long que %1 Mo</translation>
+    </message>
+    <message>
+        <source>Cannot create a private folder in %1.</source>
+        <translation>Impossible de créer un dossier privé dans %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read the result %1: %2</source>
+        <translation>Impossible de lire le résultat %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
     </message>
 </context>
 <context>
@@ -195,6 +302,52 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Afficher le journal dans l&apos;Explorateur</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentJob</name>
+    <message>
+        <source>Ghostscript&apos;s rewrite</source>
+        <translation>réécriture de Ghostscript</translation>
+    </message>
+    <message>
+        <source>Ghostscript&apos;s rewrite, repacked by qpdf</source>
+        <translation>réécriture de Ghostscript, réempaquetée par qpdf</translation>
+    </message>
+    <message>
+        <source>the source, repacked by qpdf</source>
+        <translation>la source, réempaquetée par qpdf</translation>
+    </message>
+    <message>
+        <source>the source as it was</source>
+        <translation>la source telle quelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>inspected by qpdf: %n page(s)</source>
+        <translation>
+            <numerusform>inspecté par qpdf : %n page</numerusform>
+            <numerusform>inspecté par qpdf : %n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation>chiffré</translation>
+    </message>
+    <message>
+        <source>unlocked with password %1 of the password file</source>
+        <translation>déverrouillé avec le mot de passe %1 du fichier de mots de passe</translation>
+    </message>
+    <message>
+        <source>the rewrite would lose links or bookmarks: not taken</source>
+        <translation>la réécriture perdrait des liens ou des signets : non retenue</translation>
+    </message>
+    <message>
+        <source>weighed: %1, %2</source>
+        <translation>comparée : %1, %2</translation>
+    </message>
+    <message>
+        <source>chosen: %1, %2</source>
+        <translation>choisie : %1, %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +439,34 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
     </message>
+    <message>
+        <source>skipped, %1 exists</source>
+        <translation>ignoré, %1 existe</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>illisible : %1</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>son nom n&apos;est pas un texte UTF-8 valide, il ne peut donc pas être ouvert ; renommez-le pour le compresser</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1</source>
+        <translation>l&apos;entrée standard contient plus de %1</translation>
+    </message>
+    <message>
+        <source>its output %1 would replace a document of this run</source>
+        <translation>sa sortie %1 remplacerait un document de cette exécution</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +548,17 @@
     <message>
         <source>Checking…</source>
         <translation>Vérification…</translation>
+    </message>
+</context>
+<context>
+    <name>FolderProblemNotice</name>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>Le dossier %1 n&apos;a pas pu être créé : %2.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be compressed until it can. Check the permissions and the free space of your home folder, then start the application again.</source>
+        <translation>Aucun document ne peut être compressé tant qu&apos;il ne peut pas l&apos;être. Vérifiez les droits et l&apos;espace libre de votre dossier personnel, puis relancez l&apos;application.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +646,21 @@
             <numerusform>arrêtés : %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2, left as it was: no smaller sound copy</source>
+        <translation>%1 : %2, laissé tel quel : aucune copie saine plus petite</translation>
+    </message>
+    <message>
+        <source>(replaced)</source>
+        <translation>(remplacé)</translation>
+    </message>
+    <message numerus="yes">
+        <source>skipped: %n</source>
+        <translation>
+            <numerusform>ignorés : %n</numerusform>
+            <numerusform>ignorés : %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -534,6 +741,17 @@
     <message>
         <source>Checking…</source>
         <translation>Vérification…</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>larger than %1 KB</source>
+        <translation>plus grand que %1 Ko</translation>
     </message>
 </context>
 <context>

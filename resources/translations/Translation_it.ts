@@ -4,14 +4,6 @@
 <context>
     <name>CommandLineOptions</name>
     <message>
-        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation>Riduce le dimensioni dei file PDF. Ogni documento viene riscritto da Ghostscript, verificato con qpdf e consegnato nella cartella di destinazione con un nome che non entra in conflitto con nulla, mai più grande dell&apos;originale.</translation>
-    </message>
-    <message>
-        <source>Output folder (required; created when missing).</source>
-        <translation>Cartella di destinazione (obbligatoria; creata se manca).</translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation>CARTELLA</translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>LEVEL</source>
         <translation>LIVELLO</translation>
-    </message>
-    <message>
-        <source>Take the PDFs in folders and their subfolders.</source>
-        <translation>Prendere i PDF delle cartelle e delle loro sottocartelle.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
@@ -72,14 +60,6 @@
         <translation>FILE|CARTELLA</translation>
     </message>
     <message>
-        <source>PDF documents, or folders that hold them.</source>
-        <translation>Documenti PDF, o cartelle che li contengono.</translation>
-    </message>
-    <message>
-        <source>No output folder given: name one with -o DIR.</source>
-        <translation>Nessuna cartella di destinazione indicata: indicarne una con -o CARTELLA.</translation>
-    </message>
-    <message>
         <source>No documents given: name PDF files or folders after the options.</source>
         <translation>Nessun documento indicato: indicare file PDF o cartelle dopo le opzioni.</translation>
     </message>
@@ -99,6 +79,82 @@
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
         <translation>Il numero di lavori deve essere un numero intero pari o superiore a 1, non «%1».</translation>
     </message>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source. Results go to standard output, failures and warnings to standard error.</source>
+        <translation>Riduce le dimensioni dei file PDF. Ogni documento viene riscritto da Ghostscript, verificato con qpdf e consegnato nella cartella di destinazione con un nome che non entra in conflitto con nulla, mai più grande della sua origine. I risultati vanno sullo standard output, errori e avvisi sullo standard error.</translation>
+    </message>
+    <message>
+        <source>Output folder, created when missing; &quot;-&quot; writes the one result to standard output. Required unless --in-place is given.</source>
+        <translation>Cartella di destinazione, creata se manca; «-» scrive l&apos;unico risultato sullo standard output. Obbligatoria tranne con --in-place.</translation>
+    </message>
+    <message>
+        <source>Replace each document by its compressed copy, only when that copy is smaller and sound; mode, owner and modification time are kept.</source>
+        <translation>Sostituire ogni documento con la sua copia compressa, solo se più piccola e integra; permessi, proprietario e data di modifica restano invariati.</translation>
+    </message>
+    <message>
+        <source>Skip a document whose name exists in the output folder already.</source>
+        <translation>Saltare un documento il cui nome esiste già nella cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>Replace a same-named file in the output folder, in one step (never a source document).</source>
+        <translation>Sostituire in un solo passo un file con lo stesso nome nella cartella di destinazione (mai un documento di origine).</translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders; the output folder gets the same subfolders.</source>
+        <translation>Prendere i PDF nelle cartelle e nelle loro sottocartelle; la cartella di destinazione riceve le stesse sottocartelle.</translation>
+    </message>
+    <message>
+        <source>Read more FILE|FOLDER names from FILE, one a line (&quot;-&quot;: standard input).</source>
+        <translation>Leggere altri nomi FILE|CARTELLA da FILE, uno per riga («-»: standard input).</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL bytes, as find -print0 writes them.</source>
+        <translation>I nomi di --files-from sono separati da byte NUL, come li scrive find -print0.</translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
+        <translation>Documenti PDF, o cartelle che li contengono; «-» legge un PDF dallo standard input.</translation>
+    </message>
+    <message>
+        <source>--in-place replaces the documents themselves: give no output folder with it.</source>
+        <translation>--in-place sostituisce i documenti stessi: non indicare una cartella di destinazione insieme.</translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR, or replace the documents with --in-place.</source>
+        <translation>Nessuna cartella di destinazione indicata: indicarne una con -o CARTELLA, o sostituire i documenti con --in-place.</translation>
+    </message>
+    <message>
+        <source>Give either --skip-existing or --overwrite, not both.</source>
+        <translation>Indicare --skip-existing oppure --overwrite, non entrambi.</translation>
+    </message>
+    <message>
+        <source>--in-place goes with neither --skip-existing nor --overwrite.</source>
+        <translation>--in-place non si combina né con --skip-existing né con --overwrite.</translation>
+    </message>
+    <message>
+        <source>Give either --quiet or --verbose, not both.</source>
+        <translation>Indicare --quiet oppure --verbose, non entrambi.</translation>
+    </message>
+    <message>
+        <source>-0 tells how the names of --files-from are separated: give --files-from FILE with it.</source>
+        <translation>-0 indica come sono separati i nomi di --files-from: indicare anche --files-from FILE.</translation>
+    </message>
+    <message>
+        <source>Standard input can be read only once: give &quot;-&quot; as one input or as the --files-from list.</source>
+        <translation>Lo standard input può essere letto una sola volta: indicare «-» come un solo input o come elenco di --files-from.</translation>
+    </message>
+    <message>
+        <source>A document from standard input cannot be replaced in place: give an output with -o.</source>
+        <translation>Un documento dallo standard input non può essere sostituito sul posto: indicare una destinazione con -o.</translation>
+    </message>
+    <message>
+        <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
+        <translation>-o - scrive il documento stesso sullo standard output: --json, --skip-existing e --overwrite non si combinano.</translation>
+    </message>
+    <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Mostrare anche i passi di ogni documento: ispezione, sblocco, le copie confrontate e quella scelta.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -113,6 +169,57 @@
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
         <translation>Provare «kompresto --help» per ulteriori informazioni.</translation>
+    </message>
+    <message>
+        <source>-o - writes a PDF to standard output, which is a terminal: redirect it to a file or a pipe.</source>
+        <translation>-o - scrive un PDF sullo standard output, che è un terminale: reindirizzarlo su un file o una pipe.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; reads a PDF from standard input, which is a terminal: redirect it from a file or a pipe.</source>
+        <translation>«-» legge un PDF dallo standard input, che è un terminale: reindirizzarlo da un file o una pipe.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of names %1: %2</source>
+        <translation>Impossibile leggere l&apos;elenco di nomi %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>No PDF documents found in %1.</source>
+        <translation>Nessun documento PDF trovato in %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>-o - writes one document to standard output, but %n documents were given.</source>
+        <translation>
+            <numerusform>-o - scrive un solo documento sullo standard output, ma è stato indicato %n documento.</numerusform>
+            <numerusform>-o - scrive un solo documento sullo standard output, ma sono stati indicati %n documenti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No documents found.</source>
+        <translation>Nessun documento trovato.</translation>
+    </message>
+    <message>
+        <source>Other users can read the password file %1; make it private with: chmod 600 %1</source>
+        <translation>Altri utenti possono leggere il file delle password %1; renderlo privato con: chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>longer than %1 MB</source>
+        <translation>più lungo di %1 MB</translation>
+    </message>
+    <message>
+        <source>Cannot create a private folder in %1.</source>
+        <translation>Impossibile creare una cartella privata in %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read the result %1: %2</source>
+        <translation>Impossibile leggere il risultato %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Impossibile scrivere sullo standard output: %1</translation>
     </message>
 </context>
 <context>
@@ -195,6 +302,52 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Mostra registro in Esplora risorse</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentJob</name>
+    <message>
+        <source>Ghostscript&apos;s rewrite</source>
+        <translation>riscrittura di Ghostscript</translation>
+    </message>
+    <message>
+        <source>Ghostscript&apos;s rewrite, repacked by qpdf</source>
+        <translation>riscrittura di Ghostscript, reimpacchettata da qpdf</translation>
+    </message>
+    <message>
+        <source>the source, repacked by qpdf</source>
+        <translation>l&apos;origine, reimpacchettata da qpdf</translation>
+    </message>
+    <message>
+        <source>the source as it was</source>
+        <translation>l&apos;origine così com&apos;era</translation>
+    </message>
+    <message numerus="yes">
+        <source>inspected by qpdf: %n page(s)</source>
+        <translation>
+            <numerusform>ispezionato da qpdf: %n pagina</numerusform>
+            <numerusform>ispezionato da qpdf: %n pagine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation>cifrato</translation>
+    </message>
+    <message>
+        <source>unlocked with password %1 of the password file</source>
+        <translation>sbloccato con la password %1 del file delle password</translation>
+    </message>
+    <message>
+        <source>the rewrite would lose links or bookmarks: not taken</source>
+        <translation>la riscrittura perderebbe collegamenti o segnalibri: scartata</translation>
+    </message>
+    <message>
+        <source>weighed: %1, %2</source>
+        <translation>confrontata: %1, %2</translation>
+    </message>
+    <message>
+        <source>chosen: %1, %2</source>
+        <translation>scelta: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +439,34 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
     </message>
+    <message>
+        <source>skipped, %1 exists</source>
+        <translation>saltato, %1 esiste</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>impossibile leggerlo: %1</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>il suo nome non è testo UTF-8 valido, quindi non si può aprire; rinominarlo per comprimerlo</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1</source>
+        <translation>lo standard input contiene più di %1</translation>
+    </message>
+    <message>
+        <source>its output %1 would replace a document of this run</source>
+        <translation>il suo risultato %1 sostituirebbe un documento di questa esecuzione</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +548,17 @@
     <message>
         <source>Checking…</source>
         <translation>Verifica…</translation>
+    </message>
+</context>
+<context>
+    <name>FolderProblemNotice</name>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>Non è stato possibile creare la cartella %1: %2.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be compressed until it can. Check the permissions and the free space of your home folder, then start the application again.</source>
+        <translation>Finché non si potrà creare, non è possibile comprimere documenti. Controllare i permessi e lo spazio libero della cartella personale, poi riavviare l&apos;applicazione.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +646,21 @@
             <numerusform>interrotti: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2, left as it was: no smaller sound copy</source>
+        <translation>%1: %2, lasciato com&apos;era: nessuna copia integra più piccola</translation>
+    </message>
+    <message>
+        <source>(replaced)</source>
+        <translation>(sostituito)</translation>
+    </message>
+    <message numerus="yes">
+        <source>skipped: %n</source>
+        <translation>
+            <numerusform>saltati: %n</numerusform>
+            <numerusform>saltati: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -534,6 +741,17 @@
     <message>
         <source>Checking…</source>
         <translation>Verifica…</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>larger than %1 KB</source>
+        <translation>più grande di %1 KB</translation>
     </message>
 </context>
 <context>

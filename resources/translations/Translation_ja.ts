@@ -4,14 +4,6 @@
 <context>
     <name>CommandLineOptions</name>
     <message>
-        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation>PDF ファイルを小さくします。各文書は Ghostscript で書き直され、qpdf で検証され、出力フォルダーに既存のものと重ならない名前で保存されます。元のファイルより大きくなることはありません。</translation>
-    </message>
-    <message>
-        <source>Output folder (required; created when missing).</source>
-        <translation>出力フォルダー (必須。存在しない場合は作成されます)。</translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation>フォルダー</translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>LEVEL</source>
         <translation>レベル</translation>
-    </message>
-    <message>
-        <source>Take the PDFs in folders and their subfolders.</source>
-        <translation>フォルダーとそのサブフォルダーにある PDF を対象にします。</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
@@ -72,14 +60,6 @@
         <translation>ファイル|フォルダー</translation>
     </message>
     <message>
-        <source>PDF documents, or folders that hold them.</source>
-        <translation>PDF 文書、またはそれを含むフォルダー。</translation>
-    </message>
-    <message>
-        <source>No output folder given: name one with -o DIR.</source>
-        <translation>出力フォルダーが指定されていません。-o フォルダー で指定してください。</translation>
-    </message>
-    <message>
         <source>No documents given: name PDF files or folders after the options.</source>
         <translation>文書が指定されていません。オプションの後に PDF ファイルかフォルダーを指定してください。</translation>
     </message>
@@ -99,6 +79,82 @@
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
         <translation>ジョブ数は 1 以上の整数で指定してください (「%1」は使えません)。</translation>
     </message>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source. Results go to standard output, failures and warnings to standard error.</source>
+        <translation>PDF ファイルを小さくします。各文書は Ghostscript で書き直され、qpdf で検査され、出力フォルダー内のどれとも重ならない名前で届けられます。元より大きくなることはありません。結果は標準出力に、失敗と警告は標準エラー出力に出ます。</translation>
+    </message>
+    <message>
+        <source>Output folder, created when missing; &quot;-&quot; writes the one result to standard output. Required unless --in-place is given.</source>
+        <translation>出力フォルダー (なければ作成)。「-」はただ一つの結果を標準出力に書きます。--in-place を指定しない限り必須です。</translation>
+    </message>
+    <message>
+        <source>Replace each document by its compressed copy, only when that copy is smaller and sound; mode, owner and modification time are kept.</source>
+        <translation>各文書を圧縮したコピーで置き換えます (コピーが小さく健全な場合のみ)。権限、所有者、更新日時は保たれます。</translation>
+    </message>
+    <message>
+        <source>Skip a document whose name exists in the output folder already.</source>
+        <translation>出力フォルダーに同じ名前がすでにある文書は飛ばします。</translation>
+    </message>
+    <message>
+        <source>Replace a same-named file in the output folder, in one step (never a source document).</source>
+        <translation>出力フォルダー内の同名ファイルを一度に置き換えます (元の文書は決して置き換えません)。</translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders; the output folder gets the same subfolders.</source>
+        <translation>フォルダーとそのサブフォルダーの PDF を対象にします。出力フォルダーにも同じサブフォルダーが作られます。</translation>
+    </message>
+    <message>
+        <source>Read more FILE|FOLDER names from FILE, one a line (&quot;-&quot;: standard input).</source>
+        <translation>ファイル|フォルダー の名前をさらに ファイル から 1 行に 1 つずつ読みます (「-」は標準入力)。</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL bytes, as find -print0 writes them.</source>
+        <translation>--files-from の名前は find -print0 が書くように NUL バイトで区切られています。</translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
+        <translation>PDF 文書、またはそれを含むフォルダー。「-」は標準入力から PDF を 1 つ読みます。</translation>
+    </message>
+    <message>
+        <source>--in-place replaces the documents themselves: give no output folder with it.</source>
+        <translation>--in-place は文書そのものを置き換えます。出力フォルダーは指定しないでください。</translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR, or replace the documents with --in-place.</source>
+        <translation>出力フォルダーが指定されていません。-o フォルダー で指定するか、--in-place で文書を置き換えてください。</translation>
+    </message>
+    <message>
+        <source>Give either --skip-existing or --overwrite, not both.</source>
+        <translation>--skip-existing と --overwrite はどちらか一方だけを指定してください。</translation>
+    </message>
+    <message>
+        <source>--in-place goes with neither --skip-existing nor --overwrite.</source>
+        <translation>--in-place は --skip-existing とも --overwrite とも併用できません。</translation>
+    </message>
+    <message>
+        <source>Give either --quiet or --verbose, not both.</source>
+        <translation>--quiet と --verbose はどちらか一方だけを指定してください。</translation>
+    </message>
+    <message>
+        <source>-0 tells how the names of --files-from are separated: give --files-from FILE with it.</source>
+        <translation>-0 は --files-from の名前の区切り方を指定します。--files-from ファイル と一緒に指定してください。</translation>
+    </message>
+    <message>
+        <source>Standard input can be read only once: give &quot;-&quot; as one input or as the --files-from list.</source>
+        <translation>標準入力は一度しか読めません。「-」は入力の 1 つとして、または --files-from の一覧として 1 回だけ指定してください。</translation>
+    </message>
+    <message>
+        <source>A document from standard input cannot be replaced in place: give an output with -o.</source>
+        <translation>標準入力から読んだ文書はその場で置き換えられません。-o で出力先を指定してください。</translation>
+    </message>
+    <message>
+        <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
+        <translation>-o - は文書そのものを標準出力に書きます。--json、--skip-existing、--overwrite とは併用できません。</translation>
+    </message>
+    <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>各文書の手順も表示します: 検査、ロック解除、比較したコピーと選んだコピー。</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -113,6 +169,56 @@
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
         <translation>詳しくは「kompresto --help」を実行してください。</translation>
+    </message>
+    <message>
+        <source>-o - writes a PDF to standard output, which is a terminal: redirect it to a file or a pipe.</source>
+        <translation>-o - は PDF を標準出力に書きますが、標準出力が端末です。ファイルかパイプにリダイレクトしてください。</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; reads a PDF from standard input, which is a terminal: redirect it from a file or a pipe.</source>
+        <translation>「-」は PDF を標準入力から読みますが、標準入力が端末です。ファイルかパイプからリダイレクトしてください。</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of names %1: %2</source>
+        <translation>名前の一覧 %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>フォルダー %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>No PDF documents found in %1.</source>
+        <translation>%1 に PDF 文書が見つかりません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>-o - writes one document to standard output, but %n documents were given.</source>
+        <translation>
+            <numerusform>-o - は標準出力に文書を 1 つだけ書きますが、%n 件の文書が指定されました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No documents found.</source>
+        <translation>文書が見つかりません。</translation>
+    </message>
+    <message>
+        <source>Other users can read the password file %1; make it private with: chmod 600 %1</source>
+        <translation>パスワードファイル %1 は他のユーザーも読めます。chmod 600 %1 で非公開にしてください</translation>
+    </message>
+    <message>
+        <source>longer than %1 MB</source>
+        <translation>%1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>Cannot create a private folder in %1.</source>
+        <translation>%1 に非公開のフォルダーを作成できません。</translation>
+    </message>
+    <message>
+        <source>Cannot read the result %1: %2</source>
+        <translation>結果 %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
     </message>
 </context>
 <context>
@@ -195,6 +301,51 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>エクスプローラーでログを表示</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentJob</name>
+    <message>
+        <source>Ghostscript&apos;s rewrite</source>
+        <translation>Ghostscript による書き直し</translation>
+    </message>
+    <message>
+        <source>Ghostscript&apos;s rewrite, repacked by qpdf</source>
+        <translation>Ghostscript による書き直しを qpdf で再パック</translation>
+    </message>
+    <message>
+        <source>the source, repacked by qpdf</source>
+        <translation>元の文書を qpdf で再パック</translation>
+    </message>
+    <message>
+        <source>the source as it was</source>
+        <translation>元の文書そのまま</translation>
+    </message>
+    <message numerus="yes">
+        <source>inspected by qpdf: %n page(s)</source>
+        <translation>
+            <numerusform>qpdf で検査: %n ページ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation>暗号化済み</translation>
+    </message>
+    <message>
+        <source>unlocked with password %1 of the password file</source>
+        <translation>パスワードファイルの %1 番目のパスワードでロックを解除</translation>
+    </message>
+    <message>
+        <source>the rewrite would lose links or bookmarks: not taken</source>
+        <translation>書き直しではリンクかしおりが失われるため、採用しません</translation>
+    </message>
+    <message>
+        <source>weighed: %1, %2</source>
+        <translation>比較: %1、%2</translation>
+    </message>
+    <message>
+        <source>chosen: %1, %2</source>
+        <translation>選択: %1、%2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +437,34 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
     </message>
+    <message>
+        <source>skipped, %1 exists</source>
+        <translation>スキップ: %1 が存在します</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>読めません: %1</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>名前が有効な UTF-8 テキストではないため開けません。圧縮するには名前を変えてください</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1</source>
+        <translation>標準入力が %1 を超えています</translation>
+    </message>
+    <message>
+        <source>its output %1 would replace a document of this run</source>
+        <translation>出力 %1 がこの実行の文書を置き換えてしまいます</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -369,6 +548,17 @@
     </message>
 </context>
 <context>
+    <name>FolderProblemNotice</name>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>フォルダー %1 を作成できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Documents cannot be compressed until it can. Check the permissions and the free space of your home folder, then start the application again.</source>
+        <translation>作成できるまで文書は圧縮できません。ホームフォルダーの権限と空き容量を確認してから、アプリケーションを起動し直してください。</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -449,6 +639,20 @@
             <numerusform>停止: %n 件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2, left as it was: no smaller sound copy</source>
+        <translation>%1: %2、そのままにしました: より小さい健全なコピーはありません</translation>
+    </message>
+    <message>
+        <source>(replaced)</source>
+        <translation>(置き換え済み)</translation>
+    </message>
+    <message numerus="yes">
+        <source>skipped: %n</source>
+        <translation>
+            <numerusform>スキップ: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -527,6 +731,17 @@
     <message>
         <source>Checking…</source>
         <translation>確認中…</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>larger than %1 KB</source>
+        <translation>%1 KB を超えています</translation>
     </message>
 </context>
 <context>

@@ -4,14 +4,6 @@
 <context>
     <name>CommandLineOptions</name>
     <message>
-        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source.</source>
-        <translation>Reduz o tamanho de ficheiros PDF. Cada documento é reescrito pelo Ghostscript, verificado com o qpdf e entregue na pasta de saída com um nome que não colide com nada que lá exista, nunca maior que o original.</translation>
-    </message>
-    <message>
-        <source>Output folder (required; created when missing).</source>
-        <translation>Pasta de saída (obrigatória; criada se não existir).</translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation>PASTA</translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>LEVEL</source>
         <translation>NÍVEL</translation>
-    </message>
-    <message>
-        <source>Take the PDFs in folders and their subfolders.</source>
-        <translation>Incluir os PDFs das pastas e das suas subpastas.</translation>
     </message>
     <message>
         <source>Compressions at once (default: the number of cores).</source>
@@ -72,14 +60,6 @@
         <translation>FICHEIRO|PASTA</translation>
     </message>
     <message>
-        <source>PDF documents, or folders that hold them.</source>
-        <translation>Documentos PDF, ou pastas que os contêm.</translation>
-    </message>
-    <message>
-        <source>No output folder given: name one with -o DIR.</source>
-        <translation>Nenhuma pasta de saída indicada: indique uma com -o PASTA.</translation>
-    </message>
-    <message>
         <source>No documents given: name PDF files or folders after the options.</source>
         <translation>Nenhum documento indicado: indique ficheiros PDF ou pastas depois das opções.</translation>
     </message>
@@ -99,6 +79,82 @@
         <source>The number of jobs must be a whole number of 1 or more, not &quot;%1&quot;.</source>
         <translation>O número de tarefas deve ser um número inteiro igual ou superior a 1, não «%1».</translation>
     </message>
+    <message>
+        <source>Makes PDF files smaller. Each document is rewritten by Ghostscript, checked with qpdf and delivered into the output folder under a name that clashes with nothing there, never larger than its source. Results go to standard output, failures and warnings to standard error.</source>
+        <translation>Torna os ficheiros PDF mais pequenos. Cada documento é reescrito pelo Ghostscript, verificado com o qpdf e entregue na pasta de saída com um nome que não colide com nada do que lá existe, nunca maior do que a origem. Os resultados vão para a saída padrão; as falhas e os avisos, para a saída de erro.</translation>
+    </message>
+    <message>
+        <source>Output folder, created when missing; &quot;-&quot; writes the one result to standard output. Required unless --in-place is given.</source>
+        <translation>Pasta de saída, criada se não existir; «-» escreve o único resultado na saída padrão. Obrigatória, exceto com --in-place.</translation>
+    </message>
+    <message>
+        <source>Replace each document by its compressed copy, only when that copy is smaller and sound; mode, owner and modification time are kept.</source>
+        <translation>Substituir cada documento pela sua cópia comprimida, só quando esta for mais pequena e íntegra; permissões, dono e data de modificação mantêm-se.</translation>
+    </message>
+    <message>
+        <source>Skip a document whose name exists in the output folder already.</source>
+        <translation>Saltar um documento cujo nome já existe na pasta de saída.</translation>
+    </message>
+    <message>
+        <source>Replace a same-named file in the output folder, in one step (never a source document).</source>
+        <translation>Substituir num só passo um ficheiro com o mesmo nome na pasta de saída (nunca um documento de origem).</translation>
+    </message>
+    <message>
+        <source>Take the PDFs in folders and their subfolders; the output folder gets the same subfolders.</source>
+        <translation>Incluir os PDF das pastas e das suas subpastas; a pasta de saída recebe as mesmas subpastas.</translation>
+    </message>
+    <message>
+        <source>Read more FILE|FOLDER names from FILE, one a line (&quot;-&quot;: standard input).</source>
+        <translation>Ler mais nomes FICHEIRO|PASTA de FICHEIRO, um por linha («-»: entrada padrão).</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL bytes, as find -print0 writes them.</source>
+        <translation>Os nomes de --files-from estão separados por bytes NUL, como o find -print0 os escreve.</translation>
+    </message>
+    <message>
+        <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
+        <translation>Documentos PDF, ou pastas que os contêm; «-» lê um PDF da entrada padrão.</translation>
+    </message>
+    <message>
+        <source>--in-place replaces the documents themselves: give no output folder with it.</source>
+        <translation>--in-place substitui os próprios documentos: não indique pasta de saída com ele.</translation>
+    </message>
+    <message>
+        <source>No output folder given: name one with -o DIR, or replace the documents with --in-place.</source>
+        <translation>Nenhuma pasta de saída indicada: indique uma com -o PASTA, ou substitua os documentos com --in-place.</translation>
+    </message>
+    <message>
+        <source>Give either --skip-existing or --overwrite, not both.</source>
+        <translation>Indique --skip-existing ou --overwrite, não ambos.</translation>
+    </message>
+    <message>
+        <source>--in-place goes with neither --skip-existing nor --overwrite.</source>
+        <translation>--in-place não se combina com --skip-existing nem com --overwrite.</translation>
+    </message>
+    <message>
+        <source>Give either --quiet or --verbose, not both.</source>
+        <translation>Indique --quiet ou --verbose, não ambos.</translation>
+    </message>
+    <message>
+        <source>-0 tells how the names of --files-from are separated: give --files-from FILE with it.</source>
+        <translation>-0 indica como estão separados os nomes de --files-from: indique --files-from FICHEIRO com ele.</translation>
+    </message>
+    <message>
+        <source>Standard input can be read only once: give &quot;-&quot; as one input or as the --files-from list.</source>
+        <translation>A entrada padrão só pode ser lida uma vez: indique «-» como uma só entrada ou como lista de --files-from.</translation>
+    </message>
+    <message>
+        <source>A document from standard input cannot be replaced in place: give an output with -o.</source>
+        <translation>Um documento da entrada padrão não pode ser substituído no próprio local: indique uma saída com -o.</translation>
+    </message>
+    <message>
+        <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
+        <translation>-o - escreve o próprio documento na saída padrão: --json, --skip-existing e --overwrite não se combinam com ele.</translation>
+    </message>
+    <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Mostrar também os passos de cada documento: inspeção, desbloqueio, as cópias comparadas e a escolhida.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -113,6 +169,57 @@
     <message>
         <source>Try &quot;kompresto --help&quot; for more information.</source>
         <translation>Experimente «kompresto --help» para mais informações.</translation>
+    </message>
+    <message>
+        <source>-o - writes a PDF to standard output, which is a terminal: redirect it to a file or a pipe.</source>
+        <translation>-o - escreve um PDF na saída padrão, que é um terminal: redirecione-a para um ficheiro ou um pipe.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; reads a PDF from standard input, which is a terminal: redirect it from a file or a pipe.</source>
+        <translation>«-» lê um PDF da entrada padrão, que é um terminal: redirecione-a a partir de um ficheiro ou de um pipe.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of names %1: %2</source>
+        <translation>Não é possível ler a lista de nomes %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>No PDF documents found in %1.</source>
+        <translation>Nenhum documento PDF encontrado em %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>-o - writes one document to standard output, but %n documents were given.</source>
+        <translation>
+            <numerusform>-o - escreve um só documento na saída padrão, mas foi indicado %n documento.</numerusform>
+            <numerusform>-o - escreve um só documento na saída padrão, mas foram indicados %n documentos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No documents found.</source>
+        <translation>Nenhum documento encontrado.</translation>
+    </message>
+    <message>
+        <source>Other users can read the password file %1; make it private with: chmod 600 %1</source>
+        <translation>Outros utilizadores podem ler o ficheiro de palavras-passe %1; torne-o privado com: chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>longer than %1 MB</source>
+        <translation>maior do que %1 MB</translation>
+    </message>
+    <message>
+        <source>Cannot create a private folder in %1.</source>
+        <translation>Não é possível criar uma pasta privada em %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read the result %1: %2</source>
+        <translation>Não é possível ler o resultado %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Não é possível escrever na saída padrão: %1</translation>
     </message>
 </context>
 <context>
@@ -195,6 +302,52 @@
     <message>
         <source>Show Log in Explorer</source>
         <translation>Mostrar registo no Explorador</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentJob</name>
+    <message>
+        <source>Ghostscript&apos;s rewrite</source>
+        <translation>reescrita do Ghostscript</translation>
+    </message>
+    <message>
+        <source>Ghostscript&apos;s rewrite, repacked by qpdf</source>
+        <translation>reescrita do Ghostscript, reempacotada pelo qpdf</translation>
+    </message>
+    <message>
+        <source>the source, repacked by qpdf</source>
+        <translation>a origem, reempacotada pelo qpdf</translation>
+    </message>
+    <message>
+        <source>the source as it was</source>
+        <translation>a origem tal como estava</translation>
+    </message>
+    <message numerus="yes">
+        <source>inspected by qpdf: %n page(s)</source>
+        <translation>
+            <numerusform>inspecionado pelo qpdf: %n página</numerusform>
+            <numerusform>inspecionado pelo qpdf: %n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation>encriptado</translation>
+    </message>
+    <message>
+        <source>unlocked with password %1 of the password file</source>
+        <translation>desbloqueado com a palavra-passe %1 do ficheiro de palavras-passe</translation>
+    </message>
+    <message>
+        <source>the rewrite would lose links or bookmarks: not taken</source>
+        <translation>a reescrita perderia ligações ou marcadores: não usada</translation>
+    </message>
+    <message>
+        <source>weighed: %1, %2</source>
+        <translation>comparada: %1, %2</translation>
+    </message>
+    <message>
+        <source>chosen: %1, %2</source>
+        <translation>escolhida: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +439,34 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>o Ghostscript demorou demasiado e foi terminado</translation>
     </message>
+    <message>
+        <source>skipped, %1 exists</source>
+        <translation>saltado, %1 já existe</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>o seu nome não é texto UTF-8 válido, por isso não pode ser aberto; mude-lhe o nome para o comprimir</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1</source>
+        <translation>a entrada padrão contém mais de %1</translation>
+    </message>
+    <message>
+        <source>its output %1 would replace a document of this run</source>
+        <translation>a sua saída %1 substituiria um documento desta execução</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +548,17 @@
     <message>
         <source>Checking…</source>
         <translation>A verificar…</translation>
+    </message>
+</context>
+<context>
+    <name>FolderProblemNotice</name>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>Não foi possível criar a pasta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be compressed until it can. Check the permissions and the free space of your home folder, then start the application again.</source>
+        <translation>Enquanto não puder ser criada, nenhum documento pode ser comprimido. Verifique as permissões e o espaço livre da sua pasta pessoal e volte a iniciar a aplicação.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +646,21 @@
             <numerusform>interrompidos: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2, left as it was: no smaller sound copy</source>
+        <translation>%1: %2, deixado como estava: nenhuma cópia íntegra mais pequena</translation>
+    </message>
+    <message>
+        <source>(replaced)</source>
+        <translation>(substituído)</translation>
+    </message>
+    <message numerus="yes">
+        <source>skipped: %n</source>
+        <translation>
+            <numerusform>saltados: %n</numerusform>
+            <numerusform>saltados: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -534,6 +741,17 @@
     <message>
         <source>Checking…</source>
         <translation>A verificar…</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>larger than %1 KB</source>
+        <translation>maior do que %1 KB</translation>
     </message>
 </context>
 <context>

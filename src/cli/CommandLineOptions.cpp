@@ -47,7 +47,7 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
     const QCommandLineOption quiet(
         { QStringLiteral("q"), QStringLiteral("quiet") }, tr("Print only the documents that failed."));
     const QCommandLineOption verbose({ QStringLiteral("v"), QStringLiteral("verbose") },
-        tr("Also print each document's steps: inspection, unlocking, the copy chosen."));
+        tr("Also print each document's steps: inspection, unlocking, the copies weighed and the one chosen."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help."));
     const QCommandLineOption version(QStringLiteral("version"), tr("Show the version."));
     parser.addOptions({ output, inPlace, skipExisting, overwrite, preset, level, recursive, filesFrom, nulSeparated,

@@ -97,12 +97,6 @@ DocumentJob::DocumentJob(const InputDocument& input, const DocumentTarget& targe
     m_compressor.setLevel(setting.level);
 }
 
-bool DocumentJob::hasPdfHeader(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(headerSearchBytes).contains("%PDF-");
-}
-
 DocumentOutcome DocumentJob::run()
 {
     DocumentOutcome outcome;
@@ -315,6 +309,9 @@ void DocumentJob::describeDelivery(DocumentOutcome& outcome)
     }
     if (m_compressor.keptSourceForNavigation()) {
         outcome.steps << tr("the rewrite would lose links or bookmarks: not taken");
+    }
+    for (const GSCompressor::WeighedCopy& copy : m_compressor.weighedCopies()) {
+        outcome.steps << tr("weighed: %1, %2").arg(deliveryText(copy.delivery), formatFileSize(copy.size));
     }
     outcome.steps
         << tr("chosen: %1, %2").arg(deliveryText(m_compressor.delivery()), formatFileSize(outcome.outputBytes));

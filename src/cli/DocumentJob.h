@@ -49,9 +49,6 @@ public:
     /** Thread-safe: a job that has not started will not start; a running compression is stopped. */
     void stop();
 
-    /** Whether the file begins like a PDF ("%PDF-" within its first kilobyte, as readers accept it). */
-    static bool hasPdfHeader(const QString& path);
-
     /** The most standard input may bring: a document larger than this is refused, not written out. */
     static constexpr qint64 standardInputLimit = qint64(2) << 30;
 

@@ -75,13 +75,15 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
     addRepackedSource();
 
     const Candidate best = smallest();
+    QList<GSCompressor::WeighedCopy> weighed;
     for (const Candidate& candidate : qAsConst(m_candidates)) {
         qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Candidate" << nameOf(candidate.delivery)
                  << candidate.size << "bytes";
+        weighed << GSCompressor::WeighedCopy { candidate.delivery, candidate.size };
     }
     qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Delivering" << nameOf(best.delivery) << best.size
              << "bytes of" << m_candidates.first().size << "chosen in" << timer.elapsed() << "ms";
-    return { best.path, best.delivery };
+    return { best.path, best.delivery, weighed };
 }
 
 bool CandidatePicker::addRepackedRewrite(const QString& rewrite)

@@ -20,6 +20,7 @@ public:
     {
         QString path; // the staged file to deliver; empty when nothing may go out
         GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
+        QList<GSCompressor::WeighedCopy> weighed; // every copy that was weighed, in the order it was made
     };
 
     /** stagedSource is the staged copy of the source that `source` describes, opened with password. */

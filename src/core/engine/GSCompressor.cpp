@@ -133,6 +133,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     m_requestedFileName = QFileInfo(m_target.isEmpty() ? inputPath : m_target).fileName();
     m_fileName = m_requestedFileName;
     m_delivery = Delivery::None;
+    m_weighedCopies.clear();
     m_keptSourceForNavigation = false;
     m_pageCount = 0;
     const bool replacing = m_placement != Placement::FreeName;
@@ -195,6 +196,7 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
 
     CandidatePicker picker(m_tempFiles.last().first, password, source);
     const CandidatePicker::Choice choice = picker.pick(navigationKept ? m_tempFiles.last().second : QString());
+    m_weighedCopies = choice.weighed;
     if (choice.delivery == Delivery::None) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress")
                    << "Could not protect the compressed copy like its source, nothing delivered:" << inputPath;

@@ -65,6 +65,13 @@ public:
         ReplaceWhenSmaller, // over the target, keeping its mode, owner and times, only when a smaller sound copy exists
     };
 
+    /** One copy that the last compression weighed before it chose, with its size in bytes. */
+    struct WeighedCopy
+    {
+        Delivery delivery = Delivery::None;
+        qint64 size = 0;
+    };
+
     GSCompressor() = default;
     ~GSCompressor() override;
 
@@ -109,6 +116,8 @@ public:
     void setTimeLimit(TimeLimit limit) { m_timeLimit = limit; }
 
     Delivery delivery() const { return m_delivery; }
+    /** The copies the last compression weighed, the chosen one among them; empty when it chose none. */
+    const QList<WeighedCopy>& weighedCopies() const { return m_weighedCopies; }
     /** Whether the rewrite was refused for dropping links or bookmarks, so the source went out instead. */
     bool keptSourceForNavigation() const { return m_keptSourceForNavigation; }
 
@@ -133,6 +142,7 @@ private:
     ProgressHandler m_progressHandler;
     TimeLimit m_timeLimit = defaultTimeLimit();
     Delivery m_delivery = Delivery::None;
+    QList<WeighedCopy> m_weighedCopies;
     bool m_keptSourceForNavigation = false;
     QString m_requestedFileName; // the source's own name, which every retried delivery starts from again
     Placement m_placement = Placement::FreeName;

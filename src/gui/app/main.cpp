@@ -5,6 +5,7 @@
 #include "services/MultiLanguage.h"
 #include "ui/BLUpdateNoticeBox.h"
 #include "ui/CustomWindowFrame.h"
+#include "ui/FolderProblemNotice.h"
 #include "ui/FramePlacement.h"
 #include "ui/MainWindow.h"
 
@@ -63,6 +64,8 @@ int main(int argc, char* argv[])
 
     MultiLanguage::instance()->setLanguage(RegistryTool::instance()->language());
     frame->show();
+    // Said once, over the window, before the user adds a document that could not be staged.
+    FolderProblemNotice::check(frame);
     // Closing the window mid-run stops the run: nothing is delivered once the window has gone.
     return MainWindow::finishBeforeExit(application.exec());
 }
