@@ -221,6 +221,10 @@
         <source>Cannot write to standard output: %1</source>
         <translation>Auf die Standardausgabe kann nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 ist der Ausgabeordner, dessen Dokumente nie genommen werden; --in-place ersetzt die Dokumente selbst.</translation>
+    </message>
 </context>
 <context>
     <name>CompressSettingWidget</name>

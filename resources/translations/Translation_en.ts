@@ -221,6 +221,10 @@
         <source>Cannot write to standard output: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CompressSettingWidget</name>

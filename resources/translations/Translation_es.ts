@@ -221,6 +221,10 @@
         <source>Cannot write to standard output: %1</source>
         <translation>No se puede escribir en la salida estándar: %1</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 es la carpeta de salida, cuyos documentos nunca se toman; --in-place sustituye los propios documentos.</translation>
+    </message>
 </context>
 <context>
     <name>CompressSettingWidget</name>

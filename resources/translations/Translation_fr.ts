@@ -221,6 +221,10 @@
         <source>Cannot write to standard output: %1</source>
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 est le dossier de sortie, dont les documents ne sont jamais pris ; --in-place remplace les documents eux-mêmes.</translation>
+    </message>
 </context>
 <context>
     <name>CompressSettingWidget</name>

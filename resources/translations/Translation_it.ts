@@ -221,6 +221,10 @@
         <source>Cannot write to standard output: %1</source>
         <translation>Impossibile scrivere sullo standard output: %1</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 è la cartella di destinazione, i cui documenti non vengono mai presi; --in-place sostituisce i documenti stessi.</translation>
+    </message>
 </context>
 <context>
     <name>CompressSettingWidget</name>

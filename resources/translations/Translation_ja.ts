@@ -220,6 +220,10 @@
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 は出力フォルダーなので、その中の文書は対象にしません。文書そのものを置き換えるには --in-place を使います。</translation>
+    </message>
 </context>
 <context>
     <name>CompressSettingWidget</name>

@@ -221,6 +221,10 @@
         <source>Cannot write to standard output: %1</source>
         <translation>Não é possível escrever na saída padrão: %1</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 é a pasta de saída, cujos documentos nunca são usados; --in-place substitui os próprios documentos.</translation>
+    </message>
 </context>
 <context>
     <name>CompressSettingWidget</name>

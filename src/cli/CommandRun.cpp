@@ -85,6 +85,27 @@ namespace {
         return sources;
     }
 
+    /**
+     * The output name of a document that skips or replaces what exists: its own name, or for the
+     * second and later same-named documents of one output folder name_1, name_2... in the order of
+     * the run, so that they never replace each other and a rerun finds the same names again.
+     */
+    QString plannedName(const InputDocument& input, QSet<QString>& namesOfFolder)
+    {
+        const QString own = input.standardInput ? QStringLiteral("stdin.pdf") : QFileInfo(input.path).fileName();
+        if (own.isEmpty()) {
+            return QString(); // a name that cannot be carried: the document fails before it needs one
+        }
+        QString name = own;
+        const QFileInfo parts(own);
+        for (int number = 1; namesOfFolder.contains(name); ++number) {
+            name = parts.completeBaseName() + QLatin1Char('_') + QString::number(number)
+                + (parts.suffix().isEmpty() ? QString() : QLatin1Char('.') + parts.suffix());
+        }
+        namesOfFolder.insert(name);
+        return name;
+    }
+
     DocumentTarget::Mode targetMode(const CommandLineOptions& options)
     {
         if (options.inPlace()) {
@@ -149,9 +170,14 @@ int CommandRun::prepareAndCompress(const CommandLineOptions& options, const QLis
     const bool outputFolderGiven = !options.inPlace() && !options.toStandardOutput();
     InputCollector collector(options.recursive(), outputFolderGiven ? options.outputFolder() : QString());
     const QVector<InputDocument> inputs = collector.collect(names, unrepresentable);
-    const QStringList emptyFolders = collector.foldersWithoutDocuments();
-    for (const QString& folder : emptyFolders) {
+    const QStringList emptyFolders = collector.foldersWithoutDocuments() + collector.outputFolderArguments();
+    for (const QString& folder : collector.foldersWithoutDocuments()) {
         warn(tr("No PDF documents found in %1.").arg(folder));
+    }
+    for (const QString& folder : collector.outputFolderArguments()) {
+        warn(tr("%1 is the output folder, whose documents are never taken; --in-place replaces the documents "
+                "themselves.")
+                 .arg(folder));
     }
     if (options.toStandardOutput() && inputs.size() > 1) {
         return usageError(tr("-o - writes one document to standard output, but %n documents were given.", "",
@@ -245,10 +271,14 @@ int CommandRun::compress(const CommandLineOptions& options, const QVector<InputD
     const QString outputFolder = privateOutput ? privateOutput->path()
         : options.inPlace()                    ? QString()
                                                : QDir(options.outputFolder()).absolutePath();
+    const bool namesPlanned
+        = target.mode == DocumentTarget::Mode::SkipExisting || target.mode == DocumentTarget::Mode::Overwrite;
+    QHash<QString, QSet<QString>> plannedNames; // per output folder
     std::vector<std::unique_ptr<DocumentJob>> jobs;
     for (const InputDocument& input : inputs) {
         // With -r the folders below each folder argument reappear in the output folder.
         target.folder = input.subfolder.isEmpty() ? outputFolder : outputFolder + QLatin1Char('/') + input.subfolder;
+        target.name = namesPlanned ? plannedName(input, plannedNames[target.folder]) : QString();
         const QString standardInputCopy = input.standardInput
             ? Product::tempFolder() + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_input.pdf")
             : QString();

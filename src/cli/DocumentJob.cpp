@@ -100,7 +100,7 @@ DocumentJob::DocumentJob(const InputDocument& input, const DocumentTarget& targe
 DocumentOutcome DocumentJob::run()
 {
     DocumentOutcome outcome;
-    outcome.sourcePath = m_input.path;
+    outcome.sourcePath = m_input.standardInput ? InputCollector::standardInputName : m_input.path;
     outcome.displayName = m_input.displayName;
     outcome.status = DocumentOutcome::Status::Failed;
     QString password;
@@ -214,7 +214,9 @@ bool DocumentJob::checkSource(DocumentOutcome& outcome)
 
 bool DocumentJob::chooseDestination(DocumentOutcome& outcome)
 {
-    const QString name = m_input.standardInput ? QStringLiteral("stdin.pdf") : QFileInfo(m_input.path).fileName();
+    const QString name = !m_target.name.isEmpty() ? m_target.name
+        : m_input.standardInput                   ? QStringLiteral("stdin.pdf")
+                                                  : QFileInfo(m_input.path).fileName();
     const QString destination = m_target.folder + QLatin1Char('/') + name;
     if (m_target.mode != DocumentTarget::Mode::InPlace) {
         QDir().mkpath(m_target.folder); // a mirrored subfolder appears with its first document

@@ -23,6 +23,7 @@ struct DocumentTarget
 
     Mode mode = Mode::FreeName;
     QString folder; // the output folder of this document (absolute); unused in place
+    QString name; // the output's name; empty for the source's own name
     QSet<QString> sources; // canonical paths of every document of the run, which an output never replaces
 };
 

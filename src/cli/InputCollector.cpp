@@ -93,6 +93,8 @@ QVector<InputDocument> InputCollector::collect(
         if (!info.exists()) {
             document.found = false;
             add(document);
+        } else if (info.isDir() && !m_excludedFolder.isEmpty() && info.canonicalFilePath() == m_excludedFolder) {
+            m_outputFolderArguments << argument;
         } else if (info.isDir()) {
             const int before = m_documents.size();
             addFolder(argument, info.absoluteFilePath(), QString());

@@ -43,6 +43,9 @@ public:
     /** The folder arguments in which no PDF was found, as the user named them. */
     QStringList foldersWithoutDocuments() const { return m_foldersWithoutDocuments; }
 
+    /** The folder arguments that are the output folder itself, whose documents are never taken. */
+    QStringList outputFolderArguments() const { return m_outputFolderArguments; }
+
     /** The window's rule: the text after the last dot of the name contains "pdf", in any case. */
     static bool hasPdfSuffix(const QString& path);
 
@@ -68,4 +71,5 @@ private:
     QVector<InputDocument> m_documents;
     QSet<QString> m_seen; // canonical paths of the documents taken so far
     QStringList m_foldersWithoutDocuments;
+    QStringList m_outputFolderArguments;
 };

@@ -111,6 +111,7 @@ private slots:
     void optionsDoWhatTheySay();
     void interruptLeavesNothingBehind_data();
     void interruptLeavesNothingBehind();
+    void standardOutputIsNeverATerminal();
     void closedPipeEndsTheRunCleanly();
     void badInputsGetTrueReasons_data();
     void badInputsGetTrueReasons();
@@ -379,6 +380,15 @@ void TestCommandLine::optionsDoWhatTheySay_data()
     QTest::newRow("--overwrite") << QStringList { "--overwrite", "-o", "out", "in/a.pdf" } << QString() << 0
                                  << "Delivered: 1 of 1" << QString() << QStringList { "out/a.pdf" } << QStringList()
                                  << QStringList { "out/a_1.pdf" };
+    QTest::newRow("--overwrite keeps same-named documents apart")
+        << QStringList { "--overwrite", "-o", "out", "in/a.pdf", "twin/a.pdf" } << QString() << 0 << "Delivered: 2 of 2"
+        << QString() << QStringList { "out/a.pdf", "out/a_1.pdf" } << QStringList() << QStringList { "out/a_2.pdf" };
+    QTest::newRow("--skip-existing takes same-named documents in turn")
+        << QStringList { "--skip-existing", "-o", "out", "in/a.pdf", "twin/a.pdf" } << QString() << 0 << "skipped: 1"
+        << QString() << QStringList { "out/a_1.pdf" } << QStringList { "out/a.pdf" } << QStringList { "out/a_2.pdf" };
+    QTest::newRow("the output folder as the input")
+        << QStringList { "-o", "in", "in" } << QString() << 1 << QString() << "in is the output folder"
+        << QStringList { "in/a.pdf" } << QStringList() << QStringList { "in/a_1.pdf" };
     QTest::newRow("--overwrite never replaces a source")
         << QStringList { "--overwrite", "-o", "in", "in/a.pdf" } << QString() << 1 << "Delivered: 0 of 1"
         << "in/a.pdf: failed: its output" << QStringList { "in/a.pdf" } << QStringList()
@@ -437,6 +447,7 @@ void TestCommandLine::optionsDoWhatTheySay()
     QVERIFY(QDir().mkpath("in/sub") && QDir().mkpath("empty") && QDir().mkpath("out"));
     QVERIFY(QFile::copy(document("plain.pdf"), "in/a.pdf"));
     QVERIFY(QFile::copy(document("plain.pdf"), "in/sub/b.pdf"));
+    QVERIFY(QDir().mkpath("twin") && QFile::copy(document("plain.pdf"), "twin/a.pdf"));
     QVERIFY(TestPdf::writeBytes("empty/notes.txt", "not taken\n"));
     const QByteArray earlier = "an earlier run's output\n";
     QVERIFY(TestPdf::writeBytes("out/a.pdf", earlier));
@@ -520,6 +531,20 @@ void TestCommandLine::interruptLeavesNothingBehind()
     const QString errors = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2(errors.contains("a-long.pdf: stopped\n"), qPrintable(errors));
     QVERIFY2(report.contains("Delivered: 0 of 2, stopped: 2;"), qPrintable(report));
+}
+
+void TestCommandLine::standardOutputIsNeverATerminal()
+{
+    QTemporaryDir work;
+    QVERIFY(QFile::copy(document("plain.pdf"), work.filePath("a.pdf")));
+
+    // script gives the command a terminal of its own as standard output.
+    const CommandResult result
+        = runScript(QStringLiteral("script -qec '\"$KOMPRESTO\" -o - a.pdf' /dev/null"), work.path());
+
+    QCOMPARE(result.status, 2);
+    QVERIFY2(result.output.contains("which is a terminal"), result.output.constData());
+    QVERIFY(!result.output.contains("%PDF-"));
 }
 
 void TestCommandLine::closedPipeEndsTheRunCleanly()
