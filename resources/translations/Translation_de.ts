@@ -326,13 +326,6 @@
         <source>the source as it was</source>
         <translation>die Quelle, wie sie war</translation>
     </message>
-    <message numerus="yes">
-        <source>inspected by qpdf: %n page(s)</source>
-        <translation>
-            <numerusform>von qpdf geprüft: %n Seite</numerusform>
-            <numerusform>von qpdf geprüft: %n Seiten</numerusform>
-        </translation>
-    </message>
     <message>
         <source>encrypted</source>
         <translation>verschlüsselt</translation>
@@ -352,6 +345,10 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>gewählt: %1, %2</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>von qpdf geprüft, Seiten: %1</translation>
     </message>
 </context>
 <context>

@@ -326,13 +326,6 @@
         <source>the source as it was</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>inspected by qpdf: %n page(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>encrypted</source>
         <translation type="unfinished"></translation>
@@ -351,6 +344,10 @@
     </message>
     <message>
         <source>chosen: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -326,13 +326,6 @@
         <source>the source as it was</source>
         <translation>el origen tal cual</translation>
     </message>
-    <message numerus="yes">
-        <source>inspected by qpdf: %n page(s)</source>
-        <translation>
-            <numerusform>inspeccionado por qpdf: %n página</numerusform>
-            <numerusform>inspeccionado por qpdf: %n páginas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>encrypted</source>
         <translation>cifrado</translation>
@@ -352,6 +345,10 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>elegida: %1, %2</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>inspeccionado por qpdf, páginas: %1</translation>
     </message>
 </context>
 <context>

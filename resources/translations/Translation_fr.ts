@@ -326,13 +326,6 @@
         <source>the source as it was</source>
         <translation>la source telle quelle</translation>
     </message>
-    <message numerus="yes">
-        <source>inspected by qpdf: %n page(s)</source>
-        <translation>
-            <numerusform>inspecté par qpdf : %n page</numerusform>
-            <numerusform>inspecté par qpdf : %n pages</numerusform>
-        </translation>
-    </message>
     <message>
         <source>encrypted</source>
         <translation>chiffré</translation>
@@ -352,6 +345,10 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>choisie : %1, %2</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>inspecté par qpdf, pages : %1</translation>
     </message>
 </context>
 <context>

@@ -326,13 +326,6 @@
         <source>the source as it was</source>
         <translation>l&apos;origine così com&apos;era</translation>
     </message>
-    <message numerus="yes">
-        <source>inspected by qpdf: %n page(s)</source>
-        <translation>
-            <numerusform>ispezionato da qpdf: %n pagina</numerusform>
-            <numerusform>ispezionato da qpdf: %n pagine</numerusform>
-        </translation>
-    </message>
     <message>
         <source>encrypted</source>
         <translation>cifrato</translation>
@@ -352,6 +345,10 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>scelta: %1, %2</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>ispezionato da qpdf, pagine: %1</translation>
     </message>
 </context>
 <context>

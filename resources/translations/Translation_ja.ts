@@ -325,12 +325,6 @@
         <source>the source as it was</source>
         <translation>元の文書そのまま</translation>
     </message>
-    <message numerus="yes">
-        <source>inspected by qpdf: %n page(s)</source>
-        <translation>
-            <numerusform>qpdf で検査: %n ページ</numerusform>
-        </translation>
-    </message>
     <message>
         <source>encrypted</source>
         <translation>暗号化済み</translation>
@@ -350,6 +344,10 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>選択: %1、%2</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>qpdf で検査、ページ数: %1</translation>
     </message>
 </context>
 <context>

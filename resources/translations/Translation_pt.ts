@@ -326,13 +326,6 @@
         <source>the source as it was</source>
         <translation>a origem tal como estava</translation>
     </message>
-    <message numerus="yes">
-        <source>inspected by qpdf: %n page(s)</source>
-        <translation>
-            <numerusform>inspecionado pelo qpdf: %n página</numerusform>
-            <numerusform>inspecionado pelo qpdf: %n páginas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>encrypted</source>
         <translation>encriptado</translation>
@@ -352,6 +345,10 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>escolhida: %1, %2</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>inspecionado pelo qpdf, páginas: %1</translation>
     </message>
 </context>
 <context>

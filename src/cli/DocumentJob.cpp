@@ -263,7 +263,7 @@ bool DocumentJob::inspectAndUnlock(DocumentOutcome& outcome, QString& password)
         outcome.problem = DocumentOutcome::Problem::Damaged;
         return false;
     }
-    outcome.steps << tr("inspected by qpdf: %n page(s)", "", item.pageCount())
+    outcome.steps << tr("inspected by qpdf, pages: %1").arg(item.pageCount())
             + (item.isLocked() || item.encrypted() ? QStringLiteral(", ") + tr("encrypted") : QString());
     if (item.isLocked()) {
         if (m_passwords.isEmpty()) {

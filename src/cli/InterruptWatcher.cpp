@@ -14,12 +14,18 @@ namespace {
     const int watchedSignals[] = { SIGINT, SIGTERM, SIGHUP, SIGPIPE };
     bool watched[NSIG] = {};
     std::atomic<bool> arrived { false };
+    // The first signal, also when it comes after the run's event loop has ended (the summary line
+    // written into a closed pipe): the command must still end by it.
+    std::atomic<int> firstSignal { 0 };
     static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only touch lock-free atomics");
+    static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may only touch lock-free atomics");
 
     void onSignal(int number)
     {
         const int savedErrno = errno;
         arrived.store(true);
+        int none = 0;
+        firstSignal.compare_exchange_strong(none, number);
         const char byte = static_cast<char>(number);
         [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
         errno = savedErrno;
@@ -65,6 +71,8 @@ InterruptWatcher::~InterruptWatcher()
 
 bool InterruptWatcher::interruptArrived() { return arrived.load(); }
 
+int InterruptWatcher::receivedSignal() const { return firstSignal.load(); }
+
 void InterruptWatcher::endBySignal(int number)
 {
     if (number == 0) {
@@ -81,8 +89,8 @@ void InterruptWatcher::readPipe()
         return;
     }
     // A second Ctrl-C changes nothing: the run is already stopping, and stopping is quick.
-    if (m_received == 0) {
-        m_received = static_cast<unsigned char>(byte);
+    if (!m_interruptedEmitted) {
+        m_interruptedEmitted = true;
         emit interrupted();
     }
 }

@@ -17,8 +17,8 @@ public:
     explicit InterruptWatcher(QObject* parent = nullptr);
     ~InterruptWatcher() override;
 
-    /** The first signal received, 0 while none came. */
-    int receivedSignal() const { return m_received; }
+    /** The first signal received, 0 while none came; known from the moment the signal is handled. */
+    int receivedSignal() const;
 
     /**
      * Whether an interrupt has arrived, known on any thread from the moment the signal is handled,
@@ -40,5 +40,5 @@ private:
     void readPipe();
 
     QSocketNotifier* m_notifier = nullptr; // a Qt child of this watcher
-    int m_received = 0;
+    bool m_interruptedEmitted = false;
 };

@@ -112,6 +112,7 @@ private slots:
     void interruptLeavesNothingBehind_data();
     void interruptLeavesNothingBehind();
     void standardOutputIsNeverATerminal();
+    void closedPipeEndsTheRunCleanly_data();
     void closedPipeEndsTheRunCleanly();
     void badInputsGetTrueReasons_data();
     void badInputsGetTrueReasons();
@@ -415,8 +416,8 @@ void TestCommandLine::optionsDoWhatTheySay_data()
         << "No PDF documents found in empty." << QStringList { "out2/a.pdf" } << QStringList() << QStringList();
     QTest::newRow("--verbose") << QStringList { "-v", "-o", "out2", "in/a.pdf" } << QString() << 0
                                << "Delivered: 1 of 1"
-                               << "in/a.pdf: inspected by qpdf: 1 page" << QStringList { "out2/a.pdf" } << QStringList()
-                               << QStringList();
+                               << "in/a.pdf: inspected by qpdf, pages: 1" << QStringList { "out2/a.pdf" }
+                               << QStringList() << QStringList();
     QTest::newRow("--quiet") << QStringList { "-q", "-o", "out2", "in/a.pdf" } << QString() << 0 << QString()
                              << QString() << QStringList { "out2/a.pdf" } << QStringList() << QStringList();
     QTest::newRow("--json keeps failures on standard output")
@@ -547,16 +548,24 @@ void TestCommandLine::standardOutputIsNeverATerminal()
     QVERIFY(!result.output.contains("%PDF-"));
 }
 
+void TestCommandLine::closedPipeEndsTheRunCleanly_data()
+{
+    QTest::addColumn<QString>("pipeline");
+    // The reader is gone before the first line: writing it raises SIGPIPE while b-long.pdf is compressed.
+    QTest::newRow("while compressing") << "\"$KOMPRESTO\" -j 2 -p small -o out in | true";
+    // The reader takes the first line only: the pipe closes while the last lines are written.
+    QTest::newRow("at the end of the run") << "\"$KOMPRESTO\" -j 1 -p small -o out in | head -n 1";
+}
+
 void TestCommandLine::closedPipeEndsTheRunCleanly()
 {
+    QFETCH(QString, pipeline);
     QTemporaryDir work;
     QVERIFY(QDir().mkpath(work.filePath("in")));
     QVERIFY(QFile::copy(document("plain.pdf"), work.filePath("in/a-small.pdf")));
     QVERIFY(TestPdf::writeImageDocument(work.filePath("in/b-long.pdf"), 20));
 
-    // The reader is gone before the first line: writing it raises SIGPIPE while b-long.pdf is compressed.
-    const CommandResult result
-        = runScript(QStringLiteral("set -o pipefail; \"$KOMPRESTO\" -j 2 -p small -o out in | true"), work.path());
+    const CommandResult result = runScript(QStringLiteral("set -o pipefail; ") + pipeline, work.path());
 
     QCOMPARE(result.status, 128 + SIGPIPE);
     QCOMPARE(stagedFiles(), QStringList());
