@@ -193,8 +193,8 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Protokoll im Explorer anzeigen</translation>
+        <source>Show Log Folder</source>
+        <translation>Protokollordner anzeigen</translation>
     </message>
 </context>
 <context>
@@ -368,6 +368,18 @@
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Kleinste Kopie wird gewählt…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -458,10 +470,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Quorva-Titel</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Dateien hinzufügen</translation>
     </message>
@@ -534,6 +542,44 @@
     <message>
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Das Dokument aus der Liste entfernen? Bereits komprimierte Dateien bleiben im Ausgabeordner.</numerusform>
+            <numerusform>Alle %n Dokumente aus der Liste entfernen? Bereits komprimierte Dateien bleiben im Ausgabeordner.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Erneut komprimieren</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Alle Dokumente der Liste sind bereits komprimiert. Erneut nach „%1“ komprimieren?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Es werden noch Dokumente komprimiert. Den Durchlauf anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Anhalten und beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -193,7 +193,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
+        <source>Show Log Folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -368,6 +368,18 @@
         <source>Checking…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -458,10 +470,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation type="unfinished"></translation>
     </message>
@@ -534,6 +542,44 @@
     <message>
         <source>Checking…</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Remove the document from the list? Files already compressed stay in the output folder.</numerusform>
+            <numerusform>Remove all %n documents from the list? Files already compressed stay in the output folder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n locked, not compressed</numerusform>
+            <numerusform>%n locked, not compressed</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -193,8 +193,8 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostrar registro en el Explorador</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostrar carpeta de registros</translation>
     </message>
 </context>
 <context>
@@ -368,6 +368,18 @@
         <source>Checking…</source>
         <translation>Comprobando…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Eligiendo la copia más pequeña…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -458,10 +470,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Título de Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -534,6 +542,44 @@
     <message>
         <source>Checking…</source>
         <translation>Comprobando…</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>¿Quitar el documento de la lista? Los archivos ya comprimidos se quedan en la carpeta de salida.</numerusform>
+            <numerusform>¿Quitar los %n documentos de la lista? Los archivos ya comprimidos se quedan en la carpeta de salida.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimir de nuevo</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Todos los documentos de la lista ya están comprimidos. ¿Comprimirlos de nuevo en «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Todavía se están comprimiendo documentos. ¿Detener y salir?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Detener y salir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, sin comprimir</numerusform>
+            <numerusform>%n bloqueados, sin comprimir</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -193,8 +193,8 @@
         <translation>Langue</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Afficher le journal dans l&apos;Explorateur</translation>
+        <source>Show Log Folder</source>
+        <translation>Afficher le dossier des journaux</translation>
     </message>
 </context>
 <context>
@@ -368,6 +368,18 @@
         <source>Checking…</source>
         <translation>Vérification…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillé</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Choix de la copie la plus petite…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -458,10 +470,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Titre Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -534,6 +542,44 @@
     <message>
         <source>Checking…</source>
         <translation>Vérification…</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Retirer le document de la liste ? Les fichiers déjà compressés restent dans le dossier de sortie.</numerusform>
+            <numerusform>Retirer les %n documents de la liste ? Les fichiers déjà compressés restent dans le dossier de sortie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Compresser à nouveau</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Tous les documents de la liste sont déjà compressés. Les compresser à nouveau dans « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Des documents sont encore en cours de compression. Arrêter et quitter ?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n verrouillé, non compressé</numerusform>
+            <numerusform>%n verrouillés, non compressés</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -193,8 +193,8 @@
         <translation>Lingua</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostra registro in Esplora risorse</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostra cartella dei log</translation>
     </message>
 </context>
 <context>
@@ -368,6 +368,18 @@
         <source>Checking…</source>
         <translation>Verifica…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Scelta della copia più piccola…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -458,10 +470,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Titolo Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Aggiungi file</translation>
     </message>
@@ -534,6 +542,44 @@
     <message>
         <source>Checking…</source>
         <translation>Verifica…</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Svuota l&apos;elenco</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Rimuovere il documento dall&apos;elenco? I file già compressi restano nella cartella di destinazione.</numerusform>
+            <numerusform>Rimuovere tutti i %n documenti dall&apos;elenco? I file già compressi restano nella cartella di destinazione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimi di nuovo</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Tutti i documenti dell&apos;elenco sono già compressi. Comprimerli di nuovo in «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Ci sono ancora documenti in compressione. Interrompere e uscire?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Interrompi ed esci</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloccato, non compresso</numerusform>
+            <numerusform>%n bloccati, non compressi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -193,8 +193,8 @@
         <translation>言語</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>エクスプローラーでログを表示</translation>
+        <source>Show Log Folder</source>
+        <translation>ログフォルダーを表示</translation>
     </message>
 </context>
 <context>
@@ -367,6 +367,18 @@
         <source>Checking…</source>
         <translation>確認中…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>ロック中</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>最小のコピーを選択中…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -453,10 +465,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Quorva タイトル</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>ファイルを追加</translation>
     </message>
@@ -527,6 +535,42 @@
     <message>
         <source>Checking…</source>
         <translation>確認中…</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>リストを空にする</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>リストから %n 件の文書をすべて削除しますか？圧縮済みのファイルは出力フォルダーに残ります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>再度圧縮</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>リストの文書はすべて圧縮済みです。「%1」にもう一度圧縮しますか？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>まだ文書を圧縮中です。処理を停止して終了しますか？</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>停止して終了</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n 件ロック中、未圧縮</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -193,8 +193,8 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostrar registo no Explorador</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostrar pasta de registos</translation>
     </message>
 </context>
 <context>
@@ -368,6 +368,18 @@
         <source>Checking…</source>
         <translation>A verificar…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>A escolher a cópia mais pequena…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -458,10 +470,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Título Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Adicionar ficheiros</translation>
     </message>
@@ -534,6 +542,44 @@
     <message>
         <source>Checking…</source>
         <translation>A verificar…</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Limpar a lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Remover o documento da lista? Os ficheiros já comprimidos ficam na pasta de saída.</numerusform>
+            <numerusform>Remover todos os %n documentos da lista? Os ficheiros já comprimidos ficam na pasta de saída.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimir novamente</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Todos os documentos da lista já estão comprimidos. Comprimi-los novamente em «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Ainda há documentos a ser comprimidos. Parar e sair?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Parar e sair</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, não comprimido</numerusform>
+            <numerusform>%n bloqueados, não comprimidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

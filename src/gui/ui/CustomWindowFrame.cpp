@@ -11,6 +11,7 @@
 #include "ui/ModalDialogs.h"
 #include "ui/QAbout.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGraphicsDropShadowEffect>
@@ -157,7 +158,7 @@ void CustomWindowFrame::retranslateFrame()
     m_actionCheckUpdates->setText(tr("Check for Updates"));
     m_actionAbout->setText(tr("About"));
     m_actionLanguage->setText(tr("Language"));
-    m_actionShowLog->setText(tr("Show Log in Explorer"));
+    m_actionShowLog->setText(tr("Show Log Folder"));
     refreshTitle();
     update();
 }
@@ -266,4 +267,19 @@ void CustomWindowFrame::toggleMaximised()
         move(x(), available.top());
         m_maximised = true;
     }
+}
+
+void CustomWindowFrame::closeEvent(QCloseEvent* event)
+{
+    // The content has the last word: a window in the middle of its work asks before it goes.
+    QLayoutItem* hosted = m_ui->gridLayout_2->count() > 0 ? m_ui->gridLayout_2->itemAt(0) : nullptr;
+    if (hosted != nullptr && hosted->widget() != nullptr) {
+        QCloseEvent contentClose;
+        QCoreApplication::sendEvent(hosted->widget(), &contentClose);
+        if (!contentClose.isAccepted()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }

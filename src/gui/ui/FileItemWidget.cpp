@@ -18,6 +18,8 @@
 #include <QIcon>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
     const QString openIconName = QStringLiteral("PDF-3x.png");
 
@@ -124,7 +126,14 @@ void FileItemWidget::setIconStyle(const QString& iconName)
 
 void FileItemWidget::showPageCount()
 {
-    m_ui->label_pages->setText(m_item->isChecking() ? tr("Checking…") : tr("%n Page(s)", nullptr, m_item->pageCount()));
+    // A locked document's pages cannot be counted before it is unlocked: a count would be a guess.
+    if (m_item->isChecking()) {
+        m_ui->label_pages->setText(tr("Checking…"));
+    } else if (m_item->isLocked()) {
+        m_ui->label_pages->setText(tr("Locked"));
+    } else {
+        m_ui->label_pages->setText(tr("%n Page(s)", nullptr, m_item->pageCount()));
+    }
 }
 
 void FileItemWidget::retranslate()
@@ -229,6 +238,7 @@ bool FileItemWidget::eventFilter(QObject* watched, QEvent* event)
             elideName();
         } else if (watched == m_ui->label_newName) {
             elideNewName();
+            showStatusLine();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -242,11 +252,7 @@ void FileItemWidget::showRunState()
     } else if (!m_item->isCompressing() && indicator->isRotating()) {
         indicator->hideRotating();
     }
-    if (m_item->isCompressing() && m_item->progressPageCount() > 0) {
-        m_ui->label_3->setText(tr("Page %1 of %2").arg(m_item->progressPage()).arg(m_item->progressPageCount()));
-    } else {
-        m_ui->label_3->clear();
-    }
+    showStatusLine();
 
     const QString newName = m_item->compressedName();
     m_ui->label_newName->setToolTip(newName.isEmpty() ? QString() : literalToolTip(newName));
@@ -263,6 +269,52 @@ void FileItemWidget::showRunState()
         mark->setEnabled(m_item->resultCode() == GSCompressor::Success);
     }
     mark->setVisible(m_item->hasResult() && !m_item->isCompressing());
+}
+
+QString FileItemWidget::statusLine() const
+{
+    if (m_item->isCompressing()) {
+        if (m_item->progressPageCount() <= 0) {
+            return QString();
+        }
+        // After the last page the rewrite is checked and weighed against the source, which takes a
+        // while on a long document: the row says so rather than standing on its last page.
+        if (m_item->progressPage() >= m_item->progressPageCount()) {
+            return tr("Choosing the smallest copy…");
+        }
+        return tr("Page %1 of %2").arg(m_item->progressPage()).arg(m_item->progressPageCount());
+    }
+    if (m_item->wasStopped()) {
+        return tr("Stopped");
+    }
+    if (!m_item->hasResult()) {
+        return QString();
+    }
+    if (m_item->resultCode() != GSCompressor::Success) {
+        return failureReason(m_item->resultCode());
+    }
+    if (auto* pdf = qobject_cast<PDFFileItem*>(m_item)) {
+        switch (pdf->unchangedReason()) {
+        case PDFFileItem::Unchanged::No:
+            break;
+        case PDFFileItem::Unchanged::NotSmaller:
+            return tr("Handed back unchanged: it could not be made smaller.");
+        case PDFFileItem::Unchanged::ForNavigation:
+            return tr("Handed back unchanged, to keep its links and bookmarks.");
+        }
+    }
+    return QString();
+}
+
+// The line shares the column of the new name: a long reason is cut to it, and the tooltip has it whole.
+void FileItemWidget::showStatusLine()
+{
+    const QString text = statusLine();
+    QLabel* label = m_ui->label_3;
+    const int width = std::max(m_ui->label_newName->width(), m_ui->label_newName->minimumWidth());
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : literalToolTip(text));
 }
 
 void FileItemWidget::openOutpuFilePath() { FileBrowser::revealFile(m_item->outputPath()); }
@@ -298,12 +350,14 @@ void FileItemWidget::pdfDecrypt()
 
 void FileItemWidget::openCompressSetting()
 {
-    m_item->dismissResult();
     // The item keeps the choice, so it outlives this row; the dialog goes with the row if it leaves.
     FileItem* const item = m_item;
     QPointer<CompressSettingWidget> dialog = settingDialog();
     dialog->loadSetting();
-    if (ModalDialogs::exec(dialog) == QDialog::Accepted && dialog) {
-        item->setRowSetting(dialog->currentSetting());
+    if (ModalDialogs::exec(dialog) != QDialog::Accepted || !dialog) {
+        return; // cancelled: the result on show stays, and so does everything else
     }
+    item->setRowSetting(dialog->currentSetting());
+    // Only a setting that changed makes a result stale; "Apply to all" may have changed every row's.
+    SignalTransferStation::instance()->updateAllItemStatus();
 }

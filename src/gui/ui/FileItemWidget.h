@@ -68,6 +68,9 @@ private:
     void elideNewName();
     void showResultMark();
     void showSavedShare();
+    /** The row's third line: the page being written, or why the last compression ended as it did. */
+    QString statusLine() const;
+    void showStatusLine();
 
     const std::unique_ptr<Ui::FileItemWidget> m_ui;
     FileItem* const m_item;

@@ -80,8 +80,15 @@ public slots:
     void taskFinished();
     void setControlsEnabled(bool enabled);
 
+    /**
+     * Whether the window may close now: while a run is going the user is asked whether to stop it
+     * and quit. The frame asks before it closes.
+     */
+    bool confirmClose();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -89,6 +96,14 @@ protected:
 private:
     MainWindow();
     void connectSignals();
+    /** Shortcuts for the whole job, so that a keyboard alone can do everything a mouse can. */
+    void addShortcuts();
+    /** Enter on a row: its settings, or its password while it is locked. */
+    void activateCurrentRow();
+    /** Delete and Clear are offered only while there is something to remove. */
+    void updateListButtons();
+    /** Empties the list without asking: every row and item goes. */
+    void clearList();
     void retranslate();
     void showListPage(bool show);
     void removeRowWidget(int row);
@@ -103,6 +118,8 @@ private:
     void showRunStatus(const QString& text);
     void showCompressButtonText();
     QString runSummary() const;
+    /** No row waits for Compress but some have results: offers to compress those again. */
+    bool offerToCompressAgain();
 
     /** What the current or last run has done, for the status line. */
     struct RunTally
@@ -111,6 +128,7 @@ private:
         int started = 0;
         int succeeded = 0;
         int failed = 0;
+        int locked = 0;
         qint64 bytesBefore = 0;
         qint64 bytesAfter = 0;
         bool stopped = false;
@@ -122,6 +140,7 @@ private:
     void sizeCompressionPool();
 
     int m_runningCount = 0;
+    bool m_refocusCompress = false; // Stop had the focus when it was pressed: it gets it back as Compress
     const std::unique_ptr<FileItemList> m_fileItemList;
     const std::unique_ptr<Ui::MainWindow> m_ui;
     int m_idle = 1;

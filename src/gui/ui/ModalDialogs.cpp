@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace {
     ModalDialogs::FileNamesAnswer& fileNamesAnswer()
@@ -19,6 +21,12 @@ namespace {
     ModalDialogs::DialogAnswer& dialogAnswer()
     {
         static ModalDialogs::DialogAnswer answer;
+        return answer;
+    }
+
+    ModalDialogs::QuestionAnswer& questionAnswer()
+    {
+        static ModalDialogs::QuestionAnswer answer;
         return answer;
     }
 } // namespace
@@ -48,15 +56,31 @@ int ModalDialogs::exec(QDialog* dialog)
     return dialog->exec();
 }
 
+bool ModalDialogs::question(QWidget* parent, const QString& title, const QString& text, const QString& acceptText)
+{
+    if (questionAnswer()) {
+        return questionAnswer()(parent, title, text, acceptText);
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(accept);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
 void ModalDialogs::setOpenFileNamesAnswer(FileNamesAnswer answer) { fileNamesAnswer() = std::move(answer); }
 
 void ModalDialogs::setExistingDirectoryAnswer(FolderAnswer answer) { folderAnswer() = std::move(answer); }
 
 void ModalDialogs::setExecAnswer(DialogAnswer answer) { dialogAnswer() = std::move(answer); }
 
+void ModalDialogs::setQuestionAnswer(QuestionAnswer answer) { questionAnswer() = std::move(answer); }
+
 void ModalDialogs::resetAnswers()
 {
     fileNamesAnswer() = nullptr;
     folderAnswer() = nullptr;
     dialogAnswer() = nullptr;
+    questionAnswer() = nullptr;
 }
