@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Komprimierungsstufe</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Stufe %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -195,6 +203,18 @@
     <message>
         <source>Show Log Folder</source>
         <translation>Protokollordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -379,6 +399,10 @@
     <message>
         <source>Stopped</source>
         <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Stufe %1</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,30 @@
             <numerusform>%n gesperrt, nicht komprimiert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Entsperren…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Komprimierungseinstellungen…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Dokument öffnen</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -639,6 +687,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Nicht hinzugefügte Dateien</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>kein PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>beschädigt oder unlesbar</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>bereits in der Liste</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Details…</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -194,6 +202,18 @@
     </message>
     <message>
         <source>Show Log Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -378,6 +398,10 @@
     </message>
     <message>
         <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -581,6 +605,30 @@
             <numerusform>%n locked, not compressed</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -638,6 +686,37 @@
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

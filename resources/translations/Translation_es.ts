@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Nivel de compresión</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -195,6 +203,18 @@
     <message>
         <source>Show Log Folder</source>
         <translation>Mostrar carpeta de registros</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -379,6 +399,10 @@
     <message>
         <source>Stopped</source>
         <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,30 @@
             <numerusform>%n bloqueados, sin comprimir</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Desbloquear…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Ajustes de compresión…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Abrir el documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -639,6 +687,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Archivos no añadidos</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>no es un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>dañado o ilegible</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>ya está en la lista</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Detalles…</translation>
     </message>
 </context>
 </TS>

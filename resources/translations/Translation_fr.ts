@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Niveau de compression</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -195,6 +203,18 @@
     <message>
         <source>Show Log Folder</source>
         <translation>Afficher le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -379,6 +399,10 @@
     <message>
         <source>Stopped</source>
         <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,30 @@
             <numerusform>%n verrouillés, non compressés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Déverrouiller…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Paramètres de compression…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Ouvrir le document</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -639,6 +687,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n de plus</numerusform>
+            <numerusform>… et %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Fichiers non ajoutés</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>pas un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>endommagé ou illisible</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>déjà dans la liste</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Détails…</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Livello di compressione</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Livello %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -195,6 +203,18 @@
     <message>
         <source>Show Log Folder</source>
         <translation>Mostra cartella dei log</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -379,6 +399,10 @@
     <message>
         <source>Stopped</source>
         <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Livello %1</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,30 @@
             <numerusform>%n bloccati, non compressi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Apri la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Sblocca…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Impostazioni di compressione…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Apri il documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -639,6 +687,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e altri %n</numerusform>
+            <numerusform>… e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>File non aggiunti</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>non è un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>danneggiato o illeggibile</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>già nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Dettagli…</translation>
     </message>
 </context>
 </TS>

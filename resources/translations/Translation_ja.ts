@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>圧縮レベル</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>レベル %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -195,6 +203,18 @@
     <message>
         <source>Show Log Folder</source>
         <translation>ログフォルダーを表示</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -378,6 +398,10 @@
     <message>
         <source>Stopped</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>レベル %1</translation>
     </message>
 </context>
 <context>
@@ -572,6 +596,30 @@
             <numerusform>%n 件ロック中、未圧縮</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>文書</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>出力フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>ロック解除…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>圧縮設定…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>文書を開く</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -626,6 +674,36 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>…ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>追加されなかったファイル</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>PDF ではありません</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>破損しているか読み取れません</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>すでにリストにあります</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>詳細…</translation>
     </message>
 </context>
 </TS>

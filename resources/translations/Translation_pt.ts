@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Nível de compressão</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nível %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -195,6 +203,18 @@
     <message>
         <source>Show Log Folder</source>
         <translation>Mostrar pasta de registos</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -379,6 +399,10 @@
     <message>
         <source>Stopped</source>
         <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nível %1</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,30 @@
             <numerusform>%n bloqueados, não comprimidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Desbloquear…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Definições de compressão…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Abrir o documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -639,6 +687,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Ficheiros não adicionados</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>não é um PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>danificado ou ilegível</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>já está na lista</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Detalhes…</translation>
     </message>
 </context>
 </TS>

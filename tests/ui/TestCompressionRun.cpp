@@ -321,7 +321,9 @@ void TestCompressionRun::settingsDismissAResultOnlyWhenChanged()
     compressAndWait();
     const QString summary = widget<QLabel>("label_runStatus")->text();
 
-    ModalDialogs::setExecAnswer([choice, accept](QDialog* dialog) {
+    QString title;
+    ModalDialogs::setExecAnswer([choice, accept, &title](QDialog* dialog) {
+        title = dialog->windowTitle();
         click(dialog->findChild<QAbstractButton*>(choice));
         click(dialog->findChild<QPushButton*>(accept ? "btn_ok" : "btn_cancel"));
         return dialog->result();
@@ -332,6 +334,10 @@ void TestCompressionRun::settingsDismissAResultOnlyWhenChanged()
     QCOMPARE(row(1)->item()->isUnprocessed(), dismissed);
     QVERIFY(!row(0)->item()->isUnprocessed());
     QCOMPARE(widget<QLabel>("label_runStatus")->text(), dismissed ? QString() : summary);
+    QCOMPARE(title, QString("Compress Setting — tiny.pdf"));
+    if (dismissed) {
+        QCOMPARE(rowChild<QLabel>(1, "label_3")->text(), QString("Large File Size"));
+    }
 
     ModalDialogs::setExecAnswer(nullptr);
     ModalDialogs::setQuestionAnswer([](QWidget*, const QString&, const QString&, const QString&) { return false; });

@@ -91,7 +91,8 @@ void TestEnterPassword::opensReadyToType()
 {
     const QPointer<EnterPassword> dialog = open(m_locked.get());
     QCOMPARE(dialog->objectName(), QStringLiteral("EnterPassword"));
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Password"));
+    // The title names the document the password is for.
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Password — locked.pdf"));
     QCOMPARE(dialog->size(), QSize(340, 110));
     QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
     QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowContextHelpButtonHint));

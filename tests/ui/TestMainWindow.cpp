@@ -2,6 +2,7 @@
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
+#include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
 #include "foundation/LanguageCode.h"
 #include "foundation/SettingsStore.h"
@@ -10,8 +11,11 @@
 #include "support/TestPdf.h"
 #include "support/UrlRecorder.h"
 #include "ui/CompressSettingWidget.h"
+#include "ui/CustomWindowFrame.h"
+#include "ui/EnterPassword.h"
 #include "ui/ModalDialogs.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
@@ -61,6 +65,9 @@ private slots:
     void switchesLanguage();
     void bottomBarKeepsItsSpacing_data();
     void bottomBarKeepsItsSpacing();
+    void everyControlHasAnAccessibleName_data();
+    void everyControlHasAnAccessibleName();
+    void rowsReadAsTheyLook();
 
 private:
     void addByDialog(const QStringList& paths);
@@ -234,7 +241,14 @@ void TestMainWindow::dropLandsAnywhereOnTheWindow()
     QVERIFY(dragAndDrop({ document("report.pdf") }, list()->viewport()));
     QVERIFY(dragAndDrop({ document("scan.PDF") }, row(0)));
     QVERIFY(dragAndDrop({ document("minutes.2024.final.pdf") }, widget<QWidget>("lineEdit_select_folder")));
+    // While documents hover over the window, the list is outlined as the place they will land.
+    auto* pages = widget<QWidget>("stackedWidget");
+    QVERIFY(pages->styleSheet().isEmpty());
     QVERIFY(dragEnter({ document("tiny.pdf") }, widget<QWidget>("frame_top")));
+    QVERIFY(pages->styleSheet().contains("dashed"));
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(MainWindow::instance(), &leave);
+    QVERIFY(pages->styleSheet().isEmpty());
     QCOMPARE(rowCount(), 4);
     QCOMPARE(row(3)->item()->fileName(), QString("minutes.2024.final.pdf"));
 }
@@ -290,6 +304,8 @@ void TestMainWindow::longNameIsCutInTheMiddle()
     QVERIFY(shown.startsWith("a really"));
     QVERIFY(shown.endsWith("row.pdf"));
     QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->width());
+    // The name has the room the row can give it, not a fixed stub of it.
+    QVERIFY2(label->width() >= 190, qPrintable(QString::number(label->width())));
     QTextDocument tip;
     tip.setHtml(label->toolTip());
     QCOMPARE(tip.toPlainText(), name);
@@ -543,6 +559,77 @@ void TestMainWindow::bottomBarKeepsItsSpacing()
     QVERIFY(compress->geometry().right() < bar->width());
     QVERIFY(compress->fontMetrics().horizontalAdvance(compress->text()) + 6 <= compress->width());
     MultiLanguage::instance()->setLanguage(English);
+}
+
+void TestMainWindow::everyControlHasAnAccessibleName_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("name");
+    for (const char* name : { "btn_add_file", "btn_delete", "btn_clear", "listWidget", "lineEdit_select_folder",
+             "btn_open_folder", "btn_compress" }) {
+        QTest::newRow(name) << "window" << name;
+    }
+    for (const char* name : { "btn_icon", "btn_compressSetting", "btn_decrypt" }) {
+        QTest::newRow(name) << "row" << name;
+    }
+    for (const char* name : { "btn_menu", "btn_minimize", "btn_close" }) {
+        QTest::newRow(name) << "frame" << name;
+    }
+    QTest::newRow("notice close") << "notice"
+                                  << "btn_notice_close";
+    QTest::newRow("password field") << "password"
+                                    << "lineEdit_password";
+    QTest::newRow("level slider") << "settings"
+                                  << "customSlider";
+}
+
+// Screen readers name every control, in the user's language; a picture or a symbol is no name.
+void TestMainWindow::everyControlHasAnAccessibleName()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, name);
+    addByDialog({ document("locked.pdf"), document("tiny.pdf") });
+    std::unique_ptr<CustomWindowFrame> frame;
+    std::unique_ptr<EnterPassword> password;
+    QWidget* scope = MainWindow::instance();
+    if (where == "row") {
+        scope = row(name == "btn_decrypt" ? 0 : 1);
+    } else if (where == "frame") {
+        frame = std::make_unique<CustomWindowFrame>(nullptr, nullptr);
+        scope = frame.get();
+    } else if (where == "password") {
+        password = std::make_unique<EnterPassword>(
+            qobject_cast<PDFFileItem*>(MainWindow::instance()->fileItemList()->at(0)), nullptr);
+        scope = password.get();
+    } else if (where == "settings") {
+        scope = row(1)->settingDialog();
+    }
+    auto* control = scope->findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    const auto spoken = [control]() {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+    };
+    const QString english = spoken();
+    QVERIFY2(!english.trimmed().isEmpty(), qPrintable(name));
+    QVERIFY2(english != QString::fromUtf8("✕"), qPrintable(english));
+    MultiLanguage::instance()->setLanguage(German);
+    const QString german = spoken();
+    MultiLanguage::instance()->setLanguage(English);
+    QVERIFY2(!german.trimmed().isEmpty(), qPrintable(name));
+}
+
+// A row reads as name, pages, setting or state, and result; the list's entry reads the same.
+void TestMainWindow::rowsReadAsTheyLook()
+{
+    addByDialog({ document("locked.pdf"), document("tiny.pdf") });
+    QCOMPARE(row(0)->accessibleName(), QString("locked.pdf, Locked"));
+    QCOMPARE(row(1)->accessibleName(), QString("tiny.pdf, 1 Page, Small File Size"));
+    QCOMPARE(list()->item(1)->data(Qt::AccessibleTextRole).toString(), row(1)->accessibleName());
+    MultiLanguage::instance()->setLanguage(German);
+    const QString german = row(0)->accessibleName();
+    MultiLanguage::instance()->setLanguage(English);
+    QCOMPARE(german, QString("locked.pdf, Gesperrt"));
 }
 
 QTEST_MAIN(TestMainWindow)

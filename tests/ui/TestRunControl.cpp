@@ -16,11 +16,13 @@
 #include "ui/ModalDialogs.h"
 #include "ui/QAbout.h"
 
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -73,6 +75,7 @@ private slots:
     void closingDuringARunEndsTheProcess();
     void closingDuringARunAsksFirst();
     void keyboardAloneRunsTheJob();
+    void rowSaysWhatStageItsDocumentIsIn();
     void runEndsWithASummaryAndEachRowsShare();
     void failedMarkNamesTheReason_data();
     void failedMarkNamesTheReason();
@@ -168,7 +171,8 @@ void TestRunControl::windowAnswersDuringARun()
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
     qInfo() << "The window's longest pause during the run:" << watch.longestMs() << "ms";
     QVERIFY2(watch.longestMs() < 1000, qPrintable(QString("the window stood still for %1 ms").arg(watch.longestMs())));
-    QVERIFY(rowChild<QLabel>(0, "label_3")->text().isEmpty());
+    // After the run the line names the setting the copy was made with.
+    QCOMPARE(rowChild<QLabel>(0, "label_3")->text(), QString("Small File Size"));
 }
 
 void TestRunControl::stopReturnsEveryRowToPending()
@@ -210,7 +214,7 @@ void TestRunControl::stopReturnsEveryRowToPending()
     QVERIFY(!rowChild<QWidget>(0, "btn_convert_finished")->isVisible());
     // The interrupted row says so; the rows that never started look as they did.
     QCOMPARE(rowChild<QLabel>(0, "label_3")->text(), QString("Stopped"));
-    QVERIFY(rowChild<QLabel>(1, "label_3")->text().isEmpty());
+    QCOMPARE(rowChild<QLabel>(1, "label_3")->text(), QString("Small File Size"));
     QTRY_COMPARE(QDir(Product::tempFolder()).entryList(QDir::Files), QStringList());
 
     // A later Compress runs the pending rows again.
@@ -326,6 +330,19 @@ void TestRunControl::keyboardAloneRunsTheJob()
     QTest::keyClick(list(), Qt::Key_Return);
     QCOMPARE(opened, QStringList { "CompressSettingWidget" });
 
+    // The Menu key offers everything the row's buttons do, for the current row.
+    QStringList offered;
+    ModalDialogs::setMenuAnswer([&offered](QMenu* menu) -> QAction* {
+        for (QAction* action : menu->actions()) {
+            offered << action->text();
+        }
+        return menu->actions().value(0);
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QApplication::sendEvent(list(), &menuKey);
+    QCOMPARE(offered, (QStringList { "Compression Settings…", "Open Document" }));
+    QCOMPARE(opened.size(), 2);
+
     // Ctrl+Return starts the run; the button keeps the focus, so Space stops it.
     MainWindow::instance()->compressionPool()->setMaxThreadCount(1);
     QTest::keyClick(list(), Qt::Key_Return, Qt::ControlModifier);
@@ -350,6 +367,23 @@ void TestRunControl::keyboardAloneRunsTheJob()
     QCOMPARE(list()->selectedItems().size(), 3);
     QTest::keyClick(list(), Qt::Key_Delete);
     QCOMPARE(rowCount(), 0);
+}
+
+// The row's third line follows its document: the page being written, the final choice, a stop.
+void TestRunControl::rowSaysWhatStageItsDocumentIsIn()
+{
+    addFiles({ "tiny.pdf" });
+    auto* pdf = qobject_cast<PDFFileItem*>(MainWindow::instance()->fileItemList()->at(0));
+    auto* line = rowChild<QLabel>(0, "label_3");
+    QCOMPARE(line->text(), QString("Small File Size"));
+    emit pdf->processing();
+    emit pdf->compressionProgress(2, 3);
+    QCOMPARE(line->text(), QString("Page 2 of 3"));
+    emit pdf->compressionProgress(3, 3);
+    QCOMPARE(line->text(), QString("Choosing the smallest copy…"));
+    pdf->fileProcessFinished(GSCompressor::Stopped);
+    QCOMPARE(line->text(), QString("Stopped"));
+    QVERIFY(pdf->isUnprocessed());
 }
 
 void TestRunControl::runEndsWithASummaryAndEachRowsShare()

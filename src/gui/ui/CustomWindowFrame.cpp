@@ -153,6 +153,13 @@ void CustomWindowFrame::onLanguageAction(QAction* action)
 void CustomWindowFrame::retranslateFrame()
 {
     m_ui->retranslateUi(this);
+    // The buttons show pictures only: screen readers and tooltips get their names.
+    const std::initializer_list<std::pair<QPushButton*, QString>> named { { m_ui->btn_menu, tr("Menu") },
+        { m_ui->btn_minimize, tr("Minimize") }, { m_ui->btn_close, tr("Close") } };
+    for (const auto& [button, name] : named) {
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+    }
     m_actionUserGuide->setText(tr("User Guide"));
     m_actionSupport->setText(tr("Feedback and Support"));
     m_actionCheckUpdates->setText(tr("Check for Updates"));

@@ -10,6 +10,8 @@ EnterPassword::EnterPassword(PDFFileItem* item, QWidget* parent)
     , m_item(item)
 {
     m_ui->setupUi(this);
+    // Several locked documents may be listed: the title says which one this password is for.
+    setWindowTitle(windowTitle() + QStringLiteral(" — ") + item->fileName());
     ButtonTextRoom::fit(m_ui->btn_cancel);
     ButtonTextRoom::fit(m_ui->btn_ok);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -54,4 +56,7 @@ void EnterPassword::applyLabelRule()
     } else if (m_item->encrypted()) {
         m_ui->label->setText(tr("Print password"));
     }
+    // The field is named by its label, which says which password it wants.
+    m_ui->label->setBuddy(m_ui->lineEdit_password);
+    m_ui->lineEdit_password->setAccessibleName(m_ui->label->text());
 }

@@ -12,9 +12,11 @@
 #include "ui/MainWindow.h"
 #include "ui/ModalDialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QIcon>
 #include <QUrl>
 
@@ -77,6 +79,25 @@ void FileItemWidget::setUpRow()
              m_ui->label_newSize, m_ui->label_3 }) {
         label->setTextFormat(Qt::PlainText);
     }
+    // The names take the room the row has, the source's most; they are cut only when that is not enough.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->setColumnStretch(1, 3);
+        grid->setColumnStretch(3, 2);
+        // The gap before the buttons keeps its width instead of taking the names' room.
+        for (const int column : { 2, 4 }) {
+            QLayoutItem* gap = grid->itemAtPosition(0, column);
+            if (gap != nullptr && gap->spacerItem() != nullptr) {
+                gap->spacerItem()->changeSize(8, 20, QSizePolicy::Fixed, QSizePolicy::Minimum);
+            }
+        }
+        grid->invalidate();
+    }
+    m_ui->frame_left->setMaximumWidth(QWIDGETSIZE_MAX);
+    for (QLabel* label : { m_ui->label_name, m_ui->label_newName }) {
+        label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+    }
+    // The status line is a quiet third line under the result.
+    m_ui->label_3->setStyleSheet(QStringLiteral("color: #4A5A6A; font-size: 11px;"));
     m_ui->label_name->installEventFilter(this);
     m_ui->label_newName->installEventFilter(this);
     m_ui->label_name->setToolTip(literalToolTip(m_item->fileName()));
@@ -98,6 +119,9 @@ void FileItemWidget::showDetails()
     showPageCount();
     m_ui->btn_decrypt->setVisible(locked);
     m_ui->btn_compressSetting->setVisible(!checking && !locked);
+    // Inspection decides whether the row has a setting to show at all.
+    showStatusLine();
+    updateAccessibleText();
 }
 
 void FileItemWidget::connectSignals()
@@ -109,6 +133,9 @@ void FileItemWidget::connectSignals()
     connect(m_ui->btn_compressSetting, &QPushButton::clicked, this, &FileItemWidget::openCompressSetting);
     connect(m_ui->btn_convert_finished, &QPushButton::clicked, this, &FileItemWidget::openOutpuFilePath);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &FileItemWidget::retranslate);
+    // A setting accepted anywhere, "Apply to all" above all, may change what this row shows of its own.
+    connect(SignalTransferStation::instance(), &SignalTransferStation::changeProcessedState, this,
+        &FileItemWidget::showRunState);
 }
 
 void FileItemWidget::setIconStyle(const QString& iconName)
@@ -140,7 +167,10 @@ void FileItemWidget::retranslate()
 {
     showPageCount();
     m_ui->btn_decrypt->setToolTip(tr("Unlock the document with its password"));
+    m_ui->btn_decrypt->setAccessibleName(m_ui->btn_decrypt->toolTip());
     m_ui->btn_compressSetting->setToolTip(tr("Compression settings"));
+    m_ui->btn_compressSetting->setAccessibleName(m_ui->btn_compressSetting->toolTip());
+    m_ui->btn_icon->setAccessibleName(m_item->fileName());
     showRunState();
 }
 
@@ -269,6 +299,8 @@ void FileItemWidget::showRunState()
         mark->setEnabled(m_item->resultCode() == GSCompressor::Success);
     }
     mark->setVisible(m_item->hasResult() && !m_item->isCompressing());
+    mark->setAccessibleName(mark->isEnabled() ? tr("Show the compressed file in its folder") : statusLine());
+    updateAccessibleText();
 }
 
 QString FileItemWidget::statusLine() const
@@ -288,7 +320,7 @@ QString FileItemWidget::statusLine() const
         return tr("Stopped");
     }
     if (!m_item->hasResult()) {
-        return QString();
+        return settingName();
     }
     if (m_item->resultCode() != GSCompressor::Success) {
         return failureReason(m_item->resultCode());
@@ -303,7 +335,26 @@ QString FileItemWidget::statusLine() const
             return tr("Handed back unchanged, to keep its links and bookmarks.");
         }
     }
-    return QString();
+    return settingName();
+}
+
+QString FileItemWidget::settingName() const
+{
+    // Locked and unread documents have no setting to speak of yet.
+    if (m_item->isChecking() || m_item->isLocked()) {
+        return QString();
+    }
+    const CompressSetting setting = m_item->nextSetting();
+    switch (setting.mode) {
+    case High:
+        return QCoreApplication::translate("CompressSettingWidget", "Small File Size");
+    case Medium:
+        return QCoreApplication::translate("CompressSettingWidget", "Medium File Size");
+    case Low:
+        return QCoreApplication::translate("CompressSettingWidget", "Large File Size");
+    default:
+        return tr("Level %1").arg(setting.effectiveLevel());
+    }
 }
 
 // The line shares the column of the new name: a long reason is cut to it, and the tooltip has it whole.
@@ -315,6 +366,28 @@ void FileItemWidget::showStatusLine()
     const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : literalToolTip(text));
+}
+
+QString FileItemWidget::accessibleText() const
+{
+    QStringList parts { m_item->fileName() };
+    for (const QString& part :
+        { m_ui->label_pages->text(), statusLine(), m_item->compressedName(), m_ui->label_newSize->text() }) {
+        if (!part.isEmpty()) {
+            parts << part;
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+void FileItemWidget::updateAccessibleText()
+{
+    const QString text = accessibleText();
+    if (text == accessibleName()) {
+        return;
+    }
+    setAccessibleName(text);
+    emit accessibleTextChanged(text);
 }
 
 void FileItemWidget::openOutpuFilePath() { FileBrowser::revealFile(m_item->outputPath()); }
@@ -353,6 +426,7 @@ void FileItemWidget::openCompressSetting()
     // The item keeps the choice, so it outlives this row; the dialog goes with the row if it leaves.
     FileItem* const item = m_item;
     QPointer<CompressSettingWidget> dialog = settingDialog();
+    dialog->setDocumentName(item->fileName());
     dialog->loadSetting();
     if (ModalDialogs::exec(dialog) != QDialog::Accepted || !dialog) {
         return; // cancelled: the result on show stays, and so does everything else

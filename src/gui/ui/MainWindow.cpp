@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
@@ -29,6 +30,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QThread>
@@ -96,9 +98,10 @@ MainWindow::MainWindow()
     m_runStatus->hide();
     m_ui->verticalLayout_2->insertWidget(m_ui->verticalLayout_2->indexOf(m_ui->frame_bottom), m_runStatus);
 
-    // Between the top bar and the pages, so it shows over the empty page and the list alike.
+    // Under the pages, so it shows with the empty page and the list alike, and the rows never move
+    // under the pointer when it comes or goes.
     m_refusedNotice = new RefusedFilesNotice(m_ui->centralwidget);
-    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->stackedWidget), m_refusedNotice);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->stackedWidget) + 1, m_refusedNotice);
     m_rowBuilder = new QTimer(this);
     m_rowBuilder->setSingleShot(true);
     m_rowBuilder->setInterval(0);
@@ -131,8 +134,10 @@ MainWindow::MainWindow()
     m_ui->listWidget->setUniformItemSizes(true);
     setAcceptDrops(true);
 
+    m_ui->label->setBuddy(m_ui->lineEdit_select_folder);
     connectSignals();
     addShortcuts();
+    retranslate();
     updateListButtons();
     qDebug() << "Max thread count: " << m_compressionPool->maxThreadCount();
 }
@@ -175,6 +180,7 @@ void MainWindow::connectSignals()
     connect(SignalTransferStation::instance(), &SignalTransferStation::changeProcessedState, this,
         &MainWindow::dismissResults);
     connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
+    connect(m_fileItemList.get(), &FileItemList::fileRefused, m_refusedNotice, &RefusedFilesNotice::addRefusedFile);
     connect(m_fileItemList.get(), &FileItemList::filesRefused, m_refusedNotice, &RefusedFilesNotice::addRefused);
     connect(m_fileItemList.get(), &FileItemList::inspectionFinished, this, &MainWindow::updateCompressButton);
 }
@@ -203,6 +209,37 @@ void MainWindow::addShortcuts()
         }
     });
     m_ui->listWidget->installEventFilter(this);
+    m_ui->listWidget->viewport()->installEventFilter(this);
+}
+
+void MainWindow::showRowMenu(int row, const QPoint& globalPosition)
+{
+    FileItemWidget* rowWidget = showRow(row);
+    if (rowWidget == nullptr || rowWidget->item()->isChecking()) {
+        return;
+    }
+    FileItem* item = rowWidget->item();
+    QMenu menu(this);
+    QAction* unlock = item->isLocked() ? menu.addAction(tr("Unlock…")) : nullptr;
+    QAction* settings = item->isLocked() ? nullptr : menu.addAction(tr("Compression Settings…"));
+    const bool delivered = item->hasResult() && item->resultCode() == GSCompressor::Success;
+    QAction* reveal = delivered ? menu.addAction(tr("Show in Folder")) : nullptr;
+    QAction* open = menu.addAction(tr("Open Document"));
+    QAction* chosen = ModalDialogs::popupMenu(&menu, globalPosition);
+    // The menu turned the event loop: the row may have been rebuilt meanwhile.
+    rowWidget = chosen != nullptr ? showRow(row) : nullptr;
+    if (rowWidget == nullptr) {
+        return;
+    }
+    if (chosen == unlock) {
+        rowWidget->pdfDecrypt();
+    } else if (chosen == settings) {
+        rowWidget->openCompressSetting();
+    } else if (chosen == reveal) {
+        rowWidget->openOutpuFilePath();
+    } else if (chosen == open) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(item->filePath()));
+    }
 }
 
 void MainWindow::activateCurrentRow()
@@ -229,6 +266,10 @@ void MainWindow::updateListButtons()
 void MainWindow::retranslate()
 {
     m_ui->retranslateUi(this);
+    m_ui->lineEdit_select_folder->setAccessibleName(m_ui->label->text());
+    m_ui->listWidget->setAccessibleName(tr("Documents"));
+    m_ui->btn_open_folder->setAccessibleName(tr("Open Output Folder"));
+    m_ui->btn_open_folder->setToolTip(tr("Open Output Folder"));
     showCompressButtonText();
     if (m_idle != 1) {
         showProgress();
@@ -299,6 +340,10 @@ void MainWindow::buildRowWidget(int row)
     m_ui->listWidget->setItemWidget(listItem, widget);
     m_rowsWithWidgets.insert(listItem);
     connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+    // The list's entry reads as its row does, for screen readers that walk the list.
+    listItem->setData(Qt::AccessibleTextRole, widget->accessibleText());
+    connect(widget, &FileItemWidget::accessibleTextChanged, this,
+        [listItem](const QString& text) { listItem->setData(Qt::AccessibleTextRole, text); });
 }
 
 // A setting was accepted: every listed document, in view or not, whose result was made with another
@@ -499,6 +544,25 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit editClicked();
     }
+    if (event->type() == QEvent::ContextMenu
+        && (watched == m_ui->listWidget || watched == m_ui->listWidget->viewport())) {
+        auto* request = static_cast<QContextMenuEvent*>(event);
+        // From the keyboard the menu is for the current row, from the mouse for the row under it.
+        const bool byKeyboard = request->reason() == QContextMenuEvent::Keyboard;
+        const int row = byKeyboard
+            ? m_ui->listWidget->currentRow()
+            : m_ui->listWidget
+                  ->indexAt(m_ui->listWidget->viewport()->mapFrom(static_cast<QWidget*>(watched), request->pos()))
+                  .row();
+        if (row >= 0) {
+            QListWidgetItem* listItem = m_ui->listWidget->item(row);
+            const QRect rect = m_ui->listWidget->visualItemRect(listItem);
+            const QPoint where
+                = byKeyboard ? m_ui->listWidget->viewport()->mapToGlobal(rect.center()) : request->globalPos();
+            showRowMenu(row, where);
+        }
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -535,13 +599,27 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     if (std::any_of(urls.cbegin(), urls.cend(), hasPdfSuffix)) {
         event->acceptProposedAction();
+        showDropTarget(true);
         return;
     }
     event->ignore();
 }
 
+void MainWindow::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    showDropTarget(false);
+    QMainWindow::dragLeaveEvent(event);
+}
+
+void MainWindow::showDropTarget(bool shown)
+{
+    m_ui->stackedWidget->setStyleSheet(
+        shown ? QStringLiteral("QStackedWidget#stackedWidget { border: 2px dashed #3993F2; }") : QString());
+}
+
 void MainWindow::dropEvent(QDropEvent* event)
 {
+    showDropTarget(false);
     if (!event->mimeData()->hasUrls()) {
         return;
     }

@@ -91,6 +91,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -100,8 +101,15 @@ private:
     void addShortcuts();
     /** Enter on a row: its settings, or its password while it is locked. */
     void activateCurrentRow();
+    /**
+     * Everything a row's buttons do, in a menu: the keyboard's way to them (the Menu key or
+     * Shift+F10 on the current row) and the mouse's second one (a right click).
+     */
+    void showRowMenu(int row, const QPoint& globalPosition);
     /** Delete and Clear are offered only while there is something to remove. */
     void updateListButtons();
+    /** Outlines the list while documents are dragged over the window, so the drop has a visible target. */
+    void showDropTarget(bool shown);
     /** Empties the list without asking: every row and item goes. */
     void clearList();
     void retranslate();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -21,6 +22,18 @@ namespace {
     ModalDialogs::DialogAnswer& dialogAnswer()
     {
         static ModalDialogs::DialogAnswer answer;
+        return answer;
+    }
+
+    ModalDialogs::MenuAnswer& menuAnswer()
+    {
+        static ModalDialogs::MenuAnswer answer;
+        return answer;
+    }
+
+    ModalDialogs::InformationAnswer& informationAnswer()
+    {
+        static ModalDialogs::InformationAnswer answer;
         return answer;
     }
 
@@ -69,6 +82,25 @@ bool ModalDialogs::question(QWidget* parent, const QString& title, const QString
     return box.clickedButton() == accept;
 }
 
+QAction* ModalDialogs::popupMenu(QMenu* menu, const QPoint& globalPosition)
+{
+    if (menuAnswer()) {
+        return menuAnswer()(menu);
+    }
+    return menu->exec(globalPosition);
+}
+
+void ModalDialogs::information(QWidget* parent, const QString& title, const QString& text, const QString& details)
+{
+    if (informationAnswer()) {
+        informationAnswer()(parent, title, text, details);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setDetailedText(details);
+    box.exec();
+}
+
 void ModalDialogs::setOpenFileNamesAnswer(FileNamesAnswer answer) { fileNamesAnswer() = std::move(answer); }
 
 void ModalDialogs::setExistingDirectoryAnswer(FolderAnswer answer) { folderAnswer() = std::move(answer); }
@@ -77,10 +109,16 @@ void ModalDialogs::setExecAnswer(DialogAnswer answer) { dialogAnswer() = std::mo
 
 void ModalDialogs::setQuestionAnswer(QuestionAnswer answer) { questionAnswer() = std::move(answer); }
 
+void ModalDialogs::setInformationAnswer(InformationAnswer answer) { informationAnswer() = std::move(answer); }
+
+void ModalDialogs::setMenuAnswer(MenuAnswer answer) { menuAnswer() = std::move(answer); }
+
 void ModalDialogs::resetAnswers()
 {
     fileNamesAnswer() = nullptr;
     folderAnswer() = nullptr;
     dialogAnswer() = nullptr;
     questionAnswer() = nullptr;
+    informationAnswer() = nullptr;
+    menuAnswer() = nullptr;
 }
