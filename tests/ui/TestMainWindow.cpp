@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -68,6 +69,7 @@ private slots:
     void everyControlHasAnAccessibleName_data();
     void everyControlHasAnAccessibleName();
     void rowsReadAsTheyLook();
+    void sizesFollowTheLanguage();
 
 private:
     void addByDialog(const QStringList& paths);
@@ -617,6 +619,23 @@ void TestMainWindow::everyControlHasAnAccessibleName()
     const QString german = spoken();
     MultiLanguage::instance()->setLanguage(English);
     QVERIFY2(!german.trimmed().isEmpty(), qPrintable(name));
+}
+
+// Sizes are written with the decimal separator of the interface's language.
+void TestMainWindow::sizesFollowTheLanguage()
+{
+    addByDialog({ document("report.pdf") });
+    QLabel* size = rowChild<QLabel>(0, "label_size");
+    const QString english = size->text();
+    QVERIFY2(english.contains(QRegularExpression("^\\d+\\.\\d+ [KMG]B$")), qPrintable(english));
+    MultiLanguage::instance()->setLanguage(German);
+    const QString german = size->text();
+    MultiLanguage::instance()->setLanguage(French);
+    const QString french = size->text();
+    MultiLanguage::instance()->setLanguage(English);
+    QCOMPARE(german, QString(english).replace('.', ','));
+    QCOMPARE(french, german);
+    QCOMPARE(size->text(), english);
 }
 
 // A row reads as name, pages, setting or state, and result; the list's entry reads the same.

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QIcon>
+#include <QLocale>
 #include <QUrl>
 
 #include <algorithm>
@@ -102,7 +103,6 @@ void FileItemWidget::setUpRow()
     m_ui->label_newName->installEventFilter(this);
     m_ui->label_name->setToolTip(literalToolTip(m_item->fileName()));
     elideName();
-    m_ui->label_size->setText(m_item->sizeText());
     m_ui->label_pages->setVisible(m_item->suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0);
     // Translated texts, the progress and the result all come from the item.
     retranslate();
@@ -165,6 +165,7 @@ void FileItemWidget::showPageCount()
 
 void FileItemWidget::retranslate()
 {
+    m_ui->label_size->setText(localNumbers(m_item->sizeText()));
     showPageCount();
     m_ui->btn_decrypt->setToolTip(tr("Unlock the document with its password"));
     m_ui->btn_decrypt->setAccessibleName(m_ui->btn_decrypt->toolTip());
@@ -172,6 +173,19 @@ void FileItemWidget::retranslate()
     m_ui->btn_compressSetting->setAccessibleName(m_ui->btn_compressSetting->toolTip());
     m_ui->btn_icon->setAccessibleName(m_item->fileName());
     showRunState();
+}
+
+QString FileItemWidget::localNumbers(const QString& size)
+{
+    // Only a point between two digits is a decimal separator; a name or a unit keeps its points.
+    QString local = size;
+    const QChar separator = QLocale().decimalPoint();
+    for (int index = 1; index + 1 < local.size(); ++index) {
+        if (local.at(index) == QLatin1Char('.') && local.at(index - 1).isDigit() && local.at(index + 1).isDigit()) {
+            local[index] = separator;
+        }
+    }
+    return local;
 }
 
 QString FileItemWidget::literalToolTip(const QString& text)
@@ -232,7 +246,7 @@ void FileItemWidget::showResultMark()
 // The new size carries the share saved, so each row tells what its compression was worth.
 void FileItemWidget::showSavedShare()
 {
-    const QString newSize = m_item->compressedSizeText();
+    const QString newSize = localNumbers(m_item->compressedSizeText());
     auto* pdf = qobject_cast<PDFFileItem*>(m_item);
     const qint64 before = QFileInfo(m_item->filePath()).size();
     if (pdf == nullptr || before <= 0) {
@@ -290,7 +304,7 @@ void FileItemWidget::showRunState()
     if (m_item->hasResult() && m_item->resultCode() == GSCompressor::Success && !newName.isEmpty()) {
         showSavedShare();
     } else {
-        m_ui->label_newSize->setText(m_item->compressedSizeText());
+        m_ui->label_newSize->setText(localNumbers(m_item->compressedSizeText()));
     }
 
     MyMarkButton* mark = m_ui->btn_convert_finished;

@@ -38,6 +38,8 @@ public:
 
     /** Why a compression ended with code, as the failure mark's tooltip says it. */
     static QString failureReason(int code);
+    /** A size as formatFileSize() writes it, with the decimal separator of the interface's language. */
+    static QString localNumbers(const QString& size);
     /** Rich text that shows text exactly as it is, for tooltips that carry file names. */
     static QString literalToolTip(const QString& text);
 

@@ -868,7 +868,8 @@ QString MainWindow::runSummary() const
         parts << tr("%n file(s)", nullptr, m_tally.succeeded);
     }
     if (m_tally.succeeded > 0) {
-        parts << QStringLiteral("%1 → %2").arg(formatFileSize(m_tally.bytesBefore), formatFileSize(m_tally.bytesAfter));
+        parts << QStringLiteral("%1 → %2").arg(FileItemWidget::localNumbers(formatFileSize(m_tally.bytesBefore)),
+            FileItemWidget::localNumbers(formatFileSize(m_tally.bytesAfter)));
         const qint64 saved = m_tally.bytesBefore - m_tally.bytesAfter;
         const int percent = m_tally.bytesBefore > 0 ? qRound(100.0 * saved / m_tally.bytesBefore) : 0;
         parts << tr("%1 % smaller").arg(percent);
