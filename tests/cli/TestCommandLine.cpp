@@ -634,6 +634,8 @@ void TestCommandLine::badInputsGetTrueReasons()
     qputenv("PLAIN", QFile::encodeName(document("plain.pdf")));
 
     const CommandResult result = runScript(script, work.path());
+    // Qt cannot remove what it cannot name: the folder is emptied by bytes.
+    runScript(QStringLiteral("find . -mindepth 1 -delete"), work.path());
 
     QCOMPARE(result.status, 1);
     QVERIFY2(linesStartingWith(result.errorLines, line).size() == 1, qPrintable(result.errors));
