@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Komprimierung angehalten</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Komprimierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>EnterPassword</name>
     <message>
         <source>Password</source>

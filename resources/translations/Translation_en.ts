@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EnterPassword</name>
     <message>
         <source>Password</source>

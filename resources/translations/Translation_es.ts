@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Compresión detenida</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Compresión terminada</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>EnterPassword</name>
     <message>
         <source>Password</source>

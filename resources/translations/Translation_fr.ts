@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Compression arrêtée</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Compression terminée</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+</context>
+<context>
     <name>EnterPassword</name>
     <message>
         <source>Password</source>
