@@ -3,6 +3,7 @@
 #include "foundation/CommandLinePaths.h"
 #include "foundation/InstanceSocket.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -31,13 +32,17 @@ SingleInstance::SingleInstance(const QString& settingsFolder, QObject* parent)
 {
 }
 
-SingleInstance::~SingleInstance()
+SingleInstance::~SingleInstance() { release(); }
+
+void SingleInstance::release()
 {
     if (m_onBus) {
+        m_onBus = false;
         QDBusConnection bus = QDBusConnection::sessionBus();
         bus.unregisterService(serviceName(m_settingsFolder));
         bus.unregisterObject(objectPath);
     }
+    m_socket.reset(); // closes the socket and removes its file
 }
 
 QString SingleInstance::serviceName(const QString& settingsFolder)
@@ -65,10 +70,13 @@ QString SingleInstance::activationTokenFromEnvironment()
 
 SingleInstance::Start SingleInstance::start(const QStringList& paths, const QString& activationToken)
 {
-    if (QDBusConnection::sessionBus().isConnected()) {
-        return startOnBus(paths, activationToken);
+    const Start outcome = QDBusConnection::sessionBus().isConnected() ? startOnBus(paths, activationToken)
+                                                                        : startOnSocket(paths, activationToken);
+    // A window that is closing answers no one; the next start must not wait for it.
+    if (outcome == Start::First && QCoreApplication::instance() != nullptr) {
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &SingleInstance::release);
     }
-    return startOnSocket(paths, activationToken);
+    return outcome;
 }
 
 SingleInstance::Start SingleInstance::startOnBus(const QStringList& paths, const QString& activationToken)
@@ -114,12 +122,12 @@ SingleInstance::Start SingleInstance::startOnSocket(const QStringList& paths, co
     if (!lock.tryLock(handOverTimeoutMs)) {
         qWarning() << "Cannot lock" << path << "- starting on its own.";
     }
-    m_socket = new InstanceSocket(path, this);
+    m_socket = std::make_unique<InstanceSocket>(path);
     if (m_socket->handOver(paths, activationToken, handOverTimeoutMs)) {
         return Start::HandedOver;
     }
     if (m_socket->listen()) {
-        connect(m_socket, &InstanceSocket::received, this, &SingleInstance::deliver);
+        connect(m_socket.get(), &InstanceSocket::received, this, &SingleInstance::deliver);
     }
     return Start::First;
 }

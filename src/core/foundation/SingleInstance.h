@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class InstanceSocket;
 
@@ -38,6 +39,9 @@ public:
      */
     Start start(const QStringList& paths, const QString& activationToken);
 
+    /** Stops listening: a start from now on opens a window of its own. Run when the event loop ends. */
+    void release();
+
     /** The activation token the desktop gave this start (X11 startup id or Wayland token), empty when none. */
     static QString activationTokenFromEnvironment();
 
@@ -61,5 +65,5 @@ private:
 
     const QString m_settingsFolder;
     bool m_onBus = false;
-    InstanceSocket* m_socket = nullptr; // child of this object, without a bus
+    std::unique_ptr<InstanceSocket> m_socket; // without a bus
 };
