@@ -71,7 +71,7 @@ QString SingleInstance::activationTokenFromEnvironment()
 SingleInstance::Start SingleInstance::start(const QStringList& paths, const QString& activationToken)
 {
     const Start outcome = QDBusConnection::sessionBus().isConnected() ? startOnBus(paths, activationToken)
-                                                                        : startOnSocket(paths, activationToken);
+                                                                      : startOnSocket(paths, activationToken);
     // A window that is closing answers no one; the next start must not wait for it.
     if (outcome == Start::First && QCoreApplication::instance() != nullptr) {
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &SingleInstance::release);
