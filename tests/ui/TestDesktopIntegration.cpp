@@ -257,15 +257,19 @@ void TestDesktopIntegration::runEndingBehindOtherWindowsIsNotified_data()
 {
     QTest::addColumn<bool>("behindOthers");
     QTest::addColumn<bool>("stop");
-    QTest::newRow("behind others") << true << false;
-    QTest::newRow("stopped behind others") << true << true;
-    QTest::newRow("in front") << false << false;
+    QTest::addColumn<bool>("close");
+    QTest::newRow("behind others") << true << false << false;
+    QTest::newRow("stopped behind others") << true << true << false;
+    QTest::newRow("in front") << false << false << false;
+    // Closing the window stops its run on the way out; the user who closed it needs no word.
+    QTest::newRow("closed mid-run") << false << true << true;
 }
 
 void TestDesktopIntegration::runEndingBehindOtherWindowsIsNotified()
 {
     QFETCH(bool, behindOthers);
     QFETCH(bool, stop);
+    QFETCH(bool, close);
     addAndWait({ "photos.pdf", "scan.pdf" });
     startRun();
     if (behindOthers) {
@@ -275,7 +279,11 @@ void TestDesktopIntegration::runEndingBehindOtherWindowsIsNotified()
         QVERIFY(QTest::qWaitForWindowActive(m_otherWindow.get()));
         QVERIFY(!MainWindow::instance()->isActiveWindow());
     }
-    if (stop) {
+    if (close) {
+        MainWindow::instance()->close();
+        QVERIFY(!MainWindow::instance()->isActiveWindow());
+        MainWindow::instance()->stopRun();
+    } else if (stop) {
         click("btn_compress");
     }
     waitForRunEnd();

@@ -61,7 +61,8 @@ void DesktopIntegration::runEnded(const QString& summary, bool stopped)
 {
     m_launcherEntry->clear();
     // Someone looking at the window sees the line under the list; the notification is for the others.
-    if (m_window->isActiveWindow()) {
+    // A window the user closed mid-run stops its run on the way out, and has nothing more to say.
+    if (m_window->isActiveWindow() || !m_window->isVisible()) {
         return;
     }
     m_notifier->notify(stopped ? tr("Compression stopped") : tr("Compression finished"), summary, tr("Show"));
