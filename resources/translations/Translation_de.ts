@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Komprimierungsstufe</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Stufe %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Protokoll im Explorer anzeigen</translation>
+        <source>Show Log Folder</source>
+        <translation>Protokollordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -383,6 +403,22 @@
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Kleinste Kopie wird gewählt…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Stufe %1</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -473,10 +509,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Quorva-Titel</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Dateien hinzufügen</translation>
     </message>
@@ -550,6 +582,68 @@
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Das Dokument aus der Liste entfernen? Bereits komprimierte Dateien bleiben im Ausgabeordner.</numerusform>
+            <numerusform>Alle %n Dokumente aus der Liste entfernen? Bereits komprimierte Dateien bleiben im Ausgabeordner.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Erneut komprimieren</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Alle Dokumente der Liste sind bereits komprimiert. Erneut nach „%1“ komprimieren?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Es werden noch Dokumente komprimiert. Den Durchlauf anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Anhalten und beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Entsperren…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Komprimierungseinstellungen…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Dokument öffnen</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -608,6 +702,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Nicht hinzugefügte Dateien</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>kein PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>beschädigt oder unlesbar</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>bereits in der Liste</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Details…</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,7 +201,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
+        <source>Show Log Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -383,6 +403,22 @@
         <source>Checking…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -473,10 +509,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation type="unfinished"></translation>
     </message>
@@ -550,6 +582,68 @@
         <source>Checking…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Remove the document from the list? Files already compressed stay in the output folder.</numerusform>
+            <numerusform>Remove all %n documents from the list? Files already compressed stay in the output folder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n locked, not compressed</numerusform>
+            <numerusform>%n locked, not compressed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -607,6 +701,37 @@
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Nivel de compresión</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostrar registro en el Explorador</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostrar carpeta de registros</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -383,6 +403,22 @@
         <source>Checking…</source>
         <translation>Comprobando…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Eligiendo la copia más pequeña…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -473,10 +509,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Título de Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -550,6 +582,68 @@
         <source>Checking…</source>
         <translation>Comprobando…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>¿Quitar el documento de la lista? Los archivos ya comprimidos se quedan en la carpeta de salida.</numerusform>
+            <numerusform>¿Quitar los %n documentos de la lista? Los archivos ya comprimidos se quedan en la carpeta de salida.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimir de nuevo</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Todos los documentos de la lista ya están comprimidos. ¿Comprimirlos de nuevo en «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Todavía se están comprimiendo documentos. ¿Detener y salir?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Detener y salir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, sin comprimir</numerusform>
+            <numerusform>%n bloqueados, sin comprimir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Desbloquear…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Ajustes de compresión…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Abrir el documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -608,6 +702,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Archivos no añadidos</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>no es un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>dañado o ilegible</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>ya está en la lista</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Detalles…</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Niveau de compression</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Langue</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Afficher le journal dans l&apos;Explorateur</translation>
+        <source>Show Log Folder</source>
+        <translation>Afficher le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -383,6 +403,22 @@
         <source>Checking…</source>
         <translation>Vérification…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillé</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Choix de la copie la plus petite…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -473,10 +509,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Titre Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -550,6 +582,68 @@
         <source>Checking…</source>
         <translation>Vérification…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Retirer le document de la liste ? Les fichiers déjà compressés restent dans le dossier de sortie.</numerusform>
+            <numerusform>Retirer les %n documents de la liste ? Les fichiers déjà compressés restent dans le dossier de sortie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Compresser à nouveau</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Tous les documents de la liste sont déjà compressés. Les compresser à nouveau dans « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Des documents sont encore en cours de compression. Arrêter et quitter ?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n verrouillé, non compressé</numerusform>
+            <numerusform>%n verrouillés, non compressés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Déverrouiller…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Paramètres de compression…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Ouvrir le document</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -608,6 +702,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n de plus</numerusform>
+            <numerusform>… et %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Fichiers non ajoutés</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>pas un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>endommagé ou illisible</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>déjà dans la liste</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Détails…</translation>
     </message>
 </context>
 </TS>

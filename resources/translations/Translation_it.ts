@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Livello di compressione</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Livello %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Lingua</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostra registro in Esplora risorse</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostra cartella dei log</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -383,6 +403,22 @@
         <source>Checking…</source>
         <translation>Verifica…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Scelta della copia più piccola…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Livello %1</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -473,10 +509,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Titolo Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Aggiungi file</translation>
     </message>
@@ -550,6 +582,68 @@
         <source>Checking…</source>
         <translation>Verifica…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Svuota l&apos;elenco</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Rimuovere il documento dall&apos;elenco? I file già compressi restano nella cartella di destinazione.</numerusform>
+            <numerusform>Rimuovere tutti i %n documenti dall&apos;elenco? I file già compressi restano nella cartella di destinazione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimi di nuovo</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Tutti i documenti dell&apos;elenco sono già compressi. Comprimerli di nuovo in «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Ci sono ancora documenti in compressione. Interrompere e uscire?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Interrompi ed esci</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloccato, non compresso</numerusform>
+            <numerusform>%n bloccati, non compressi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Apri la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Sblocca…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Impostazioni di compressione…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Apri il documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -608,6 +702,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e altri %n</numerusform>
+            <numerusform>… e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>File non aggiunti</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>non è un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>danneggiato o illeggibile</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>già nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Dettagli…</translation>
     </message>
 </context>
 </TS>

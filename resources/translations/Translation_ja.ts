@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>圧縮レベル</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>レベル %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>言語</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>エクスプローラーでログを表示</translation>
+        <source>Show Log Folder</source>
+        <translation>ログフォルダーを表示</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -382,6 +402,22 @@
         <source>Checking…</source>
         <translation>確認中…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>ロック中</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>最小のコピーを選択中…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>レベル %1</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -468,10 +504,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Quorva タイトル</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>ファイルを追加</translation>
     </message>
@@ -543,6 +575,66 @@
         <source>Checking…</source>
         <translation>確認中…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>リストを空にする</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>リストから %n 件の文書をすべて削除しますか？圧縮済みのファイルは出力フォルダーに残ります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>再度圧縮</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>リストの文書はすべて圧縮済みです。「%1」にもう一度圧縮しますか？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>まだ文書を圧縮中です。処理を停止して終了しますか？</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>停止して終了</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n 件ロック中、未圧縮</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>文書</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>出力フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>ロック解除…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>圧縮設定…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>文書を開く</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -597,6 +689,36 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>…ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>追加されなかったファイル</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>PDF ではありません</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>破損しているか読み取れません</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>すでにリストにあります</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>詳細…</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Nível de compressão</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nível %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostrar registo no Explorador</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostrar pasta de registos</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -383,6 +403,22 @@
         <source>Checking…</source>
         <translation>A verificar…</translation>
     </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>A escolher a cópia mais pequena…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nível %1</translation>
+    </message>
 </context>
 <context>
     <name>GLanguage</name>
@@ -473,10 +509,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Título Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Adicionar ficheiros</translation>
     </message>
@@ -550,6 +582,68 @@
         <source>Checking…</source>
         <translation>A verificar…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Limpar a lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Remover o documento da lista? Os ficheiros já comprimidos ficam na pasta de saída.</numerusform>
+            <numerusform>Remover todos os %n documentos da lista? Os ficheiros já comprimidos ficam na pasta de saída.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimir novamente</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Todos os documentos da lista já estão comprimidos. Comprimi-los novamente em «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Ainda há documentos a ser comprimidos. Parar e sair?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Parar e sair</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, não comprimido</numerusform>
+            <numerusform>%n bloqueados, não comprimidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Desbloquear…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Definições de compressão…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Abrir o documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -608,6 +702,37 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Ficheiros não adicionados</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>não é um PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>danificado ou ilegível</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>já está na lista</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Detalhes…</translation>
     </message>
 </context>
 </TS>
