@@ -280,6 +280,8 @@ void TestDesktopIntegration::runEndingBehindOtherWindowsIsNotified()
         QVERIFY(!MainWindow::instance()->isActiveWindow());
     }
     if (close) {
+        // The window asks before a close ends the run; the user says yes.
+        ModalDialogs::setQuestionAnswer([](QWidget*, const QString&, const QString&, const QString&) { return true; });
         MainWindow::instance()->close();
         QVERIFY(!MainWindow::instance()->isActiveWindow());
         MainWindow::instance()->stopRun();
