@@ -14,6 +14,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -87,6 +88,9 @@ namespace {
 
 int main()
 {
+    // The worker has a process group of its own, so a signal that ends the application at a terminal
+    // no longer reaches it: it goes with the thread that started it instead.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     letFaultsKill();
     WorkerRequest request;
     if (!WorkerRequest::decode(readAll(STDIN_FILENO), request)) {
