@@ -260,69 +260,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -342,42 +279,6 @@
             <numerusform>%n Page</numerusform>
             <numerusform>%n Pages</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -732,6 +633,145 @@
     </message>
     <message>
         <source>Details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -260,69 +260,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>detenido</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>no existe el archivo o la carpeta</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>no es un archivo PDF (su nombre no termina en .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>no es un archivo PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>dañado, qpdf no puede abrirlo</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloqueado con una contraseña de apertura (indique contraseñas con --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloqueado, y ninguna contraseña del archivo de contraseñas lo abre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>no se pudo copiar a la carpeta Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>no se pudo mover el resultado a la carpeta de salida</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>el documento o su reescritura está incompleto o es ilegible</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>la contraseña fue rechazada</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>no se puede escribir en la carpeta de salida</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript falló con el error %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript se bloqueó con él</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript tardó demasiado y se detuvo</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -342,42 +279,6 @@
             <numerusform>%n página</numerusform>
             <numerusform>%n páginas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>No se pudo leer el documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>No se pudo mover el archivo comprimido a la carpeta de salida.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>El documento está dañado o incompleto, o su reescritura quedó incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Falta la contraseña del documento o es incorrecta.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>No se puede crear la carpeta de salida ni escribir en ella.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>El intérprete de PDF falló con este documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compresión tardó demasiado y se detuvo.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compresión se detuvo.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>El intérprete de PDF informó del error %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -733,6 +634,145 @@
     <message>
         <source>Details…</source>
         <translation>Detalles…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript falló con el error %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>El intérprete de PDF informó del error %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>no se pudo copiar a la carpeta Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>No se pudo leer el documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>no se pudo mover el resultado a la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>No se pudo mover el archivo comprimido a la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>el documento o su reescritura está incompleto o es ilegible</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>El documento está dañado o incompleto, o su reescritura quedó incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>la contraseña fue rechazada</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Falta la contraseña del documento o es incorrecta.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>no se puede escribir en la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>No se puede crear la carpeta de salida ni escribir en ella.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript se bloqueó con él</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>El intérprete de PDF falló con este documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript tardó demasiado y se detuvo</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compresión tardó demasiado y se detuvo.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compresión se detuvo.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>no se pudo iniciar el proceso de compresión; puede que la instalación esté dañada</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>No se pudo iniciar el proceso de compresión; puede que la instalación esté dañada.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>el disco de la carpeta Temp %1 está lleno</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>El disco que contiene la carpeta Temp %1 está lleno.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>El documento ya no está donde estaba.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>no es un archivo PDF (su nombre no termina en .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>El nombre del archivo no termina en .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>no es un archivo PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>El archivo no es un documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>dañado, qpdf no puede abrirlo</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>El documento está dañado y no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloqueado con una contraseña de apertura (indique contraseñas con --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>El documento está bloqueado con una contraseña de apertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloqueado, y ninguna contraseña del archivo de contraseñas lo abre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Ninguna de las contraseñas indicadas abre el documento.</translation>
     </message>
 </context>
 </TS>

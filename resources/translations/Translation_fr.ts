@@ -260,69 +260,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>arrêté</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>fichier ou dossier introuvable</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>pas un fichier PDF (son nom ne se termine pas par .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>pas un fichier PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>endommagé, qpdf ne peut pas l&apos;ouvrir</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>verrouillé par un mot de passe d&apos;ouverture (indiquez des mots de passe avec --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>verrouillé, et aucun mot de passe du fichier ne l&apos;ouvre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>il n&apos;a pas pu être copié dans le dossier Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>le résultat n&apos;a pas pu être déplacé dans le dossier de sortie</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>le document ou sa réécriture est incomplet ou illisible</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>le mot de passe a été refusé</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>impossible d&apos;écrire dans le dossier de sortie</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript a échoué avec l&apos;erreur %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript a planté sur ce document</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -342,42 +279,6 @@
             <numerusform>%n page</numerusform>
             <numerusform>%n pages</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Le document n’a pas pu être lu.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Le fichier compressé n’a pas pu être déplacé dans le dossier de sortie.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Le document est endommagé ou incomplet, ou sa réécriture est incomplète.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Le mot de passe du document est absent ou incorrect.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Le dossier de sortie ne peut pas être créé ou n’est pas accessible en écriture.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>L’interpréteur PDF a planté sur ce document.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compression a pris trop de temps et a été arrêtée.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compression a été arrêtée.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>L’interpréteur PDF a signalé l’erreur %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -733,6 +634,145 @@
     <message>
         <source>Details…</source>
         <translation>Détails…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript a échoué avec l&apos;erreur %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interpréteur PDF a signalé l’erreur %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>il n&apos;a pas pu être copié dans le dossier Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Le document n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>le résultat n&apos;a pas pu être déplacé dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Le fichier compressé n’a pas pu être déplacé dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>le document ou sa réécriture est incomplet ou illisible</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Le document est endommagé ou incomplet, ou sa réécriture est incomplète.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>le mot de passe a été refusé</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Le mot de passe du document est absent ou incorrect.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>impossible d&apos;écrire dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Le dossier de sortie ne peut pas être créé ou n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript a planté sur ce document</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interpréteur PDF a planté sur ce document.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compression a pris trop de temps et a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compression a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>le processus de compression n&apos;a pas pu être lancé ; l&apos;installation est peut-être endommagée</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Le processus de compression n&apos;a pas pu être lancé ; l&apos;installation est peut-être endommagée.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>le disque du dossier Temp %1 est plein</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Le disque qui contient le dossier Temp %1 est plein.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Le document n&apos;est plus à son emplacement.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>pas un fichier PDF (son nom ne se termine pas par .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Le nom du fichier ne se termine pas par .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>pas un fichier PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Le fichier n&apos;est pas un document PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>endommagé, qpdf ne peut pas l&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Le document est endommagé et ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>verrouillé par un mot de passe d&apos;ouverture (indiquez des mots de passe avec --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Le document est verrouillé par un mot de passe d&apos;ouverture.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>verrouillé, et aucun mot de passe du fichier ne l&apos;ouvre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Aucun des mots de passe indiqués n&apos;ouvre le document.</translation>
     </message>
 </context>
 </TS>

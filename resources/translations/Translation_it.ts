@@ -260,69 +260,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>interrotto</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>file o cartella inesistente</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>non è un file PDF (il nome non termina con .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>non è un file PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>danneggiato, qpdf non riesce ad aprirlo</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloccato da una password di apertura (indicare le password con --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloccato, e nessuna password del file lo apre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>non è stato possibile copiarlo nella cartella Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>non è stato possibile spostare il risultato nella cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>il documento o la sua riscrittura è incompleto o illeggibile</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>la password è stata rifiutata</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>impossibile scrivere nella cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript non è riuscito con l&apos;errore %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript si è arrestato in modo anomalo su di esso</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -342,42 +279,6 @@
             <numerusform>%n pagina</numerusform>
             <numerusform>%n pagine</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Impossibile leggere il documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Impossibile spostare il file compresso nella cartella di destinazione.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Il documento è danneggiato o incompleto, oppure la sua riscrittura è risultata incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>La password del documento manca o è errata.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Impossibile creare la cartella di destinazione o scriverci.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>L’interprete PDF si è bloccato su questo documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compressione ha richiesto troppo tempo ed è stata interrotta.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compressione è stata fermata.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>L’interprete PDF ha segnalato l’errore %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -733,6 +634,145 @@
     <message>
         <source>Details…</source>
         <translation>Dettagli…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript non è riuscito con l&apos;errore %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interprete PDF ha segnalato l’errore %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>non è stato possibile copiarlo nella cartella Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Impossibile leggere il documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>non è stato possibile spostare il risultato nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Impossibile spostare il file compresso nella cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>il documento o la sua riscrittura è incompleto o illeggibile</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Il documento è danneggiato o incompleto, oppure la sua riscrittura è risultata incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>la password è stata rifiutata</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>La password del documento manca o è errata.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>impossibile scrivere nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Impossibile creare la cartella di destinazione o scriverci.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript si è arrestato in modo anomalo su di esso</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interprete PDF si è bloccato su questo documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compressione ha richiesto troppo tempo ed è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrotto</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compressione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>non è stato possibile avviare il processo di compressione; l&apos;installazione potrebbe essere danneggiata</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Non è stato possibile avviare il processo di compressione; l&apos;installazione potrebbe essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>il disco della cartella Temp %1 è pieno</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Il disco che contiene la cartella Temp %1 è pieno.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Il documento non si trova più dove era.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>non è un file PDF (il nome non termina con .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Il nome del file non termina con .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>non è un file PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Il file non è un documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>danneggiato, qpdf non riesce ad aprirlo</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Il documento è danneggiato e non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloccato da una password di apertura (indicare le password con --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Il documento è bloccato da una password di apertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloccato, e nessuna password del file lo apre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Nessuna delle password indicate apre il documento.</translation>
     </message>
 </context>
 </TS>

@@ -260,69 +260,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>停止しました</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>そのようなファイルやフォルダーはありません</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>PDF ファイルではありません (名前が .pdf で終わっていません)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>PDF ファイルではありません</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>破損しているため qpdf で開けません</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>開くためのパスワードでロックされています (--password-file でパスワードを指定してください)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>ロックされており、パスワードファイルのどのパスワードでも開けません</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>Temp フォルダーにコピーできませんでした</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>結果を出力フォルダーに移動できませんでした</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>文書またはその書き直しが不完全か読み取れません</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>パスワードが拒否されました</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>出力フォルダーに書き込めません</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript がエラー %1 で失敗しました</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript がこの文書でクラッシュしました</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -341,42 +278,6 @@
         <translation>
             <numerusform>%n ページ</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>文書を読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>圧縮したファイルを出力フォルダーに移動できませんでした。</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>文書が破損しているか不完全です。または書き直した結果が不完全です。</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>文書のパスワードがないか、間違っています。</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>出力フォルダーを作成できないか、書き込めません。</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>この文書で PDF インタープリターがクラッシュしました。</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>圧縮に時間がかかりすぎたため、終了しました。</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>圧縮は停止されました。</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>PDF インタープリターがエラー %1 を報告しました。</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -719,6 +620,145 @@
     <message>
         <source>Details…</source>
         <translation>詳細…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript がエラー %1 で失敗しました</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>PDF インタープリターがエラー %1 を報告しました。</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>Temp フォルダーにコピーできませんでした</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>文書を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>結果を出力フォルダーに移動できませんでした</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>圧縮したファイルを出力フォルダーに移動できませんでした。</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>文書またはその書き直しが不完全か読み取れません</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>文書が破損しているか不完全です。または書き直した結果が不完全です。</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>パスワードが拒否されました</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>文書のパスワードがないか、間違っています。</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>出力フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>出力フォルダーを作成できないか、書き込めません。</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript がこの文書でクラッシュしました</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>この文書で PDF インタープリターがクラッシュしました。</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>圧縮に時間がかかりすぎたため、終了しました。</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>圧縮は停止されました。</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>圧縮プロセスを起動できませんでした。インストールが破損している可能性があります</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>圧縮プロセスを起動できませんでした。インストールが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>Temp フォルダー %1 のディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Temp フォルダー %1 があるディスクがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>文書が元の場所にありません。</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>PDF ファイルではありません (名前が .pdf で終わっていません)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>ファイル名が .pdf で終わっていません。</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>PDF ファイルではありません</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>このファイルは PDF 文書ではありません。</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>破損しているため qpdf で開けません</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>文書が破損しているため開けません。</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>開くためのパスワードでロックされています (--password-file でパスワードを指定してください)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>文書は開くためのパスワードでロックされています。</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>ロックされており、パスワードファイルのどのパスワードでも開けません</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>指定したパスワードのどれでも文書を開けません。</translation>
     </message>
 </context>
 </TS>

@@ -260,69 +260,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>interrompido</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>ficheiro ou pasta inexistente</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>não é um ficheiro PDF (o nome não termina em .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>não é um ficheiro PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>danificado, o qpdf não o consegue abrir</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloqueado por uma palavra-passe de abertura (indique palavras-passe com --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloqueado, e nenhuma palavra-passe do ficheiro de palavras-passe o abre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>não foi possível copiá-lo para a pasta Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>não foi possível mover o resultado para a pasta de saída</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>o documento ou a sua reescrita está incompleto ou ilegível</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>a palavra-passe foi recusada</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>não é possível escrever na pasta de saída</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>o Ghostscript falhou com o erro %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>o Ghostscript falhou com ele</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>o Ghostscript demorou demasiado e foi terminado</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -342,42 +279,6 @@
             <numerusform>%n página</numerusform>
             <numerusform>%n páginas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Não foi possível ler o documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Não foi possível mover o ficheiro comprimido para a pasta de saída.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>O documento está danificado ou incompleto, ou a sua regravação ficou incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>A palavra-passe do documento está ausente ou incorreta.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Não é possível criar a pasta de saída nem gravar nela.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>O interpretador de PDF travou neste documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>A compressão demorou demais e foi encerrada.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>A compressão foi interrompida.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>O interpretador de PDF informou o erro %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -733,6 +634,145 @@
     <message>
         <source>Details…</source>
         <translation>Detalhes…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>o Ghostscript falhou com o erro %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>O interpretador de PDF informou o erro %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>não foi possível copiá-lo para a pasta Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Não foi possível ler o documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>não foi possível mover o resultado para a pasta de saída</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Não foi possível mover o ficheiro comprimido para a pasta de saída.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>o documento ou a sua reescrita está incompleto ou ilegível</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>O documento está danificado ou incompleto, ou a sua regravação ficou incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>a palavra-passe foi recusada</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>A palavra-passe do documento está ausente ou incorreta.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>não é possível escrever na pasta de saída</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Não é possível criar a pasta de saída nem gravar nela.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>o Ghostscript falhou com ele</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>O interpretador de PDF travou neste documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>o Ghostscript demorou demasiado e foi terminado</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>A compressão demorou demais e foi encerrada.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>A compressão foi interrompida.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>não foi possível iniciar o processo de compressão; a instalação pode estar danificada</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Não foi possível iniciar o processo de compressão; a instalação pode estar danificada.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>o disco da pasta Temp %1 está cheio</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>O disco que contém a pasta Temp %1 está cheio.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>ficheiro ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>O documento já não está onde estava.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>não é um ficheiro PDF (o nome não termina em .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>O nome do ficheiro não termina em .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>não é um ficheiro PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>O ficheiro não é um documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>danificado, o qpdf não o consegue abrir</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>O documento está danificado e não pode ser aberto.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloqueado por uma palavra-passe de abertura (indique palavras-passe com --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>O documento está bloqueado por uma palavra-passe de abertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloqueado, e nenhuma palavra-passe do ficheiro de palavras-passe o abre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Nenhuma das palavras-passe indicadas abre o documento.</translation>
     </message>
 </context>
 </TS>
