@@ -48,8 +48,19 @@ done
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
-grep -qx 'Exec=/usr/bin/VantorelKompresto' "$unpacked/usr/share/applications/vantorel-kompresto.desktop" \
-    || fail "the desktop entry does not start /usr/bin/VantorelKompresto"
+entry="$unpacked/usr/share/applications/vantorel-kompresto.desktop"
+grep -qx 'Exec=/usr/bin/VantorelKompresto %F' "$entry" \
+    || fail "the desktop entry does not start /usr/bin/VantorelKompresto with the files (%F)"
+grep -qx 'MimeType=application/pdf;' "$entry" || fail "the desktop entry does not offer to open PDF files"
+# Offered for PDFs, never made their default handler behind the user's back.
+if grep -Eq '(^|/)(mimeapps\.list|defaults\.list)$' <<<"$files" || grep -q '^InitialPreference=' "$entry"; then
+    fail "the package makes the application a default handler"
+fi
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "desktop-file-validate"
+fi
+grep -q '<mediatype>application/pdf</mediatype>' "$unpacked/usr/share/metainfo/com.vantorel.kompresto.metainfo.xml" \
+    || fail "the AppStream data does not declare the PDF type"
 appstreamcli validate --no-net --pedantic "$unpacked/usr/share/metainfo/com.vantorel.kompresto.metainfo.xml" \
     || fail "appstreamcli validate"
 "$unpacked/usr/bin/kompresto" --version | grep -qx "kompresto $version" || fail "kompresto --version"

@@ -112,6 +112,10 @@
         <translation>Die Namen von --files-from sind durch NUL-Bytes getrennt, wie find -print0 sie schreibt.</translation>
     </message>
     <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Auch die Schritte jedes Dokuments ausgeben: Prüfung, Entsperren, die verglichenen Kopien und die gewählte.</translation>
+    </message>
+    <message>
         <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
         <translation>PDF-Dokumente oder Ordner, die sie enthalten; „-“ liest ein PDF von der Standardeingabe.</translation>
     </message>
@@ -151,10 +155,6 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - schreibt das Dokument selbst auf die Standardausgabe: --json, --skip-existing und --overwrite passen nicht dazu.</translation>
     </message>
-    <message>
-        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
-        <translation>Auch die Schritte jedes Dokuments ausgeben: Prüfung, Entsperren, die verglichenen Kopien und die gewählte.</translation>
-    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -190,6 +190,10 @@
         <source>No PDF documents found in %1.</source>
         <translation>Keine PDF-Dokumente in %1 gefunden.</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 ist der Ausgabeordner, dessen Dokumente nie genommen werden; --in-place ersetzt die Dokumente selbst.</translation>
+    </message>
     <message numerus="yes">
         <source>-o - writes one document to standard output, but %n documents were given.</source>
         <translation>
@@ -220,10 +224,6 @@
     <message>
         <source>Cannot write to standard output: %1</source>
         <translation>Auf die Standardausgabe kann nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
-        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
-        <translation>%1 ist der Ausgabeordner, dessen Dokumente nie genommen werden; --in-place ersetzt die Dokumente selbst.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +329,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Komprimierung angehalten</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Komprimierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>DocumentJob</name>
     <message>
         <source>Ghostscript&apos;s rewrite</source>
@@ -345,6 +360,10 @@
     <message>
         <source>the source as it was</source>
         <translation>die Quelle, wie sie war</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>von qpdf geprüft, Seiten: %1</translation>
     </message>
     <message>
         <source>encrypted</source>
@@ -365,10 +384,6 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>gewählt: %1, %2</translation>
-    </message>
-    <message>
-        <source>inspected by qpdf, pages: %1</source>
-        <translation>von qpdf geprüft, Seiten: %1</translation>
     </message>
 </context>
 <context>
@@ -399,97 +414,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>angehalten</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>keine solche Datei und kein solcher Ordner</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>keine PDF-Datei (der Name endet nicht auf .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>keine PDF-Datei</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>beschädigt, qpdf kann es nicht öffnen</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>mit einem Kennwort zum Öffnen gesperrt (Kennwörter mit --password-file angeben)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>gesperrt, und kein Kennwort der Kennwortdatei öffnet es</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>es konnte nicht in den Temp-Ordner kopiert werden</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>das Ergebnis konnte nicht in den Ausgabeordner verschoben werden</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>das Dokument oder seine Neufassung ist unvollständig oder unlesbar</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>das Kennwort wurde abgelehnt</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>in den Ausgabeordner kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript ist mit Fehler %1 gescheitert</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript ist daran abgestürzt</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript brauchte zu lange und wurde beendet</translation>
-    </message>
-    <message>
-        <source>skipped, %1 exists</source>
-        <translation>übersprungen, %1 ist vorhanden</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>Zugriff verweigert</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
-        <translation>sein Name ist kein gültiger UTF-8-Text und kann daher nicht geöffnet werden; zum Komprimieren umbenennen</translation>
-    </message>
-    <message>
-        <source>standard input holds more than %1</source>
-        <translation>die Standardeingabe enthält mehr als %1</translation>
-    </message>
-    <message>
-        <source>its output %1 would replace a document of this run</source>
-        <translation>seine Ausgabe %1 würde ein Dokument dieses Laufs ersetzen</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -509,42 +433,6 @@
             <numerusform>%n Seite</numerusform>
             <numerusform>%n Seiten</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Das Dokument konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Die komprimierte Datei konnte nicht in den Ausgabeordner verschoben werden.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Das Dokument ist beschädigt oder unvollständig, oder seine Neufassung wurde unvollständig.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Das Kennwort des Dokuments fehlt oder ist falsch.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Der Ausgabeordner kann nicht angelegt oder beschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>Der PDF-Interpreter ist bei diesem Dokument abgestürzt.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>Die Komprimierung hat zu lange gedauert und wurde beendet.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>Die Komprimierung wurde angehalten.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>Der PDF-Interpreter meldete den Fehler %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -682,6 +570,10 @@
             <numerusform>angehalten: %n</numerusform>
             <numerusform>angehalten: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 exists</source>
+        <translation>%1: übersprungen, %2 ist vorhanden</translation>
     </message>
     <message>
         <source>%1: %2, left as it was: no smaller sound copy</source>
@@ -937,6 +829,193 @@
     <message>
         <source>Details…</source>
         <translation>Details…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript ist mit Fehler %1 gescheitert</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>Der PDF-Interpreter meldete den Fehler %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>es konnte nicht in den Temp-Ordner kopiert werden</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Das Dokument konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>das Ergebnis konnte nicht in den Ausgabeordner verschoben werden</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Die komprimierte Datei konnte nicht in den Ausgabeordner verschoben werden.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>das Dokument oder seine Neufassung ist unvollständig oder unlesbar</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Das Dokument ist beschädigt oder unvollständig, oder seine Neufassung wurde unvollständig.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>das Kennwort wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Das Kennwort des Dokuments fehlt oder ist falsch.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>in den Ausgabeordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Der Ausgabeordner kann nicht angelegt oder beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript ist daran abgestürzt</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>Der PDF-Interpreter ist bei diesem Dokument abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript brauchte zu lange und wurde beendet</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>Die Komprimierung hat zu lange gedauert und wurde beendet.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>Die Komprimierung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>der Komprimierungsprozess konnte nicht gestartet werden; die Installation ist möglicherweise beschädigt</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Der Komprimierungsprozess konnte nicht gestartet werden; die Installation ist möglicherweise beschädigt.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>der Datenträger des Temp-Ordners %1 ist voll</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Der Datenträger mit dem Temp-Ordner %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>keine solche Datei und kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Das Dokument ist nicht mehr dort, wo es war.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>keine PDF-Datei (der Name endet nicht auf .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Der Name der Datei endet nicht auf .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>keine PDF-Datei</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Die Datei ist kein PDF-Dokument.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>beschädigt, qpdf kann es nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Das Dokument ist beschädigt und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>mit einem Kennwort zum Öffnen gesperrt (Kennwörter mit --password-file angeben)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Das Dokument ist mit einem Kennwort zum Öffnen gesperrt.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>gesperrt, und kein Kennwort der Kennwortdatei öffnet es</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Keines der angegebenen Kennwörter öffnet das Dokument.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Dies ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>You may not read this file.</source>
+        <translation>Sie dürfen diese Datei nicht lesen.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>es kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>sein Name ist kein gültiger UTF-8-Text und kann daher nicht geöffnet werden; zum Komprimieren umbenennen</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, so it cannot be opened. Rename it to compress it.</source>
+        <translation>Der Name der Datei ist kein gültiger UTF-8-Text, daher kann sie nicht geöffnet werden. Zum Komprimieren umbenennen.</translation>
+    </message>
+    <message>
+        <source>standard input holds more than 2 GB</source>
+        <translation>die Standardeingabe enthält mehr als 2 GB</translation>
+    </message>
+    <message>
+        <source>The document is larger than 2 GB.</source>
+        <translation>Das Dokument ist größer als 2 GB.</translation>
+    </message>
+    <message>
+        <source>its output would replace a document of this run</source>
+        <translation>seine Ausgabe würde ein Dokument dieses Laufs ersetzen</translation>
+    </message>
+    <message>
+        <source>Its output would replace another document of this run.</source>
+        <translation>Seine Ausgabe würde ein anderes Dokument dieses Laufs ersetzen.</translation>
     </message>
 </context>
 </TS>

@@ -112,6 +112,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -151,10 +155,6 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -190,6 +190,10 @@
         <source>No PDF documents found in %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
         <source>-o - writes one document to standard output, but %n documents were given.</source>
         <translation type="unfinished">
@@ -219,10 +223,6 @@
     </message>
     <message>
         <source>Cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -329,6 +329,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentJob</name>
     <message>
         <source>Ghostscript&apos;s rewrite</source>
@@ -344,6 +359,10 @@
     </message>
     <message>
         <source>the source as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -364,10 +383,6 @@
     </message>
     <message>
         <source>chosen: %1, %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>inspected by qpdf, pages: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -399,97 +414,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>skipped, %1 exists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>standard input holds more than %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its output %1 would replace a document of this run</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -509,42 +433,6 @@
             <numerusform>%n Page</numerusform>
             <numerusform>%n Pages</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -681,6 +569,10 @@
     </message>
     <message>
         <source>%1 %2 %3 (%4% saved) in %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 exists</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -936,6 +828,193 @@
     </message>
     <message>
         <source>Details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may not read this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, so it cannot be opened. Rename it to compress it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input holds more than 2 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is larger than 2 GB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its output would replace a document of this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its output would replace another document of this run.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -112,6 +112,10 @@
         <translation>Los nombres de --files-from están separados por bytes NUL, como los escribe find -print0.</translation>
     </message>
     <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Mostrar también los pasos de cada documento: inspección, desbloqueo, las copias comparadas y la elegida.</translation>
+    </message>
+    <message>
         <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
         <translation>Documentos PDF, o carpetas que los contienen; «-» lee un PDF de la entrada estándar.</translation>
     </message>
@@ -151,10 +155,6 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - escribe el propio documento en la salida estándar: --json, --skip-existing y --overwrite no se combinan con él.</translation>
     </message>
-    <message>
-        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
-        <translation>Mostrar también los pasos de cada documento: inspección, desbloqueo, las copias comparadas y la elegida.</translation>
-    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -190,6 +190,10 @@
         <source>No PDF documents found in %1.</source>
         <translation>No se encontraron documentos PDF en %1.</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 es la carpeta de salida, cuyos documentos nunca se toman; --in-place sustituye los propios documentos.</translation>
+    </message>
     <message numerus="yes">
         <source>-o - writes one document to standard output, but %n documents were given.</source>
         <translation>
@@ -220,10 +224,6 @@
     <message>
         <source>Cannot write to standard output: %1</source>
         <translation>No se puede escribir en la salida estándar: %1</translation>
-    </message>
-    <message>
-        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
-        <translation>%1 es la carpeta de salida, cuyos documentos nunca se toman; --in-place sustituye los propios documentos.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +329,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Compresión detenida</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Compresión terminada</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>DocumentJob</name>
     <message>
         <source>Ghostscript&apos;s rewrite</source>
@@ -345,6 +360,10 @@
     <message>
         <source>the source as it was</source>
         <translation>el origen tal cual</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>inspeccionado por qpdf, páginas: %1</translation>
     </message>
     <message>
         <source>encrypted</source>
@@ -365,10 +384,6 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>elegida: %1, %2</translation>
-    </message>
-    <message>
-        <source>inspected by qpdf, pages: %1</source>
-        <translation>inspeccionado por qpdf, páginas: %1</translation>
     </message>
 </context>
 <context>
@@ -399,97 +414,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>detenido</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>no existe el archivo o la carpeta</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>no es un archivo PDF (su nombre no termina en .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>no es un archivo PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>dañado, qpdf no puede abrirlo</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloqueado con una contraseña de apertura (indique contraseñas con --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloqueado, y ninguna contraseña del archivo de contraseñas lo abre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>no se pudo copiar a la carpeta Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>no se pudo mover el resultado a la carpeta de salida</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>el documento o su reescritura está incompleto o es ilegible</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>la contraseña fue rechazada</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>no se puede escribir en la carpeta de salida</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript falló con el error %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript se bloqueó con él</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript tardó demasiado y se detuvo</translation>
-    </message>
-    <message>
-        <source>skipped, %1 exists</source>
-        <translation>omitido, %1 ya existe</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>permiso denegado</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>no se puede leer: %1</translation>
-    </message>
-    <message>
-        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
-        <translation>su nombre no es texto UTF-8 válido, así que no se puede abrir; cámbielo de nombre para comprimirlo</translation>
-    </message>
-    <message>
-        <source>standard input holds more than %1</source>
-        <translation>la entrada estándar contiene más de %1</translation>
-    </message>
-    <message>
-        <source>its output %1 would replace a document of this run</source>
-        <translation>su salida %1 sustituiría un documento de esta ejecución</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -509,42 +433,6 @@
             <numerusform>%n página</numerusform>
             <numerusform>%n páginas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>No se pudo leer el documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>No se pudo mover el archivo comprimido a la carpeta de salida.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>El documento está dañado o incompleto, o su reescritura quedó incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Falta la contraseña del documento o es incorrecta.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>No se puede crear la carpeta de salida ni escribir en ella.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>El intérprete de PDF falló con este documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compresión tardó demasiado y se detuvo.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compresión se detuvo.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>El intérprete de PDF informó del error %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -682,6 +570,10 @@
             <numerusform>detenidos: %n</numerusform>
             <numerusform>detenidos: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 exists</source>
+        <translation>%1: omitido, %2 ya existe</translation>
     </message>
     <message>
         <source>%1: %2, left as it was: no smaller sound copy</source>
@@ -937,6 +829,193 @@
     <message>
         <source>Details…</source>
         <translation>Detalles…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript falló con el error %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>El intérprete de PDF informó del error %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>no se pudo copiar a la carpeta Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>No se pudo leer el documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>no se pudo mover el resultado a la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>No se pudo mover el archivo comprimido a la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>el documento o su reescritura está incompleto o es ilegible</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>El documento está dañado o incompleto, o su reescritura quedó incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>la contraseña fue rechazada</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Falta la contraseña del documento o es incorrecta.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>no se puede escribir en la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>No se puede crear la carpeta de salida ni escribir en ella.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript se bloqueó con él</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>El intérprete de PDF falló con este documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript tardó demasiado y se detuvo</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compresión tardó demasiado y se detuvo.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compresión se detuvo.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>no se pudo iniciar el proceso de compresión; puede que la instalación esté dañada</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>No se pudo iniciar el proceso de compresión; puede que la instalación esté dañada.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>el disco de la carpeta Temp %1 está lleno</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>El disco que contiene la carpeta Temp %1 está lleno.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>El documento ya no está donde estaba.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>no es un archivo PDF (su nombre no termina en .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>El nombre del archivo no termina en .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>no es un archivo PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>El archivo no es un documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>dañado, qpdf no puede abrirlo</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>El documento está dañado y no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloqueado con una contraseña de apertura (indique contraseñas con --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>El documento está bloqueado con una contraseña de apertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloqueado, y ninguna contraseña del archivo de contraseñas lo abre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Ninguna de las contraseñas indicadas abre el documento.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>You may not read this file.</source>
+        <translation>No tiene permiso para leer este archivo.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>su nombre no es texto UTF-8 válido, así que no se puede abrir; cámbielo de nombre para comprimirlo</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, so it cannot be opened. Rename it to compress it.</source>
+        <translation>El nombre del archivo no es texto UTF-8 válido, así que no se puede abrir. Cámbielo de nombre para comprimirlo.</translation>
+    </message>
+    <message>
+        <source>standard input holds more than 2 GB</source>
+        <translation>la entrada estándar contiene más de 2 GB</translation>
+    </message>
+    <message>
+        <source>The document is larger than 2 GB.</source>
+        <translation>El documento supera los 2 GB.</translation>
+    </message>
+    <message>
+        <source>its output would replace a document of this run</source>
+        <translation>su salida sustituiría un documento de esta ejecución</translation>
+    </message>
+    <message>
+        <source>Its output would replace another document of this run.</source>
+        <translation>Su salida sustituiría otro documento de esta ejecución.</translation>
     </message>
 </context>
 </TS>

@@ -112,6 +112,10 @@
         <translation>Les noms de --files-from sont séparés par des octets NUL, comme les écrit find -print0.</translation>
     </message>
     <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Afficher aussi les étapes de chaque document : inspection, déverrouillage, les copies comparées et celle choisie.</translation>
+    </message>
+    <message>
         <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
         <translation>Documents PDF, ou dossiers qui en contiennent ; « - » lit un PDF sur l&apos;entrée standard.</translation>
     </message>
@@ -151,10 +155,6 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - écrit le document lui-même sur la sortie standard : --json, --skip-existing et --overwrite ne vont pas avec.</translation>
     </message>
-    <message>
-        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
-        <translation>Afficher aussi les étapes de chaque document : inspection, déverrouillage, les copies comparées et celle choisie.</translation>
-    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -190,6 +190,10 @@
         <source>No PDF documents found in %1.</source>
         <translation>Aucun document PDF trouvé dans %1.</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 est le dossier de sortie, dont les documents ne sont jamais pris ; --in-place remplace les documents eux-mêmes.</translation>
+    </message>
     <message numerus="yes">
         <source>-o - writes one document to standard output, but %n documents were given.</source>
         <translation>
@@ -220,10 +224,6 @@
     <message>
         <source>Cannot write to standard output: %1</source>
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
-    </message>
-    <message>
-        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
-        <translation>%1 est le dossier de sortie, dont les documents ne sont jamais pris ; --in-place remplace les documents eux-mêmes.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +329,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Compression arrêtée</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Compression terminée</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+</context>
+<context>
     <name>DocumentJob</name>
     <message>
         <source>Ghostscript&apos;s rewrite</source>
@@ -345,6 +360,10 @@
     <message>
         <source>the source as it was</source>
         <translation>la source telle quelle</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>inspecté par qpdf, pages : %1</translation>
     </message>
     <message>
         <source>encrypted</source>
@@ -365,10 +384,6 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>choisie : %1, %2</translation>
-    </message>
-    <message>
-        <source>inspected by qpdf, pages: %1</source>
-        <translation>inspecté par qpdf, pages : %1</translation>
     </message>
 </context>
 <context>
@@ -399,97 +414,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>arrêté</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>fichier ou dossier introuvable</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>pas un fichier PDF (son nom ne se termine pas par .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>pas un fichier PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>endommagé, qpdf ne peut pas l&apos;ouvrir</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>verrouillé par un mot de passe d&apos;ouverture (indiquez des mots de passe avec --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>verrouillé, et aucun mot de passe du fichier ne l&apos;ouvre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>il n&apos;a pas pu être copié dans le dossier Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>le résultat n&apos;a pas pu être déplacé dans le dossier de sortie</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>le document ou sa réécriture est incomplet ou illisible</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>le mot de passe a été refusé</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>impossible d&apos;écrire dans le dossier de sortie</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript a échoué avec l&apos;erreur %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript a planté sur ce document</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
-    </message>
-    <message>
-        <source>skipped, %1 exists</source>
-        <translation>ignoré, %1 existe</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>permission refusée</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>illisible : %1</translation>
-    </message>
-    <message>
-        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
-        <translation>son nom n&apos;est pas un texte UTF-8 valide, il ne peut donc pas être ouvert ; renommez-le pour le compresser</translation>
-    </message>
-    <message>
-        <source>standard input holds more than %1</source>
-        <translation>l&apos;entrée standard contient plus de %1</translation>
-    </message>
-    <message>
-        <source>its output %1 would replace a document of this run</source>
-        <translation>sa sortie %1 remplacerait un document de cette exécution</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -509,42 +433,6 @@
             <numerusform>%n page</numerusform>
             <numerusform>%n pages</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Le document n’a pas pu être lu.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Le fichier compressé n’a pas pu être déplacé dans le dossier de sortie.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Le document est endommagé ou incomplet, ou sa réécriture est incomplète.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Le mot de passe du document est absent ou incorrect.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Le dossier de sortie ne peut pas être créé ou n’est pas accessible en écriture.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>L’interpréteur PDF a planté sur ce document.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compression a pris trop de temps et a été arrêtée.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compression a été arrêtée.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>L’interpréteur PDF a signalé l’erreur %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -682,6 +570,10 @@
             <numerusform>arrêtés : %n</numerusform>
             <numerusform>arrêtés : %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 exists</source>
+        <translation>%1 : ignoré, %2 existe</translation>
     </message>
     <message>
         <source>%1: %2, left as it was: no smaller sound copy</source>
@@ -937,6 +829,193 @@
     <message>
         <source>Details…</source>
         <translation>Détails…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript a échoué avec l&apos;erreur %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interpréteur PDF a signalé l’erreur %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>il n&apos;a pas pu être copié dans le dossier Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Le document n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>le résultat n&apos;a pas pu être déplacé dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Le fichier compressé n’a pas pu être déplacé dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>le document ou sa réécriture est incomplet ou illisible</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Le document est endommagé ou incomplet, ou sa réécriture est incomplète.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>le mot de passe a été refusé</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Le mot de passe du document est absent ou incorrect.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>impossible d&apos;écrire dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Le dossier de sortie ne peut pas être créé ou n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript a planté sur ce document</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interpréteur PDF a planté sur ce document.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compression a pris trop de temps et a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compression a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>le processus de compression n&apos;a pas pu être lancé ; l&apos;installation est peut-être endommagée</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Le processus de compression n&apos;a pas pu être lancé ; l&apos;installation est peut-être endommagée.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>le disque du dossier Temp %1 est plein</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Le disque qui contient le dossier Temp %1 est plein.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Le document n&apos;est plus à son emplacement.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>pas un fichier PDF (son nom ne se termine pas par .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Le nom du fichier ne se termine pas par .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>pas un fichier PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Le fichier n&apos;est pas un document PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>endommagé, qpdf ne peut pas l&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Le document est endommagé et ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>verrouillé par un mot de passe d&apos;ouverture (indiquez des mots de passe avec --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Le document est verrouillé par un mot de passe d&apos;ouverture.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>verrouillé, et aucun mot de passe du fichier ne l&apos;ouvre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Aucun des mots de passe indiqués n&apos;ouvre le document.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>You may not read this file.</source>
+        <translation>Vous n&apos;avez pas le droit de lire ce fichier.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il est illisible</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier est illisible.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>son nom n&apos;est pas un texte UTF-8 valide, il ne peut donc pas être ouvert ; renommez-le pour le compresser</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, so it cannot be opened. Rename it to compress it.</source>
+        <translation>Le nom du fichier n&apos;est pas un texte UTF-8 valide, il ne peut donc pas être ouvert. Renommez-le pour le compresser.</translation>
+    </message>
+    <message>
+        <source>standard input holds more than 2 GB</source>
+        <translation>l&apos;entrée standard contient plus de 2 Go</translation>
+    </message>
+    <message>
+        <source>The document is larger than 2 GB.</source>
+        <translation>Le document dépasse 2 Go.</translation>
+    </message>
+    <message>
+        <source>its output would replace a document of this run</source>
+        <translation>sa sortie remplacerait un document de cette exécution</translation>
+    </message>
+    <message>
+        <source>Its output would replace another document of this run.</source>
+        <translation>Sa sortie remplacerait un autre document de cette exécution.</translation>
     </message>
 </context>
 </TS>

@@ -112,6 +112,10 @@
         <translation>I nomi di --files-from sono separati da byte NUL, come li scrive find -print0.</translation>
     </message>
     <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Mostrare anche i passi di ogni documento: ispezione, sblocco, le copie confrontate e quella scelta.</translation>
+    </message>
+    <message>
         <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
         <translation>Documenti PDF, o cartelle che li contengono; «-» legge un PDF dallo standard input.</translation>
     </message>
@@ -151,10 +155,6 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - scrive il documento stesso sullo standard output: --json, --skip-existing e --overwrite non si combinano.</translation>
     </message>
-    <message>
-        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
-        <translation>Mostrare anche i passi di ogni documento: ispezione, sblocco, le copie confrontate e quella scelta.</translation>
-    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -190,6 +190,10 @@
         <source>No PDF documents found in %1.</source>
         <translation>Nessun documento PDF trovato in %1.</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 è la cartella di destinazione, i cui documenti non vengono mai presi; --in-place sostituisce i documenti stessi.</translation>
+    </message>
     <message numerus="yes">
         <source>-o - writes one document to standard output, but %n documents were given.</source>
         <translation>
@@ -220,10 +224,6 @@
     <message>
         <source>Cannot write to standard output: %1</source>
         <translation>Impossibile scrivere sullo standard output: %1</translation>
-    </message>
-    <message>
-        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
-        <translation>%1 è la cartella di destinazione, i cui documenti non vengono mai presi; --in-place sostituisce i documenti stessi.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +329,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Compressione interrotta</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Compressione completata</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+</context>
+<context>
     <name>DocumentJob</name>
     <message>
         <source>Ghostscript&apos;s rewrite</source>
@@ -345,6 +360,10 @@
     <message>
         <source>the source as it was</source>
         <translation>l&apos;origine così com&apos;era</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>ispezionato da qpdf, pagine: %1</translation>
     </message>
     <message>
         <source>encrypted</source>
@@ -365,10 +384,6 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>scelta: %1, %2</translation>
-    </message>
-    <message>
-        <source>inspected by qpdf, pages: %1</source>
-        <translation>ispezionato da qpdf, pagine: %1</translation>
     </message>
 </context>
 <context>
@@ -399,97 +414,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>interrotto</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>file o cartella inesistente</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>non è un file PDF (il nome non termina con .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>non è un file PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>danneggiato, qpdf non riesce ad aprirlo</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloccato da una password di apertura (indicare le password con --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloccato, e nessuna password del file lo apre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>non è stato possibile copiarlo nella cartella Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>non è stato possibile spostare il risultato nella cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>il documento o la sua riscrittura è incompleto o illeggibile</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>la password è stata rifiutata</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>impossibile scrivere nella cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript non è riuscito con l&apos;errore %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript si è arrestato in modo anomalo su di esso</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
-    </message>
-    <message>
-        <source>skipped, %1 exists</source>
-        <translation>saltato, %1 esiste</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>non è un file regolare</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>permesso negato</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>impossibile leggerlo: %1</translation>
-    </message>
-    <message>
-        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
-        <translation>il suo nome non è testo UTF-8 valido, quindi non si può aprire; rinominarlo per comprimerlo</translation>
-    </message>
-    <message>
-        <source>standard input holds more than %1</source>
-        <translation>lo standard input contiene più di %1</translation>
-    </message>
-    <message>
-        <source>its output %1 would replace a document of this run</source>
-        <translation>il suo risultato %1 sostituirebbe un documento di questa esecuzione</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -509,42 +433,6 @@
             <numerusform>%n pagina</numerusform>
             <numerusform>%n pagine</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Impossibile leggere il documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Impossibile spostare il file compresso nella cartella di destinazione.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Il documento è danneggiato o incompleto, oppure la sua riscrittura è risultata incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>La password del documento manca o è errata.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Impossibile creare la cartella di destinazione o scriverci.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>L’interprete PDF si è bloccato su questo documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compressione ha richiesto troppo tempo ed è stata interrotta.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compressione è stata fermata.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>L’interprete PDF ha segnalato l’errore %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -682,6 +570,10 @@
             <numerusform>interrotti: %n</numerusform>
             <numerusform>interrotti: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 exists</source>
+        <translation>%1: saltato, %2 esiste</translation>
     </message>
     <message>
         <source>%1: %2, left as it was: no smaller sound copy</source>
@@ -937,6 +829,193 @@
     <message>
         <source>Details…</source>
         <translation>Dettagli…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript non è riuscito con l&apos;errore %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interprete PDF ha segnalato l’errore %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>non è stato possibile copiarlo nella cartella Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Impossibile leggere il documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>non è stato possibile spostare il risultato nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Impossibile spostare il file compresso nella cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>il documento o la sua riscrittura è incompleto o illeggibile</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Il documento è danneggiato o incompleto, oppure la sua riscrittura è risultata incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>la password è stata rifiutata</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>La password del documento manca o è errata.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>impossibile scrivere nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Impossibile creare la cartella di destinazione o scriverci.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript si è arrestato in modo anomalo su di esso</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interprete PDF si è bloccato su questo documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compressione ha richiesto troppo tempo ed è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrotto</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compressione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>non è stato possibile avviare il processo di compressione; l&apos;installazione potrebbe essere danneggiata</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Non è stato possibile avviare il processo di compressione; l&apos;installazione potrebbe essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>il disco della cartella Temp %1 è pieno</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Il disco che contiene la cartella Temp %1 è pieno.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Il documento non si trova più dove era.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>non è un file PDF (il nome non termina con .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Il nome del file non termina con .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>non è un file PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Il file non è un documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>danneggiato, qpdf non riesce ad aprirlo</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Il documento è danneggiato e non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloccato da una password di apertura (indicare le password con --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Il documento è bloccato da una password di apertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloccato, e nessuna password del file lo apre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Nessuna delle password indicate apre il documento.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Non è un file regolare.</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>You may not read this file.</source>
+        <translation>Non si ha il permesso di leggere questo file.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>impossibile leggerlo</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>il suo nome non è testo UTF-8 valido, quindi non si può aprire; rinominarlo per comprimerlo</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, so it cannot be opened. Rename it to compress it.</source>
+        <translation>Il nome del file non è testo UTF-8 valido, quindi non si può aprire. Rinominarlo per comprimerlo.</translation>
+    </message>
+    <message>
+        <source>standard input holds more than 2 GB</source>
+        <translation>lo standard input contiene più di 2 GB</translation>
+    </message>
+    <message>
+        <source>The document is larger than 2 GB.</source>
+        <translation>Il documento supera i 2 GB.</translation>
+    </message>
+    <message>
+        <source>its output would replace a document of this run</source>
+        <translation>il suo risultato sostituirebbe un documento di questa esecuzione</translation>
+    </message>
+    <message>
+        <source>Its output would replace another document of this run.</source>
+        <translation>Il suo risultato sostituirebbe un altro documento di questa esecuzione.</translation>
     </message>
 </context>
 </TS>

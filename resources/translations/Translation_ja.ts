@@ -112,6 +112,10 @@
         <translation>--files-from の名前は find -print0 が書くように NUL バイトで区切られています。</translation>
     </message>
     <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>各文書の手順も表示します: 検査、ロック解除、比較したコピーと選んだコピー。</translation>
+    </message>
+    <message>
         <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
         <translation>PDF 文書、またはそれを含むフォルダー。「-」は標準入力から PDF を 1 つ読みます。</translation>
     </message>
@@ -151,10 +155,6 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - は文書そのものを標準出力に書きます。--json、--skip-existing、--overwrite とは併用できません。</translation>
     </message>
-    <message>
-        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
-        <translation>各文書の手順も表示します: 検査、ロック解除、比較したコピーと選んだコピー。</translation>
-    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -190,6 +190,10 @@
         <source>No PDF documents found in %1.</source>
         <translation>%1 に PDF 文書が見つかりません。</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 は出力フォルダーなので、その中の文書は対象にしません。文書そのものを置き換えるには --in-place を使います。</translation>
+    </message>
     <message numerus="yes">
         <source>-o - writes one document to standard output, but %n documents were given.</source>
         <translation>
@@ -219,10 +223,6 @@
     <message>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
-    </message>
-    <message>
-        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
-        <translation>%1 は出力フォルダーなので、その中の文書は対象にしません。文書そのものを置き換えるには --in-place を使います。</translation>
     </message>
 </context>
 <context>
@@ -328,6 +328,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>圧縮を停止しました</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>圧縮が完了しました</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+</context>
+<context>
     <name>DocumentJob</name>
     <message>
         <source>Ghostscript&apos;s rewrite</source>
@@ -344,6 +359,10 @@
     <message>
         <source>the source as it was</source>
         <translation>元の文書そのまま</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>qpdf で検査、ページ数: %1</translation>
     </message>
     <message>
         <source>encrypted</source>
@@ -364,10 +383,6 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>選択: %1、%2</translation>
-    </message>
-    <message>
-        <source>inspected by qpdf, pages: %1</source>
-        <translation>qpdf で検査、ページ数: %1</translation>
     </message>
 </context>
 <context>
@@ -398,97 +413,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>停止しました</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>そのようなファイルやフォルダーはありません</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>PDF ファイルではありません (名前が .pdf で終わっていません)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>PDF ファイルではありません</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>破損しているため qpdf で開けません</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>開くためのパスワードでロックされています (--password-file でパスワードを指定してください)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>ロックされており、パスワードファイルのどのパスワードでも開けません</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>Temp フォルダーにコピーできませんでした</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>結果を出力フォルダーに移動できませんでした</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>文書またはその書き直しが不完全か読み取れません</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>パスワードが拒否されました</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>出力フォルダーに書き込めません</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript がエラー %1 で失敗しました</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript がこの文書でクラッシュしました</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
-    </message>
-    <message>
-        <source>skipped, %1 exists</source>
-        <translation>スキップ: %1 が存在します</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>通常のファイルではありません</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>アクセスが拒否されました</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>読めません: %1</translation>
-    </message>
-    <message>
-        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
-        <translation>名前が有効な UTF-8 テキストではないため開けません。圧縮するには名前を変えてください</translation>
-    </message>
-    <message>
-        <source>standard input holds more than %1</source>
-        <translation>標準入力が %1 を超えています</translation>
-    </message>
-    <message>
-        <source>its output %1 would replace a document of this run</source>
-        <translation>出力 %1 がこの実行の文書を置き換えてしまいます</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -507,42 +431,6 @@
         <translation>
             <numerusform>%n ページ</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>文書を読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>圧縮したファイルを出力フォルダーに移動できませんでした。</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>文書が破損しているか不完全です。または書き直した結果が不完全です。</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>文書のパスワードがないか、間違っています。</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>出力フォルダーを作成できないか、書き込めません。</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>この文書で PDF インタープリターがクラッシュしました。</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>圧縮に時間がかかりすぎたため、終了しました。</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>圧縮は停止されました。</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>PDF インタープリターがエラー %1 を報告しました。</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -676,6 +564,10 @@
         <translation>
             <numerusform>停止: %n 件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 exists</source>
+        <translation>%1: スキップ: %2 が存在します</translation>
     </message>
     <message>
         <source>%1: %2, left as it was: no smaller sound copy</source>
@@ -921,6 +813,193 @@
     <message>
         <source>Details…</source>
         <translation>詳細…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript がエラー %1 で失敗しました</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>PDF インタープリターがエラー %1 を報告しました。</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>Temp フォルダーにコピーできませんでした</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>文書を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>結果を出力フォルダーに移動できませんでした</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>圧縮したファイルを出力フォルダーに移動できませんでした。</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>文書またはその書き直しが不完全か読み取れません</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>文書が破損しているか不完全です。または書き直した結果が不完全です。</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>パスワードが拒否されました</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>文書のパスワードがないか、間違っています。</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>出力フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>出力フォルダーを作成できないか、書き込めません。</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript がこの文書でクラッシュしました</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>この文書で PDF インタープリターがクラッシュしました。</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>圧縮に時間がかかりすぎたため、終了しました。</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>圧縮は停止されました。</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>圧縮プロセスを起動できませんでした。インストールが破損している可能性があります</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>圧縮プロセスを起動できませんでした。インストールが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>Temp フォルダー %1 のディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Temp フォルダー %1 があるディスクがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>文書が元の場所にありません。</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>PDF ファイルではありません (名前が .pdf で終わっていません)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>ファイル名が .pdf で終わっていません。</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>PDF ファイルではありません</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>このファイルは PDF 文書ではありません。</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>破損しているため qpdf で開けません</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>文書が破損しているため開けません。</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>開くためのパスワードでロックされています (--password-file でパスワードを指定してください)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>文書は開くためのパスワードでロックされています。</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>ロックされており、パスワードファイルのどのパスワードでも開けません</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>指定したパスワードのどれでも文書を開けません。</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>You may not read this file.</source>
+        <translation>このファイルを読む権限がありません。</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>読めません</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読めません。</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>名前が有効な UTF-8 テキストではないため開けません。圧縮するには名前を変えてください</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, so it cannot be opened. Rename it to compress it.</source>
+        <translation>ファイル名が有効な UTF-8 テキストではないため開けません。圧縮するには名前を変えてください。</translation>
+    </message>
+    <message>
+        <source>standard input holds more than 2 GB</source>
+        <translation>標準入力が 2 GB を超えています</translation>
+    </message>
+    <message>
+        <source>The document is larger than 2 GB.</source>
+        <translation>文書が 2 GB を超えています。</translation>
+    </message>
+    <message>
+        <source>its output would replace a document of this run</source>
+        <translation>出力がこの実行の文書を置き換えてしまいます</translation>
+    </message>
+    <message>
+        <source>Its output would replace another document of this run.</source>
+        <translation>出力がこの実行の別の文書を置き換えてしまいます。</translation>
     </message>
 </context>
 </TS>

@@ -112,6 +112,10 @@
         <translation>Os nomes de --files-from estão separados por bytes NUL, como o find -print0 os escreve.</translation>
     </message>
     <message>
+        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
+        <translation>Mostrar também os passos de cada documento: inspeção, desbloqueio, as cópias comparadas e a escolhida.</translation>
+    </message>
+    <message>
         <source>PDF documents, or folders that hold them; &quot;-&quot; reads one PDF from standard input.</source>
         <translation>Documentos PDF, ou pastas que os contêm; «-» lê um PDF da entrada padrão.</translation>
     </message>
@@ -151,10 +155,6 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - escreve o próprio documento na saída padrão: --json, --skip-existing e --overwrite não se combinam com ele.</translation>
     </message>
-    <message>
-        <source>Also print each document&apos;s steps: inspection, unlocking, the copies weighed and the one chosen.</source>
-        <translation>Mostrar também os passos de cada documento: inspeção, desbloqueio, as cópias comparadas e a escolhida.</translation>
-    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -190,6 +190,10 @@
         <source>No PDF documents found in %1.</source>
         <translation>Nenhum documento PDF encontrado em %1.</translation>
     </message>
+    <message>
+        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
+        <translation>%1 é a pasta de saída, cujos documentos nunca são usados; --in-place substitui os próprios documentos.</translation>
+    </message>
     <message numerus="yes">
         <source>-o - writes one document to standard output, but %n documents were given.</source>
         <translation>
@@ -220,10 +224,6 @@
     <message>
         <source>Cannot write to standard output: %1</source>
         <translation>Não é possível escrever na saída padrão: %1</translation>
-    </message>
-    <message>
-        <source>%1 is the output folder, whose documents are never taken; --in-place replaces the documents themselves.</source>
-        <translation>%1 é a pasta de saída, cujos documentos nunca são usados; --in-place substitui os próprios documentos.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +329,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Compression stopped</source>
+        <translation>Compressão interrompida</translation>
+    </message>
+    <message>
+        <source>Compression finished</source>
+        <translation>Compressão concluída</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>DocumentJob</name>
     <message>
         <source>Ghostscript&apos;s rewrite</source>
@@ -345,6 +360,10 @@
     <message>
         <source>the source as it was</source>
         <translation>a origem tal como estava</translation>
+    </message>
+    <message>
+        <source>inspected by qpdf, pages: %1</source>
+        <translation>inspecionado pelo qpdf, páginas: %1</translation>
     </message>
     <message>
         <source>encrypted</source>
@@ -365,10 +384,6 @@
     <message>
         <source>chosen: %1, %2</source>
         <translation>escolhida: %1, %2</translation>
-    </message>
-    <message>
-        <source>inspected by qpdf, pages: %1</source>
-        <translation>inspecionado pelo qpdf, páginas: %1</translation>
     </message>
 </context>
 <context>
@@ -399,97 +414,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>interrompido</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>ficheiro ou pasta inexistente</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>não é um ficheiro PDF (o nome não termina em .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>não é um ficheiro PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>danificado, o qpdf não o consegue abrir</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloqueado por uma palavra-passe de abertura (indique palavras-passe com --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloqueado, e nenhuma palavra-passe do ficheiro de palavras-passe o abre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>não foi possível copiá-lo para a pasta Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>não foi possível mover o resultado para a pasta de saída</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>o documento ou a sua reescrita está incompleto ou ilegível</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>a palavra-passe foi recusada</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>não é possível escrever na pasta de saída</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>o Ghostscript falhou com o erro %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>o Ghostscript falhou com ele</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>o Ghostscript demorou demasiado e foi terminado</translation>
-    </message>
-    <message>
-        <source>skipped, %1 exists</source>
-        <translation>saltado, %1 já existe</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>não é um ficheiro normal</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>permissão negada</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>não pode ser lido: %1</translation>
-    </message>
-    <message>
-        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
-        <translation>o seu nome não é texto UTF-8 válido, por isso não pode ser aberto; mude-lhe o nome para o comprimir</translation>
-    </message>
-    <message>
-        <source>standard input holds more than %1</source>
-        <translation>a entrada padrão contém mais de %1</translation>
-    </message>
-    <message>
-        <source>its output %1 would replace a document of this run</source>
-        <translation>a sua saída %1 substituiria um documento desta execução</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -509,42 +433,6 @@
             <numerusform>%n página</numerusform>
             <numerusform>%n páginas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Não foi possível ler o documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Não foi possível mover o ficheiro comprimido para a pasta de saída.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>O documento está danificado ou incompleto, ou a sua regravação ficou incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>A palavra-passe do documento está ausente ou incorreta.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Não é possível criar a pasta de saída nem gravar nela.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>O interpretador de PDF travou neste documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>A compressão demorou demais e foi encerrada.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>A compressão foi interrompida.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>O interpretador de PDF informou o erro %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -682,6 +570,10 @@
             <numerusform>interrompidos: %n</numerusform>
             <numerusform>interrompidos: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 exists</source>
+        <translation>%1: saltado, %2 já existe</translation>
     </message>
     <message>
         <source>%1: %2, left as it was: no smaller sound copy</source>
@@ -937,6 +829,193 @@
     <message>
         <source>Details…</source>
         <translation>Detalhes…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>o Ghostscript falhou com o erro %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>O interpretador de PDF informou o erro %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>não foi possível copiá-lo para a pasta Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Não foi possível ler o documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>não foi possível mover o resultado para a pasta de saída</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Não foi possível mover o ficheiro comprimido para a pasta de saída.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>o documento ou a sua reescrita está incompleto ou ilegível</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>O documento está danificado ou incompleto, ou a sua regravação ficou incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>a palavra-passe foi recusada</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>A palavra-passe do documento está ausente ou incorreta.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>não é possível escrever na pasta de saída</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Não é possível criar a pasta de saída nem gravar nela.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>o Ghostscript falhou com ele</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>O interpretador de PDF travou neste documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>o Ghostscript demorou demasiado e foi terminado</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>A compressão demorou demais e foi encerrada.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>A compressão foi interrompida.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>não foi possível iniciar o processo de compressão; a instalação pode estar danificada</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Não foi possível iniciar o processo de compressão; a instalação pode estar danificada.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>o disco da pasta Temp %1 está cheio</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>O disco que contém a pasta Temp %1 está cheio.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>ficheiro ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>O documento já não está onde estava.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>não é um ficheiro PDF (o nome não termina em .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>O nome do ficheiro não termina em .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>não é um ficheiro PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>O ficheiro não é um documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>danificado, o qpdf não o consegue abrir</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>O documento está danificado e não pode ser aberto.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloqueado por uma palavra-passe de abertura (indique palavras-passe com --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>O documento está bloqueado por uma palavra-passe de abertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloqueado, e nenhuma palavra-passe do ficheiro de palavras-passe o abre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Nenhuma das palavras-passe indicadas abre o documento.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Não é um ficheiro normal.</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>You may not read this file.</source>
+        <translation>Não tem permissão para ler este ficheiro.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>O ficheiro não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 text, so it cannot be opened; rename it to compress it</source>
+        <translation>o seu nome não é texto UTF-8 válido, por isso não pode ser aberto; mude-lhe o nome para o comprimir</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, so it cannot be opened. Rename it to compress it.</source>
+        <translation>O nome do ficheiro não é texto UTF-8 válido, por isso não pode ser aberto. Mude-lhe o nome para o comprimir.</translation>
+    </message>
+    <message>
+        <source>standard input holds more than 2 GB</source>
+        <translation>a entrada padrão contém mais de 2 GB</translation>
+    </message>
+    <message>
+        <source>The document is larger than 2 GB.</source>
+        <translation>O documento tem mais de 2 GB.</translation>
+    </message>
+    <message>
+        <source>its output would replace a document of this run</source>
+        <translation>a sua saída substituiria um documento desta execução</translation>
+    </message>
+    <message>
+        <source>Its output would replace another document of this run.</source>
+        <translation>A sua saída substituiria outro documento desta execução.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "cli/InterruptWatcher.h"
 #include "documents/FileItem.h"
 #include "documents/PDFFileItem.h"
+#include "engine/ResultTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,7 +123,7 @@ bool DocumentJob::readStandardInput(DocumentOutcome& outcome)
     const Descriptor copy(::open(QFile::encodeName(m_standardInputCopy).constData(),
         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR));
     if (!copy.isValid()) {
-        outcome.problem = DocumentOutcome::Problem::Unreadable;
+        outcome.code = ResultTable::Unreadable;
         outcome.detail = qt_error_string(errno);
         return false;
     }
@@ -146,17 +147,17 @@ bool DocumentJob::readStandardInput(DocumentOutcome& outcome)
             if (errno == EINTR || errno == EAGAIN) {
                 continue;
             }
-            outcome.problem = DocumentOutcome::Problem::Unreadable;
+            outcome.code = ResultTable::Unreadable;
             outcome.detail = qt_error_string(errno);
             return false;
         }
         total += got;
         if (total > standardInputLimit) {
-            outcome.problem = DocumentOutcome::Problem::InputTooLarge;
+            outcome.code = ResultTable::InputTooLarge;
             return false;
         }
         if (!writeAll(copy.get(), buffer.data(), static_cast<std::size_t>(got))) {
-            outcome.problem = DocumentOutcome::Problem::Unreadable;
+            outcome.code = ResultTable::Unreadable;
             outcome.detail = qt_error_string(errno);
             return false;
         }
@@ -168,45 +169,44 @@ bool DocumentJob::readStandardInput(DocumentOutcome& outcome)
 bool DocumentJob::checkSource(DocumentOutcome& outcome)
 {
     if (!m_input.nameRepresentable) {
-        outcome.problem = DocumentOutcome::Problem::NameNotRepresentable;
+        outcome.code = ResultTable::NameNotRepresentable;
         return false;
     }
     struct stat status = {};
     if (!m_input.found || ::stat(QFile::encodeName(m_input.path).constData(), &status) != 0) {
-        outcome.problem = DocumentOutcome::Problem::NotFound;
+        outcome.code = ResultTable::NotFound;
         return false;
     }
     if (!S_ISREG(status.st_mode)) {
-        outcome.problem = DocumentOutcome::Problem::NotRegularFile;
+        outcome.code = ResultTable::NotRegularFile;
         return false;
     }
     outcome.sourceBytes = status.st_size;
     if (!m_input.pdfName) {
-        outcome.problem = DocumentOutcome::Problem::NotPdfName;
+        outcome.code = ResultTable::NotPdfName;
         return false;
     }
     int error = 0;
     const Descriptor file(openRegularFile(m_input.path, error));
     if (!file.isValid()) {
-        outcome.problem = error == EACCES || error == EPERM ? DocumentOutcome::Problem::PermissionDenied
-                                                            : DocumentOutcome::Problem::Unreadable;
+        outcome.code = error == EACCES || error == EPERM ? ResultTable::PermissionDenied : ResultTable::Unreadable;
         outcome.detail = qt_error_string(error);
         return false;
     }
     struct stat opened = {};
     if (::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        outcome.problem = DocumentOutcome::Problem::NotRegularFile;
+        outcome.code = ResultTable::NotRegularFile;
         return false;
     }
     char header[headerSearchBytes];
     const ssize_t got = ::read(file.get(), header, sizeof header);
     if (got < 0) {
-        outcome.problem = DocumentOutcome::Problem::Unreadable;
+        outcome.code = ResultTable::Unreadable;
         outcome.detail = qt_error_string(errno);
         return false;
     }
     if (!QByteArray::fromRawData(header, static_cast<int>(got)).contains("%PDF-")) {
-        outcome.problem = DocumentOutcome::Problem::NotPdf;
+        outcome.code = ResultTable::NotPdf;
         return false;
     }
     return true;
@@ -239,7 +239,7 @@ bool DocumentJob::chooseDestination(DocumentOutcome& outcome)
         const QString canonical = QFileInfo(destination).canonicalFilePath();
         const QString source = QFileInfo(m_input.path).canonicalFilePath();
         if (!canonical.isEmpty() && (canonical == source || m_target.sources.contains(canonical))) {
-            outcome.problem = DocumentOutcome::Problem::WouldReplaceSource;
+            outcome.code = ResultTable::WouldReplaceSource;
             outcome.outputPath = destination;
             return false;
         }
@@ -260,20 +260,26 @@ bool DocumentJob::inspectAndUnlock(DocumentOutcome& outcome, QString& password)
     outcome.status = DocumentOutcome::Status::Failed;
     PDFFileItem item(m_input.path);
     if (!item.initPDF()) {
-        outcome.problem = DocumentOutcome::Problem::Damaged;
+        outcome.code = ResultTable::Damaged;
         return false;
     }
     outcome.steps << tr("inspected by qpdf, pages: %1").arg(item.pageCount())
             + (item.isLocked() || item.encrypted() ? QStringLiteral(", ") + tr("encrypted") : QString());
     if (item.isLocked()) {
         if (m_passwords.isEmpty()) {
-            outcome.problem = DocumentOutcome::Problem::Locked;
+            outcome.code = ResultTable::Locked;
             return false;
         }
-        const auto opening = std::find_if(m_passwords.cbegin(), m_passwords.cend(),
-            [&item](const QString& candidate) { return item.unlockPDF(candidate); });
+        // A password that opens the document only to find it damaged makes it damaged, not locked.
+        bool damaged = false;
+        const auto opening
+            = std::find_if(m_passwords.cbegin(), m_passwords.cend(), [&item, &damaged](const QString& candidate) {
+                  const PDFFileItem::Unlock result = item.unlock(candidate);
+                  damaged = damaged || result == PDFFileItem::Unlock::Damaged;
+                  return result == PDFFileItem::Unlock::Opened;
+              });
         if (opening == m_passwords.cend()) {
-            outcome.problem = DocumentOutcome::Problem::PasswordsRejected;
+            outcome.code = damaged ? ResultTable::Damaged : ResultTable::PasswordsRejected;
             return false;
         }
         outcome.steps << tr("unlocked with password %1 of the password file")
@@ -297,8 +303,6 @@ void DocumentJob::compress(DocumentOutcome& outcome, const QString& password)
         describeDelivery(outcome);
     } else if (m_stopped.load() || InterruptWatcher::interruptArrived()) {
         outcome.status = DocumentOutcome::Status::Stopped;
-    } else {
-        outcome.problem = DocumentOutcome::Problem::Engine;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "cli/HumanReport.h"
 
-#include "cli/FailureReason.h"
 #include "documents/FileItem.h"
+#include "engine/ResultTable.h"
 
 #include <QFileInfo>
 #include <QTextCodec>
@@ -86,10 +86,13 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
         return tr("%1: stopped").arg(outcome.displayName);
     }
     if (outcome.status == DocumentOutcome::Status::Skipped) {
-        return QStringLiteral("%1: %2").arg(outcome.displayName, FailureReason::text(outcome));
+        return tr("%1: skipped, %2 exists").arg(outcome.displayName, outcome.outputPath);
     }
     if (outcome.status != DocumentOutcome::Status::Delivered) {
-        return tr("%1: failed: %2").arg(outcome.displayName, FailureReason::text(outcome));
+        const QString reason = ResultTable::commandText(outcome.reasonCode());
+        return tr("%1: failed: %2")
+            .arg(outcome.displayName,
+                outcome.detail.isEmpty() ? reason : reason + QStringLiteral(": ") + outcome.detail);
     }
     const QString sourceSize = formatFileSize(outcome.sourceBytes);
     QString line;

@@ -1,6 +1,6 @@
 #include "cli/JsonReport.h"
 
-#include "cli/FailureReason.h"
+#include "engine/ResultTable.h"
 
 #include <QJsonDocument>
 
@@ -52,9 +52,9 @@ QJsonObject JsonReport::documentObject(const DocumentOutcome& outcome)
         }
     } else if (outcome.status == DocumentOutcome::Status::Skipped) {
         object.insert(QStringLiteral("output"), outcome.outputPath);
-        object.insert(QStringLiteral("reason"), FailureReason::key(outcome));
+        object.insert(QStringLiteral("reason"), QStringLiteral("output-exists"));
     } else {
-        object.insert(QStringLiteral("reason"), FailureReason::key(outcome));
+        object.insert(QStringLiteral("reason"), ResultTable::key(outcome.reasonCode()));
     }
     // The engine's own result code, as the window's log knows it; absent when the engine never ran.
     if (outcome.engineRan) {

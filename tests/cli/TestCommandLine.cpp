@@ -1,5 +1,6 @@
 #include "foundation/ProductConstants.h"
 #include "foundation/StagingCleanup.h"
+#include "support/SmallVolume.h"
 #include "support/TestMain.h"
 #include "support/TestPdf.h"
 
@@ -139,6 +140,8 @@ private slots:
     void homeThatCannotHoldTheFoldersIsToldOnce();
     void inPlaceKeepsModeTimesAndFailures();
     void standardInputToStandardOutput();
+    void reasonsTellWhatHappened_data();
+    void reasonsTellWhatHappened();
 
 private:
     QString document(const QString& name) const { return m_documents.filePath(name); }
@@ -712,6 +715,63 @@ void TestCommandLine::standardInputToStandardOutput()
     QVERIFY2(result.errors.contains("Delivered: 1 of 1"), qPrintable(result.errors));
     QCOMPARE(stagedFiles(), QStringList());
     QCOMPARE(QDir(Product::tempFolder()).entryList({ "stdout-*" }, QDir::Dirs), QStringList());
+}
+
+void TestCommandLine::reasonsTellWhatHappened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+
+    // The password is right; what it opens has no catalogue. Not "locked".
+    QTest::newRow("the password opens a damaged document") << "rootless"
+                                                           << "damaged"
+                                                           << "damaged, qpdf cannot open it";
+    // The interpreter cannot open it and would hand back an empty page of its own size.
+    QTest::newRow("the interpreter cannot open it") << "unopened"
+                                                    << "unsound-document"
+                                                    << "the document or its rewrite is incomplete or unreadable";
+    QTest::newRow("the Temp folder's disk is full")
+        << "full"
+        << "temp-folder-full"
+        << QStringLiteral("the disk of the Temp folder %1 is full").arg(QDir::cleanPath(Product::tempFolder()));
+}
+
+void TestCommandLine::reasonsTellWhatHappened()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QTemporaryDir work;
+    const QString source = work.filePath(kind + ".pdf");
+    QStringList options { "-p", "medium", "-o", work.filePath("out") };
+    std::unique_ptr<SmallVolume> volume;
+    if (kind == "rootless") {
+        QVERIFY(TestPdf::writeRootlessEncryptedCopy(document("plain.pdf"), source, lockedPassword));
+        options << "--password-file" << writePasswordFile({ "guess", lockedPassword });
+    } else if (kind == "unopened") {
+        QVERIFY(TestPdf::writeUnopenableByInterpreterDocument(source));
+    } else {
+        QVERIFY(QFile::copy(document("plain.pdf"), source));
+        volume = std::make_unique<SmallVolume>(Product::tempFolder(), 64 * 1024);
+        if (!volume->isMounted()) {
+            QSKIP("Mounting a small tmpfs needs root and a system that permits mount; the full-disk case is not run");
+        }
+        QVERIFY(volume->fillUp());
+    }
+
+    const CommandResult human = runCommand(options + QStringList { source });
+    QCOMPARE(human.status, 1);
+    QCOMPARE(human.errorLines.value(0), source + ": failed: " + text);
+
+    const CommandResult json = runCommand(options + QStringList { "--json", source });
+    QCOMPARE(json.status, 1);
+    const QJsonObject report = QJsonDocument::fromJson(json.lines.value(0).toUtf8()).object();
+    QCOMPARE(report.value("reason").toString(), key);
+    QCOMPARE(QDir(work.filePath("out")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    if (volume) {
+        QVERIFY(QFile::remove(Product::tempFolder() + "filler"));
+    }
 }
 
 int main(int argc, char* argv[]) { return runTestWithPrivateHome<QGuiApplication, TestCommandLine>(argc, argv); }

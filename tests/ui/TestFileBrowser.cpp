@@ -1,11 +1,10 @@
+#include "support/PrivateSessionBus.h"
 #include "support/UrlRecorder.h"
 #include "ui/FileBrowser.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDesktopServices>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -36,13 +35,12 @@ class TestFileBrowser : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanupTestCase();
     void fileManagerShowsTheFile();
     void folderOpensWhenNoFileManagerAnswers();
     void folderPathOpensTheFolder();
 
 private:
-    QProcess m_bus;
+    PrivateSessionBus m_bus;
     QString m_busAddress;
     QTemporaryDir m_dir;
     QString m_file;
@@ -53,22 +51,10 @@ private:
 // (or its absence) makes no difference.
 void TestFileBrowser::initTestCase()
 {
-    const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
-    if (daemon.isEmpty()) {
+    if (!m_bus.start()) {
         QSKIP("dbus-daemon is not installed");
     }
-    QFile config(m_dir.filePath("bus.conf"));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                 " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                 "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>\n"
-                 "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                 "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
-    config.close();
-    m_bus.start(daemon, { "--config-file=" + config.fileName(), "--nofork", "--print-address=1" });
-    QVERIFY(m_bus.waitForStarted());
-    QTRY_VERIFY(m_bus.canReadLine());
-    m_busAddress = QString::fromUtf8(m_bus.readLine()).trimmed();
+    m_busAddress = m_bus.address();
     qputenv("DBUS_SESSION_BUS_ADDRESS", m_busAddress.toUtf8());
     QVERIFY(QDBusConnection::sessionBus().isConnected());
 
@@ -78,14 +64,6 @@ void TestFileBrowser::initTestCase()
 }
 
 void TestFileBrowser::init() { m_urls.opened.clear(); }
-
-void TestFileBrowser::cleanupTestCase()
-{
-    if (m_bus.state() != QProcess::NotRunning) {
-        m_bus.kill();
-        m_bus.waitForFinished();
-    }
-}
 
 void TestFileBrowser::fileManagerShowsTheFile()
 {

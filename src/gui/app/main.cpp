@@ -1,16 +1,21 @@
+#include "foundation/CommandLinePaths.h"
 #include "foundation/CrashHandler.h"
+#include "foundation/ProductConstants.h"
 #include "foundation/RegistryTool.h"
+#include "foundation/SingleInstance.h"
 #include "foundation/StagingCleanup.h"
 #include "services/BLUpdatesService.h"
 #include "services/MultiLanguage.h"
 #include "ui/BLUpdateNoticeBox.h"
 #include "ui/CustomWindowFrame.h"
+#include "ui/DesktopIntegration.h"
 #include "ui/FolderProblemNotice.h"
 #include "ui/FramePlacement.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QStyle>
@@ -43,11 +48,20 @@ int main(int argc, char* argv[])
     std::signal(SIGPIPE, SIG_IGN);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    const QString activationToken = SingleInstance::activationTokenFromEnvironment(); // Qt consumes it
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resource/vantorel.ico")));
     // Lets Wayland desktops match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-kompresto"));
     CrashHandler::install();
+
+    // Files from the desktop ("Open With", a file manager's selection) go to the window already open.
+    const QStringList openedPaths
+        = CommandLinePaths::fromArguments(application.arguments().mid(1), QDir::currentPath());
+    SingleInstance singleInstance(Product::applicationDataFolder());
+    if (singleInstance.start(openedPaths, activationToken) == SingleInstance::Start::HandedOver) {
+        return 0;
+    }
 
     QApplication::style()->unpolish(&application);
     loadStyleSheet(application, QStringLiteral(":/resource/style.qss"));
@@ -61,11 +75,13 @@ int main(int argc, char* argv[])
     auto* frame = new CustomWindowFrame(mainWindow, nullptr);
     frame->setFixedWidth(mainWindow->maximumWidth());
     placeOnScreen(*frame, screen->availableGeometry());
+    DesktopIntegration desktop(frame, mainWindow, &singleInstance);
 
     MultiLanguage::instance()->setLanguage(RegistryTool::instance()->language());
     frame->show();
     // Said once, over the window, before the user adds a document that could not be staged.
     FolderProblemNotice::check(frame);
+    mainWindow->addPaths(openedPaths);
     // Closing the window mid-run stops the run: nothing is delivered once the window has gone.
     return MainWindow::finishBeforeExit(application.exec());
 }

@@ -5,6 +5,7 @@
 #include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
 #include "engine/GSCompressor.h"
+#include "engine/ResultTable.h"
 #include "services/MultiLanguage.h"
 #include "ui/CompressSettingWidget.h"
 #include "ui/EnterPassword.h"
@@ -194,29 +195,7 @@ QString FileItemWidget::literalToolTip(const QString& text)
     return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
 }
 
-QString FileItemWidget::failureReason(int code)
-{
-    switch (code) {
-    case GSCompressor::StagingFailed:
-        return tr("The document could not be read.");
-    case GSCompressor::DeliveryFailed:
-        return tr("The compressed file could not be moved into the output folder.");
-    case GSCompressor::UnsoundDocument:
-        return tr("The document is damaged or incomplete, or its rewrite came out incomplete.");
-    case GSCompressor::PasswordRejected:
-        return tr("The document's password is missing or wrong.");
-    case GSCompressor::OutputFolderUnavailable:
-        return tr("The output folder cannot be created or written to.");
-    case GSCompressor::InterpreterCrashed:
-        return tr("The PDF interpreter crashed on this document.");
-    case GSCompressor::TimedOut:
-        return tr("The compression took too long and was ended.");
-    case GSCompressor::Stopped:
-        return tr("The compression was stopped.");
-    default:
-        return tr("The PDF interpreter reported error %1.").arg(code);
-    }
-}
+QString FileItemWidget::failureReason(int code) { return ResultTable::windowText(code); }
 
 // The mark's tooltip says what clicking it does, or why there is nothing to click.
 void FileItemWidget::showResultMark()

@@ -7,6 +7,7 @@
 #include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
 #include "engine/GSCompressor.h"
+#include "foundation/CommandLinePaths.h"
 #include "foundation/LogSite.h"
 #include "foundation/ProgramInit.h"
 #include "foundation/SettingsStore.h"
@@ -395,6 +396,8 @@ void MainWindow::btn_add_file_clicked()
     addFileRows(paths);
 }
 
+void MainWindow::addPaths(const QStringList& paths) { addFileRows(CommandLinePaths::documentsIn(paths)); }
+
 void MainWindow::addFileRows(const QStringList& paths)
 {
     if (paths.isEmpty()) {
@@ -403,6 +406,7 @@ void MainWindow::addFileRows(const QStringList& paths)
     qDebug() << "PDFs to add.";
     const int itemsBefore = m_fileItemList->count();
     m_fileItemList->addFiles(paths);
+    qDebug() << "Documents listed:" << m_fileItemList->count();
     // Each new document starts with the setting stored now; its row's dialog may change it later.
     const CompressSetting stored = CompressSettingWidget::storedSetting();
     for (int index = itemsBefore; index < m_fileItemList->count(); ++index) {
@@ -412,7 +416,10 @@ void MainWindow::addFileRows(const QStringList& paths)
         showListPage(true);
     }
     if (m_fileItemList->count() > itemsBefore) {
-        showRunStatus(QString()); // the last run's summary no longer describes the list
+        // The last run's summary no longer describes the list; a running one keeps its progress.
+        if (m_idle == 1) {
+            showRunStatus(QString());
+        }
         buildPendingRows();
     }
 }
@@ -746,6 +753,7 @@ void MainWindow::startRun(int taskCount)
     showCompressButtonText();
     showProgress();
     SleepInhibitor::instance()->keepAwake();
+    emit runProgressed(0, m_tally.total);
 }
 
 void MainWindow::taskStarted()
@@ -839,6 +847,7 @@ int MainWindow::finishBeforeExit(int exitCode)
 void MainWindow::taskFinished()
 {
     --m_runningCount;
+    emit runProgressed(m_tally.total - m_runningCount, m_tally.total);
     if (m_runningCount == 0) {
         endRun();
     }
@@ -852,6 +861,7 @@ void MainWindow::endRun()
     m_runItems.clear();
     setControlsEnabled(true);
     showCompressButtonText();
+    // Files handed over during the run may still be checked, or all be locked.
     updateCompressButton();
     if (m_refocusCompress) {
         m_refocusCompress = false;
@@ -859,6 +869,7 @@ void MainWindow::endRun()
     }
     SleepInhibitor::instance()->release();
     showRunStatus(runSummary());
+    emit runEnded(runSummary(), m_tally.stopped);
 }
 
 QString MainWindow::runSummary() const

@@ -60,6 +60,12 @@ public:
      * never goes on invisibly to deliver files after its window has gone. Returns exitCode.
      */
     static int finishBeforeExit(int exitCode);
+    /**
+     * Lists the documents among paths as Add Files does, for the desktop's "Open With" and other
+     * starts: a folder gives the PDFs directly in it, refused files go to the notice. During a run
+     * they join the list as pending rows.
+     */
+    void addPaths(const QStringList& paths);
     /** The notice that counts the files adding turned away. */
     RefusedFilesNotice* refusedFilesNotice() const { return m_refusedNotice; }
 
@@ -67,6 +73,10 @@ signals:
     void editClicked();
     void listEmpty();
     void stopTask();
+    /** The run has finished done of its total documents (0 at its start). */
+    void runProgressed(int done, int total);
+    /** The run has ended, or was stopped; summary is the line the window shows for it. */
+    void runEnded(const QString& summary, bool stopped);
 
 public slots:
     void btn_add_file_clicked();
