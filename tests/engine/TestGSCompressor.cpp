@@ -7,6 +7,9 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +35,42 @@ namespace {
             }
         }
         return -1;
+    }
+
+    /** The width of every page of the document in points, as qpdf reads its media box. */
+    QList<double> pageWidths(const QString& path)
+    {
+        QList<double> widths;
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData());
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            QPDFObjectHandle box = page.getMediaBox();
+            widths << box.getArrayItem(2).getNumericValue() - box.getArrayItem(0).getNumericValue();
+        }
+        return widths;
+    }
+
+    /**
+     * A PostScript program that, run by the interpreter, copies a file of folder into another one there
+     * and paints small pages of its own, followed by the PDF at pdfPath: readers find its header within
+     * the first kilobyte and take the whole for that PDF.
+     */
+    QByteArray postScriptBefore(const QString& pdfPath, const QString& folder, int pageCount)
+    {
+        const QByteArray secret = QFile::encodeName(folder + "/secret.txt");
+        const QByteArray leaked = QFile::encodeName(folder + "/leaked.txt");
+        const QByteArray program = "%!PS-Adobe-3.0\n"
+                                   "/secret 64 string def\n"
+                                   "{ ("
+            + secret
+            + ") (r) file secret readstring pop /secret exch def } stopped pop\n"
+              "{ ("
+            + leaked
+            + ") (w) file dup secret writestring closefile } stopped pop\n"
+              "<< /PageSize [200 200] >> setpagedevice\n"
+              "/Helvetica findfont 12 scalefont setfont\n"
+            + QByteArray("10 100 moveto secret show showpage\n").repeated(pageCount) + "quit\n";
+        return program + contentsOf(pdfPath);
     }
 
     bool anyLineHasAll(const QStringList& lines, const QStringList& parts)
@@ -128,6 +167,7 @@ private slots:
     void compressesDocumentWithAccentedPassword();
     void rejectsBadInput_data();
     void rejectsBadInput();
+    void interpreterRunsOnlyThePdf();
     void reportsUnusableOutputFolder();
     void worksUnderUnusualHomePath();
     void concurrentSameNamedSourcesGetDistinctNames();
@@ -205,7 +245,7 @@ void TestGSCompressor::argumentList()
     QCOMPARE(QFileInfo(stagedInput).fileName().size(), 36 + int(strlen("_input.pdf")));
     QCOMPARE(contentsOf(stagedInput), contentsOf(imageDocument()));
 
-    QStringList expected = { "gs", "-sDEVICE=pdfwrite", "-dNOPAUSE", "-dBATCH", "-dQUIET" };
+    QStringList expected = { "gs", "-sDEVICE=pdfwrite", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-dQUIET" };
     if (!password.isEmpty()) {
         expected << "-sPDFPassword=" + password;
     }
@@ -550,6 +590,10 @@ void TestGSCompressor::rejectsBadInput_data()
     QTest::newRow("empty") << "empty" << QString() << int(GSCompressor::UnsoundDocument) << "Not a readable PDF:";
     QTest::newRow("not a pdf") << "postscript" << QString() << int(GSCompressor::UnsoundDocument)
                                << "Not a readable PDF:";
+    // Readers look for the header in the first kilobyte only; qpdf reads on without it, the interpreter would run the
+    // program.
+    QTest::newRow("program, then a PDF after the first kilobyte")
+        << "late header" << QString() << int(GSCompressor::UnsoundDocument) << "no PDF header in its first kilobyte";
     QTest::newRow("truncated") << "truncated" << QString() << int(GSCompressor::UnsoundDocument) << "report.pdf";
     QTest::newRow("missing password") << "locked" << QString() << int(GSCompressor::PasswordRejected)
                                       << "Password missing or wrong for";
@@ -574,6 +618,10 @@ void TestGSCompressor::rejectsBadInput()
         QFile file(source);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("%!PS\n/Helvetica findfont 12 scalefont setfont 72 72 moveto (Hi) show showpage\n");
+    } else if (kind == "late header") {
+        QByteArray program = "%!PS\n" + QByteArray(1100, ' ') + "\nshowpage quit\n";
+        QVERIFY(TestPdf::writeBytes(source, program + contentsOf(imageDocument())));
+        QCOMPARE(TestPdf::pageCount(source), 3);
     } else if (kind == "truncated") {
         QVERIFY(TestPdf::writeTruncatedCopy(imageDocument(), source, QFileInfo(imageDocument()).size() / 2));
     } else if (kind == "locked") {
@@ -591,6 +639,31 @@ void TestGSCompressor::rejectsBadInput()
     QCOMPARE(entriesOf(outputFolder()), QStringList());
     QCOMPARE(contentsOf(source), before);
     QCOMPARE(compressor.compressedSize(), 0);
+}
+
+// A PostScript program before the header makes a file that qpdf reads as the PDF after it. The
+// interpreter must never run that program: not to paint the delivered pages, nor to touch a file.
+void TestGSCompressor::interpreterRunsOnlyThePdf()
+{
+    QTemporaryDir temporary;
+    const QByteArray previousTemporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    QVERIFY(TestPdf::writeBytes(temporary.filePath("secret.txt"), "the neighbour's secret"));
+    const QString source = m_work->path() + "/report.pdf";
+    const QByteArray bytes = postScriptBefore(imageDocument(), temporary.path(), 3);
+    QVERIFY(bytes.indexOf("%PDF-") < 1024);
+    QVERIFY(TestPdf::writeBytes(source, bytes));
+    QCOMPARE(TestPdf::pageCount(source), 3);
+
+    GSCompressor compressor;
+    const qint32 result = compressor.compress(source, outputFolder(), QString());
+    qputenv("TMPDIR", previousTemporary);
+
+    QCOMPARE(result, 0);
+    QVERIFY(!QFile::exists(temporary.filePath("leaked.txt")));
+    const QString delivered = outputFolder() + "/report.pdf";
+    QCOMPARE(pageWidths(delivered), pageWidths(imageDocument()));
+    QVERIFY(!contentsOf(delivered).contains("%!PS"));
 }
 
 void TestGSCompressor::reportsUnusableOutputFolder()

@@ -8,7 +8,6 @@
 #include "engine/PdfPassword.h"
 #include "engine/WorkerRequest.h"
 #include "foundation/LogSite.h"
-#include "foundation/ProductConstants.h"
 
 #include <QDebug>
 #include <QDir>
@@ -143,8 +142,8 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         return OutputFolderUnavailable;
     }
 
-    qint32 result = StagingFailed;
     const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
+    qint32 result = m_staging == PdfStaging::Outcome::NoPdfHeader ? UnsoundDocument : StagingFailed;
     if (!arguments.isEmpty()) {
         PdfCheck::Result source;
         result = checkStagedSource(inputPath, password, source);
@@ -246,6 +245,7 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
     }
     request.sourcePath = m_tempFiles.last().first;
     request.rewritePath = m_tempFiles.last().second;
+    request.temporaryFolder = m_runFolder->path();
 
     const int pageCount = source.pageCount;
     const auto reportPage = [this, pageCount](const QByteArray& line) {
@@ -289,17 +289,20 @@ qint32 GSCompressor::resultOf(
 
 qint32 GSCompressor::resultOfExit(int exitStatus, const QString& inputPath)
 {
-    if (exitStatus == 0) {
+    const WorkerRequest::Answer answer = WorkerRequest::answerOf(exitStatus);
+    switch (answer.kind) {
+    case WorkerRequest::Answer::Kind::Done:
         return Success;
-    }
-    if (exitStatus == WorkerRequest::RewriteLosesContent) {
+    case WorkerRequest::Answer::Kind::RewriteLosesContent:
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
                    << "- pages with content came out empty";
         return UnsoundDocument;
-    }
-    if (exitStatus < WorkerRequest::RewriteLosesContent) {
-        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Init with args error code: " << -exitStatus;
-        return -exitStatus;
+    case WorkerRequest::Answer::Kind::InterpreterFailed:
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress")
+                   << "Init with args error code: " << answer.interpreterCode;
+        return answer.interpreterCode;
+    case WorkerRequest::Answer::Kind::RequestRefused:
+        break;
     }
     qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Compression worker refused the request for"
                << inputPath << "with status" << exitStatus;
@@ -382,17 +385,20 @@ qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinatio
 
 QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inputPath, const QString& password)
 {
-    const QString tempFolder = Product::tempFolder();
-    QDir().mkpath(tempFolder);
-    const QString stagedInput
-        = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_input.pdf");
-    const QString stagedOutput
-        = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_output.pdf");
-
-    if (!QFile::copy(inputPath, stagedInput)) {
+    m_staging = PdfStaging::Outcome::Failed;
+    if (!m_runFolder) {
+        m_runFolder = std::make_unique<RunFolder>();
+    }
+    if (!m_runFolder->isValid()) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs")
-                   << "Failed to copy input file to temp dir: " << inputPath;
-        QFile::remove(stagedInput);
+                   << "Failed to copy input file to temp dir: " << inputPath
+                   << "- no private folder there:" << m_runFolder->failureReason();
+        m_runFolder.reset();
+        return {};
+    }
+    const QString stagedInput = m_runFolder->newFilePath(QStringLiteral("_input.pdf"));
+    const QString stagedOutput = m_runFolder->newFilePath(QStringLiteral("_output.pdf"));
+    if (!stage(inputPath, stagedInput)) {
         return {};
     }
     m_tempFiles.append({ stagedInput, stagedOutput });
@@ -406,6 +412,8 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
         QStringLiteral("-sDEVICE=pdfwrite"),
         QStringLiteral("-dNOPAUSE"),
         QStringLiteral("-dBATCH"),
+        // Said outright, whatever the library's default: the document may not touch any other file.
+        QStringLiteral("-dSAFER"),
         QStringLiteral("-dQUIET"),
     };
     if (!password.isEmpty()) {
@@ -437,6 +445,29 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
     return arguments;
 }
 
+bool GSCompressor::stage(const QString& inputPath, const QString& stagedInput)
+{
+    const PdfStaging::Result staging = PdfStaging::stage(inputPath, stagedInput);
+    m_staging = staging.outcome;
+    switch (staging.outcome) {
+    case PdfStaging::Outcome::Staged:
+        if (staging.headerOffset > 0) {
+            qDebug() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "PDF header at byte"
+                     << staging.headerOffset << "of" << inputPath << "- staged from there on";
+        }
+        return true;
+    case PdfStaging::Outcome::NoPdfHeader:
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs")
+                   << "Not a readable PDF:" << inputPath << "- no PDF header in its first kilobyte";
+        return false;
+    case PdfStaging::Outcome::Failed:
+        break;
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs")
+               << "Failed to copy input file to temp dir: " << inputPath << staging.failureReason;
+    return false;
+}
+
 void GSCompressor::makeUniqueFileName(const QString& folder, QString& fileName, int depth)
 {
     QMutexLocker locker(&namingLock());
@@ -462,4 +493,5 @@ void GSCompressor::removeTempFiles()
         QFile::remove(staged.second);
     }
     m_tempFiles.clear();
+    m_runFolder.reset();
 }

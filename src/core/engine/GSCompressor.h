@@ -2,6 +2,8 @@
 
 #include "engine/CompressInterface.h"
 #include "engine/PdfCheck.h"
+#include "engine/PdfStaging.h"
+#include "engine/RunFolder.h"
 #include "engine/StopSignal.h"
 #include "engine/WorkerProcess.h"
 
@@ -12,6 +14,7 @@
 #include <QStringList>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 /**
  * Rewrites one PDF with Ghostscript's pdfwrite device and delivers the smallest sound copy among the
@@ -74,7 +77,8 @@ public:
      */
     static void makeUniqueFileName(const QString& folder, QString& fileName, int depth);
 
-    /** Deletes the staged files of every recorded pair and forgets them. */
+    /** Deletes the staged files of every recorded pair and forgets them, and the run's private folder with whatever
+     * else it holds. */
     void removeTempFiles();
 
     const QList<QPair<QString, QString>>& tempFiles() const { return m_tempFiles; }
@@ -104,6 +108,8 @@ private:
     static qint32 resultOf(
         const WorkerProcess::Outcome& outcome, const QString& inputPath, std::chrono::milliseconds timeLimit);
     static qint32 resultOfExit(int exitStatus, const QString& inputPath);
+    /** Copies the source into the run folder from its PDF header on; false, logged, when that fails. */
+    bool stage(const QString& inputPath, const QString& stagedInput);
     static void logInterpreterReport(const WorkerProcess::Outcome& outcome);
     qint32 checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source);
     static bool isSoundRewrite(
@@ -112,6 +118,8 @@ private:
     qint32 deliver(const QString& outputDir, const QString& destinationPath, const QString& fileToDeliver);
 
     QList<QPair<QString, QString>> m_tempFiles;
+    std::unique_ptr<RunFolder> m_runFolder; // the staged files and the interpreter's scratch files live here
+    PdfStaging::Outcome m_staging = PdfStaging::Outcome::Failed;
     StopSignal m_stop;
     ProgressHandler m_progressHandler;
     TimeLimit m_timeLimit = defaultTimeLimit();
