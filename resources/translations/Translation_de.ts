@@ -286,6 +286,10 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript brauchte zu lange und wurde beendet</translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>Name zu lang für eine nummerierte Variante im Ausgabeordner</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +371,10 @@
     <message>
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Der Dateiname ist zu lang für eine nummerierte Variante im Ausgabeordner.</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,10 @@
         <source>Ghostscript failed with error %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -366,6 +370,10 @@
     </message>
     <message>
         <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

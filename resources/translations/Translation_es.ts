@@ -286,6 +286,10 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript tardó demasiado y se detuvo</translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nombre demasiado largo para una variante numerada en la carpeta de salida</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +371,10 @@
     <message>
         <source>Checking…</source>
         <translation>Comprobando…</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>El nombre del archivo es demasiado largo para una variante numerada en la carpeta de salida.</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,10 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nom trop long pour une variante numérotée dans le dossier de sortie</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +371,10 @@
     <message>
         <source>Checking…</source>
         <translation>Vérification…</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Le nom du fichier est trop long pour une variante numérotée dans le dossier de sortie.</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,10 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nome troppo lungo per una variante numerata nella cartella di destinazione</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +371,10 @@
     <message>
         <source>Checking…</source>
         <translation>Verifica…</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Il nome del file è troppo lungo per una variante numerata nella cartella di destinazione.</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,10 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>名前が長すぎるため、出力フォルダーに番号付きの名前を付けられません</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -366,6 +370,10 @@
     <message>
         <source>Checking…</source>
         <translation>確認中…</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>ファイル名が長すぎるため、出力フォルダーに番号付きの名前を付けられません。</translation>
     </message>
 </context>
 <context>

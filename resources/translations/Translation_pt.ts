@@ -286,6 +286,10 @@
         <source>Ghostscript took too long and was ended</source>
         <translation>o Ghostscript demorou demasiado e foi terminado</translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nome demasiado longo para uma variante numerada na pasta de saída</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -367,6 +371,10 @@
     <message>
         <source>Checking…</source>
         <translation>A verificar…</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>O nome do ficheiro é demasiado longo para uma variante numerada na pasta de saída.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,8 @@ QString FailureReason::engineKey(qint32 code)
         return QStringLiteral("timed-out");
     case GSCompressor::Stopped:
         return QStringLiteral("stopped");
+    case GSCompressor::NameTooLong:
+        return QStringLiteral("name-too-long");
     default:
         return QStringLiteral("interpreter-error");
     }
@@ -96,6 +98,8 @@ QString FailureReason::engineText(qint32 code)
         return tr("Ghostscript took too long and was ended");
     case GSCompressor::Stopped:
         return tr("stopped");
+    case GSCompressor::NameTooLong:
+        return tr("name too long for a numbered variant in the output folder");
     default:
         return tr("Ghostscript failed with error %1").arg(code);
     }

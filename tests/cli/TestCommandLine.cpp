@@ -3,6 +3,7 @@
 #include "support/TestMain.h"
 #include "support/TestPdf.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -59,10 +60,16 @@ namespace {
         return found;
     }
 
+    /** What runs have in the Temp folder: their private folders and whatever is in them. */
     QStringList stagedFiles()
     {
-        return QDir(Product::tempFolder())
-            .entryList({ QStringLiteral("*_input.pdf"), QStringLiteral("*_output.pdf") }, QDir::Files);
+        QStringList found;
+        QDirIterator entries(
+            Product::tempFolder(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            found << entries.next();
+        }
+        return found;
     }
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -121,6 +122,33 @@ namespace {
         bool m_mounted = false;
     };
 
+    /** Every entry below folder with its permission bits, folders ending in a slash. */
+    QMap<QString, int> permissionsBelow(const QString& folder)
+    {
+        QMap<QString, int> found;
+        QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+            QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString path = entries.next();
+            struct stat status = {};
+            if (::lstat(QFile::encodeName(path).constData(), &status) == 0) {
+                const QString name = path.mid(folder.size()) + (S_ISDIR(status.st_mode) ? "/" : "");
+                found.insert(name, int(status.st_mode & 07777));
+            }
+        }
+        return found;
+    }
+
+    // What the Temp folder held while the compression chose among its candidates.
+    QMap<QString, int> tempWhileChoosing;
+
+    void recordTempWhileChoosing(QtMsgType, const QMessageLogContext&, const QString& message)
+    {
+        if (message.contains(QLatin1String("Delivering"))) {
+            tempWhileChoosing = permissionsBelow(Product::tempFolder());
+        }
+    }
+
     // The name a test makes another program take while the interpreter runs.
     QString clashingPath;
 
@@ -168,7 +196,12 @@ private slots:
     void rejectsBadInput_data();
     void rejectsBadInput();
     void interpreterRunsOnlyThePdf();
+    void copiesArePrivateWhateverTheUmask_data();
+    void copiesArePrivateWhateverTheUmask();
+    void deliveredCopyTakesSourcePermissions_data();
+    void deliveredCopyTakesSourcePermissions();
     void reportsUnusableOutputFolder();
+    void reportsNameTooLongForAVariant();
     void worksUnderUnusualHomePath();
     void concurrentSameNamedSourcesGetDistinctNames();
     void deliveryIsAllOrNothing_data();
@@ -666,6 +699,96 @@ void TestGSCompressor::interpreterRunsOnlyThePdf()
     QVERIFY(!contentsOf(delivered).contains("%!PS"));
 }
 
+void TestGSCompressor::copiesArePrivateWhateverTheUmask_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::newRow("umask 022") << 022;
+    QTest::newRow("umask 000") << 0;
+}
+
+// Staged source, the interpreter's decrypted rewrite and scratch files, the repacks: nobody else may read them.
+void TestGSCompressor::copiesArePrivateWhateverTheUmask()
+{
+    QFETCH(int, mask);
+    const QString source = m_work->path() + "/locked.pdf";
+    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", TestPdf::Cipher::Aes128));
+    const mode_t previousMask = ::umask(static_cast<mode_t>(mask));
+
+    QMap<QString, int> whileRunning;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    compressor.setProgressHandler([&whileRunning](int page, int) {
+        if (page == 2) {
+            whileRunning = permissionsBelow(Product::tempFolder());
+        }
+    });
+    tempWhileChoosing.clear();
+    const QtMessageHandler previousHandler = qInstallMessageHandler(recordTempWhileChoosing);
+    const qint32 result = compressor.compress(source, outputFolder(), "user-pw");
+    qInstallMessageHandler(previousHandler);
+    ::umask(previousMask);
+    QCOMPARE(result, 0);
+
+    const QStringList suffixes = { "_input.pdf", "_output.pdf", "gs_", "_repacked.pdf" };
+    QStringList seen;
+    for (const auto* snapshot : { &whileRunning, &tempWhileChoosing }) {
+        QVERIFY(!snapshot->isEmpty());
+        for (auto entry = snapshot->cbegin(); entry != snapshot->cend(); ++entry) {
+            const bool folder = entry.key().endsWith('/');
+            QVERIFY2(entry.key().startsWith("run-"), qPrintable(entry.key())); // all in the run's own folder
+            QCOMPARE(entry.value(), folder ? 0700 : 0600);
+            for (const QString& suffix : suffixes) {
+                if (entry.key().contains(suffix) && !seen.contains(suffix)) {
+                    seen << suffix;
+                }
+            }
+        }
+    }
+    seen.sort();
+    QStringList expected = suffixes;
+    expected.sort();
+    QCOMPARE(seen, expected);
+    QVERIFY(permissionsBelow(Product::tempFolder()).isEmpty());
+    struct stat temp = {};
+    QCOMPARE(::stat(QFile::encodeName(Product::tempFolder()).constData(), &temp), 0);
+    QCOMPARE(int(temp.st_mode & 07777), 0700);
+}
+
+void TestGSCompressor::deliveredCopyTakesSourcePermissions_data()
+{
+    QTest::addColumn<bool>("shrinks");
+    QTest::addColumn<int>("sourceMode");
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("private source") << true << 0600 << 022 << 0600;
+    QTest::newRow("readable source") << true << 0644 << 022 << 0644;
+    QTest::newRow("group-writable under umask 002") << true << 0664 << 002 << 0664;
+    QTest::newRow("umask takes bits away") << true << 0666 << 077 << 0600;
+    QTest::newRow("source delivered unchanged") << false << 0640 << 022 << 0640;
+}
+
+// As cp makes a copy: the source's permission bits, as far as the umask lets them through.
+void TestGSCompressor::deliveredCopyTakesSourcePermissions()
+{
+    QFETCH(bool, shrinks);
+    QFETCH(int, sourceMode);
+    QFETCH(int, mask);
+    QFETCH(int, expected);
+    const QString source = m_work->path() + "/report.pdf";
+    QVERIFY(shrinks ? QFile::copy(imageDocument(), source) : TestPdf::writeTinyDocument(source));
+    QCOMPARE(::chmod(QFile::encodeName(source).constData(), static_cast<mode_t>(sourceMode)), 0);
+
+    const mode_t previousMask = ::umask(static_cast<mode_t>(mask));
+    GSCompressor compressor;
+    const qint32 result = compressor.compress(source, outputFolder(), QString());
+    ::umask(previousMask);
+    QCOMPARE(result, 0);
+    QCOMPARE(compressor.delivery() == GSCompressor::Delivery::SourceUnchanged, !shrinks);
+    struct stat delivered = {};
+    QCOMPARE(::stat(QFile::encodeName(outputFolder() + "/report.pdf").constData(), &delivered), 0);
+    QCOMPARE(int(delivered.st_mode & 07777), expected);
+}
+
 void TestGSCompressor::reportsUnusableOutputFolder()
 {
     // Root ignores permissions; a folder below a regular file can never be created.
@@ -679,6 +802,22 @@ void TestGSCompressor::reportsUnusableOutputFolder()
     QCOMPARE(compressor.compress(imageDocument(), blocker + "/out", QString()),
         qint32(GSCompressor::OutputFolderUnavailable));
     QVERIFY(log.contains(blocker + "/out"));
+}
+
+void TestGSCompressor::reportsNameTooLongForAVariant()
+{
+    // The longest name the file system takes is free in the source's folder, but taken in the output folder.
+    const QString name = QString(251, 'n') + ".pdf";
+    const QString source = m_work->path() + "/" + name;
+    QVERIFY(QFile::copy(imageDocument(), source));
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QVERIFY(TestPdf::writeBytes(outputFolder() + "/" + name, "an earlier copy"));
+
+    const LogCapture log;
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), qint32(GSCompressor::NameTooLong));
+    QVERIFY2(anyLineHasAll(log.warnings(), { source, "File name too long" }), qPrintable(log.warnings().join('\n')));
+    QCOMPARE(entriesOf(outputFolder()), QStringList { name });
 }
 
 void TestGSCompressor::worksUnderUnusualHomePath()

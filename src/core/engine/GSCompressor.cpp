@@ -11,14 +11,18 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRecursiveMutex>
 #include <QSet>
 #include <QUuid>
+#include <climits>
 #include <cstring>
 #include <ghostscript/ierrors.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
     const char* const sourceFile = "src/GSCompressor";
@@ -70,11 +74,20 @@ namespace {
         reservedPaths().remove(QDir::cleanPath(destination));
     }
 
-    bool isNameTaken(const QString& folder, const QString& fileName)
+    QSet<QString> entryNames(const QString& folder)
     {
-        const QStringList entries
-            = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-        return entries.contains(fileName, Qt::CaseSensitive)
+        QSet<QString> names;
+        QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        while (entries.hasNext()) {
+            entries.next();
+            names.insert(entries.fileName());
+        }
+        return names;
+    }
+
+    bool isNameTaken(const QString& folder, const QString& fileName, const QSet<QString>& entries)
+    {
+        return entries.contains(fileName)
             || reservedPaths().contains(QDir::cleanPath(destinationPathOf(folder, fileName)));
     }
 
@@ -115,6 +128,42 @@ namespace {
         }
     }
 
+    /** Whether the folder's file system takes a name of that many bytes. */
+    bool fitsInFolder(const QString& folder, const QString& fileName)
+    {
+        const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+        return QFile::encodeName(fileName).size() <= (limit > 0 ? limit : NAME_MAX);
+    }
+
+    /** The process's umask, read without changing it: umask() itself would race with other threads. */
+    mode_t currentUmask()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> lines = status.readAll().split('\n');
+            for (const QByteArray& line : lines) {
+                if (line.startsWith("Umask:")) {
+                    bool isNumber = false;
+                    const uint mask = line.mid(6).trimmed().toUInt(&isNumber, 8);
+                    if (isNumber) {
+                        return static_cast<mode_t>(mask & 0777);
+                    }
+                }
+            }
+        }
+        return S_IWGRP | S_IWOTH;
+    }
+
+    /** As a copy made with cp: the source's permission bits as far as the umask lets them; -1 when unknown. */
+    qint32 deliveredPermissions(const QString& inputPath)
+    {
+        struct stat source = {};
+        if (::stat(QFile::encodeName(inputPath).constData(), &source) != 0) {
+            return -1;
+        }
+        return static_cast<qint32>(source.st_mode & 0777 & ~currentUmask());
+    }
+
     QByteArray signalName(int signalNumber)
     {
         const char* abbreviation = sigabbrev_np(signalNumber);
@@ -134,12 +183,19 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     m_delivery = Delivery::None;
     m_keptSourceForNavigation = false;
     m_pageCount = 0;
+    m_deliveredPermissions = deliveredPermissions(inputPath);
     const QString destinationPath = reserveDestination(outputDir, m_fileName);
     const QFileInfo outputFolder(outputDir);
     if (!outputFolder.isDir() || !outputFolder.isWritable()) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Output folder is not writable:" << outputDir;
         releaseDestination(destinationPath);
         return OutputFolderUnavailable;
+    }
+    if (!fitsInFolder(outputDir, m_fileName)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "No free name for" << inputPath << "in"
+                   << outputDir << ":" << m_fileName << "is longer than the folder allows (File name too long)";
+        releaseDestination(destinationPath);
+        return NameTooLong;
     }
 
     const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
@@ -355,6 +411,9 @@ qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinatio
 {
     // The file reaches the output folder complete or not at all, and never under a name that is taken.
     AtomicDelivery delivery(fileToDeliver, outputDir);
+    if (m_deliveredPermissions >= 0) {
+        delivery.setPermissions(static_cast<quint32>(m_deliveredPermissions));
+    }
     const bool prepared = delivery.prepare();
     QString destination = destinationPath;
     for (int attempt = 1; prepared && attempt <= deliveryAttempts; ++attempt) {
@@ -475,15 +534,15 @@ void GSCompressor::makeUniqueFileName(const QString& folder, QString& fileName, 
         QDir().mkpath(folder);
         rememberedBaseName() = QFileInfo(fileName).completeBaseName();
     }
-    if (!isNameTaken(folder, fileName)) {
-        return;
-    }
+    // One listing of the folder; every further candidate is a lookup, however many variants exist already.
+    const QSet<QString> entries = entryNames(folder);
     const QString suffix = QFileInfo(fileName).suffix();
-    fileName = rememberedBaseName() + QLatin1Char('_') + QString::number(depth + 1);
-    if (!suffix.isEmpty()) {
-        fileName += QLatin1Char('.') + suffix;
+    for (int number = depth + 1; isNameTaken(folder, fileName, entries); ++number) {
+        fileName = rememberedBaseName() + QLatin1Char('_') + QString::number(number);
+        if (!suffix.isEmpty()) {
+            fileName += QLatin1Char('.') + suffix;
+        }
     }
-    makeUniqueFileName(folder, fileName, depth + 1);
 }
 
 void GSCompressor::removeTempFiles()

@@ -38,6 +38,7 @@ public:
         InterpreterCrashed = -6, // the worker died from a signal
         TimedOut = -7, // the run outlived its time limit and was killed
         Stopped = -8, // stop() was called
+        NameTooLong = -9, // the free name for the output is longer than the output folder allows
     };
 
     /** How long the interpreter may run: a fixed part plus a part per page of the source. */
@@ -125,5 +126,6 @@ private:
     TimeLimit m_timeLimit = defaultTimeLimit();
     Delivery m_delivery = Delivery::None;
     bool m_keptSourceForNavigation = false;
+    qint32 m_deliveredPermissions = -1; // the source's, masked by the umask; -1 when unknown
     QString m_requestedFileName; // the source's own name, which every retried delivery starts from again
 };

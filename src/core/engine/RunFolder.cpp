@@ -1,6 +1,7 @@
 #include "engine/RunFolder.h"
 
 #include "foundation/ProductConstants.h"
+#include "foundation/StagingCleanup.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,24 +11,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-const QString RunFolder::namePrefix = QStringLiteral("run-");
-
 namespace {
-    constexpr mode_t ownerOnlyFolder = S_IRWXU;
     constexpr mode_t ownerOnlyFile = S_IRUSR | S_IWUSR;
 } // namespace
 
 RunFolder::RunFolder()
 {
-    const QString temp = Product::tempFolder();
-    // The folders above Temp are the application's own and may be seen; Temp and below may not.
-    QDir().mkpath(QFileInfo(QDir::cleanPath(temp)).path());
-    const QString run = temp + namePrefix + QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('/');
-    if (!makePrivateFolder(temp) || !makePrivateFolder(run)) {
+    const QString run
+        = Product::tempFolder() + StagingCleanup::runFolderPrefix + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    // A fresh name: mkdir fails on anything that is there already. The umask may take the owner's bits.
+    if (!StagingCleanup::makeTempFolderPrivate() || ::mkdir(QFile::encodeName(run).constData(), S_IRWXU) != 0
+        || ::chmod(QFile::encodeName(run).constData(), S_IRWXU) != 0) {
         m_failureReason = qt_error_string(errno);
         return;
     }
-    m_path = run;
+    m_path = run + QLatin1Char('/');
 }
 
 RunFolder::~RunFolder()
@@ -52,22 +50,4 @@ bool RunFolder::createPrivateFile(const QString& path)
     const bool made = ::fchmod(fd, ownerOnlyFile) == 0;
     ::close(fd);
     return made;
-}
-
-bool RunFolder::makePrivateFolder(const QString& path)
-{
-    const QByteArray name = QFile::encodeName(QDir::cleanPath(path));
-    if (::mkdir(name.constData(), ownerOnlyFolder) != 0 && errno != EEXIST) {
-        return false;
-    }
-    // An existing entry must be a real folder of ours: never follow a link someone put there.
-    struct stat status = {};
-    if (::lstat(name.constData(), &status) != 0) {
-        return false;
-    }
-    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) {
-        errno = ENOTDIR;
-        return false;
-    }
-    return (status.st_mode & 07777) == ownerOnlyFolder || ::chmod(name.constData(), ownerOnlyFolder) == 0;
 }

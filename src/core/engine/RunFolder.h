@@ -11,9 +11,6 @@
 class RunFolder final
 {
 public:
-    /** Every run folder's name starts with this; the start-up sweep removes such folders. */
-    static const QString namePrefix;
-
     /** Makes the Temp folder private, creating it when it is missing, and a fresh run folder inside it. */
     RunFolder();
     /** Removes the folder and everything in it, the interpreter's scratch files included. */
@@ -32,8 +29,6 @@ public:
 
     /** Creates path as an empty file that only its owner can read and write; false when it exists already. */
     static bool createPrivateFile(const QString& path);
-    /** Creates path as a folder only its owner can enter, or makes an existing one of ours so. */
-    static bool makePrivateFolder(const QString& path);
 
 private:
     QString m_path;

@@ -160,6 +160,8 @@ QString FileItemWidget::failureReason(int code)
         return tr("The compression took too long and was ended.");
     case GSCompressor::Stopped:
         return tr("The compression was stopped.");
+    case GSCompressor::NameTooLong:
+        return tr("The file name is too long for a numbered variant in the output folder.");
     default:
         return tr("The PDF interpreter reported error %1.").arg(code);
     }
