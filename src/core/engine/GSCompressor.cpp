@@ -11,7 +11,6 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -20,6 +19,7 @@
 #include <QUuid>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <ghostscript/ierrors.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,21 +74,27 @@ namespace {
         reservedPaths().remove(QDir::cleanPath(destination));
     }
 
-    QSet<QString> entryNames(const QString& folder)
+    /** The names in folder that are taken: its entries, and the names running compressions have chosen there. */
+    QSet<QString> takenNames(const QString& folder)
     {
         QSet<QString> names;
-        QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-        while (entries.hasNext()) {
-            entries.next();
-            names.insert(entries.fileName());
+        // The names alone, as the directory holds them: no entry is looked at any further.
+        if (DIR* directory = ::opendir(QFile::encodeName(folder).constData())) {
+            while (const dirent* entry = ::readdir(directory)) {
+                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+                    names.insert(QFile::decodeName(entry->d_name));
+                }
+            }
+            ::closedir(directory);
+        }
+        const QString cleanFolder = QDir::cleanPath(folder);
+        for (const QString& reserved : qAsConst(reservedPaths())) {
+            const QFileInfo path(reserved);
+            if (path.path() == cleanFolder) {
+                names.insert(path.fileName());
+            }
         }
         return names;
-    }
-
-    bool isNameTaken(const QString& folder, const QString& fileName, const QSet<QString>& entries)
-    {
-        return entries.contains(fileName)
-            || reservedPaths().contains(QDir::cleanPath(destinationPathOf(folder, fileName)));
     }
 
     // The interpreter reads '%' in an output file name as a page-number template.
@@ -535,9 +541,9 @@ void GSCompressor::makeUniqueFileName(const QString& folder, QString& fileName, 
         rememberedBaseName() = QFileInfo(fileName).completeBaseName();
     }
     // One listing of the folder; every further candidate is a lookup, however many variants exist already.
-    const QSet<QString> entries = entryNames(folder);
+    const QSet<QString> taken = takenNames(folder);
     const QString suffix = QFileInfo(fileName).suffix();
-    for (int number = depth + 1; isNameTaken(folder, fileName, entries); ++number) {
+    for (int number = depth + 1; taken.contains(fileName); ++number) {
         fileName = rememberedBaseName() + QLatin1Char('_') + QString::number(number);
         if (!suffix.isEmpty()) {
             fileName += QLatin1Char('.') + suffix;
