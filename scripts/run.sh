@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)" --target VantorelKompresto
-exec ./build/src/VantorelKompresto "$@"
+exec ./build/src/gui/VantorelKompresto "$@"

@@ -2,7 +2,13 @@
 # centres show, the command's manual page, and the package's copyright and change log. Included
 # from resources/.
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.vantorel.kompresto.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The version is written once, in the project; every file that names it is configured from it.
+foreach(source com.vantorel.kompresto.metainfo.xml kompresto.1 VantorelKompresto.1 changelog)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/${source} ${CMAKE_CURRENT_BINARY_DIR}/linux/${source} @ONLY)
+endforeach()
+
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/linux/com.vantorel.kompresto.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Manual pages and the change log are installed compressed, reproducibly (no name, no time stamp).
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
@@ -10,9 +16,8 @@ set(kompresto_compressed_docs)
 foreach(source kompresto.1 VantorelKompresto.1 changelog)
     set(compressed ${CMAKE_CURRENT_BINARY_DIR}/linux/${source}.gz)
     add_custom_command(OUTPUT ${compressed}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/linux
-        COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${CMAKE_CURRENT_LIST_DIR}/${source} > ${compressed}
-        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${source}
+        COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/linux/${source} > ${compressed}
+        DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/linux/${source}
         VERBATIM)
     list(APPEND kompresto_compressed_docs ${compressed})
 endforeach()

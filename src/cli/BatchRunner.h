@@ -25,7 +25,6 @@ public:
 
     /** Stops the run: jobs not started yet end as stopped, running compressions are stopped. */
     void stop();
-    bool isStopping() const { return m_stopping; }
 
 signals:
     void documentFinished(const DocumentOutcome& outcome);

@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -92,6 +93,9 @@ namespace {
 
 int main()
 {
+    // The worker has a process group of its own, so a signal that ends the application at a terminal
+    // no longer reaches it: it goes with the thread that started it instead.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     letFaultsKill();
     WorkerRequest request;
     if (!WorkerRequest::decode(readRequest(STDIN_FILENO), request)) {

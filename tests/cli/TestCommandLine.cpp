@@ -71,6 +71,26 @@ namespace {
         }
         return found;
     }
+
+    /** The process groups of the running children of a process, read from /proc. */
+    QList<qint64> childProcessGroups(qint64 parent)
+    {
+        QList<qint64> groups;
+        const QStringList processes = QDir(QStringLiteral("/proc")).entryList({ QStringLiteral("[0-9]*") }, QDir::Dirs);
+        for (const QString& process : processes) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(process));
+            if (!stat.open(QIODevice::ReadOnly)) {
+                continue;
+            }
+            // After the name in parentheses: state, parent, process group.
+            const QByteArray line = stat.readAll();
+            const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+            if (fields.size() > 2 && fields.at(1).toLongLong() == parent) {
+                groups << fields.at(2).toLongLong();
+            }
+        }
+        return groups;
+    }
 } // namespace
 
 /** The command run as users run it, on real documents, with the real interpreter and qpdf. */
@@ -304,6 +324,12 @@ void TestCommandLine::interruptLeavesNothingBehind()
     const QStringList staged = stagedFiles();
     QCOMPARE(StagingCleanup::sweepIfAlone(), 0);
     QCOMPARE(stagedFiles(), staged);
+
+    // The worker is out of the terminal's reach: the command stops it, so it can never read as a crash.
+    const qint64 commandGroup = process.processId();
+    const QList<qint64> workerGroups = childProcessGroups(process.processId());
+    QVERIFY(!workerGroups.isEmpty());
+    QVERIFY(!workerGroups.contains(commandGroup));
 
     ::kill(-static_cast<pid_t>(process.processId()), SIGINT);
     QVERIFY(process.waitForFinished(120000));

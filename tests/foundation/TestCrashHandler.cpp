@@ -225,7 +225,7 @@ void TestCrashHandler::crashWritesDumpLogAndMessage()
     const QString dumpPath = m_dumpFolder + QLatin1Char('/') + dumps.first();
 
     const QString dump = LogReader::fileText(dumpPath);
-    QVERIFY(dump.startsWith(QStringLiteral("Vantorel Kompresto 2.0.0 crash report\n")));
+    QVERIFY(dump.startsWith(QStringLiteral("Vantorel Kompresto " KOMPRESTO_VERSION " crash report\n")));
     QVERIFY(dump.contains(QStringLiteral("\nSignal: %1 ").arg(signalNumber)));
     const QString processId = QRegularExpression(QStringLiteral("\nProcess id: (\\d+)\n")).match(dump).captured(1);
     const QString threadId = QRegularExpression(QStringLiteral("\nThread id: (\\d+) ")).match(dump).captured(1);

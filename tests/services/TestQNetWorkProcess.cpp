@@ -48,7 +48,7 @@ void TestQNetWorkProcess::constructionDescribesTheProduct()
     const auto meta = std::dynamic_pointer_cast<Brimlake::BLProductMeta>(QNetWorkProcess::productMeta());
     QVERIFY(meta);
     QCOMPARE(meta->productNumber(), QStringLiteral("10008"));
-    QCOMPARE(meta->version(), QStringLiteral("2.0.0"));
+    QCOMPARE(meta->version(), QStringLiteral(KOMPRESTO_VERSION));
     QCOMPARE(meta->companyName(), QStringLiteral("Vantorel"));
     QCOMPARE(Brimlake::BLUpdatesService::shared()->productMeta(), QNetWorkProcess::productMeta());
     QVERIFY(Brimlake::BLUpdatesService::shared()->notifiesUser());

@@ -85,18 +85,15 @@ void TestQAbout::texts_data()
     QTest::addColumn<QString>("copyright");
     QTest::newRow("English")
         << int(English) << "About"
-        << "Version 2.0.0"
-        << "More Info"
+        << "Version " KOMPRESTO_VERSION << "More Info"
         << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. All rights reserved.";
     QTest::newRow("French")
         << int(French) << "À propos"
-        << "Version 2.0.0"
-        << "Plus d'info"
+        << "Version " KOMPRESTO_VERSION << "Plus d'info"
         << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. Tous droits réservés.";
     QTest::newRow("Japanese")
         << int(Japanese) << "バージョン情報"
-        << "バージョン 2.0.0"
-        << "詳細情報"
+        << "バージョン " KOMPRESTO_VERSION << "詳細情報"
         << "Copyright <font color=#e9a96f>&#169;</font> 2031 Vantorel Studio. 無断転載を禁じます。";
 }
 

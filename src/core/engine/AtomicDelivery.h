@@ -39,9 +39,6 @@ public:
     /** Why the last prepare() or commit() failed, in the system's words ("No space left on device"). */
     QString failureReason() const { return m_failureReason; }
 
-    /** The name the bytes wait under until commit(); empty before prepare(). */
-    QString partialPath() const { return m_partialPath; }
-
 private:
     bool moveIntoFolder(bool& otherVolume);
     bool copyIntoFolder();

@@ -108,7 +108,10 @@ namespace {
         sigemptyset(&none);
         posix_spawnattr_setsigdefault(&attributes, &all);
         posix_spawnattr_setsigmask(&attributes, &none);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        // A process group of its own: Ctrl-C at a terminal reaches the whole foreground group, and a
+        // worker that died of it would read as a crash. Whoever started the worker stops it.
+        posix_spawnattr_setpgroup(&attributes, 0);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
 
         char* const argv[] = { const_cast<char*>(executable.constData()), nullptr };
         pid_t pid = -1;

@@ -7,7 +7,8 @@
 namespace Product {
     inline const QString organisationName = QStringLiteral("Vantorel");
     inline const QString displayName = QStringLiteral("Vantorel Kompresto");
-    inline const QString version = QStringLiteral("2.0.0");
+    // The project's version, given by the build so that it is written in one place only.
+    inline const QString version = QStringLiteral(KOMPRESTO_VERSION);
     inline const QString productNumber = QStringLiteral("10008");
 
     inline const QString siteAddress = QStringLiteral("https://www.vantorel.com");
