@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Komprimierungsstufe</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Stufe %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Protokoll im Explorer anzeigen</translation>
+        <source>Show Log Folder</source>
+        <translation>Protokollordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -225,73 +245,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>angehalten</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>keine solche Datei und kein solcher Ordner</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>keine PDF-Datei (der Name endet nicht auf .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>keine PDF-Datei</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>beschädigt, qpdf kann es nicht öffnen</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>mit einem Kennwort zum Öffnen gesperrt (Kennwörter mit --password-file angeben)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>gesperrt, und kein Kennwort der Kennwortdatei öffnet es</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>es konnte nicht in den Temp-Ordner kopiert werden</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>das Ergebnis konnte nicht in den Ausgabeordner verschoben werden</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>das Dokument oder seine Neufassung ist unvollständig oder unlesbar</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>das Kennwort wurde abgelehnt</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>in den Ausgabeordner kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript ist mit Fehler %1 gescheitert</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript ist daran abgestürzt</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript brauchte zu lange und wurde beendet</translation>
-    </message>
-    <message>
-        <source>name too long for a numbered variant in the output folder</source>
-        <translation>Name zu lang für eine nummerierte Variante im Ausgabeordner</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -311,42 +264,6 @@
             <numerusform>%n Seite</numerusform>
             <numerusform>%n Seiten</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Das Dokument konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Die komprimierte Datei konnte nicht in den Ausgabeordner verschoben werden.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Das Dokument ist beschädigt oder unvollständig, oder seine Neufassung wurde unvollständig.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Das Kennwort des Dokuments fehlt oder ist falsch.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Der Ausgabeordner kann nicht angelegt oder beschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>Der PDF-Interpreter ist bei diesem Dokument abgestürzt.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>Die Komprimierung hat zu lange gedauert und wurde beendet.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>Die Komprimierung wurde angehalten.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>Der PDF-Interpreter meldete den Fehler %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -373,8 +290,20 @@
         <translation>Wird geprüft…</translation>
     </message>
     <message>
-        <source>The file name is too long for a numbered variant in the output folder.</source>
-        <translation>Der Dateiname ist zu lang für eine nummerierte Variante im Ausgabeordner.</translation>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Kleinste Kopie wird gewählt…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Stufe %1</translation>
     </message>
 </context>
 <context>
@@ -466,10 +395,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Quorva-Titel</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Dateien hinzufügen</translation>
     </message>
@@ -543,6 +468,68 @@
         <source>Checking…</source>
         <translation>Wird geprüft…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Das Dokument aus der Liste entfernen? Bereits komprimierte Dateien bleiben im Ausgabeordner.</numerusform>
+            <numerusform>Alle %n Dokumente aus der Liste entfernen? Bereits komprimierte Dateien bleiben im Ausgabeordner.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Erneut komprimieren</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Alle Dokumente der Liste sind bereits komprimiert. Erneut nach „%1“ komprimieren?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Es werden noch Dokumente komprimiert. Den Durchlauf anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Anhalten und beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Entsperren…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Komprimierungseinstellungen…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Dokument öffnen</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -601,6 +588,184 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Nicht hinzugefügte Dateien</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>kein PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>beschädigt oder unlesbar</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>bereits in der Liste</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Details…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript ist mit Fehler %1 gescheitert</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>Der PDF-Interpreter meldete den Fehler %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>es konnte nicht in den Temp-Ordner kopiert werden</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Das Dokument konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>das Ergebnis konnte nicht in den Ausgabeordner verschoben werden</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Die komprimierte Datei konnte nicht in den Ausgabeordner verschoben werden.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>das Dokument oder seine Neufassung ist unvollständig oder unlesbar</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Das Dokument ist beschädigt oder unvollständig, oder seine Neufassung wurde unvollständig.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>das Kennwort wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Das Kennwort des Dokuments fehlt oder ist falsch.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>in den Ausgabeordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Der Ausgabeordner kann nicht angelegt oder beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript ist daran abgestürzt</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>Der PDF-Interpreter ist bei diesem Dokument abgestürzt.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript brauchte zu lange und wurde beendet</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>Die Komprimierung hat zu lange gedauert und wurde beendet.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>Die Komprimierung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>der Komprimierungsprozess konnte nicht gestartet werden; die Installation ist möglicherweise beschädigt</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Der Komprimierungsprozess konnte nicht gestartet werden; die Installation ist möglicherweise beschädigt.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>der Datenträger des Temp-Ordners %1 ist voll</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Der Datenträger mit dem Temp-Ordner %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>keine solche Datei und kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Das Dokument ist nicht mehr dort, wo es war.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>keine PDF-Datei (der Name endet nicht auf .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Der Name der Datei endet nicht auf .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>keine PDF-Datei</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Die Datei ist kein PDF-Dokument.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>beschädigt, qpdf kann es nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Das Dokument ist beschädigt und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>mit einem Kennwort zum Öffnen gesperrt (Kennwörter mit --password-file angeben)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Das Dokument ist mit einem Kennwort zum Öffnen gesperrt.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>gesperrt, und kein Kennwort der Kennwortdatei öffnet es</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Keines der angegebenen Kennwörter öffnet das Dokument.</translation>
+    </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>Name zu lang für eine nummerierte Variante im Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Der Dateiname ist zu lang für eine nummerierte Variante im Ausgabeordner.</translation>
     </message>
 </context>
 </TS>

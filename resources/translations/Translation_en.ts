@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,7 +201,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
+        <source>Show Log Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -225,73 +245,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>name too long for a numbered variant in the output folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -311,42 +264,6 @@
             <numerusform>%n Page</numerusform>
             <numerusform>%n Pages</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -373,7 +290,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <source>Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -466,10 +395,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation type="unfinished"></translation>
     </message>
@@ -543,6 +468,68 @@
         <source>Checking…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Remove the document from the list? Files already compressed stay in the output folder.</numerusform>
+            <numerusform>Remove all %n documents from the list? Files already compressed stay in the output folder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n locked, not compressed</numerusform>
+            <numerusform>%n locked, not compressed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -600,6 +587,184 @@
     <message>
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

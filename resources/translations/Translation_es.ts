@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Nivel de compresión</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostrar registro en el Explorador</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostrar carpeta de registros</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -225,73 +245,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>detenido</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>no existe el archivo o la carpeta</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>no es un archivo PDF (su nombre no termina en .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>no es un archivo PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>dañado, qpdf no puede abrirlo</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloqueado con una contraseña de apertura (indique contraseñas con --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloqueado, y ninguna contraseña del archivo de contraseñas lo abre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>no se pudo copiar a la carpeta Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>no se pudo mover el resultado a la carpeta de salida</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>el documento o su reescritura está incompleto o es ilegible</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>la contraseña fue rechazada</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>no se puede escribir en la carpeta de salida</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript falló con el error %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript se bloqueó con él</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript tardó demasiado y se detuvo</translation>
-    </message>
-    <message>
-        <source>name too long for a numbered variant in the output folder</source>
-        <translation>nombre demasiado largo para una variante numerada en la carpeta de salida</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -311,42 +264,6 @@
             <numerusform>%n página</numerusform>
             <numerusform>%n páginas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>No se pudo leer el documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>No se pudo mover el archivo comprimido a la carpeta de salida.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>El documento está dañado o incompleto, o su reescritura quedó incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Falta la contraseña del documento o es incorrecta.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>No se puede crear la carpeta de salida ni escribir en ella.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>El intérprete de PDF falló con este documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compresión tardó demasiado y se detuvo.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compresión se detuvo.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>El intérprete de PDF informó del error %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -373,8 +290,20 @@
         <translation>Comprobando…</translation>
     </message>
     <message>
-        <source>The file name is too long for a numbered variant in the output folder.</source>
-        <translation>El nombre del archivo es demasiado largo para una variante numerada en la carpeta de salida.</translation>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Eligiendo la copia más pequeña…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
     </message>
 </context>
 <context>
@@ -466,10 +395,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Título de Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -543,6 +468,68 @@
         <source>Checking…</source>
         <translation>Comprobando…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>¿Quitar el documento de la lista? Los archivos ya comprimidos se quedan en la carpeta de salida.</numerusform>
+            <numerusform>¿Quitar los %n documentos de la lista? Los archivos ya comprimidos se quedan en la carpeta de salida.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimir de nuevo</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Todos los documentos de la lista ya están comprimidos. ¿Comprimirlos de nuevo en «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Todavía se están comprimiendo documentos. ¿Detener y salir?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Detener y salir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, sin comprimir</numerusform>
+            <numerusform>%n bloqueados, sin comprimir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Desbloquear…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Ajustes de compresión…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Abrir el documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -601,6 +588,184 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Archivos no añadidos</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>no es un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>dañado o ilegible</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>ya está en la lista</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Detalles…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript falló con el error %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>El intérprete de PDF informó del error %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>no se pudo copiar a la carpeta Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>No se pudo leer el documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>no se pudo mover el resultado a la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>No se pudo mover el archivo comprimido a la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>el documento o su reescritura está incompleto o es ilegible</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>El documento está dañado o incompleto, o su reescritura quedó incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>la contraseña fue rechazada</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Falta la contraseña del documento o es incorrecta.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>no se puede escribir en la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>No se puede crear la carpeta de salida ni escribir en ella.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript se bloqueó con él</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>El intérprete de PDF falló con este documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript tardó demasiado y se detuvo</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compresión tardó demasiado y se detuvo.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compresión se detuvo.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>no se pudo iniciar el proceso de compresión; puede que la instalación esté dañada</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>No se pudo iniciar el proceso de compresión; puede que la instalación esté dañada.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>el disco de la carpeta Temp %1 está lleno</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>El disco que contiene la carpeta Temp %1 está lleno.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>El documento ya no está donde estaba.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>no es un archivo PDF (su nombre no termina en .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>El nombre del archivo no termina en .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>no es un archivo PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>El archivo no es un documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>dañado, qpdf no puede abrirlo</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>El documento está dañado y no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloqueado con una contraseña de apertura (indique contraseñas con --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>El documento está bloqueado con una contraseña de apertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloqueado, y ninguna contraseña del archivo de contraseñas lo abre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Ninguna de las contraseñas indicadas abre el documento.</translation>
+    </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nombre demasiado largo para una variante numerada en la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>El nombre del archivo es demasiado largo para una variante numerada en la carpeta de salida.</translation>
     </message>
 </context>
 </TS>

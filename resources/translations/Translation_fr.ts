@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Niveau de compression</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Langue</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Afficher le journal dans l&apos;Explorateur</translation>
+        <source>Show Log Folder</source>
+        <translation>Afficher le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -225,73 +245,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>arrêté</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>fichier ou dossier introuvable</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>pas un fichier PDF (son nom ne se termine pas par .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>pas un fichier PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>endommagé, qpdf ne peut pas l&apos;ouvrir</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>verrouillé par un mot de passe d&apos;ouverture (indiquez des mots de passe avec --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>verrouillé, et aucun mot de passe du fichier ne l&apos;ouvre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>il n&apos;a pas pu être copié dans le dossier Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>le résultat n&apos;a pas pu être déplacé dans le dossier de sortie</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>le document ou sa réécriture est incomplet ou illisible</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>le mot de passe a été refusé</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>impossible d&apos;écrire dans le dossier de sortie</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript a échoué avec l&apos;erreur %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript a planté sur ce document</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
-    </message>
-    <message>
-        <source>name too long for a numbered variant in the output folder</source>
-        <translation>nom trop long pour une variante numérotée dans le dossier de sortie</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -311,42 +264,6 @@
             <numerusform>%n page</numerusform>
             <numerusform>%n pages</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Le document n’a pas pu être lu.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Le fichier compressé n’a pas pu être déplacé dans le dossier de sortie.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Le document est endommagé ou incomplet, ou sa réécriture est incomplète.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>Le mot de passe du document est absent ou incorrect.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Le dossier de sortie ne peut pas être créé ou n’est pas accessible en écriture.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>L’interpréteur PDF a planté sur ce document.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compression a pris trop de temps et a été arrêtée.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compression a été arrêtée.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>L’interpréteur PDF a signalé l’erreur %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -373,8 +290,20 @@
         <translation>Vérification…</translation>
     </message>
     <message>
-        <source>The file name is too long for a numbered variant in the output folder.</source>
-        <translation>Le nom du fichier est trop long pour une variante numérotée dans le dossier de sortie.</translation>
+        <source>Locked</source>
+        <translation>Verrouillé</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Choix de la copie la plus petite…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
     </message>
 </context>
 <context>
@@ -466,10 +395,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Titre Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -543,6 +468,68 @@
         <source>Checking…</source>
         <translation>Vérification…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Retirer le document de la liste ? Les fichiers déjà compressés restent dans le dossier de sortie.</numerusform>
+            <numerusform>Retirer les %n documents de la liste ? Les fichiers déjà compressés restent dans le dossier de sortie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Compresser à nouveau</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Tous les documents de la liste sont déjà compressés. Les compresser à nouveau dans « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Des documents sont encore en cours de compression. Arrêter et quitter ?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n verrouillé, non compressé</numerusform>
+            <numerusform>%n verrouillés, non compressés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Déverrouiller…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Paramètres de compression…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Ouvrir le document</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -601,6 +588,184 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n de plus</numerusform>
+            <numerusform>… et %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Fichiers non ajoutés</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>pas un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>endommagé ou illisible</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>déjà dans la liste</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Détails…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript a échoué avec l&apos;erreur %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interpréteur PDF a signalé l’erreur %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>il n&apos;a pas pu être copié dans le dossier Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Le document n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>le résultat n&apos;a pas pu être déplacé dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Le fichier compressé n’a pas pu être déplacé dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>le document ou sa réécriture est incomplet ou illisible</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Le document est endommagé ou incomplet, ou sa réécriture est incomplète.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>le mot de passe a été refusé</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>Le mot de passe du document est absent ou incorrect.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>impossible d&apos;écrire dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Le dossier de sortie ne peut pas être créé ou n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript a planté sur ce document</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interpréteur PDF a planté sur ce document.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript a pris trop de temps et a été arrêté</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compression a pris trop de temps et a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compression a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>le processus de compression n&apos;a pas pu être lancé ; l&apos;installation est peut-être endommagée</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Le processus de compression n&apos;a pas pu être lancé ; l&apos;installation est peut-être endommagée.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>le disque du dossier Temp %1 est plein</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Le disque qui contient le dossier Temp %1 est plein.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Le document n&apos;est plus à son emplacement.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>pas un fichier PDF (son nom ne se termine pas par .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Le nom du fichier ne se termine pas par .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>pas un fichier PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Le fichier n&apos;est pas un document PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>endommagé, qpdf ne peut pas l&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Le document est endommagé et ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>verrouillé par un mot de passe d&apos;ouverture (indiquez des mots de passe avec --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Le document est verrouillé par un mot de passe d&apos;ouverture.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>verrouillé, et aucun mot de passe du fichier ne l&apos;ouvre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Aucun des mots de passe indiqués n&apos;ouvre le document.</translation>
+    </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nom trop long pour une variante numérotée dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Le nom du fichier est trop long pour une variante numérotée dans le dossier de sortie.</translation>
     </message>
 </context>
 </TS>

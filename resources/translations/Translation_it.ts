@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Livello di compressione</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Livello %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Lingua</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostra registro in Esplora risorse</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostra cartella dei log</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -225,73 +245,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>interrotto</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>file o cartella inesistente</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>non è un file PDF (il nome non termina con .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>non è un file PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>danneggiato, qpdf non riesce ad aprirlo</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloccato da una password di apertura (indicare le password con --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloccato, e nessuna password del file lo apre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>non è stato possibile copiarlo nella cartella Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>non è stato possibile spostare il risultato nella cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>il documento o la sua riscrittura è incompleto o illeggibile</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>la password è stata rifiutata</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>impossibile scrivere nella cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript non è riuscito con l&apos;errore %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript si è arrestato in modo anomalo su di esso</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
-    </message>
-    <message>
-        <source>name too long for a numbered variant in the output folder</source>
-        <translation>nome troppo lungo per una variante numerata nella cartella di destinazione</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -311,42 +264,6 @@
             <numerusform>%n pagina</numerusform>
             <numerusform>%n pagine</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Impossibile leggere il documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Impossibile spostare il file compresso nella cartella di destinazione.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>Il documento è danneggiato o incompleto, oppure la sua riscrittura è risultata incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>La password del documento manca o è errata.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Impossibile creare la cartella di destinazione o scriverci.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>L’interprete PDF si è bloccato su questo documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>La compressione ha richiesto troppo tempo ed è stata interrotta.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>La compressione è stata fermata.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>L’interprete PDF ha segnalato l’errore %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -373,8 +290,20 @@
         <translation>Verifica…</translation>
     </message>
     <message>
-        <source>The file name is too long for a numbered variant in the output folder.</source>
-        <translation>Il nome del file è troppo lungo per una variante numerata nella cartella di destinazione.</translation>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>Scelta della copia più piccola…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Livello %1</translation>
     </message>
 </context>
 <context>
@@ -466,10 +395,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Titolo Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Aggiungi file</translation>
     </message>
@@ -543,6 +468,68 @@
         <source>Checking…</source>
         <translation>Verifica…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Svuota l&apos;elenco</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Rimuovere il documento dall&apos;elenco? I file già compressi restano nella cartella di destinazione.</numerusform>
+            <numerusform>Rimuovere tutti i %n documenti dall&apos;elenco? I file già compressi restano nella cartella di destinazione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimi di nuovo</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Tutti i documenti dell&apos;elenco sono già compressi. Comprimerli di nuovo in «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Ci sono ancora documenti in compressione. Interrompere e uscire?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Interrompi ed esci</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloccato, non compresso</numerusform>
+            <numerusform>%n bloccati, non compressi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Apri la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Sblocca…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Impostazioni di compressione…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Apri il documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -601,6 +588,184 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e altri %n</numerusform>
+            <numerusform>… e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>File non aggiunti</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>non è un PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>danneggiato o illeggibile</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>già nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Dettagli…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript non è riuscito con l&apos;errore %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>L’interprete PDF ha segnalato l’errore %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>non è stato possibile copiarlo nella cartella Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Impossibile leggere il documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>non è stato possibile spostare il risultato nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Impossibile spostare il file compresso nella cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>il documento o la sua riscrittura è incompleto o illeggibile</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>Il documento è danneggiato o incompleto, oppure la sua riscrittura è risultata incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>la password è stata rifiutata</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>La password del documento manca o è errata.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>impossibile scrivere nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Impossibile creare la cartella di destinazione o scriverci.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript si è arrestato in modo anomalo su di esso</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>L’interprete PDF si è bloccato su questo documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript ha impiegato troppo tempo ed è stato terminato</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>La compressione ha richiesto troppo tempo ed è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrotto</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>La compressione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>non è stato possibile avviare il processo di compressione; l&apos;installazione potrebbe essere danneggiata</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Non è stato possibile avviare il processo di compressione; l&apos;installazione potrebbe essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>il disco della cartella Temp %1 è pieno</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Il disco che contiene la cartella Temp %1 è pieno.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>Il documento non si trova più dove era.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>non è un file PDF (il nome non termina con .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>Il nome del file non termina con .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>non è un file PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>Il file non è un documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>danneggiato, qpdf non riesce ad aprirlo</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>Il documento è danneggiato e non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloccato da una password di apertura (indicare le password con --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>Il documento è bloccato da una password di apertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloccato, e nessuna password del file lo apre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Nessuna delle password indicate apre il documento.</translation>
+    </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nome troppo lungo per una variante numerata nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Il nome del file è troppo lungo per una variante numerata nella cartella di destinazione.</translation>
     </message>
 </context>
 </TS>

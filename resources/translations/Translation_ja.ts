@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>圧縮レベル</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>レベル %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>言語</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>エクスプローラーでログを表示</translation>
+        <source>Show Log Folder</source>
+        <translation>ログフォルダーを表示</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -225,73 +245,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>停止しました</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>そのようなファイルやフォルダーはありません</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>PDF ファイルではありません (名前が .pdf で終わっていません)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>PDF ファイルではありません</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>破損しているため qpdf で開けません</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>開くためのパスワードでロックされています (--password-file でパスワードを指定してください)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>ロックされており、パスワードファイルのどのパスワードでも開けません</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>Temp フォルダーにコピーできませんでした</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>結果を出力フォルダーに移動できませんでした</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>文書またはその書き直しが不完全か読み取れません</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>パスワードが拒否されました</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>出力フォルダーに書き込めません</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>Ghostscript がエラー %1 で失敗しました</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>Ghostscript がこの文書でクラッシュしました</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
-    </message>
-    <message>
-        <source>name too long for a numbered variant in the output folder</source>
-        <translation>名前が長すぎるため、出力フォルダーに番号付きの名前を付けられません</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -310,42 +263,6 @@
         <translation>
             <numerusform>%n ページ</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>文書を読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>圧縮したファイルを出力フォルダーに移動できませんでした。</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>文書が破損しているか不完全です。または書き直した結果が不完全です。</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>文書のパスワードがないか、間違っています。</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>出力フォルダーを作成できないか、書き込めません。</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>この文書で PDF インタープリターがクラッシュしました。</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>圧縮に時間がかかりすぎたため、終了しました。</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>圧縮は停止されました。</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>PDF インタープリターがエラー %1 を報告しました。</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -372,8 +289,20 @@
         <translation>確認中…</translation>
     </message>
     <message>
-        <source>The file name is too long for a numbered variant in the output folder.</source>
-        <translation>ファイル名が長すぎるため、出力フォルダーに番号付きの名前を付けられません。</translation>
+        <source>Locked</source>
+        <translation>ロック中</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>最小のコピーを選択中…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>レベル %1</translation>
     </message>
 </context>
 <context>
@@ -461,10 +390,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Quorva タイトル</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>ファイルを追加</translation>
     </message>
@@ -536,6 +461,66 @@
         <source>Checking…</source>
         <translation>確認中…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>リストを空にする</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>リストから %n 件の文書をすべて削除しますか？圧縮済みのファイルは出力フォルダーに残ります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>再度圧縮</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>リストの文書はすべて圧縮済みです。「%1」にもう一度圧縮しますか？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>まだ文書を圧縮中です。処理を停止して終了しますか？</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>停止して終了</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n 件ロック中、未圧縮</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>文書</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>出力フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>ロック解除…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>圧縮設定…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>文書を開く</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -590,6 +575,183 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>…ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>追加されなかったファイル</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>PDF ではありません</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>破損しているか読み取れません</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>すでにリストにあります</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>詳細…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>Ghostscript がエラー %1 で失敗しました</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>PDF インタープリターがエラー %1 を報告しました。</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>Temp フォルダーにコピーできませんでした</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>文書を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>結果を出力フォルダーに移動できませんでした</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>圧縮したファイルを出力フォルダーに移動できませんでした。</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>文書またはその書き直しが不完全か読み取れません</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>文書が破損しているか不完全です。または書き直した結果が不完全です。</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>パスワードが拒否されました</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>文書のパスワードがないか、間違っています。</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>出力フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>出力フォルダーを作成できないか、書き込めません。</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>Ghostscript がこの文書でクラッシュしました</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>この文書で PDF インタープリターがクラッシュしました。</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>Ghostscript の処理時間が長すぎたため終了させました</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>圧縮に時間がかかりすぎたため、終了しました。</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>圧縮は停止されました。</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>圧縮プロセスを起動できませんでした。インストールが破損している可能性があります</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>圧縮プロセスを起動できませんでした。インストールが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>Temp フォルダー %1 のディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>Temp フォルダー %1 があるディスクがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>文書が元の場所にありません。</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>PDF ファイルではありません (名前が .pdf で終わっていません)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>ファイル名が .pdf で終わっていません。</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>PDF ファイルではありません</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>このファイルは PDF 文書ではありません。</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>破損しているため qpdf で開けません</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>文書が破損しているため開けません。</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>開くためのパスワードでロックされています (--password-file でパスワードを指定してください)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>文書は開くためのパスワードでロックされています。</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>ロックされており、パスワードファイルのどのパスワードでも開けません</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>指定したパスワードのどれでも文書を開けません。</translation>
+    </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>名前が長すぎるため、出力フォルダーに番号付きの名前を付けられません</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>ファイル名が長すぎるため、出力フォルダーに番号付きの名前を付けられません。</translation>
     </message>
 </context>
 </TS>

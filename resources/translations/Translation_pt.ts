@@ -169,6 +169,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Compression level</source>
+        <translation>Nível de compressão</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nível %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -193,8 +201,20 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Show Log in Explorer</source>
-        <translation>Mostrar registo no Explorador</translation>
+        <source>Show Log Folder</source>
+        <translation>Mostrar pasta de registos</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -225,73 +245,6 @@
     </message>
 </context>
 <context>
-    <name>FailureReason</name>
-    <message>
-        <source>stopped</source>
-        <translation>interrompido</translation>
-    </message>
-    <message>
-        <source>no such file or folder</source>
-        <translation>ficheiro ou pasta inexistente</translation>
-    </message>
-    <message>
-        <source>not a PDF file (its name does not end in .pdf)</source>
-        <translation>não é um ficheiro PDF (o nome não termina em .pdf)</translation>
-    </message>
-    <message>
-        <source>not a PDF file</source>
-        <translation>não é um ficheiro PDF</translation>
-    </message>
-    <message>
-        <source>damaged, qpdf cannot open it</source>
-        <translation>danificado, o qpdf não o consegue abrir</translation>
-    </message>
-    <message>
-        <source>locked with an open password (give passwords with --password-file)</source>
-        <translation>bloqueado por uma palavra-passe de abertura (indique palavras-passe com --password-file)</translation>
-    </message>
-    <message>
-        <source>locked, and no password of the password file opens it</source>
-        <translation>bloqueado, e nenhuma palavra-passe do ficheiro de palavras-passe o abre</translation>
-    </message>
-    <message>
-        <source>it could not be copied into the Temp folder</source>
-        <translation>não foi possível copiá-lo para a pasta Temp</translation>
-    </message>
-    <message>
-        <source>the result could not be moved into the output folder</source>
-        <translation>não foi possível mover o resultado para a pasta de saída</translation>
-    </message>
-    <message>
-        <source>the document or its rewrite is incomplete or unreadable</source>
-        <translation>o documento ou a sua reescrita está incompleto ou ilegível</translation>
-    </message>
-    <message>
-        <source>the password was refused</source>
-        <translation>a palavra-passe foi recusada</translation>
-    </message>
-    <message>
-        <source>the output folder cannot be written</source>
-        <translation>não é possível escrever na pasta de saída</translation>
-    </message>
-    <message>
-        <source>Ghostscript failed with error %1</source>
-        <translation>o Ghostscript falhou com o erro %1</translation>
-    </message>
-    <message>
-        <source>Ghostscript crashed on it</source>
-        <translation>o Ghostscript falhou com ele</translation>
-    </message>
-    <message>
-        <source>Ghostscript took too long and was ended</source>
-        <translation>o Ghostscript demorou demasiado e foi terminado</translation>
-    </message>
-    <message>
-        <source>name too long for a numbered variant in the output folder</source>
-        <translation>nome demasiado longo para uma variante numerada na pasta de saída</translation>
-    </message>
-</context>
-<context>
     <name>FileItemWidget</name>
     <message>
         <source>Unlock the document with its password</source>
@@ -311,42 +264,6 @@
             <numerusform>%n página</numerusform>
             <numerusform>%n páginas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The document could not be read.</source>
-        <translation>Não foi possível ler o documento.</translation>
-    </message>
-    <message>
-        <source>The compressed file could not be moved into the output folder.</source>
-        <translation>Não foi possível mover o ficheiro comprimido para a pasta de saída.</translation>
-    </message>
-    <message>
-        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
-        <translation>O documento está danificado ou incompleto, ou a sua regravação ficou incompleta.</translation>
-    </message>
-    <message>
-        <source>The document&apos;s password is missing or wrong.</source>
-        <translation>A palavra-passe do documento está ausente ou incorreta.</translation>
-    </message>
-    <message>
-        <source>The output folder cannot be created or written to.</source>
-        <translation>Não é possível criar a pasta de saída nem gravar nela.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter crashed on this document.</source>
-        <translation>O interpretador de PDF travou neste documento.</translation>
-    </message>
-    <message>
-        <source>The compression took too long and was ended.</source>
-        <translation>A compressão demorou demais e foi encerrada.</translation>
-    </message>
-    <message>
-        <source>The compression was stopped.</source>
-        <translation>A compressão foi interrompida.</translation>
-    </message>
-    <message>
-        <source>The PDF interpreter reported error %1.</source>
-        <translation>O interpretador de PDF informou o erro %1.</translation>
     </message>
     <message>
         <source>Handed back unchanged: it could not be made smaller.</source>
@@ -373,8 +290,20 @@
         <translation>A verificar…</translation>
     </message>
     <message>
-        <source>The file name is too long for a numbered variant in the output folder.</source>
-        <translation>O nome do ficheiro é demasiado longo para uma variante numerada na pasta de saída.</translation>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Choosing the smallest copy…</source>
+        <translation>A escolher a cópia mais pequena…</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nível %1</translation>
     </message>
 </context>
 <context>
@@ -466,10 +395,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Quorva Title</source>
-        <translation>Título Quorva</translation>
-    </message>
-    <message>
         <source>Add Files</source>
         <translation>Adicionar ficheiros</translation>
     </message>
@@ -543,6 +468,68 @@
         <source>Checking…</source>
         <translation>A verificar…</translation>
     </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Limpar a lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n document(s) from the list? Files already compressed stay in the output folder.</source>
+        <translation>
+            <numerusform>Remover o documento da lista? Os ficheiros já comprimidos ficam na pasta de saída.</numerusform>
+            <numerusform>Remover todos os %n documentos da lista? Os ficheiros já comprimidos ficam na pasta de saída.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress Again</source>
+        <translation>Comprimir novamente</translation>
+    </message>
+    <message>
+        <source>Every document in the list is already compressed. Compress them again into &quot;%1&quot;?</source>
+        <translation>Todos os documentos da lista já estão comprimidos. Comprimi-los novamente em «%1»?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Documents are still being compressed. Stop the run and quit?</source>
+        <translation>Ainda há documentos a ser comprimidos. Parar e sair?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Parar e sair</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, não comprimido</numerusform>
+            <numerusform>%n bloqueados, não comprimidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Unlock…</source>
+        <translation>Desbloquear…</translation>
+    </message>
+    <message>
+        <source>Compression Settings…</source>
+        <translation>Definições de compressão…</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <translation>Abrir o documento</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>
@@ -601,6 +588,184 @@
         <source>, </source>
         <comment>separates the reasons in the list of refused files</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files Not Added</source>
+        <translation>Ficheiros não adicionados</translation>
+    </message>
+    <message>
+        <source>not a PDF</source>
+        <translation>não é um PDF</translation>
+    </message>
+    <message>
+        <source>damaged or unreadable</source>
+        <translation>danificado ou ilegível</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>já está na lista</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Detalhes…</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Ghostscript failed with error %1</source>
+        <translation>o Ghostscript falhou com o erro %1</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter reported error %1.</source>
+        <translation>O interpretador de PDF informou o erro %1.</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the Temp folder</source>
+        <translation>não foi possível copiá-lo para a pasta Temp</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Não foi possível ler o documento.</translation>
+    </message>
+    <message>
+        <source>the result could not be moved into the output folder</source>
+        <translation>não foi possível mover o resultado para a pasta de saída</translation>
+    </message>
+    <message>
+        <source>The compressed file could not be moved into the output folder.</source>
+        <translation>Não foi possível mover o ficheiro comprimido para a pasta de saída.</translation>
+    </message>
+    <message>
+        <source>the document or its rewrite is incomplete or unreadable</source>
+        <translation>o documento ou a sua reescrita está incompleto ou ilegível</translation>
+    </message>
+    <message>
+        <source>The document is damaged or incomplete, or its rewrite came out incomplete.</source>
+        <translation>O documento está danificado ou incompleto, ou a sua regravação ficou incompleta.</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>a palavra-passe foi recusada</translation>
+    </message>
+    <message>
+        <source>The document&apos;s password is missing or wrong.</source>
+        <translation>A palavra-passe do documento está ausente ou incorreta.</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be written</source>
+        <translation>não é possível escrever na pasta de saída</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be created or written to.</source>
+        <translation>Não é possível criar a pasta de saída nem gravar nela.</translation>
+    </message>
+    <message>
+        <source>Ghostscript crashed on it</source>
+        <translation>o Ghostscript falhou com ele</translation>
+    </message>
+    <message>
+        <source>The PDF interpreter crashed on this document.</source>
+        <translation>O interpretador de PDF travou neste documento.</translation>
+    </message>
+    <message>
+        <source>Ghostscript took too long and was ended</source>
+        <translation>o Ghostscript demorou demasiado e foi terminado</translation>
+    </message>
+    <message>
+        <source>The compression took too long and was ended.</source>
+        <translation>A compressão demorou demais e foi encerrada.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>The compression was stopped.</source>
+        <translation>A compressão foi interrompida.</translation>
+    </message>
+    <message>
+        <source>the compression worker could not be started; the installation may be damaged</source>
+        <translation>não foi possível iniciar o processo de compressão; a instalação pode estar danificada</translation>
+    </message>
+    <message>
+        <source>The compression worker could not be started; the installation may be damaged.</source>
+        <translation>Não foi possível iniciar o processo de compressão; a instalação pode estar danificada.</translation>
+    </message>
+    <message>
+        <source>the disk of the Temp folder %1 is full</source>
+        <translation>o disco da pasta Temp %1 está cheio</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Temp folder %1 is full.</source>
+        <translation>O disco que contém a pasta Temp %1 está cheio.</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>ficheiro ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>The document is no longer where it was.</source>
+        <translation>O documento já não está onde estava.</translation>
+    </message>
+    <message>
+        <source>not a PDF file (its name does not end in .pdf)</source>
+        <translation>não é um ficheiro PDF (o nome não termina em .pdf)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name does not end in .pdf.</source>
+        <translation>O nome do ficheiro não termina em .pdf.</translation>
+    </message>
+    <message>
+        <source>not a PDF file</source>
+        <translation>não é um ficheiro PDF</translation>
+    </message>
+    <message>
+        <source>The file is not a PDF document.</source>
+        <translation>O ficheiro não é um documento PDF.</translation>
+    </message>
+    <message>
+        <source>damaged, qpdf cannot open it</source>
+        <translation>danificado, o qpdf não o consegue abrir</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be opened.</source>
+        <translation>O documento está danificado e não pode ser aberto.</translation>
+    </message>
+    <message>
+        <source>locked with an open password (give passwords with --password-file)</source>
+        <translation>bloqueado por uma palavra-passe de abertura (indique palavras-passe com --password-file)</translation>
+    </message>
+    <message>
+        <source>The document is locked with an open password.</source>
+        <translation>O documento está bloqueado por uma palavra-passe de abertura.</translation>
+    </message>
+    <message>
+        <source>locked, and no password of the password file opens it</source>
+        <translation>bloqueado, e nenhuma palavra-passe do ficheiro de palavras-passe o abre</translation>
+    </message>
+    <message>
+        <source>None of the passwords given opens the document.</source>
+        <translation>Nenhuma das palavras-passe indicadas abre o documento.</translation>
+    </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nome demasiado longo para uma variante numerada na pasta de saída</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>O nome do ficheiro é demasiado longo para uma variante numerada na pasta de saída.</translation>
     </message>
 </context>
 </TS>

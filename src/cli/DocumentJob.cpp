@@ -2,6 +2,7 @@
 
 #include "cli/InterruptWatcher.h"
 #include "documents/PDFFileItem.h"
+#include "engine/ResultTable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -47,31 +48,37 @@ bool DocumentJob::inspectAndUnlock(DocumentOutcome& outcome, QString& password)
 {
     outcome.status = DocumentOutcome::Status::Failed;
     if (!m_input.found || !QFileInfo(m_input.path).isFile()) {
-        outcome.problem = DocumentOutcome::Problem::NotFound;
+        outcome.code = ResultTable::NotFound;
         return false;
     }
     if (!m_input.pdfName) {
-        outcome.problem = DocumentOutcome::Problem::NotPdfName;
+        outcome.code = ResultTable::NotPdfName;
         return false;
     }
     if (!hasPdfHeader(m_input.path)) {
-        outcome.problem = DocumentOutcome::Problem::NotPdf;
+        outcome.code = ResultTable::NotPdf;
         return false;
     }
     PDFFileItem item(m_input.path);
     if (!item.initPDF()) {
-        outcome.problem = DocumentOutcome::Problem::Damaged;
+        outcome.code = ResultTable::Damaged;
         return false;
     }
     if (item.isLocked()) {
         if (m_passwords.isEmpty()) {
-            outcome.problem = DocumentOutcome::Problem::Locked;
+            outcome.code = ResultTable::Locked;
             return false;
         }
-        const bool unlocked = std::any_of(m_passwords.cbegin(), m_passwords.cend(),
-            [&item](const QString& candidate) { return item.unlockPDF(candidate); });
+        // A password that opens the document only to find it damaged makes it damaged, not locked.
+        bool damaged = false;
+        const bool unlocked
+            = std::any_of(m_passwords.cbegin(), m_passwords.cend(), [&item, &damaged](const QString& candidate) {
+                  const PDFFileItem::Unlock result = item.unlock(candidate);
+                  damaged = damaged || result == PDFFileItem::Unlock::Damaged;
+                  return result == PDFFileItem::Unlock::Opened;
+              });
         if (!unlocked) {
-            outcome.problem = DocumentOutcome::Problem::PasswordsRejected;
+            outcome.code = damaged ? ResultTable::Damaged : ResultTable::PasswordsRejected;
             return false;
         }
     }
@@ -89,8 +96,6 @@ void DocumentJob::compress(DocumentOutcome& outcome, const QString& password)
         outcome.outputBytes = m_compressor.compressedSize();
     } else if (m_stopped.load() || InterruptWatcher::interruptArrived()) {
         outcome.status = DocumentOutcome::Status::Stopped;
-    } else {
-        outcome.problem = DocumentOutcome::Problem::Engine;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/GSCompressor.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QtGlobal>
@@ -14,25 +16,15 @@ struct DocumentOutcome
         Stopped, // the run was interrupted before or while this document was compressed
     };
 
-    /** Why a document was not delivered, before or inside the engine. */
-    enum class Problem
-    {
-        None,
-        NotFound,
-        NotPdfName, // named on the command line, but its suffix is not a PDF's
-        NotPdf, // holds no PDF header
-        Damaged, // qpdf cannot open it
-        Locked, // needs an open password and no password file was given
-        PasswordsRejected, // none of the password file's passwords opens it
-        Engine, // the engine's result code says why
-    };
-
     QString sourcePath;
     QString displayName;
     Status status = Status::Failed;
-    Problem problem = Problem::None;
-    bool engineRan = false; // code is the engine's result
+    // Why a document was not delivered: the engine's result when it ran, else a ResultTable::DocumentProblem.
     qint32 code = 0;
+    bool engineRan = false; // code is the engine's result
+
+    /** The row of ResultTable that tells why the document was not delivered. */
+    qint32 reasonCode() const { return status == Status::Stopped ? qint32(GSCompressor::Stopped) : code; }
     qint64 sourceBytes = 0;
     QString outputPath; // where the document was delivered
     qint64 outputBytes = 0;

@@ -1,7 +1,7 @@
 #include "cli/HumanReport.h"
 
-#include "cli/FailureReason.h"
 #include "documents/FileItem.h"
+#include "engine/ResultTable.h"
 
 #include <QFileInfo>
 #include <QTextCodec>
@@ -77,7 +77,7 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
         return tr("%1: stopped").arg(outcome.displayName);
     }
     if (outcome.status != DocumentOutcome::Status::Delivered) {
-        return tr("%1: failed: %2").arg(outcome.displayName, FailureReason::text(outcome));
+        return tr("%1: failed: %2").arg(outcome.displayName, ResultTable::commandText(outcome.reasonCode()));
     }
     const QString sourceSize = formatFileSize(outcome.sourceBytes);
     QString line;

@@ -1,6 +1,6 @@
 #include "cli/JsonReport.h"
 
-#include "cli/FailureReason.h"
+#include "engine/ResultTable.h"
 
 #include <QJsonDocument>
 
@@ -45,7 +45,7 @@ QJsonObject JsonReport::documentObject(const DocumentOutcome& outcome)
         object.insert(
             QStringLiteral("savedPercent"), BatchSummary::savedPercent(outcome.sourceBytes, outcome.outputBytes));
     } else {
-        object.insert(QStringLiteral("reason"), FailureReason::key(outcome));
+        object.insert(QStringLiteral("reason"), ResultTable::key(outcome.reasonCode()));
     }
     // The engine's own result code, as the window's log knows it; absent when the engine never ran.
     if (outcome.engineRan) {

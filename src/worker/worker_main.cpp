@@ -1,7 +1,8 @@
 // The compression worker: runs one interpreter job that the application hands over through standard
 // input, prints the interpreter's report on standard output and ends with the interpreter's code
-// negated as its exit status. It lives in a process of its own so that an interpreter that crashes,
-// hangs or is stopped ends this one job, never the application.
+// negated as its exit status. Asked only to compare a copy with its source, it renders both and ends
+// with 0 or the status that says the copy lost content. It lives in a process of its own so that an interpreter that
+// crashes, hangs or is stopped ends this one job, never the application.
 
 #include "engine/InterpreterReport.h"
 #include "engine/WorkerRequest.h"
@@ -68,14 +69,17 @@ namespace {
      */
     bool rewriteKeepsContent(const WorkerRequest& request)
     {
+        // A copy of a protected source is protected like it: the same password opens it.
+        const bool isCopy = request.job == WorkerRequest::Job::CompareInk;
         const QList<bool> source = InkCoverage::pagesWithInk(request.sourcePath, request.passwordArgument);
-        const QList<bool> rewrite = InkCoverage::pagesWithInk(request.rewritePath, QString());
+        const QList<bool> rewrite
+            = InkCoverage::pagesWithInk(request.rewritePath, isCopy ? request.passwordArgument : QString());
         const int page = InkCoverage::firstEmptiedPage(source, rewrite);
         if (page == 0) {
             return true;
         }
-        const QByteArray message
-            = "Page " + QByteArray::number(page) + " shows content in the source but nothing in the rewrite.\n";
+        const QByteArray message = "Page " + QByteArray::number(page) + " shows content in the source but nothing in "
+            + (isCopy ? "the copy" : "the rewrite") + ".\n";
         writeAll(STDERR_FILENO, message.constData(), static_cast<size_t>(message.size()));
         return false;
     }
@@ -104,6 +108,9 @@ int main()
         _exit(WorkerRequest::UnreadableRequest);
     }
     keepFilesPrivate(request.temporaryFolder);
+    if (request.job == WorkerRequest::Job::CompareInk) {
+        _exit(rewriteKeepsContent(request) ? 0 : WorkerRequest::RewriteLosesContent);
+    }
     QByteArray report;
     const int code = InterpreterSession::run(request.arguments, [&report](const char* text, int length) {
         writeAll(STDOUT_FILENO, text, static_cast<size_t>(length));

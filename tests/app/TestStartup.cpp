@@ -41,7 +41,7 @@ void TestStartup::startsWithLogAndReport()
     QTRY_VERIFY_WITH_TIMEOUT(LogReader::allText().contains("Screen width : "), 30000);
     QCOMPARE(application.state(), QProcess::Running);
     const QString log = LogReader::allText();
-    QVERIFY(log.contains("<title>Quorva Kompresto Log</title>"));
+    QVERIFY(log.contains("<title>Vantorel Kompresto Log</title>"));
     QVERIFY(log.contains("App run &gt;&gt;&gt;"));
     QVERIFY(log.contains("CPU Count: "));
     QVERIFY(log.contains("memery(MB): "));

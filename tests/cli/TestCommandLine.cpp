@@ -1,5 +1,6 @@
 #include "foundation/ProductConstants.h"
 #include "foundation/StagingCleanup.h"
+#include "support/SmallVolume.h"
 #include "support/TestMain.h"
 #include "support/TestPdf.h"
 
@@ -107,6 +108,8 @@ private slots:
     void usageErrorsSayWhatIsWrong_data();
     void usageErrorsSayWhatIsWrong();
     void interruptLeavesNothingBehind();
+    void reasonsTellWhatHappened_data();
+    void reasonsTellWhatHappened();
 
 private:
     QString document(const QString& name) const { return m_documents.filePath(name); }
@@ -327,11 +330,10 @@ void TestCommandLine::interruptLeavesNothingBehind()
     QCOMPARE(QDir(Product::tempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), runFolders);
 
     // The worker is out of the terminal's reach: the command stops it, so it can never read as a crash.
-    // The run folder is made before the source is staged and checked, so the worker may start a moment later.
+    // The document is staged before its worker starts.
     const qint64 commandGroup = process.processId();
     QTRY_VERIFY_WITH_TIMEOUT(!childProcessGroups(process.processId()).isEmpty(), 60000);
-    const QList<qint64> workerGroups = childProcessGroups(process.processId());
-    QVERIFY(!workerGroups.contains(commandGroup));
+    QVERIFY(!childProcessGroups(process.processId()).contains(commandGroup));
 
     ::kill(-static_cast<pid_t>(process.processId()), SIGINT);
     QVERIFY(process.waitForFinished(120000));
@@ -344,6 +346,63 @@ void TestCommandLine::interruptLeavesNothingBehind()
     const QString report = QString::fromUtf8(process.readAllStandardOutput());
     QVERIFY2(report.contains("a-long.pdf: stopped\n"), qPrintable(report));
     QVERIFY2(report.contains("Delivered: 0 of 2, stopped: 2;"), qPrintable(report));
+}
+
+void TestCommandLine::reasonsTellWhatHappened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+
+    // The password is right; what it opens has no catalogue. Not "locked".
+    QTest::newRow("the password opens a damaged document") << "rootless"
+                                                           << "damaged"
+                                                           << "damaged, qpdf cannot open it";
+    // The interpreter cannot open it and would hand back an empty page of its own size.
+    QTest::newRow("the interpreter cannot open it") << "unopened"
+                                                    << "unsound-document"
+                                                    << "the document or its rewrite is incomplete or unreadable";
+    QTest::newRow("the Temp folder's disk is full")
+        << "full"
+        << "temp-folder-full"
+        << QStringLiteral("the disk of the Temp folder %1 is full").arg(QDir::cleanPath(Product::tempFolder()));
+}
+
+void TestCommandLine::reasonsTellWhatHappened()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QTemporaryDir work;
+    const QString source = work.filePath(kind + ".pdf");
+    QStringList options { "-p", "medium", "-o", work.filePath("out") };
+    std::unique_ptr<SmallVolume> volume;
+    if (kind == "rootless") {
+        QVERIFY(TestPdf::writeRootlessEncryptedCopy(document("plain.pdf"), source, lockedPassword));
+        options << "--password-file" << writePasswordFile({ "guess", lockedPassword });
+    } else if (kind == "unopened") {
+        QVERIFY(TestPdf::writeUnopenableByInterpreterDocument(source));
+    } else {
+        QVERIFY(QFile::copy(document("plain.pdf"), source));
+        volume = std::make_unique<SmallVolume>(Product::tempFolder(), 64 * 1024);
+        if (!volume->isMounted()) {
+            QSKIP("Mounting a small tmpfs needs root and a system that permits mount; the full-disk case is not run");
+        }
+        QVERIFY(volume->fillUp());
+    }
+
+    const CommandResult human = runCommand(options + QStringList { source });
+    QCOMPARE(human.status, 1);
+    QCOMPARE(human.lines.value(0), source + ": failed: " + text);
+
+    const CommandResult json = runCommand(options + QStringList { "--json", source });
+    QCOMPARE(json.status, 1);
+    const QJsonObject report = QJsonDocument::fromJson(json.lines.value(0).toUtf8()).object();
+    QCOMPARE(report.value("reason").toString(), key);
+    QCOMPARE(QDir(work.filePath("out")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    if (volume) {
+        QVERIFY(QFile::remove(Product::tempFolder() + "filler"));
+    }
 }
 
 int main(int argc, char* argv[]) { return runTestWithPrivateHome<QGuiApplication, TestCommandLine>(argc, argv); }

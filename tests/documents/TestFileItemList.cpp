@@ -31,6 +31,7 @@ private slots:
     void ignoresIndicesOutsideTheList();
     void clearAndDestructionDeleteEveryItem();
     void listsAtOnceAndRefusesAfterInspection();
+    void aDocumentReachedTwoWaysIsListedOnce();
     void removalDuringInspectionLosesNothing();
 
 private:
@@ -257,6 +258,28 @@ void TestFileItemList::clearAndDestructionDeleteEveryItem()
         items = { list.at(0), list.at(1) };
     }
     QVERIFY(items.at(0).isNull() && items.at(1).isNull());
+}
+
+// Through a linked folder, a link to the file or a detour with "..": still the same document.
+void TestFileItemList::aDocumentReachedTwoWaysIsListedOnce()
+{
+    const QString original = document("a.pdf");
+    const QString folder = QFileInfo(original).absolutePath();
+    const QString linkedFolder = m_work->filePath("linked");
+    QVERIFY(QFile::link(folder, linkedFolder));
+    QVERIFY(QFile::link(original, m_work->filePath("link.pdf")));
+    FileItemList list;
+    QSignalSpy refused(&list, &FileItemList::fileRefused);
+    list.addFiles({ original, linkedFolder + "/a.pdf", m_work->filePath("link.pdf"),
+        folder + "/../" + QFileInfo(folder).fileName() + "/a.pdf" });
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(refused.count(), 3);
+    QCOMPARE(refused.at(0).at(1).toString(), linkedFolder + "/a.pdf");
+    // Once it is gone, it can be added again by any of its paths.
+    list.removeAt(0);
+    list.addFiles({ linkedFolder + "/a.pdf" });
+    QCOMPARE(list.count(), 1);
+    QVERIFY(Inspection::waitFor(list));
 }
 
 void TestFileItemList::listsAtOnceAndRefusesAfterInspection()

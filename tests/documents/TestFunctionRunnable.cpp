@@ -260,7 +260,11 @@ void TestFunctionRunnable::thousandsOfDocumentsUnderTheOpenFileLimit()
         QVERIFY2(!list.at(index)->isUnprocessed(), qPrintable(list.at(index)->filePath()));
     }
     QCOMPARE(QDir(outputFolder()).entryList(QDir::Files).size(), started);
-    QCOMPARE(openDescriptorCount(), descriptorsBefore);
+    // At most as many as before: the list's last inspections may still have held a file open then.
+    const int descriptorsAfter = openDescriptorCount();
+    QVERIFY2(descriptorsAfter <= descriptorsBefore,
+        qPrintable(
+            QStringLiteral("%1 open descriptors after, %2 before").arg(descriptorsAfter).arg(descriptorsBefore)));
 }
 
 void TestFunctionRunnable::stationRelaysItsSignals()

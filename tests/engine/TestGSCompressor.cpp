@@ -2,6 +2,7 @@
 #include "engine/GSCompressor.h"
 #include "foundation/ProductConstants.h"
 #include "support/LogCapture.h"
+#include "support/SmallVolume.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 
@@ -10,6 +11,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,47 +83,6 @@ namespace {
         });
     }
 
-    /** A small file system of its own at path, mounted for as long as this lives; needs root. */
-    class SmallVolume final
-    {
-    public:
-        SmallVolume(const QString& path, qint64 bytes)
-            : m_path(path)
-        {
-            QDir().mkpath(path);
-            m_mounted = ::geteuid() == 0
-                && QProcess::execute(QStringLiteral("mount"),
-                       { "-t", "tmpfs", "-o", QStringLiteral("size=%1").arg(bytes), "tmpfs", path })
-                    == 0;
-        }
-        ~SmallVolume()
-        {
-            if (m_mounted) {
-                QProcess::execute(QStringLiteral("umount"), { m_path });
-            }
-        }
-        SmallVolume(const SmallVolume&) = delete;
-        SmallVolume& operator=(const SmallVolume&) = delete;
-
-        bool isMounted() const { return m_mounted; }
-
-        /** Writes a file that takes every byte left. */
-        bool fillUp() const
-        {
-            QFile filler(m_path + "/filler");
-            if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-                return false;
-            }
-            const QByteArray chunk(4096, 'x');
-            while (filler.write(chunk) == chunk.size()) { }
-            return filler.size() > 0;
-        }
-
-    private:
-        const QString m_path;
-        bool m_mounted = false;
-    };
-
     /** Every entry below folder with its permission bits, folders ending in a slash. */
     QMap<QString, int> permissionsBelow(const QString& folder)
     {
@@ -181,6 +142,8 @@ private slots:
     void deliversUnshrinkableSourceUnchanged();
     void keepsLinksAndBookmarks();
     void compressesDocumentWithCircularOutline();
+    void refusesRewriteOfUnopenedFile();
+    void neverDeliversCopyThatLosesInk();
     void neverDeliversPagesEmptied_data();
     void neverDeliversPagesEmptied();
     void deliversSmallestSoundCandidate_data();
@@ -202,11 +165,14 @@ private slots:
     void deliveredCopyTakesSourcePermissions();
     void reportsUnusableOutputFolder();
     void reportsNameTooLongForAVariant();
+    void reportsWorkerThatCannotStart();
     void worksUnderUnusualHomePath();
     void concurrentSameNamedSourcesGetDistinctNames();
     void deliveryIsAllOrNothing_data();
     void deliveryIsAllOrNothing();
     void retryTakesNextFreeNameOfTheSource();
+    void fullTempFolderFailsTheRun_data();
+    void fullTempFolderFailsTheRun();
     void logsWhatQpdfRepaired();
 
 private:
@@ -520,6 +486,41 @@ void TestGSCompressor::compressesDocumentWithCircularOutline()
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/tangled.pdf"), 3);
 }
 
+// qpdf repairs the file; the interpreter cannot open it and writes one empty page of its own size.
+void TestGSCompressor::refusesRewriteOfUnopenedFile()
+{
+    const QString source = m_work->path() + "/unopened.pdf";
+    QVERIFY(TestPdf::writeUnopenableByInterpreterDocument(source));
+    QCOMPARE(TestPdf::pageCount(source), 1);
+
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), qint32(GSCompressor::UnsoundDocument));
+    QVERIFY2(anyLineHasAll(log.warnings(), { "Incomplete rewrite of", source, "Couldn't initialise file" }),
+        qPrintable(log.warnings().join('\n')));
+    QCOMPARE(entriesOf(outputFolder()), QStringList());
+}
+
+// The interpreter warns about the picture's /Decode, so every copy is compared with the source page by page.
+void TestGSCompressor::neverDeliversCopyThatLosesInk()
+{
+    const QString source = m_work->path() + "/misread.pdf";
+    QVERIFY(TestPdf::writeMisreadDecodeDocument(source));
+
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    const QString candidates = log.messages().filter("CandidatePicker").join('\n');
+    QVERIFY2(log.contains("Candidate source repacked is unsound: a page that shows something in the source shows "
+                          "nothing in it"),
+        qPrintable(candidates));
+    QVERIFY(loggedCandidateSize(log, "source repacked") < 0);
+    QVERIFY2(compressor.delivery() != GSCompressor::Delivery::SourceRepacked, qPrintable(candidates));
+    QCOMPARE(TestPdf::pageCount(outputFolder() + "/misread.pdf"), 2);
+}
+
 void TestGSCompressor::neverDeliversPagesEmptied_data()
 {
     QTest::addColumn<int>("mode");
@@ -820,6 +821,38 @@ void TestGSCompressor::reportsNameTooLongForAVariant()
     QCOMPARE(entriesOf(outputFolder()), QStringList { name });
 }
 
+// As when the installation is damaged: the worker cannot be started, here for want of descriptors for
+// its pipes. Not the document's fault, and not the Temp folder's.
+void TestGSCompressor::reportsWorkerThatCannotStart()
+{
+    const QString source = m_work->path() + "/tiny.pdf";
+    QVERIFY(TestPdf::writeTinyDocument(source));
+    rlimit before {};
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &before), 0);
+    // Room for the staging copy and qpdf's look at the document, not for the worker's three pipes: new
+    // descriptors take the lowest free numbers, and the limit leaves four of them.
+    QSet<int> open;
+    for (const QString& entry : QDir("/proc/self/fd").entryList(QDir::Files | QDir::System)) {
+        open.insert(entry.toInt());
+    }
+    int limit = 0;
+    for (int free = 0; free < 4; ++limit) {
+        free += open.contains(limit) ? 0 : 1;
+    }
+    rlimit scarce = before;
+    scarce.rlim_cur = static_cast<rlim_t>(limit);
+
+    const LogCapture log;
+    GSCompressor compressor;
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &scarce), 0);
+    const qint32 result = compressor.compress(source, outputFolder(), QString());
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &before), 0);
+
+    QCOMPARE(result, qint32(GSCompressor::WorkerUnavailable));
+    QVERIFY2(log.contains("Compression worker could not be started:"), qPrintable(log.warnings().join('\n')));
+    QCOMPARE(entriesOf(outputFolder()), QStringList());
+}
+
 void TestGSCompressor::worksUnderUnusualHomePath()
 {
     // The staged paths live below HOME: non-ASCII characters and '%' must reach the interpreter intact.
@@ -925,6 +958,61 @@ void TestGSCompressor::retryTakesNextFreeNameOfTheSource()
     QCOMPARE(contentsOf(outputFolder() + "/report_1.pdf"), QByteArray("written by someone else"));
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/report_2.pdf"), 3);
     QCOMPARE(entriesOf(outputFolder()), (QStringList { "report.pdf", "report_1.pdf", "report_2.pdf" }));
+}
+
+void TestGSCompressor::fullTempFolderFailsTheRun_data()
+{
+    QTest::addColumn<QString>("room"); // what the Temp folder's disk has room for
+    QTest::newRow("nothing") << "nothing";
+    QTest::newRow("the staged source only") << "source";
+    // The repacked rewrite would win; without room for it the larger rewrite must not go out instead.
+    QTest::newRow("all but the repacked rewrite") << "rewrite";
+}
+
+// The Temp folder is a volume of its own, too small for what the compression writes there.
+void TestGSCompressor::fullTempFolderFailsTheRun()
+{
+    QFETCH(QString, room);
+    const QString source = m_work->path() + "/drawing.pdf";
+    QVERIFY(TestPdf::writeVectorDocument(source, 2));
+    const qint64 sourceSize = QFileInfo(source).size();
+
+    // The sizes of what this document writes into the Temp folder, learnt on the ordinary disk.
+    qint64 rewriteSize = 0;
+    qint64 repackSize = 0;
+    {
+        const LogCapture log;
+        GSCompressor reference;
+        reference.setMode(Medium);
+        QCOMPARE(reference.compress(source, m_work->path() + "/reference", QString()), 0);
+        QCOMPARE(reference.delivery(), GSCompressor::Delivery::RewrittenAndRepacked);
+        rewriteSize = loggedCandidateSize(log, "rewritten");
+        repackSize = loggedCandidateSize(log, "rewritten and repacked");
+    }
+    constexpr qint64 slack = 16 * 1024; // whole pages per file
+    qint64 volumeSize = 64 * 1024;
+    if (room == "source") {
+        volumeSize = sourceSize + slack;
+    } else if (room == "rewrite") {
+        volumeSize = sourceSize + rewriteSize + repackSize / 2 + 2 * slack;
+    }
+    const SmallVolume volume(Product::tempFolder(), volumeSize);
+    if (!volume.isMounted()) {
+        QSKIP("Mounting a small tmpfs needs root and a system that permits mount; the full-disk case is not run");
+    }
+    if (room == "nothing") {
+        QVERIFY(volume.fillUp());
+    }
+
+    const LogCapture log;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), qint32(GSCompressor::TempFolderFull));
+    QVERIFY2(anyLineHasAll(log.warnings(), { "The disk of the Temp folder is full:", Product::tempFolder(), source }),
+        qPrintable(log.warnings().join('\n')));
+    QCOMPARE(entriesOf(outputFolder()), QStringList());
+    QCOMPARE(compressor.delivery(), GSCompressor::Delivery::None);
+    QDir(Product::tempFolder()).remove("filler");
 }
 
 void TestGSCompressor::logsWhatQpdfRepaired()

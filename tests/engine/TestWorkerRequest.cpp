@@ -51,7 +51,7 @@ private slots:
 void TestWorkerRequest::request_data()
 {
     const QByteArray whole = sampleRequest().encode();
-    const QByteArray version = whole.left(4);
+    const QByteArray version = whole.left(4) + numbers({ 0 }); // and the job: a rewrite
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("decodes");
     QTest::newRow("whole") << whole << true;
@@ -59,10 +59,11 @@ void TestWorkerRequest::request_data()
     QTest::newRow("truncated by one byte") << whole.chopped(1) << false;
     QTest::newRow("truncated inside an argument") << whole.left(whole.size() / 2) << false;
     QTest::newRow("wrong version") << numbers({ 1 }) + whole.mid(4) << false;
+    QTest::newRow("unknown job") << whole.left(4) + numbers({ 2 }) + whole.mid(8) << false;
     QTest::newRow("trailing bytes") << whole + "x" << false;
     QTest::newRow("no arguments") << version + numbers({ 0, 0, 0, 0, 0 }) << false;
     // Sixteen bytes that claim 2^31 arguments: refused before anything is allocated for them.
-    QTest::newRow("count of 2^31") << version + numbers({ 0x80000000u, 0, 0 }) << false;
+    QTest::newRow("count of 2^31") << version + numbers({ 0x80000000u, 0 }) << false;
     QTest::newRow("more arguments than allowed")
         << version + numbers({ quint32(WorkerRequest::maximumArguments) + 1 }) + QByteArray(4 * 100, '\0') << false;
     QTest::newRow("text longer than the request") << version + numbers({ 1, 0xFFFFFFF0u }) + "gs" << false;
@@ -114,7 +115,7 @@ void TestWorkerRequest::exitStatus()
 // The real worker, fed a request that claims 2^31 arguments, ends with its own clean status, not an abort.
 void TestWorkerRequest::workerRefusesAnOversizedClaimCleanly()
 {
-    const QByteArray request = sampleRequest().encode().left(4) + numbers({ 0x80000000u, 0, 0 });
+    const QByteArray request = sampleRequest().encode().left(8) + numbers({ 0x80000000u, 0 });
     QCOMPARE(request.size(), 16);
     StopSignal stop;
     const WorkerProcess::Outcome outcome

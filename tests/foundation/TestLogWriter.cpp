@@ -185,7 +185,7 @@ void TestLogWriter::writesHeaderAndEntry()
     QVERIFY(content.startsWith(QStringLiteral(
         "\n<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n<!DOCTYPE html PUBLIC "
         "\"-//W3C//DTD XHTML 1.0 Strict//EN\" \"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\n")));
-    QVERIFY(content.contains(QStringLiteral("<title>Quorva Kompresto Log</title>")));
+    QVERIFY(content.contains(QStringLiteral("<title>Vantorel Kompresto Log</title>")));
     QVERIFY(content.contains(QStringLiteral("<style type=\"text/css\" id=\"logCss\">")));
     QVERIFY(content.contains(QStringLiteral("<h1>Log File</h1>")));
     const QRegularExpression options(QStringLiteral(

@@ -591,6 +591,101 @@ namespace TestPdf {
                 streamObject("", "q 400 0 0 400 100 200 cm /Im1 Do Q"), image }));
     }
 
+    bool writeDeepAnnotationDocument(const QString& path, int depth)
+    {
+        const QByteArray nested = QByteArray(depth, '[') + QByteArray(depth, ']');
+        return writeBytes(path,
+            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 477 164] /Contents 4 0 R"
+                " /Resources << /Font << /F1 5 0 R >> >> /Annots ["
+                    + nested + "] >>",
+                streamObject("", "BT /F1 24 Tf 20 100 Td (Hello) Tj ET"),
+                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>" }));
+    }
+
+    bool writePagesDocument(const QString& path, const QList<QByteArray>& pageEntries, const QByteArray& treeEntries)
+    {
+        QByteArray kids;
+        QList<QByteArray> objects = { "<< /Type /Catalog /Pages 2 0 R >>", QByteArray(),
+            "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+            streamObject("", "BT /F1 12 Tf 20 20 Td (A page) Tj ET") };
+        for (const QByteArray& entries : pageEntries) {
+            kids += QByteArray::number(objects.size() + 1) + " 0 R ";
+            objects << "<< /Type /Page /Parent 2 0 R /Contents 4 0 R /Resources << /Font << /F1 3 0 R >> >> " + entries
+                    + " >>";
+        }
+        objects[1] = "<< /Type /Pages " + treeEntries + " /Kids [" + kids + "] /Count "
+            + QByteArray::number(pageEntries.size()) + " >>";
+        return writeBytes(path, pdfOf(objects));
+    }
+
+    bool writeNullPageDocument(const QString& path)
+    {
+        // Plenty of uncompressed text, so that a lossless repack comes out far smaller than the source.
+        QByteArray content;
+        for (int line = 0; line < 2000; ++line) {
+            content += "BT /F1 10 Tf 20 " + QByteArray::number(20 + line % 70 * 10) + " Td (Line "
+                + QByteArray::number(line) + " of a page that compresses well) Tj ET\n";
+        }
+        return writeBytes(path,
+            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 5 0 R] /Count 2 >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 4 0 R"
+                " /Resources << /Font << /F1 6 0 R >> >> >>",
+                streamObject("", content), "null", "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>" }));
+    }
+
+    bool writeUnopenableByInterpreterDocument(const QString& path)
+    {
+        QByteArray bytes = pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 477 164] /Contents 4 0 R"
+            " /Resources << /Font << /F1 5 0 R >> >> >>",
+            streamObject("", "BT /F1 24 Tf 20 100 Td (Hello) Tj ET"),
+            "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>" });
+        // Same length, so every offset of the cross-reference table stays right.
+        bytes.replace("/Type /Catalog", "/Type /Cataxog");
+        return writeBytes(path, bytes);
+    }
+
+    bool writeMisreadDecodeDocument(const QString& path)
+    {
+        constexpr int side = 32;
+        QByteArray samples;
+        for (int index = 0; index < side * side; ++index) {
+            samples += char(index % 3 == 0 ? 255 : 40);
+        }
+        const QByteArray image = streamObject("/Type /XObject /Subtype /Image /Width 32 /Height 32"
+                                              " /ColorSpace /DeviceGray /BitsPerComponent 8 /Filter /FlateDecode"
+                                              " /Decode [0 1e30]",
+            flateCompressed(samples));
+        QByteArray emptySteps;
+        for (int step = 0; step < 4000; ++step) {
+            emptySteps += "q Q\n";
+        }
+        return writeBytes(path,
+            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 600 800] /Contents 5 0 R"
+                " /Resources << /Font << /F1 7 0 R >> >> >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 600 800] /Contents 6 0 R"
+                " /Resources << /XObject << /Im1 8 0 R >> >> >>",
+                streamObject("", emptySteps + "BT /F1 24 Tf 72 700 Td (A picture follows) Tj ET"),
+                streamObject("", emptySteps + "q 400 0 0 400 100 200 cm /Im1 Do Q"),
+                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>", image }));
+    }
+
+    bool writeRootlessEncryptedCopy(const QString& source, const QString& target, const QString& userPassword)
+    {
+        const QString encrypted = target + QStringLiteral(".encrypted");
+        if (!writeEncryptedCopy(source, encrypted, userPassword, QStringLiteral("owner-pw"), Cipher::Aes256)) {
+            return false;
+        }
+        QByteArray bytes = contentsOf(encrypted);
+        QFile::remove(encrypted);
+        // The trailer's keys are never encrypted; a name of the same length keeps every offset right.
+        const int removed = bytes.count("/Root");
+        bytes.replace("/Root", "/Roox");
+        return removed > 0 && writeBytes(target, bytes);
+    }
+
     bool writeBytes(const QString& path, const QByteArray& bytes)
     {
         QFile file(path);

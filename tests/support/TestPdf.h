@@ -100,6 +100,34 @@ namespace TestPdf {
      * drops it, leaving the page blank, and says so only in its summary of warnings.
      */
     bool writeDamagedImageDocument(const QString& path);
+    /**
+     * A one-page document of 477 x 164 pt whose page lists an annotation array nested depth levels deep. qpdf
+     * gives up on the page object and reads it as null, so its lossless repack holds a null page.
+     */
+    bool writeDeepAnnotationDocument(const QString& path, int depth);
+    /**
+     * A document of one text line per page, the pages' dictionaries holding the given entries besides
+     * their /Type, /Parent, /Contents and /Resources: "/MediaBox [0 0 477 164] /Rotate 90", say. The page
+     * tree's dictionary holds treeEntries besides its own, for what pages inherit.
+     */
+    bool writePagesDocument(
+        const QString& path, const QList<QByteArray>& pageEntries, const QByteArray& treeEntries = QByteArray());
+    /** A document whose page tree lists, after one large text page, an object that is null. */
+    bool writeNullPageDocument(const QString& path);
+    /**
+     * A one-page document of 477 x 164 pt whose catalogue has a misspelt /Type: qpdf reads the page, the
+     * interpreter cannot open the file and writes one empty page of its default size.
+     */
+    bool writeUnopenableByInterpreterDocument(const QString& path);
+    /**
+     * Two pages: a line of text in a font the document does not embed, and a grey picture whose /Decode
+     * holds a number written "1e30". The interpreter reads the number (with a warning) and paints the
+     * picture dark; qpdf reads it as a string, so its lossless repack shows nothing on the second page.
+     * A long run of empty drawing steps makes the repack far smaller than the document.
+     */
+    bool writeMisreadDecodeDocument(const QString& path);
+    /** An encrypted copy of source whose trailer has lost its /Root: the password opens it, the rest is damaged. */
+    bool writeRootlessEncryptedCopy(const QString& source, const QString& target, const QString& userPassword);
     /** A file that starts as a PDF does and holds nothing more: qpdf refuses it as damaged. */
     bool writeHeaderOnlyFile(const QString& path);
     /** Writes bytes to path as they are (a text file, an empty file). */

@@ -13,6 +13,7 @@
 #include "ui/RefusedFilesNotice.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -20,6 +21,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace MainWindowDriver;
 
@@ -184,16 +187,19 @@ void TestAddingFiles::refusedFilesAreCountedInANotice_data()
     QTest::addColumn<QStringList>("secondAdding");
     QTest::addColumn<QString>("notice");
     QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("named");
 
     QTest::newRow("every reason")
         << QStringList { "doc0.pdf", "DAMAGED:bad.pdf", "notes.txt" } << QStringList { "doc0.pdf", "DAMAGED:worse.pdf" }
         << "Files not added: 4 (not a PDF: 1, damaged or unreadable: 2, already in the list: 1)"
-        << "page_5";
+        << "page_5"
+        << QStringList { "notes.txt: not a PDF", "doc0.pdf: already in the list", "bad.pdf: damaged or unreadable",
+               "worse.pdf: damaged or unreadable" };
     QTest::newRow("only damaged: back to the empty page")
         << QStringList { "DAMAGED:bad.pdf" } << QStringList() << "Files not added: 1 (damaged or unreadable: 1)"
-        << "page_1";
-    QTest::newRow("nothing refused") << QStringList { "doc0.pdf", "doc1.pdf" } << QStringList() << QString()
-                                     << "page_5";
+        << "page_1" << QStringList { "bad.pdf: damaged or unreadable" };
+    QTest::newRow("nothing refused") << QStringList { "doc0.pdf", "doc1.pdf" } << QStringList() << QString() << "page_5"
+                                     << QStringList();
 }
 
 void TestAddingFiles::refusedFilesAreCountedInANotice()
@@ -202,6 +208,7 @@ void TestAddingFiles::refusedFilesAreCountedInANotice()
     QFETCH(QStringList, secondAdding);
     QFETCH(QString, notice);
     QFETCH(QString, page);
+    QFETCH(QStringList, named);
 
     copies(2);
     const auto pathsOf = [this](const QStringList& names) {
@@ -212,7 +219,8 @@ void TestAddingFiles::refusedFilesAreCountedInANotice()
         return paths;
     };
     RefusedFilesNotice* shown = MainWindow::instance()->refusedFilesNotice();
-    shown->setShownFor(300);
+    auto* list = widget<QWidget>("listWidget");
+    const int listTop = list->mapTo(MainWindow::instance(), QPoint(0, 0)).y();
     // The window is never blocked by a modal question about refused files.
     ModalDialogs::setOpenFileNamesAnswer(
         [&](QWidget*, const QString&, const QString&, const QString&) { return pathsOf(firstAdding); });
@@ -227,8 +235,28 @@ void TestAddingFiles::refusedFilesAreCountedInANotice()
     }
     QVERIFY(shown->isVisible());
     QCOMPARE(shown->text(), notice);
-    // It goes away by itself, and the next refusal starts counting afresh.
-    QTRY_VERIFY(!shown->isVisible());
+    // The list stays where it was under the pointer.
+    QCoreApplication::processEvents();
+    QCOMPARE(list->mapTo(MainWindow::instance(), QPoint(0, 0)).y(), listTop);
+    // Each refused file is named with its reason.
+    QStringList details;
+    ModalDialogs::setInformationAnswer([&](QWidget*, const QString&, const QString& text, const QString& names) {
+        details << text << names.split('\n');
+    });
+    click(shown->findChild<QAbstractButton*>("btn_notice_details"));
+    QCOMPARE(details.value(0), notice);
+    QStringList names;
+    for (const QString& line : details.mid(1)) {
+        names << QFileInfo(line.section(": ", 0, 0)).fileName() + ": " + line.section(": ", 1);
+    }
+    std::sort(names.begin(), names.end());
+    std::sort(named.begin(), named.end());
+    QCOMPARE(names, named);
+    // It stays until it is closed, and the next refusal starts counting afresh.
+    QTest::qWait(50);
+    QVERIFY(shown->isVisible());
+    click(shown->findChild<QAbstractButton*>("btn_notice_close"));
+    QVERIFY(!shown->isVisible());
     MainWindow::instance()->addFileRows({ m_work->filePath("notes.txt") });
     QVERIFY(shown->isVisible());
     QCOMPARE(shown->text(), QString("Files not added: 1 (not a PDF: 1)"));

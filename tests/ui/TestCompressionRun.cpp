@@ -10,6 +10,7 @@
 #include "ui/CRotateLabel.h"
 #include "ui/ModalDialogs.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
@@ -38,8 +39,11 @@ private slots:
     void runShowsEveryResult();
     void controlsAreDisabledDuringTheRun();
     void failingDocumentShowsTheFailureMark();
-    void secondCompressSkipsProcessedRows();
-    void openingSettingsMakesARowPendingAgain();
+    void compressingFinishedRowsAgainIsAsked();
+    void lockedRowsAreCountedInTheSummary();
+    void settingsDismissAResultOnlyWhenChanged_data();
+    void settingsDismissAResultOnlyWhenChanged();
+    void settingsDuringARunKeepTheRunsResults();
     void applyToAllResetsDoneRows();
     void unlockedDocumentIsCompressed();
     void unlockDuringARunKeepsCompressDisabled();
@@ -258,46 +262,116 @@ void TestCompressionRun::failingDocumentShowsTheFailureMark()
     QVERIFY(controlsEnabled(true));
 }
 
-void TestCompressionRun::secondCompressSkipsProcessedRows()
+void TestCompressionRun::compressingFinishedRowsAgainIsAsked()
 {
     addFiles({ "scan.pdf", "tiny.pdf" });
     setOutputFolder(m_output->path());
     compressAndWait();
     QCOMPARE(outputFiles().size(), 2);
 
+    // Every row is done: Compress says so and asks, instead of doing nothing without a word.
+    QString question;
+    bool answer = false;
+    ModalDialogs::setQuestionAnswer([&](QWidget*, const QString&, const QString& text, const QString&) {
+        question = text;
+        return answer;
+    });
     click("btn_compress");
+    QVERIFY(question.contains(QDir::toNativeSeparators(m_output->path())));
     QVERIFY(MainWindow::instance()->isIdle());
     QCOMPARE(MainWindow::instance()->runningCount(), 0);
     QVERIFY(controlsEnabled(true));
     QCOMPARE(MainWindow::instance()->compressionPool()->activeThreadCount(), 0);
     QCOMPARE(outputFiles().size(), 2);
     QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isVisible());
+
+    answer = true;
+    compressAndWait();
+    QCOMPARE(outputFiles().size(), 4);
 }
 
-void TestCompressionRun::openingSettingsMakesARowPendingAgain()
+// Rows skipped for their lock are named in the summary, not passed over in silence.
+void TestCompressionRun::lockedRowsAreCountedInTheSummary()
 {
+    addFiles({ "tiny.pdf", "locked.pdf" });
+    setOutputFolder(m_output->path());
+    compressAndWait();
+    QCOMPARE(outputFiles(), QStringList { "tiny.pdf" });
+    QVERIFY(widget<QLabel>("label_runStatus")->text().contains("1 locked, not compressed"));
+}
+
+void TestCompressionRun::settingsDismissAResultOnlyWhenChanged_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<bool>("dismissed");
+    QTest::newRow("cancelled") << "btn_low" << false << false;
+    QTest::newRow("accepted unchanged") << "btn_high" << true << false;
+    QTest::newRow("accepted another") << "btn_low" << true << true;
+}
+
+// Opening a row's settings to look at them, or to cancel, never costs the row its result.
+void TestCompressionRun::settingsDismissAResultOnlyWhenChanged()
+{
+    QFETCH(QString, choice);
+    QFETCH(bool, accept);
+    QFETCH(bool, dismissed);
     addFiles({ "scan.pdf", "tiny.pdf" });
     setOutputFolder(m_output->path());
     compressAndWait();
+    const QString summary = widget<QLabel>("label_runStatus")->text();
 
-    // Settings opened and cancelled: the row is Ready again and the next run compresses only it.
+    QString title;
+    ModalDialogs::setExecAnswer([choice, accept, &title](QDialog* dialog) {
+        title = dialog->windowTitle();
+        click(dialog->findChild<QAbstractButton*>(choice));
+        click(dialog->findChild<QPushButton*>(accept ? "btn_ok" : "btn_cancel"));
+        return dialog->result();
+    });
+    click(rowChild<QPushButton>(1, "btn_compressSetting"));
+    QCOMPARE(rowChild<QWidget>(1, "btn_convert_finished")->isVisible(), !dismissed);
+    QCOMPARE(rowChild<QLabel>(1, "label_newName")->text().isEmpty(), dismissed);
+    QCOMPARE(row(1)->item()->isUnprocessed(), dismissed);
+    QVERIFY(!row(0)->item()->isUnprocessed());
+    QCOMPARE(widget<QLabel>("label_runStatus")->text(), dismissed ? QString() : summary);
+    QCOMPARE(title, QString("Compress Setting — tiny.pdf"));
+    if (dismissed) {
+        QCOMPARE(rowChild<QLabel>(1, "label_3")->text(), QString("Large File Size"));
+    }
+
+    ModalDialogs::setExecAnswer(nullptr);
+    ModalDialogs::setQuestionAnswer([](QWidget*, const QString&, const QString&, const QString&) { return false; });
+    compressAndWait();
+    // A second copy only for the row whose setting changed; it gets a name of its own.
+    QCOMPARE(outputFiles().size(), dismissed ? 3 : 2);
+    QVERIFY(rowChild<QWidget>(1, "btn_convert_finished")->isVisible());
+    QVERIFY(outputFiles().contains(rowChild<QLabel>(1, "label_newName")->text()));
+}
+
+// The dialog of a row in the run changes nothing of that run: the row still shows what it delivers.
+void TestCompressionRun::settingsDuringARunKeepTheRunsResults()
+{
+    addFiles({ "photos.pdf", "scan.pdf" });
+    setOutputFolder(m_output->path());
+    click("btn_compress");
+    QVERIFY(!MainWindow::instance()->isIdle());
     ModalDialogs::setExecAnswer([](QDialog* dialog) {
         click(dialog->findChild<QPushButton*>("btn_cancel"));
         return dialog->result();
     });
+    click(rowChild<QPushButton>(0, "btn_compressSetting"));
     click(rowChild<QPushButton>(1, "btn_compressSetting"));
-    QVERIFY(!rowChild<QWidget>(1, "btn_convert_finished")->isVisible());
-    QVERIFY(rowChild<QLabel>(1, "label_newName")->text().isEmpty());
-    QVERIFY(rowChild<QLabel>(1, "label_newSize")->text().isEmpty());
-    QVERIFY(row(1)->item()->isUnprocessed());
-    QVERIFY(!row(0)->item()->isUnprocessed());
-
-    compressAndWait();
-    // The second copy gets a name of its own; the first row was skipped.
-    QCOMPARE(outputFiles().size(), 3);
-    QVERIFY(rowChild<QWidget>(1, "btn_convert_finished")->isVisible());
-    QVERIFY(rowChild<QLabel>(1, "label_newName")->text() != "tiny.pdf");
-    QVERIFY(outputFiles().contains(rowChild<QLabel>(1, "label_newName")->text()));
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
+    for (int index = 0; index < rowCount(); ++index) {
+        QVERIFY(rowChild<QWidget>(index, "btn_convert_finished")->isVisible());
+        QVERIFY(!rowChild<QLabel>(index, "label_newName")->text().isEmpty());
+        QVERIFY(!row(index)->item()->isUnprocessed());
+    }
+    ModalDialogs::setExecAnswer(nullptr);
+    ModalDialogs::setQuestionAnswer([](QWidget*, const QString&, const QString&, const QString&) { return false; });
+    click("btn_compress");
+    QVERIFY(MainWindow::instance()->isIdle());
+    QCOMPARE(outputFiles().size(), 2);
 }
 
 void TestCompressionRun::applyToAllResetsDoneRows()
@@ -313,7 +387,12 @@ void TestCompressionRun::applyToAllResetsDoneRows()
     compressAndWait();
     QVERIFY(!rowChild<QWidget>(2, "btn_convert_finished")->isEnabled());
 
+    QVERIFY(widget<QLabel>("label_runStatus")->isVisible());
+
+    // "Apply to all" with another setting than the results were made with: every result goes, and
+    // so does the summary that spoke of them.
     ModalDialogs::setExecAnswer([](QDialog* dialog) {
+        click(dialog->findChild<QAbstractButton*>("btn_low"));
         dialog->findChild<QCheckBox*>("checkBoxApplyToAll")->setChecked(true);
         click(dialog->findChild<QPushButton*>("btn_ok"));
         return dialog->result();
@@ -325,6 +404,7 @@ void TestCompressionRun::applyToAllResetsDoneRows()
         QVERIFY(row(index)->item()->isUnprocessed());
     }
     QVERIFY(CompressSetting::applyToAll());
+    QVERIFY(widget<QLabel>("label_runStatus")->isHidden());
 }
 
 void TestCompressionRun::unlockedDocumentIsCompressed()

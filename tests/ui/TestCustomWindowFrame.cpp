@@ -164,8 +164,8 @@ void TestCustomWindowFrame::menuOrderAndNumbers()
     }
 
     QCOMPARE(texts,
-        (QStringList { "Language", "-", "User Guide", "Feedback and Support", "Show Log in Explorer",
-            "Check for Updates", "About" }));
+        (QStringList {
+            "Language", "-", "User Guide", "Feedback and Support", "Show Log Folder", "Check for Updates", "About" }));
     QCOMPARE(numbers, (QList<QVariant> { QVariant(), QVariant(), 1, 3, 6, 5, 4 }));
     QVERIFY(menuOf(*m_frame)->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(menuOf(*m_frame)->parent(), m_frame.get());
@@ -270,8 +270,9 @@ void TestCustomWindowFrame::webPagesAndLogFolder_data()
     QTest::addColumn<QUrl>("address");
     QTest::newRow("User Guide") << 2 << QUrl("https://www.vantorel.com/vantorel-kompresto-user-guide.html");
     QTest::newRow("Feedback and Support") << 3 << QUrl("https://www.vantorel.com/support.html");
-    QTest::newRow("Show Log in Explorer")
-        << 4 << QUrl::fromLocalFile(m_home + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/"));
+    QTest::newRow("Show Log Folder") << 4
+                                     << QUrl::fromLocalFile(
+                                            m_home + QStringLiteral("/AppData/Roaming/Vantorel/Kompresto/Log/"));
 }
 
 void TestCustomWindowFrame::webPagesAndLogFolder()

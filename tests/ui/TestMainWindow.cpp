@@ -2,6 +2,7 @@
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
+#include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
 #include "foundation/LanguageCode.h"
 #include "foundation/SettingsStore.h"
@@ -10,16 +11,21 @@
 #include "support/TestPdf.h"
 #include "support/UrlRecorder.h"
 #include "ui/CompressSettingWidget.h"
+#include "ui/CustomWindowFrame.h"
+#include "ui/EnterPassword.h"
 #include "ui/ModalDialogs.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -60,6 +66,10 @@ private slots:
     void switchesLanguage();
     void bottomBarKeepsItsSpacing_data();
     void bottomBarKeepsItsSpacing();
+    void everyControlHasAnAccessibleName_data();
+    void everyControlHasAnAccessibleName();
+    void rowsReadAsTheyLook();
+    void sizesFollowTheLanguage();
 
 private:
     void addByDialog(const QStringList& paths);
@@ -124,12 +134,20 @@ void TestMainWindow::startsOnTheEmptyPage()
     QVERIFY(MainWindow::instance()->compressionPool() != QThreadPool::globalInstance());
     QCOMPARE(QThreadPool::globalInstance()->maxThreadCount(), QThread::idealThreadCount());
 
+    // An empty list offers nothing to remove, and asks nothing.
     QSignalSpy emptied(MainWindow::instance(), &MainWindow::listEmpty);
-    click("btn_delete");
+    QVERIFY(!widget<QWidget>("btn_delete")->isEnabled());
+    QVERIFY(!widget<QWidget>("btn_clear")->isEnabled());
+    int asked = 0;
+    ModalDialogs::setQuestionAnswer([&asked](QWidget*, const QString&, const QString&, const QString&) {
+        ++asked;
+        return true;
+    });
     QTest::keyClick(MainWindow::instance(), Qt::Key_Delete);
-    click("btn_clear");
+    MainWindow::instance()->btn_clear_clicked();
     QCOMPARE(currentPage(), QString("page_1"));
-    QCOMPARE(emptied.count(), 2);
+    QCOMPARE(emptied.count(), 0);
+    QCOMPARE(asked, 0);
 }
 
 void TestMainWindow::addsFilesFromTheDialog()
@@ -152,7 +170,8 @@ void TestMainWindow::addsFilesFromTheDialog()
     QVERIFY(waitUntilAdded());
 
     QCOMPARE(caption, QString("Select Files"));
-    QCOMPARE(startFolder, QString("/"));
+    // Nothing was opened yet: the dialog starts at home, not at the root of the disk.
+    QCOMPARE(startFolder, QDir::homePath());
     QCOMPARE(filter, QString("*.pdf"));
     QCOMPARE(currentPage(), QString("page_5"));
     QCOMPARE(rowCount(), 2);
@@ -224,7 +243,14 @@ void TestMainWindow::dropLandsAnywhereOnTheWindow()
     QVERIFY(dragAndDrop({ document("report.pdf") }, list()->viewport()));
     QVERIFY(dragAndDrop({ document("scan.PDF") }, row(0)));
     QVERIFY(dragAndDrop({ document("minutes.2024.final.pdf") }, widget<QWidget>("lineEdit_select_folder")));
+    // While documents hover over the window, the list is outlined as the place they will land.
+    auto* pages = widget<QWidget>("stackedWidget");
+    QVERIFY(pages->styleSheet().isEmpty());
     QVERIFY(dragEnter({ document("tiny.pdf") }, widget<QWidget>("frame_top")));
+    QVERIFY(pages->styleSheet().contains("dashed"));
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(MainWindow::instance(), &leave);
+    QVERIFY(pages->styleSheet().isEmpty());
     QCOMPARE(rowCount(), 4);
     QCOMPARE(row(3)->item()->fileName(), QString("minutes.2024.final.pdf"));
 }
@@ -280,6 +306,8 @@ void TestMainWindow::longNameIsCutInTheMiddle()
     QVERIFY(shown.startsWith("a really"));
     QVERIFY(shown.endsWith("row.pdf"));
     QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->width());
+    // The name has the room the row can give it, not a fixed stub of it.
+    QVERIFY2(label->width() >= 190, qPrintable(QString::number(label->width())));
     QTextDocument tip;
     tip.setHtml(label->toolTip());
     QCOMPARE(tip.toPlainText(), name);
@@ -292,7 +320,8 @@ void TestMainWindow::lockedRowDisablesCompressUntilUnlocked()
     QVERIFY(rowChild<QPushButton>(0, "btn_decrypt")->isVisible());
     QVERIFY(!rowChild<QPushButton>(0, "btn_compressSetting")->isVisible());
     QVERIFY(rowChild<QPushButton>(0, "btn_icon")->styleSheet().contains(":/resource/PDFLock-3x.png"));
-    QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("1 Page"));
+    // Its pages cannot be counted before it is unlocked.
+    QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("Locked"));
 
     // The user first types a wrong password, sees the message, then types the right one.
     bool wrongPasswordShown = false;
@@ -411,8 +440,22 @@ void TestMainWindow::clearEmptiesTheList()
     addByDialog({ document("report.pdf"), document("tiny.pdf") });
     QPointer<QWidget> dialog = row(0)->settingDialog();
     QSignalSpy emptied(MainWindow::instance(), &MainWindow::listEmpty);
+    // Clear asks first; declined, the list stays as it was.
+    QString question;
+    bool answer = false;
+    ModalDialogs::setQuestionAnswer([&](QWidget*, const QString&, const QString& text, const QString&) {
+        question = text;
+        return answer;
+    });
+    click("btn_clear");
+    QCOMPARE(rowCount(), 2);
+    QVERIFY(question.contains("2 documents"));
+    QVERIFY(dialog);
+    answer = true;
     click("btn_clear");
     QCOMPARE(rowCount(), 0);
+    QVERIFY(!widget<QWidget>("btn_clear")->isEnabled());
+    QVERIFY(!widget<QWidget>("btn_delete")->isEnabled());
     QVERIFY(MainWindow::instance()->fileItemList()->isEmpty());
     QCOMPARE(currentPage(), QString("page_1"));
     QCOMPARE(emptied.count(), 0);
@@ -432,11 +475,10 @@ void TestMainWindow::removedRowLeavesTheRelay()
     QVERIFY(removed.isNull());
     QVERIFY(removedDialog.isNull());
 
-    // The relay still reaches the remaining row, and nothing else.
-    auto* mark = rowChild<QWidget>(0, "btn_convert_finished");
-    mark->show();
+    // The relay reaches the remaining row, and nothing else.
     emit SignalTransferStation::instance()->changeProcessedState();
-    QVERIFY(!mark->isVisible());
+    QVERIFY(row(0) != nullptr);
+    QCOMPARE(row(0)->item()->fileName(), QString("tiny.pdf"));
 }
 
 void TestMainWindow::outputFolderIsChosenAndRemembered()
@@ -445,7 +487,7 @@ void TestMainWindow::outputFolderIsChosenAndRemembered()
     auto* field = widget<QLineEdit>("lineEdit_select_folder");
     QVERIFY(field->text().isEmpty());
     QVERIFY(field->isReadOnly());
-    QCOMPARE(field->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(field->focusPolicy(), Qt::StrongFocus);
 
     QString caption;
     QString answer;
@@ -519,6 +561,94 @@ void TestMainWindow::bottomBarKeepsItsSpacing()
     QVERIFY(compress->geometry().right() < bar->width());
     QVERIFY(compress->fontMetrics().horizontalAdvance(compress->text()) + 6 <= compress->width());
     MultiLanguage::instance()->setLanguage(English);
+}
+
+void TestMainWindow::everyControlHasAnAccessibleName_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("name");
+    for (const char* name : { "btn_add_file", "btn_delete", "btn_clear", "listWidget", "lineEdit_select_folder",
+             "btn_open_folder", "btn_compress" }) {
+        QTest::newRow(name) << "window" << name;
+    }
+    for (const char* name : { "btn_icon", "btn_compressSetting", "btn_decrypt" }) {
+        QTest::newRow(name) << "row" << name;
+    }
+    for (const char* name : { "btn_menu", "btn_minimize", "btn_close" }) {
+        QTest::newRow(name) << "frame" << name;
+    }
+    QTest::newRow("notice close") << "notice"
+                                  << "btn_notice_close";
+    QTest::newRow("password field") << "password"
+                                    << "lineEdit_password";
+    QTest::newRow("level slider") << "settings"
+                                  << "customSlider";
+}
+
+// Screen readers name every control, in the user's language; a picture or a symbol is no name.
+void TestMainWindow::everyControlHasAnAccessibleName()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, name);
+    addByDialog({ document("locked.pdf"), document("tiny.pdf") });
+    std::unique_ptr<CustomWindowFrame> frame;
+    std::unique_ptr<EnterPassword> password;
+    QWidget* scope = MainWindow::instance();
+    if (where == "row") {
+        scope = row(name == "btn_decrypt" ? 0 : 1);
+    } else if (where == "frame") {
+        frame = std::make_unique<CustomWindowFrame>(nullptr, nullptr);
+        scope = frame.get();
+    } else if (where == "password") {
+        password = std::make_unique<EnterPassword>(
+            qobject_cast<PDFFileItem*>(MainWindow::instance()->fileItemList()->at(0)), nullptr);
+        scope = password.get();
+    } else if (where == "settings") {
+        scope = row(1)->settingDialog();
+    }
+    auto* control = scope->findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    const auto spoken = [control]() {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+    };
+    const QString english = spoken();
+    QVERIFY2(!english.trimmed().isEmpty(), qPrintable(name));
+    QVERIFY2(english != QString::fromUtf8("✕"), qPrintable(english));
+    MultiLanguage::instance()->setLanguage(German);
+    const QString german = spoken();
+    MultiLanguage::instance()->setLanguage(English);
+    QVERIFY2(!german.trimmed().isEmpty(), qPrintable(name));
+}
+
+// Sizes are written with the decimal separator of the interface's language.
+void TestMainWindow::sizesFollowTheLanguage()
+{
+    addByDialog({ document("report.pdf") });
+    QLabel* size = rowChild<QLabel>(0, "label_size");
+    const QString english = size->text();
+    QVERIFY2(english.contains(QRegularExpression("^\\d+\\.\\d+ [KMG]B$")), qPrintable(english));
+    MultiLanguage::instance()->setLanguage(German);
+    const QString german = size->text();
+    MultiLanguage::instance()->setLanguage(French);
+    const QString french = size->text();
+    MultiLanguage::instance()->setLanguage(English);
+    QCOMPARE(german, QString(english).replace('.', ','));
+    QCOMPARE(french, german);
+    QCOMPARE(size->text(), english);
+}
+
+// A row reads as name, pages, setting or state, and result; the list's entry reads the same.
+void TestMainWindow::rowsReadAsTheyLook()
+{
+    addByDialog({ document("locked.pdf"), document("tiny.pdf") });
+    QCOMPARE(row(0)->accessibleName(), QString("locked.pdf, Locked"));
+    QCOMPARE(row(1)->accessibleName(), QString("tiny.pdf, 1 Page, Small File Size"));
+    QCOMPARE(list()->item(1)->data(Qt::AccessibleTextRole).toString(), row(1)->accessibleName());
+    MultiLanguage::instance()->setLanguage(German);
+    const QString german = row(0)->accessibleName();
+    MultiLanguage::instance()->setLanguage(English);
+    QCOMPARE(german, QString("locked.pdf, Gesperrt"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -16,13 +16,17 @@
 #include "ui/ModalDialogs.h"
 #include "ui/QAbout.h"
 
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QThreadPool>
@@ -69,6 +73,9 @@ private slots:
     void windowAnswersDuringARun();
     void stopReturnsEveryRowToPending();
     void closingDuringARunEndsTheProcess();
+    void closingDuringARunAsksFirst();
+    void keyboardAloneRunsTheJob();
+    void rowSaysWhatStageItsDocumentIsIn();
     void runEndsWithASummaryAndEachRowsShare();
     void failedMarkNamesTheReason_data();
     void failedMarkNamesTheReason();
@@ -164,7 +171,8 @@ void TestRunControl::windowAnswersDuringARun()
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
     qInfo() << "The window's longest pause during the run:" << watch.longestMs() << "ms";
     QVERIFY2(watch.longestMs() < 1000, qPrintable(QString("the window stood still for %1 ms").arg(watch.longestMs())));
-    QVERIFY(rowChild<QLabel>(0, "label_3")->text().isEmpty());
+    // After the run the line names the setting the copy was made with.
+    QCOMPARE(rowChild<QLabel>(0, "label_3")->text(), QString("Small File Size"));
 }
 
 void TestRunControl::stopReturnsEveryRowToPending()
@@ -204,6 +212,9 @@ void TestRunControl::stopReturnsEveryRowToPending()
     QCOMPARE(outputFiles(), QStringList());
     QVERIFY(row(0)->item()->isUnprocessed());
     QVERIFY(!rowChild<QWidget>(0, "btn_convert_finished")->isVisible());
+    // The interrupted row says so; the rows that never started look as they did.
+    QCOMPARE(rowChild<QLabel>(0, "label_3")->text(), QString("Stopped"));
+    QCOMPARE(rowChild<QLabel>(1, "label_3")->text(), QString("Small File Size"));
     QTRY_COMPARE(QDir(Product::tempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 
     // A later Compress runs the pending rows again.
@@ -230,6 +241,7 @@ void TestRunControl::closingDuringARunEndsTheProcess()
     QByteArray output;
     QTRY_VERIFY2_WITH_TIMEOUT(
         (output += child.readAllStandardOutput()).contains("closing\n"), output.right(2000), 60000);
+    QTRY_VERIFY2_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains("asked\n"), output.right(2000), 60000);
 
     QElapsedTimer sinceClose;
     sinceClose.start();
@@ -240,6 +252,138 @@ void TestRunControl::closingDuringARunEndsTheProcess()
     // Long after the process has gone, the output folder is still empty.
     QTest::qWait(500);
     QCOMPARE(outputFiles(), QStringList());
+}
+
+// Closing during a run asks; declined, the window stays and the run goes on to its end.
+void TestRunControl::closingDuringARunAsksFirst()
+{
+    addFiles({ "long.pdf" });
+    setOutputFolder(m_output->path());
+    auto* frame = new CustomWindowFrame(MainWindow::instance(), nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QStringList questions;
+    ModalDialogs::setQuestionAnswer([&](QWidget*, const QString&, const QString& text, const QString&) {
+        questions << text;
+        return false;
+    });
+    QVERIFY(frame->close()); // idle: nothing to ask
+    QVERIFY(questions.isEmpty());
+    frame->show();
+
+    click("btn_compress");
+    QVERIFY(!MainWindow::instance()->isIdle());
+    QVERIFY(!frame->close());
+    QCOMPARE(questions, QStringList { "Documents are still being compressed. Stop the run and quit?" });
+    QVERIFY(frame->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
+    QCOMPARE(outputFiles(), QStringList { "long.pdf" });
+
+    // The window goes back to the test before the frame is released.
+    MainWindow::instance()->setParent(nullptr);
+    delete frame;
+}
+
+// From adding to stopping, with the keyboard alone: every control is reached by Tab and shows it.
+void TestRunControl::keyboardAloneRunsTheJob()
+{
+    MainWindow* window = MainWindow::instance();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    ModalDialogs::setOpenFileNamesAnswer([this](QWidget*, const QString&, const QString&, const QString&) {
+        return QStringList { m_documents.filePath("long.pdf"), m_documents.filePath("scan.pdf"),
+            m_documents.filePath("tiny.pdf") };
+    });
+    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(waitUntilAdded());
+    QCOMPARE(rowCount(), 3);
+
+    QSet<QString> reached;
+    widget<QWidget>("btn_add_file")->setFocus();
+    for (int step = 0; step < 12; ++step) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused != nullptr);
+        reached << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    for (const char* name : { "btn_add_file", "btn_delete", "btn_clear", "listWidget", "lineEdit_select_folder",
+             "btn_open_folder", "btn_compress" }) {
+        QVERIFY2(reached.contains(name), name);
+        QVERIFY2(widget<QWidget>(name)->focusPolicy() & Qt::TabFocus, name);
+    }
+
+    // Space on the folder field chooses the folder.
+    ModalDialogs::setExistingDirectoryAnswer(
+        [this](QWidget*, const QString&, const QString&) { return m_output->path(); });
+    widget<QWidget>("lineEdit_select_folder")->setFocus();
+    QTest::keyClick(widget<QWidget>("lineEdit_select_folder"), Qt::Key_Space);
+    QCOMPARE(widget<QLineEdit>("lineEdit_select_folder")->text(), m_output->path());
+
+    // Enter on a row opens its settings.
+    QStringList opened;
+    ModalDialogs::setExecAnswer([&opened](QDialog* dialog) {
+        opened << dialog->objectName();
+        return int(QDialog::Rejected);
+    });
+    list()->setFocus();
+    list()->setCurrentRow(1);
+    QTest::keyClick(list(), Qt::Key_Return);
+    QCOMPARE(opened, QStringList { "CompressSettingWidget" });
+
+    // The Menu key offers everything the row's buttons do, for the current row.
+    QStringList offered;
+    ModalDialogs::setMenuAnswer([&offered](QMenu* menu) -> QAction* {
+        for (QAction* action : menu->actions()) {
+            offered << action->text();
+        }
+        return menu->actions().value(0);
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QApplication::sendEvent(list(), &menuKey);
+    QCOMPARE(offered, (QStringList { "Compression Settings…", "Open Document" }));
+    QCOMPARE(opened.size(), 2);
+
+    // Ctrl+Return starts the run; the button keeps the focus, so Space stops it.
+    MainWindow::instance()->compressionPool()->setMaxThreadCount(1);
+    QTest::keyClick(list(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(!window->isIdle());
+    auto* button = widget<QPushButton>("btn_compress");
+    QCOMPARE(QApplication::focusWidget(), button);
+    QCOMPARE(button->text(), QString("Stop"));
+    QTest::keyClick(button, Qt::Key_Space);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isIdle(), 120000);
+    QCOMPARE(QApplication::focusWidget(), button);
+    QVERIFY(row(2)->item()->isUnprocessed());
+
+    // Esc stops a run too.
+    QTest::keyClick(button, Qt::Key_Space);
+    QVERIFY(!window->isIdle());
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isIdle(), 120000);
+    QVERIFY(widget<QLabel>("label_runStatus")->text().contains("topped"));
+
+    // Select all and Delete empty the list.
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(list()->selectedItems().size(), 3);
+    QTest::keyClick(list(), Qt::Key_Delete);
+    QCOMPARE(rowCount(), 0);
+}
+
+// The row's third line follows its document: the page being written, the final choice, a stop.
+void TestRunControl::rowSaysWhatStageItsDocumentIsIn()
+{
+    addFiles({ "tiny.pdf" });
+    auto* pdf = qobject_cast<PDFFileItem*>(MainWindow::instance()->fileItemList()->at(0));
+    auto* line = rowChild<QLabel>(0, "label_3");
+    QCOMPARE(line->text(), QString("Small File Size"));
+    emit pdf->processing();
+    emit pdf->compressionProgress(2, 3);
+    QCOMPARE(line->text(), QString("Page 2 of 3"));
+    emit pdf->compressionProgress(3, 3);
+    QCOMPARE(line->text(), QString("Choosing the smallest copy…"));
+    pdf->fileProcessFinished(GSCompressor::Stopped);
+    QCOMPARE(line->text(), QString("Stopped"));
+    QVERIFY(pdf->isUnprocessed());
 }
 
 void TestRunControl::runEndsWithASummaryAndEachRowsShare()
@@ -306,6 +450,11 @@ void TestRunControl::failedMarkNamesTheReason()
     QVERIFY(mark->isVisible());
     QVERIFY(!mark->isEnabled());
     QCOMPARE(mark->toolTip(), reason);
+    // The reason is on the row itself, cut to its column when long, whole in the tooltip.
+    auto* line = rowChild<QLabel>(0, "label_3");
+    QVERIFY(!line->text().isEmpty());
+    QVERIFY(line->text() == reason || line->toolTip().contains(reason.toHtmlEscaped()));
+    QVERIFY(line->text() == reason || line->text().endsWith(QChar(0x2026)));
 
     // Every reason is said in the user's language.
     MultiLanguage::instance()->setLanguage(German);
@@ -379,6 +528,12 @@ namespace {
         auto* frame = new CustomWindowFrame(window, nullptr);
         frame->show();
         window->addFileRows({ document });
+        // The user is asked, and answers: stop and quit.
+        ModalDialogs::setQuestionAnswer([](QWidget*, const QString&, const QString&, const QString&) {
+            fputs("asked\n", stdout);
+            fflush(stdout);
+            return true;
+        });
         QObject::connect(window->fileItemList()->at(0), &FileItem::processing, frame, [frame] {
             // The interpreter has the document; the user closes the window.
             QTimer::singleShot(300, frame, [frame] {

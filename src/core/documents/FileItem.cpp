@@ -83,12 +83,36 @@ CompressSetting FileItem::nextSetting() const
     return CompressSetting::applyToAll() ? CompressSetting::globalSetting() : m_rowSetting;
 }
 
+void FileItem::prepareRun()
+{
+    m_runSetting = nextSetting();
+    m_inRun = true;
+    m_stopped = false;
+    setCompressSetting(m_runSetting);
+}
+
+// Two settings that treat the images alike give the same copy: changing one for the other keeps the result.
+bool FileItem::resultSettingDiffers() const { return nextSetting().effectiveLevel() != m_runSetting.effectiveLevel(); }
+
+void FileItem::dismissResultIfSettingChanged()
+{
+    if (m_inRun || (!m_processed && !m_hasResult) || !resultSettingDiffers()) {
+        return;
+    }
+    dismissResult();
+}
+
 void FileItem::fileProcessFinished(int code)
 {
-    m_processed = (code == GSCompressor::Success);
+    m_inRun = false;
+    // A setting changed while the document was compressed leaves the result on show, but the next
+    // Compress takes the document again with the new setting.
+    m_processed = (code == GSCompressor::Success) && !resultSettingDiffers();
     if (code == GSCompressor::Stopped) {
-        // Neither done nor failed: the document waits for the next Compress.
+        // Neither done nor failed: the document waits for the next Compress, and its row says why.
         markPending();
+        m_stopped = true;
+        emit runStateChanged();
     } else {
         m_compressing = false;
         m_hasResult = true;
@@ -100,6 +124,7 @@ void FileItem::fileProcessFinished(int code)
 
 void FileItem::markPending()
 {
+    m_inRun = false;
     m_compressing = false;
     m_progressPage = 0;
     m_progressPageCount = 0;
@@ -110,6 +135,7 @@ void FileItem::dismissResult()
 {
     m_processed = false;
     m_hasResult = false;
+    m_stopped = false;
     m_compressedName.clear();
     m_compressedSizeText.clear();
     emit runStateChanged();

@@ -57,6 +57,19 @@ public:
     void setRowSetting(const CompressSetting& setting) { m_rowSetting = setting; }
     /** The setting the next run uses: the global one while "Apply to all" is on, the row's own otherwise. */
     CompressSetting nextSetting() const;
+    /**
+     * Hands nextSetting() to the compressor for a run that is about to take the document; the result
+     * of that run belongs to this setting until the next one starts.
+     */
+    void prepareRun();
+    /** The document is queued or compressing in the current run. */
+    bool isInRun() const { return m_inRun; }
+    /**
+     * Forgets the shown result when the setting it was made with no longer is the one the next run
+     * would use. A document in the run keeps its state: its run goes on with the setting it started
+     * with, and only the next Compress takes it again.
+     */
+    void dismissResultIfSettingChanged();
 
     /** A compression task is working on the document. */
     bool isCompressing() const { return m_compressing; }
@@ -72,6 +85,8 @@ public:
     QString compressedName() const { return m_compressedName; }
     QString compressedSizeText() const { return m_compressedSizeText; }
 
+    /** The user's Stop interrupted the document's last compression; cleared when it is queued again. */
+    bool wasStopped() const { return m_stopped; }
     /** The document waits for the next Compress again: its task was taken back or stopped. */
     void markPending();
     /** Forgets the shown result: the document is eligible for the next Compress again. */
@@ -107,7 +122,12 @@ private:
     void takeStart();
     void takeOutputPath(const QString& path);
 
+    bool resultSettingDiffers() const;
+
     CompressSetting m_rowSetting;
+    CompressSetting m_runSetting;
+    bool m_inRun = false;
+    bool m_stopped = false;
     bool m_compressing = false;
     int m_progressPage = 0;
     int m_progressPageCount = 0;

@@ -2,6 +2,7 @@
 
 #include "documents/PDFFileItem.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 #include <algorithm>
@@ -28,6 +29,15 @@ FileItemList::~FileItemList()
     clear();
 }
 
+namespace {
+    // A document reached through a symbolic link, or by a path with "..", is the document it leads to.
+    QString listingKey(const QFileInfo& file)
+    {
+        const QString canonical = file.canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath()) : canonical;
+    }
+} // namespace
+
 int FileItemList::inspectionThreadCount() { return qBound(1, QThread::idealThreadCount(), maximumInspectionThreads); }
 
 void FileItemList::addFiles(const QStringList& paths)
@@ -35,22 +45,25 @@ void FileItemList::addFiles(const QStringList& paths)
     qint32 alreadyListed = 0;
     qint32 notPdf = 0;
     for (const QString& path : paths) {
-        if (m_listedPaths.contains(path)) {
+        const QFileInfo file(path);
+        const QString key = listingKey(file);
+        if (m_listedPaths.contains(key)) {
             ++alreadyListed;
+            emit fileRefused(Refusal::AlreadyListed, path);
             continue;
         }
         // A folder named like a document is no document: qpdf cannot read it and its row could never compress.
-        const QFileInfo file(path);
         if (!file.isFile() || !file.suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive)) {
             ++notPdf;
+            emit fileRefused(Refusal::NotPdf, path);
             continue;
         }
         auto item = std::make_unique<PDFFileItem>(path);
         item->beginInspection();
         const quint64 ticket = m_nextTicket++;
-        m_entries.push_back(Entry { std::move(item), ticket });
+        m_entries.push_back(Entry { std::move(item), ticket, key });
         m_paths.append(path);
-        m_listedPaths.insert(path);
+        m_listedPaths.insert(key);
         ++m_checkingCount;
         startInspection(path, ticket);
     }
@@ -83,8 +96,10 @@ void FileItemList::inspectionEnded(quint64 ticket, const PdfCheck::Result& inspe
         emit itemInspected(index);
     } else {
         emit itemAboutToBeRemoved(index);
+        const QString path = m_entries[static_cast<size_t>(index)].item->filePath();
         // The item is no longer checking, so removing it leaves the count alone.
         removeAt(index);
+        emit fileRefused(Refusal::Damaged, path);
         emit filesRefused(Refusal::Damaged, 1);
     }
     if (m_checkingCount == 0) {
@@ -109,8 +124,9 @@ void FileItemList::removeAt(qint32 index)
         return;
     }
     const bool wasChecking = m_entries[static_cast<size_t>(index)].item->isChecking();
+    m_listedPaths.remove(m_entries[static_cast<size_t>(index)].key);
     m_entries.erase(m_entries.begin() + index);
-    m_listedPaths.remove(m_paths.takeAt(index));
+    m_paths.removeAt(index);
     if (wasChecking && --m_checkingCount == 0) {
         emit inspectionFinished();
     }

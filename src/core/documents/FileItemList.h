@@ -65,6 +65,8 @@ signals:
     void itemAboutToBeRemoved(qint32 index);
     /** Files turned away, with the reason: at once for names, after inspection for damaged documents. */
     void filesRefused(FileItemList::Refusal reason, qint32 count);
+    /** One file turned away, by its path: emitted before the count that includes it. */
+    void fileRefused(FileItemList::Refusal reason, const QString& path);
     /** No listed item is being checked any more. */
     void inspectionFinished();
 
@@ -73,6 +75,7 @@ private:
     {
         std::unique_ptr<PDFFileItem> item;
         quint64 ticket; // names the item to its inspection, which may end after the item was removed
+        QString key; // the file itself, however it was reached: see listingKey()
     };
 
     void startInspection(const QString& path, quint64 ticket);
@@ -81,7 +84,7 @@ private:
 
     std::vector<Entry> m_entries;
     QStringList m_paths;
-    QSet<QString> m_listedPaths; // the same paths: a long list answers "already listed?" at once
+    QSet<QString> m_listedPaths; // the entries' keys: a long list answers "already listed?" at once
     quint64 m_nextTicket = 1;
     qint32 m_checkingCount = 0;
     QThreadPool m_inspectors;

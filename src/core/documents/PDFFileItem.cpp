@@ -100,12 +100,20 @@ bool PDFFileItem::takeInspection(const PdfCheck::Result& opening)
     return false;
 }
 
-bool PDFFileItem::unlockPDF(const QString& password)
+bool PDFFileItem::unlockPDF(const QString& password) { return unlock(password) == Unlock::Opened; }
+
+PDFFileItem::Unlock PDFFileItem::unlock(const QString& password)
 {
     const PdfCheck::Result opening = openDocument(m_filePath, password, "PDFFileItem::unlockPDF");
+    // qpdf got past the password and found the rest damaged: a file that vanished is no such case.
+    if (opening.outcome == PdfCheck::Outcome::Unreadable && opening.errorCode == qpdf_e_damaged_pdf) {
+        qWarning() << LOG_SITE(sourceFile, "PDFFileItem::unlockPDF")
+                   << "The password opens a damaged document:" << m_filePath << opening.message;
+        return Unlock::Damaged;
+    }
     if (opening.outcome != PdfCheck::Outcome::Readable) {
         qDebug() << "Incorrect password.";
-        return false;
+        return Unlock::Refused;
     }
 
     // The owner password opens the document as fully as the user password, and Ghostscript accepts
@@ -115,7 +123,7 @@ bool PDFFileItem::unlockPDF(const QString& password)
     m_password = password;
     emit detailsChanged();
     emit unlockSuccess();
-    return true;
+    return Unlock::Opened;
 }
 
 bool PDFFileItem::isLocked() const { return m_locked; }

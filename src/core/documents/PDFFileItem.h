@@ -41,6 +41,15 @@ public:
      */
     bool unlockPDF(const QString& password);
 
+    enum class Unlock
+    {
+        Opened,
+        Refused, // the password is wrong
+        Damaged, // the password is right, but what it opens is no readable document
+    };
+    /** Does what unlockPDF() does, and tells a wrong password from a right one that opens a damaged document. */
+    Unlock unlock(const QString& password);
+
     bool isLocked() const override;
     qint32 pdfCompress(const QString& inputPath, const QString& outputDir) override;
     void setCompressSetting(const CompressSetting& setting) override;

@@ -2,6 +2,7 @@
 
 #include "engine/PdfRepacker.h"
 #include "engine/RunFolder.h"
+#include "engine/TempSpace.h"
 #include "foundation/LogSite.h"
 
 #include <QDebug>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
+#include <algorithm>
 
 namespace {
     const char* const sourceFile = "src/CandidatePicker";
@@ -69,12 +71,24 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
             m_candidates << Candidate { rewrite, sizeOf(rewrite), GSCompressor::Delivery::Rewritten };
         }
         if (!addRepackedRewrite(rewrite)) {
-            return {};
+            return { QString(), GSCompressor::Delivery::None, m_tempFolderFull };
         }
     }
     addRepackedSource();
+    if (m_tempFolderFull) {
+        return { QString(), GSCompressor::Delivery::None, true };
+    }
 
-    const Candidate best = smallest();
+    Candidate best = smallest();
+    // Checking ink takes a rendering of both: only the copy about to win is checked, then the next.
+    while (!showsInkOfSource(best)) {
+        qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Candidate" << nameOf(best.delivery)
+                   << "is unsound: a page that shows something in the source shows nothing in it";
+        m_candidates.erase(std::remove_if(m_candidates.begin(), m_candidates.end(),
+                               [&best](const Candidate& candidate) { return candidate.path == best.path; }),
+            m_candidates.end());
+        best = smallest();
+    }
     for (const Candidate& candidate : qAsConst(m_candidates)) {
         qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Candidate" << nameOf(candidate.delivery)
                  << candidate.size << "bytes";
@@ -93,9 +107,13 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite)
         = m_source.encrypted ? PdfRepacker::Document { m_stagedSource, m_source.password } : PdfRepacker::Document {};
     const QString output = newTempPath();
     const PdfRepacker::Result result = PdfRepacker::repack({ rewrite, QByteArray() }, output, protectedLike);
-    if (result.outcome == PdfRepacker::Outcome::Written && isSound(output)) {
+    if (result.outcome == PdfRepacker::Outcome::Written
+        && isSound(output, GSCompressor::Delivery::RewrittenAndRepacked)) {
         m_candidates << Candidate { output, result.size, GSCompressor::Delivery::RewrittenAndRepacked };
         return true;
+    }
+    if (failedForWantOfRoom(rewrite, result, "the repacked rewrite")) {
+        return false;
     }
     if (m_source.encrypted) {
         qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick")
@@ -116,11 +134,25 @@ void CandidatePicker::addRepackedSource()
     // Written with the source's own protection, which the repacker checks before it reports success.
     const QString output = newTempPath();
     const PdfRepacker::Result result = PdfRepacker::repack({ m_stagedSource, m_source.password }, output);
-    if (result.outcome == PdfRepacker::Outcome::Written && isSound(output)) {
-        m_candidates << Candidate { output, result.size, GSCompressor::Delivery::SourceRepacked };
-    } else {
+    if (result.outcome == PdfRepacker::Outcome::Written) {
+        if (isSound(output, GSCompressor::Delivery::SourceRepacked)) {
+            m_candidates << Candidate { output, result.size, GSCompressor::Delivery::SourceRepacked };
+        }
+    } else if (!failedForWantOfRoom(m_stagedSource, result, "the repacked source")) {
         qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Repacking the source failed:" << result.message;
     }
+}
+
+// A copy lost for want of room would quietly hand a larger one to the user: the whole run fails instead.
+bool CandidatePicker::failedForWantOfRoom(const QString& input, const PdfRepacker::Result& result, const char* copy)
+{
+    if (result.outcome == PdfRepacker::Outcome::Written || !TempSpace::lacksRoomFor(sizeOf(input))) {
+        return false;
+    }
+    qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Could not write" << copy
+               << "into the Temp folder, its disk is full:" << result.message;
+    m_tempFolderFull = true;
+    return true;
 }
 
 // A repack keeps the image codecs' bytes as they are; when those alone fill the best candidate's
@@ -145,13 +177,30 @@ QString CandidatePicker::newTempPath()
     return path;
 }
 
-// The repack must open like the source, with all its pages, links and bookmarks.
-bool CandidatePicker::isSound(const QString& path) const
+// The repack must pass what the rewrite passed: open like the source, protected like it, with all its
+// pages there and the same size, and all its links and bookmarks.
+bool CandidatePicker::isSound(const QString& path, GSCompressor::Delivery delivery) const
 {
     const PdfCheck::Result copy = PdfCheck::inspect(path, m_password, PdfCheck::Detail::PagesAndNavigation);
-    return copy.outcome == PdfCheck::Outcome::Readable && copy.encrypted == m_source.encrypted
-        && copy.pageCount == m_source.pageCount && copy.linkCount >= m_source.linkCount
-        && copy.outlineCount >= m_source.outlineCount;
+    QString fault = PdfCheck::unlikeSource(m_source, copy);
+    if (fault.isEmpty() && copy.encrypted != m_source.encrypted) {
+        fault = QStringLiteral("it is not protected like the source");
+    }
+    if (fault.isEmpty() && (copy.linkCount < m_source.linkCount || copy.outlineCount < m_source.outlineCount)) {
+        fault = QStringLiteral("it lost links or bookmarks");
+    }
+    if (!fault.isEmpty()) {
+        qWarning().noquote() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Candidate" << nameOf(delivery)
+                             << "is unsound:" << fault;
+    }
+    return fault.isEmpty();
+}
+
+bool CandidatePicker::showsInkOfSource(const Candidate& candidate) const
+{
+    const bool isRepack = candidate.delivery == GSCompressor::Delivery::RewrittenAndRepacked
+        || candidate.delivery == GSCompressor::Delivery::SourceRepacked;
+    return !isRepack || !m_inkCheck || m_inkCheck(candidate.path);
 }
 
 // The first of the smallest: the source wins a tie, so nothing goes out that is not really smaller.

@@ -2,10 +2,12 @@
 
 #include "engine/GSCompressor.h"
 #include "engine/PdfCheck.h"
+#include "engine/PdfRepacker.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 /**
  * Chooses the copy of one document that goes out: the smallest sound one among the rewrite after a
@@ -20,6 +22,7 @@ public:
     {
         QString path; // the staged file to deliver; empty when nothing may go out
         GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
+        bool tempFolderFull = false; // a copy could not be written for want of room: nothing may go out
     };
 
     /** stagedSource is the staged copy of the source that `source` describes, opened with password. */
@@ -34,6 +37,14 @@ public:
      */
     Choice pick(const QString& rewrite);
 
+    /** Tells whether a copy shows something on every page where the source does. */
+    using InkCheck = std::function<bool(const QString& copy)>;
+    /**
+     * Makes every repacked copy pass check before it may go out. The rewrite itself is left to the worker,
+     * which compares it as it writes it; the source goes out as it is.
+     */
+    void requireInkOfSource(InkCheck check) { m_inkCheck = std::move(check); }
+
 private:
     struct Candidate
     {
@@ -44,14 +55,18 @@ private:
 
     bool addRepackedRewrite(const QString& rewrite);
     void addRepackedSource();
+    bool failedForWantOfRoom(const QString& input, const PdfRepacker::Result& result, const char* copy);
     bool isWorthRepacking(const QString& path, const QByteArray& password) const;
     QString newTempPath();
-    bool isSound(const QString& path) const;
+    bool isSound(const QString& path, GSCompressor::Delivery delivery) const;
     Candidate smallest() const;
+    bool showsInkOfSource(const Candidate& candidate) const;
 
     const QString m_stagedSource;
     const QString m_password;
     const PdfCheck::Result m_source;
     QList<Candidate> m_candidates;
     QStringList m_writtenFiles;
+    bool m_tempFolderFull = false;
+    InkCheck m_inkCheck;
 };

@@ -6,6 +6,7 @@
 #include "engine/InterpreterReport.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfPassword.h"
+#include "engine/TempSpace.h"
 #include "engine/WorkerRequest.h"
 #include "foundation/LogSite.h"
 
@@ -17,6 +18,8 @@
 #include <QRecursiveMutex>
 #include <QSet>
 #include <QUuid>
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <dirent.h>
@@ -27,8 +30,13 @@
 namespace {
     const char* const sourceFile = "src/GSCompressor";
     const QString passwordOption = QStringLiteral("-sPDFPassword=");
-    // A rewrite whose pages could not all be drawn misses content even though the run "succeeded".
-    const QByteArray pageDrawingError = QByteArrayLiteral("Page drawing error occurred");
+    // What the interpreter says when its rewrite misses content although the run "succeeded": pages it
+    // could not draw, or a file it could not open at all, for which it still writes one empty page.
+    const std::array<QByteArray, 3> incompleteRewriteMarkers = {
+        QByteArrayLiteral("Page drawing error occurred"),
+        QByteArrayLiteral("Couldn't initialise file"),
+        QByteArrayLiteral("No pages will be processed"),
+    };
     const QString quietOption = QStringLiteral("-dQUIET");
     constexpr int deliveryAttempts = 3;
 
@@ -205,8 +213,11 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     }
 
     const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
-    qint32 result = m_staging == PdfStaging::Outcome::NoPdfHeader ? UnsoundDocument : StagingFailed;
-    if (!arguments.isEmpty()) {
+    const bool noPdfHeader = m_staging == PdfStaging::Outcome::NoPdfHeader;
+    qint32 result = noPdfHeader ? UnsoundDocument : StagingFailed;
+    if (arguments.isEmpty()) {
+        result = noPdfHeader ? result : blameFullTempFolder(result, inputPath);
+    } else {
         PdfCheck::Result source;
         result = checkStagedSource(inputPath, password, source);
         if (result == Success) {
@@ -226,15 +237,16 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
     QByteArray interpreterOutput;
     const qint32 code = runInterpreter(arguments, inputPath, source, interpreterOutput);
     if (code != Success) {
-        return code;
+        return isInterpreterFailure(code) ? blameFullTempFolder(code, inputPath) : code;
     }
     const PdfCheck::Result rewrite
         = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
     logRepairs(rewrite, QStringLiteral("the rewrite of ") + inputPath);
-    if (!isSoundRewrite(source, rewrite, interpreterOutput)) {
-        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
-                   << interpreterOutput.trimmed();
-        return UnsoundDocument;
+    const QString fault = faultOfRewrite(source, rewrite, interpreterOutput);
+    if (!fault.isEmpty()) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath << "-"
+                   << fault;
+        return blameFullTempFolder(UnsoundDocument, inputPath);
     }
     const bool navigationKept = keepsNavigation(source, rewrite);
     if (!navigationKept) {
@@ -248,7 +260,18 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
     }
 
     CandidatePicker picker(m_tempFiles.last().first, password, source);
+    // The interpreter complained about the source, so a copy may lose what the source shows: each copy
+    // must show something wherever the source does, as the worker made sure for the rewrite itself.
+    if (InterpreterReport::reportsProblems(interpreterOutput)) {
+        const QString passwordArgument = passwordArgumentOf(arguments);
+        picker.requireInkOfSource([this, passwordArgument, &source](const QString& copy) {
+            return copyKeepsInk(copy, passwordArgument, source.pageCount);
+        });
+    }
     const CandidatePicker::Choice choice = picker.pick(navigationKept ? m_tempFiles.last().second : QString());
+    if (choice.tempFolderFull) {
+        return blameFullTempFolder(TempFolderFull, inputPath);
+    }
     if (choice.delivery == Delivery::None) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress")
                    << "Could not protect the compressed copy like its source, nothing delivered:" << inputPath;
@@ -275,11 +298,11 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
     switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
         m_pageCount = source.pageCount;
-        if (source.pageCount > 0) {
-            return Success;
+        if (source.pageCount == 0) {
+            qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Document has no pages:" << inputPath;
+            return UnsoundDocument;
         }
-        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Document has no pages:" << inputPath;
-        return UnsoundDocument;
+        return Success;
     case PdfCheck::Outcome::PasswordRejected:
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Password missing or wrong for" << inputPath;
         return PasswordRejected;
@@ -324,6 +347,23 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
     return resultOf(outcome, inputPath, timeLimit);
 }
 
+bool GSCompressor::copyKeepsInk(const QString& copy, const QString& passwordArgument, int pageCount)
+{
+    WorkerRequest request;
+    request.job = WorkerRequest::Job::CompareInk;
+    request.sourcePath = m_tempFiles.last().first;
+    request.rewritePath = copy;
+    request.passwordArgument = passwordArgument;
+    request.temporaryFolder = m_runFolder ? m_runFolder->path() : QString();
+    const std::chrono::milliseconds timeLimit = m_timeLimit.fixed + m_timeLimit.perPage * pageCount;
+    const WorkerProcess::Outcome outcome = WorkerProcess::run(
+        WorkerProcess::executablePath(), request.encode(), timeLimit, m_stop, [](const QByteArray&) {});
+    if (!outcome.diagnostics.trimmed().isEmpty()) {
+        qWarning().noquote() << "Compression worker:" << QString::fromUtf8(outcome.diagnostics).trimmed();
+    }
+    return outcome.ending == WorkerProcess::Ending::Exited && outcome.exitStatus == 0;
+}
+
 qint32 GSCompressor::resultOf(
     const WorkerProcess::Outcome& outcome, const QString& inputPath, std::chrono::milliseconds timeLimit)
 {
@@ -346,7 +386,7 @@ qint32 GSCompressor::resultOf(
     }
     qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress")
                << "Compression worker could not be started:" << WorkerProcess::executablePath();
-    return StagingFailed;
+    return WorkerUnavailable;
 }
 
 qint32 GSCompressor::resultOfExit(int exitStatus, const QString& inputPath)
@@ -385,6 +425,23 @@ void GSCompressor::logInterpreterReport(const WorkerProcess::Outcome& outcome)
     }
 }
 
+bool GSCompressor::isInterpreterFailure(qint32 code)
+{
+    return code != Stopped && code != TimedOut && code != InterpreterCrashed && code != WorkerUnavailable;
+}
+
+// Neither the interpreter nor a copy says why a write failed; a disk without room for another copy of
+// the source is the likely cause, and the one worth telling the user.
+qint32 GSCompressor::blameFullTempFolder(qint32 result, const QString& inputPath)
+{
+    if (result != TempFolderFull && !TempSpace::lacksRoomFor(QFileInfo(inputPath).size())) {
+        return result;
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress")
+               << "The disk of the Temp folder is full:" << Product::tempFolder() << "-" << inputPath;
+    return TempFolderFull;
+}
+
 void GSCompressor::stop() { m_stop.raise(); }
 
 void GSCompressor::resetStop() { m_stop.reset(); }
@@ -399,11 +456,15 @@ GSCompressor::TimeLimit GSCompressor::defaultTimeLimit()
     return { 60s, 4s };
 }
 
-bool GSCompressor::isSoundRewrite(
+QString GSCompressor::faultOfRewrite(
     const PdfCheck::Result& source, const PdfCheck::Result& rewrite, const QByteArray& interpreterOutput)
 {
-    return !interpreterOutput.contains(pageDrawingError) && rewrite.outcome == PdfCheck::Outcome::Readable
-        && rewrite.pageCount == source.pageCount;
+    const auto said = std::find_if(incompleteRewriteMarkers.cbegin(), incompleteRewriteMarkers.cend(),
+        [&interpreterOutput](const QByteArray& marker) { return interpreterOutput.contains(marker); });
+    if (said != incompleteRewriteMarkers.cend()) {
+        return QStringLiteral("the interpreter reported \"%1\"").arg(QString::fromLatin1(*said));
+    }
+    return PdfCheck::unlikeSource(source, rewrite);
 }
 
 // The interpreter silently drops links and bookmarks that jump to named destinations; a smaller
@@ -446,6 +507,12 @@ qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinatio
     qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Failed to move output file from temp dir"
                << "into" << outputDir << ":" << delivery.failureReason();
     return DeliveryFailed;
+}
+
+QString GSCompressor::passwordArgumentOf(const QStringList& arguments)
+{
+    const auto found = std::find_if(arguments.cbegin(), arguments.cend(), PdfPassword::isPasswordArgument);
+    return found != arguments.cend() ? *found : QString();
 }
 
 QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inputPath, const QString& password)

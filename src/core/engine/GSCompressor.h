@@ -26,7 +26,10 @@
 class GSCompressor final : public CompressInterface
 {
 public:
-    /** Failures of our own; any other non-zero result is the interpreter's error code. */
+    /**
+     * Failures of our own; any other non-zero result is the interpreter's error code. ResultTable holds
+     * what each one is called and says.
+     */
     enum Result : qint32
     {
         Success = 0,
@@ -38,7 +41,9 @@ public:
         InterpreterCrashed = -6, // the worker died from a signal
         TimedOut = -7, // the run outlived its time limit and was killed
         Stopped = -8, // stop() was called
-        NameTooLong = -9, // the free name for the output is longer than the output folder allows
+        WorkerUnavailable = -9, // the worker program could not be started: the installation is damaged
+        TempFolderFull = -10, // the disk that holds the Temp folder has no room for the copies
+        NameTooLong = -11, // the free name for the output is longer than the output folder allows
     };
 
     /** How long the interpreter may run: a fixed part plus a part per page of the source. */
@@ -112,8 +117,16 @@ private:
     /** Copies the source into the run folder from its PDF header on; false, logged, when that fails. */
     bool stage(const QString& inputPath, const QString& stagedInput);
     static void logInterpreterReport(const WorkerProcess::Outcome& outcome);
+    /** Whether every page of copy that shows something in the staged source shows something in copy too. */
+    bool copyKeepsInk(const QString& copy, const QString& passwordArgument, int pageCount);
+    static QString passwordArgumentOf(const QStringList& arguments);
+    /** Whether code says the interpreter ran to an end of its own, as opposed to being ended or never started. */
+    static bool isInterpreterFailure(qint32 code);
+    /** TempFolderFull, logged with the folder, when the Temp folder's disk has no room for the source; else result. */
+    static qint32 blameFullTempFolder(qint32 result, const QString& inputPath);
     qint32 checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source);
-    static bool isSoundRewrite(
+    /** Why the rewrite cannot stand in for the source, for the log; empty when it can. */
+    static QString faultOfRewrite(
         const PdfCheck::Result& source, const PdfCheck::Result& rewrite, const QByteArray& interpreterOutput);
     static bool keepsNavigation(const PdfCheck::Result& source, const PdfCheck::Result& rewrite);
     qint32 deliver(const QString& outputDir, const QString& destinationPath, const QString& fileToDeliver);

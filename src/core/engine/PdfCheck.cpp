@@ -4,11 +4,13 @@
 #include "engine/PdfPassword.h"
 
 #include <QFile>
+#include <cmath>
 #include <exception>
 #include <limits>
 #include <memory>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <set>
 #include <utility>
 #include <vector>
@@ -87,6 +89,59 @@ namespace {
         }
     }
 
+    // Sheets that differ by less than this are the same: writers round a box's numbers their own way.
+    constexpr double sizeTolerance = 1.0;
+
+    /** The page's sheet in points, or an empty size when it is no page dictionary with a usable MediaBox. */
+    QSizeF sheetOf(QPDFObjectHandle page)
+    {
+        if (!page.isDictionary()) {
+            return {};
+        }
+        QPDFObjectHandle box = QPDFPageObjectHelper(page).getAttribute("/MediaBox", false);
+        if (!box.isArray() || box.getArrayNItems() != 4) {
+            return {};
+        }
+        double corners[4] = {};
+        for (int index = 0; index < 4; ++index) {
+            QPDFObjectHandle number = box.getArrayItem(index);
+            if (!number.isNumber() || !std::isfinite(number.getNumericValue())) {
+                return {};
+            }
+            corners[index] = number.getNumericValue();
+        }
+        QPDFObjectHandle userUnit = page.getKey("/UserUnit");
+        const double unit = userUnit.isNumber() && userUnit.getNumericValue() > 0 ? userUnit.getNumericValue() : 1.0;
+        const QSizeF sheet(std::fabs(corners[2] - corners[0]) * unit, std::fabs(corners[3] - corners[1]) * unit);
+        return sheet.width() > 0 && sheet.height() > 0 && std::isfinite(sheet.width() * sheet.height()) ? sheet
+                                                                                                        : QSizeF();
+    }
+
+    void measurePages(QPDF& pdf, PdfCheck::Result& result)
+    {
+        int number = 0;
+        for (QPDFObjectHandle page : pdf.getAllPages()) {
+            ++number;
+            if (!page.isDictionary() && result.firstNonPage == 0) {
+                result.firstNonPage = number;
+            }
+            result.pageSizes << sheetOf(page);
+        }
+    }
+
+    // A sheet turned a quarter is the same sheet: the interpreter turns pages whose text runs upwards.
+    bool isSameSheet(const QSizeF& one, const QSizeF& other)
+    {
+        const auto near = [](double a, double b) { return std::fabs(a - b) <= sizeTolerance; };
+        return (near(one.width(), other.width()) && near(one.height(), other.height()))
+            || (near(one.width(), other.height()) && near(one.height(), other.width()));
+    }
+
+    QString sheetText(const QSizeF& sheet)
+    {
+        return QStringLiteral("%1 x %2 pt").arg(sheet.width(), 0, 'f', 1).arg(sheet.height(), 0, 'f', 1);
+    }
+
     int pageCountOf(QPDF& pdf, PdfCheck::Detail detail)
     {
         if (detail == Detail::DeclaredPages) {
@@ -113,6 +168,9 @@ namespace {
                 result.encrypted = pdf->isEncrypted();
                 result.userPasswordMatched = pdf->userPasswordMatched();
                 result.pageCount = pageCountOf(*pdf, detail);
+                if (detail != Detail::DeclaredPages) {
+                    measurePages(*pdf, result);
+                }
                 if (detail == Detail::PagesAndNavigation) {
                     countNavigation(*pdf, result);
                 }
@@ -156,4 +214,35 @@ PdfCheck::Result PdfCheck::inspect(const QString& path, const QString& password,
         }
     }
     return result;
+}
+
+QString PdfCheck::unlikeSource(const Result& source, const Result& copy)
+{
+    if (copy.outcome != Outcome::Readable) {
+        return QStringLiteral("qpdf cannot open it: ") + copy.message;
+    }
+    if (copy.pageCount != source.pageCount || copy.pageSizes.size() != copy.pageCount
+        || source.pageSizes.size() != source.pageCount) {
+        return QStringLiteral("it has %1 pages, the source %2").arg(copy.pageCount).arg(source.pageCount);
+    }
+    if (copy.pageCount == 0) {
+        return QStringLiteral("it has no page");
+    }
+    // A copy cannot be checked against a page that is not there: none can stand in for such a source.
+    if (source.firstNonPage > 0) {
+        return QStringLiteral("page %1 of the source is no page at all").arg(source.firstNonPage);
+    }
+    for (int index = 0; index < copy.pageCount; ++index) {
+        const QSizeF& sheet = copy.pageSizes.at(index);
+        const QSizeF& original = source.pageSizes.at(index);
+        if (sheet.isEmpty()) {
+            return QStringLiteral("page %1 is no page with a usable MediaBox").arg(index + 1);
+        }
+        if (!original.isEmpty() && !isSameSheet(sheet, original)) {
+            return QStringLiteral("page %1 measures %2, in the source %3")
+                .arg(index + 1)
+                .arg(sheetText(sheet), sheetText(original));
+        }
+    }
+    return QString();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -35,9 +37,21 @@ namespace PdfCheck {
         QString message; // what qpdf said when it failed
         QStringList warnings; // the damage qpdf repaired on the way
         QByteArray password; // the byte form of the password that opened it; empty when none was given
+        // Each page's sheet in points, UserUnit applied; an empty size for a page that is no page dictionary
+        // or has no usable MediaBox. Filled whenever the page tree is walked (not with Detail::DeclaredPages).
+        QList<QSizeF> pageSizes;
+        int firstNonPage = 0; // the first page (from 1) that is no dictionary at all; 0 when every page is one
     };
 
     /** Tries the password in each of its byte forms (PdfPassword) until one opens the document. */
     Result inspect(const QString& path, const QString& password = QString(), Detail detail = Detail::Pages);
+
+    /**
+     * Why copy cannot stand in for source, in a few words for the log; empty when it can: it opens, has as
+     * many pages, each page a page dictionary with a usable MediaBox, and every page that has a size in the
+     * source the same one in the copy, however turned. Nothing stands in for a source with a page that is no
+     * dictionary. Both must have been inspected with their pages walked.
+     */
+    QString unlikeSource(const Result& source, const Result& copy);
 
 } // namespace PdfCheck

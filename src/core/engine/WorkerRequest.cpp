@@ -5,9 +5,9 @@
 
 namespace {
     // Bumped whenever the layout changes, so that a worker of another build refuses the request.
-    constexpr quint32 layoutVersion = 2;
+    constexpr quint32 layoutVersion = 3;
 
-    // The layout: version, argument count, the arguments, then the four paths; every number a
+    // The layout: version, job, argument count, the arguments, then the four paths; every number a
     // 32-bit big-endian one, every text its byte count followed by its UTF-8 bytes.
     void appendNumber(QByteArray& bytes, quint32 number)
     {
@@ -70,6 +70,7 @@ QByteArray WorkerRequest::encode() const
 {
     QByteArray bytes;
     appendNumber(bytes, layoutVersion);
+    appendNumber(bytes, static_cast<quint32>(job));
     appendNumber(bytes, static_cast<quint32>(arguments.size()));
     for (const QString& argument : arguments) {
         appendText(bytes, argument);
@@ -89,12 +90,15 @@ bool WorkerRequest::decode(const QByteArray& bytes, WorkerRequest& request)
     if (reader.number() != layoutVersion) {
         return false;
     }
+    const quint32 job = reader.number();
     // Each argument takes four bytes at least, so a count the bytes cannot hold is refused before any allocation.
     const quint32 count = reader.number();
-    if (!reader.isOk() || count == 0 || count > quint32(maximumArguments) || count * 4 > reader.remaining()) {
+    if (!reader.isOk() || job > static_cast<quint32>(Job::CompareInk) || count > quint32(maximumArguments)
+        || count * 4 > reader.remaining()) {
         return false;
     }
     WorkerRequest decoded;
+    decoded.job = static_cast<Job>(job);
     for (quint32 index = 0; index < count && reader.isOk(); ++index) {
         decoded.arguments << reader.text();
     }
@@ -102,7 +106,9 @@ bool WorkerRequest::decode(const QByteArray& bytes, WorkerRequest& request)
         { &decoded.sourcePath, &decoded.rewritePath, &decoded.passwordArgument, &decoded.temporaryFolder }) {
         *text = reader.text();
     }
-    if (!reader.isOk() || !reader.atEnd()) {
+    const bool complete
+        = decoded.job == Job::CompareInk ? !decoded.rewritePath.isEmpty() : !decoded.arguments.isEmpty();
+    if (!reader.isOk() || !reader.atEnd() || !complete) {
         return false;
     }
     request = decoded;
@@ -135,6 +141,7 @@ WorkerRequest::Answer WorkerRequest::answerOf(int exitStatus)
 
 bool WorkerRequest::operator==(const WorkerRequest& other) const
 {
-    return arguments == other.arguments && sourcePath == other.sourcePath && rewritePath == other.rewritePath
-        && passwordArgument == other.passwordArgument && temporaryFolder == other.temporaryFolder;
+    return job == other.job && arguments == other.arguments && sourcePath == other.sourcePath
+        && rewritePath == other.rewritePath && passwordArgument == other.passwordArgument
+        && temporaryFolder == other.temporaryFolder;
 }

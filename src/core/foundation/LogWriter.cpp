@@ -240,7 +240,7 @@ namespace LogWriter {
                              "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\n"
                              "<html>\n"
                              "    <head>\n"
-                             "        <title>Quorva Kompresto Log</title>\n"
+                             "        <title>Vantorel Kompresto Log</title>\n"
                              "        <meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n"
                              "        <style type=\"text/css\" id=\"logCss\">\n"
                              "            body {\n"

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QLocale>
 
 namespace {
     const QString catalogueFolder = QStringLiteral(":/translations/language/");
@@ -39,6 +40,8 @@ void MultiLanguage::setLanguage(int code)
     // for Spanish) leaves its translator empty and those texts fall back to English.
     loadCatalogue(m_applicationTranslator, QStringLiteral("Translation_") + entry.suffix);
     loadCatalogue(m_qtTranslator, QStringLiteral("qt_") + entry.suffix);
+    // Numbers the interface shows follow its language: "1,15 MB" in German and French.
+    QLocale::setDefault(QLocale(entry.suffix));
     emit languageChanged();
 
     // The update service picks up the language with the product it serves, so it is handed the

@@ -6,6 +6,9 @@
 #include "ui/ButtonTextRoom.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QToolTip>
 
 CompressSettingWidget::CompressSettingWidget(QWidget* parent)
     : CompressSettingWidget(parent, storedSetting())
@@ -20,6 +23,7 @@ CompressSettingWidget::CompressSettingWidget(QWidget* parent, const CompressSett
 {
     m_ui->setupUi(this);
     fitButtons();
+    m_ui->customSlider->setAccessibleName(tr("Compression level"));
 
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -33,6 +37,11 @@ CompressSettingWidget::CompressSettingWidget(QWidget* parent, const CompressSett
     connect(m_ui->btn_ok, &QPushButton::clicked, this, &CompressSettingWidget::acceptSetting);
     connect(m_ui->btn_cancel, &QPushButton::clicked, this, &CompressSettingWidget::reject);
     connect(m_ui->btn_custom, &QRadioButton::toggled, this, &CompressSettingWidget::setCustomEnabled);
+    connect(m_ui->customSlider, &QSlider::valueChanged, this, &CompressSettingWidget::showLevel);
+    // The slider's steps are marked, and its level is said while it moves and in its tooltip.
+    m_ui->customSlider->setTickPosition(QSlider::TicksBelow);
+    m_ui->customSlider->setTickInterval(1);
+    showLevel(m_ui->customSlider->value());
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &CompressSettingWidget::retranslate);
 }
 
@@ -99,6 +108,33 @@ void CompressSettingWidget::retranslate()
 {
     m_ui->retranslateUi(this);
     fitButtons();
+    m_ui->customSlider->setAccessibleName(tr("Compression level"));
+    showTitle();
+    showLevel(m_ui->customSlider->value());
+}
+
+void CompressSettingWidget::setDocumentName(const QString& name)
+{
+    m_documentName = name;
+    setWindowTitle(QCoreApplication::translate("CompressSettingWidget", "Compress Setting"));
+    showTitle();
+}
+
+void CompressSettingWidget::showTitle()
+{
+    if (!m_documentName.isEmpty()) {
+        setWindowTitle(windowTitle() + QStringLiteral(" — ") + m_documentName);
+    }
+}
+
+void CompressSettingWidget::showLevel(int level)
+{
+    const QString text = tr("Level %1").arg(level);
+    m_ui->customSlider->setToolTip(text);
+    m_ui->customSlider->setAccessibleDescription(text);
+    if (m_ui->customSlider->isSliderDown()) {
+        QToolTip::showText(QCursor::pos(), text, m_ui->customSlider);
+    }
 }
 
 void CompressSettingWidget::fitButtons()

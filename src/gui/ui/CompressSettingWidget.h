@@ -32,6 +32,8 @@ public:
     static CompressSetting storedSetting();
     /** Shows currentSetting() in the controls; the row calls it before running the dialog. */
     void loadSetting();
+    /** Names the document the dialog is for in its title. */
+    void setDocumentName(const QString& name);
 
 signals:
     /** The user accepted with "Apply to all" checked: every row is to be compressed again. */
@@ -45,10 +47,13 @@ public slots:
 
 private:
     void retranslate();
+    void showTitle();
+    void showLevel(int level);
     /** Gives the buttons room for their texts in the current language. */
     void fitButtons();
 
     const std::unique_ptr<Ui::CompressSettingWidget> m_ui;
     QButtonGroup* const m_modeGroup; // child of this dialog
     CompressSetting m_setting;
+    QString m_documentName;
 };

@@ -11,6 +11,7 @@
 #include "ui/ModalDialogs.h"
 #include "ui/QAbout.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGraphicsDropShadowEffect>
@@ -152,12 +153,19 @@ void CustomWindowFrame::onLanguageAction(QAction* action)
 void CustomWindowFrame::retranslateFrame()
 {
     m_ui->retranslateUi(this);
+    // The buttons show pictures only: screen readers and tooltips get their names.
+    const std::initializer_list<std::pair<QPushButton*, QString>> named { { m_ui->btn_menu, tr("Menu") },
+        { m_ui->btn_minimize, tr("Minimize") }, { m_ui->btn_close, tr("Close") } };
+    for (const auto& [button, name] : named) {
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+    }
     m_actionUserGuide->setText(tr("User Guide"));
     m_actionSupport->setText(tr("Feedback and Support"));
     m_actionCheckUpdates->setText(tr("Check for Updates"));
     m_actionAbout->setText(tr("About"));
     m_actionLanguage->setText(tr("Language"));
-    m_actionShowLog->setText(tr("Show Log in Explorer"));
+    m_actionShowLog->setText(tr("Show Log Folder"));
     refreshTitle();
     update();
 }
@@ -266,4 +274,19 @@ void CustomWindowFrame::toggleMaximised()
         move(x(), available.top());
         m_maximised = true;
     }
+}
+
+void CustomWindowFrame::closeEvent(QCloseEvent* event)
+{
+    // The content has the last word: a window in the middle of its work asks before it goes.
+    QLayoutItem* hosted = m_ui->gridLayout_2->count() > 0 ? m_ui->gridLayout_2->itemAt(0) : nullptr;
+    if (hosted != nullptr && hosted->widget() != nullptr) {
+        QCloseEvent contentClose;
+        QCoreApplication::sendEvent(hosted->widget(), &contentClose);
+        if (!contentClose.isAccepted()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }

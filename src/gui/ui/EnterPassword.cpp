@@ -4,14 +4,14 @@
 #include "documents/PDFFileItem.h"
 #include "ui/ButtonTextRoom.h"
 
-#include <QKeyEvent>
-
 EnterPassword::EnterPassword(PDFFileItem* item, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::EnterPassword>())
     , m_item(item)
 {
     m_ui->setupUi(this);
+    // Several locked documents may be listed: the title says which one this password is for.
+    setWindowTitle(windowTitle() + QStringLiteral(" — ") + item->fileName());
     ButtonTextRoom::fit(m_ui->btn_cancel);
     ButtonTextRoom::fit(m_ui->btn_ok);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -23,6 +23,8 @@ EnterPassword::EnterPassword(PDFFileItem* item, QWidget* parent)
     m_ui->label_incorrect_pwd->setSizePolicy(messagePolicy);
     m_ui->label_incorrect_pwd->hide();
     m_ui->lineEdit_password->setFocus();
+    // Enter in the field tries the password, Escape cancels, as in every dialog of the desktop.
+    m_ui->btn_ok->setDefault(true);
 
     connect(m_ui->lineEdit_password, &QLineEdit::textChanged, m_ui->label_incorrect_pwd, &QLabel::hide);
     connect(m_ui->btn_ok, &QPushButton::clicked, this, &EnterPassword::btn_ok_clicked);
@@ -37,15 +39,6 @@ EnterPassword::~EnterPassword() = default;
 void EnterPassword::btn_ok_clicked() { tryPassword(); }
 
 void EnterPassword::btn_cencel_clicked() { reject(); }
-
-void EnterPassword::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return) {
-        tryPassword();
-    }
-    // Everything else stops here: in particular Escape must not close the dialog.
-    event->accept();
-}
 
 void EnterPassword::tryPassword()
 {
@@ -63,4 +56,7 @@ void EnterPassword::applyLabelRule()
     } else if (m_item->encrypted()) {
         m_ui->label->setText(tr("Print password"));
     }
+    // The field is named by its label, which says which password it wants.
+    m_ui->label->setBuddy(m_ui->lineEdit_password);
+    m_ui->lineEdit_password->setAccessibleName(m_ui->label->text());
 }

@@ -25,7 +25,6 @@ private slots:
     void btn_cencel_clicked();
 
 private:
-    void keyPressEvent(QKeyEvent* event) override;
     void tryPassword();
     void applyLabelRule();
 

@@ -5,6 +5,7 @@
 #include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
 #include "engine/GSCompressor.h"
+#include "engine/ResultTable.h"
 #include "services/MultiLanguage.h"
 #include "ui/CompressSettingWidget.h"
 #include "ui/EnterPassword.h"
@@ -12,11 +13,16 @@
 #include "ui/MainWindow.h"
 #include "ui/ModalDialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QIcon>
+#include <QLocale>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
     const QString openIconName = QStringLiteral("PDF-3x.png");
@@ -75,11 +81,29 @@ void FileItemWidget::setUpRow()
              m_ui->label_newSize, m_ui->label_3 }) {
         label->setTextFormat(Qt::PlainText);
     }
+    // The names take the room the row has, the source's most; they are cut only when that is not enough.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->setColumnStretch(1, 3);
+        grid->setColumnStretch(3, 2);
+        // The gap before the buttons keeps its width instead of taking the names' room.
+        for (const int column : { 2, 4 }) {
+            QLayoutItem* gap = grid->itemAtPosition(0, column);
+            if (gap != nullptr && gap->spacerItem() != nullptr) {
+                gap->spacerItem()->changeSize(8, 20, QSizePolicy::Fixed, QSizePolicy::Minimum);
+            }
+        }
+        grid->invalidate();
+    }
+    m_ui->frame_left->setMaximumWidth(QWIDGETSIZE_MAX);
+    for (QLabel* label : { m_ui->label_name, m_ui->label_newName }) {
+        label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+    }
+    // The status line is a quiet third line under the result.
+    m_ui->label_3->setStyleSheet(QStringLiteral("color: #4A5A6A; font-size: 11px;"));
     m_ui->label_name->installEventFilter(this);
     m_ui->label_newName->installEventFilter(this);
     m_ui->label_name->setToolTip(literalToolTip(m_item->fileName()));
     elideName();
-    m_ui->label_size->setText(m_item->sizeText());
     m_ui->label_pages->setVisible(m_item->suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0);
     // Translated texts, the progress and the result all come from the item.
     retranslate();
@@ -96,6 +120,9 @@ void FileItemWidget::showDetails()
     showPageCount();
     m_ui->btn_decrypt->setVisible(locked);
     m_ui->btn_compressSetting->setVisible(!checking && !locked);
+    // Inspection decides whether the row has a setting to show at all.
+    showStatusLine();
+    updateAccessibleText();
 }
 
 void FileItemWidget::connectSignals()
@@ -107,6 +134,9 @@ void FileItemWidget::connectSignals()
     connect(m_ui->btn_compressSetting, &QPushButton::clicked, this, &FileItemWidget::openCompressSetting);
     connect(m_ui->btn_convert_finished, &QPushButton::clicked, this, &FileItemWidget::openOutpuFilePath);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &FileItemWidget::retranslate);
+    // A setting accepted anywhere, "Apply to all" above all, may change what this row shows of its own.
+    connect(SignalTransferStation::instance(), &SignalTransferStation::changeProcessedState, this,
+        &FileItemWidget::showRunState);
 }
 
 void FileItemWidget::setIconStyle(const QString& iconName)
@@ -124,15 +154,39 @@ void FileItemWidget::setIconStyle(const QString& iconName)
 
 void FileItemWidget::showPageCount()
 {
-    m_ui->label_pages->setText(m_item->isChecking() ? tr("Checking…") : tr("%n Page(s)", nullptr, m_item->pageCount()));
+    // A locked document's pages cannot be counted before it is unlocked: a count would be a guess.
+    if (m_item->isChecking()) {
+        m_ui->label_pages->setText(tr("Checking…"));
+    } else if (m_item->isLocked()) {
+        m_ui->label_pages->setText(tr("Locked"));
+    } else {
+        m_ui->label_pages->setText(tr("%n Page(s)", nullptr, m_item->pageCount()));
+    }
 }
 
 void FileItemWidget::retranslate()
 {
+    m_ui->label_size->setText(localNumbers(m_item->sizeText()));
     showPageCount();
     m_ui->btn_decrypt->setToolTip(tr("Unlock the document with its password"));
+    m_ui->btn_decrypt->setAccessibleName(m_ui->btn_decrypt->toolTip());
     m_ui->btn_compressSetting->setToolTip(tr("Compression settings"));
+    m_ui->btn_compressSetting->setAccessibleName(m_ui->btn_compressSetting->toolTip());
+    m_ui->btn_icon->setAccessibleName(m_item->fileName());
     showRunState();
+}
+
+QString FileItemWidget::localNumbers(const QString& size)
+{
+    // Only a point between two digits is a decimal separator; a name or a unit keeps its points.
+    QString local = size;
+    const QChar separator = QLocale().decimalPoint();
+    for (int index = 1; index + 1 < local.size(); ++index) {
+        if (local.at(index) == QLatin1Char('.') && local.at(index - 1).isDigit() && local.at(index + 1).isDigit()) {
+            local[index] = separator;
+        }
+    }
+    return local;
 }
 
 QString FileItemWidget::literalToolTip(const QString& text)
@@ -141,31 +195,7 @@ QString FileItemWidget::literalToolTip(const QString& text)
     return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
 }
 
-QString FileItemWidget::failureReason(int code)
-{
-    switch (code) {
-    case GSCompressor::StagingFailed:
-        return tr("The document could not be read.");
-    case GSCompressor::DeliveryFailed:
-        return tr("The compressed file could not be moved into the output folder.");
-    case GSCompressor::UnsoundDocument:
-        return tr("The document is damaged or incomplete, or its rewrite came out incomplete.");
-    case GSCompressor::PasswordRejected:
-        return tr("The document's password is missing or wrong.");
-    case GSCompressor::OutputFolderUnavailable:
-        return tr("The output folder cannot be created or written to.");
-    case GSCompressor::InterpreterCrashed:
-        return tr("The PDF interpreter crashed on this document.");
-    case GSCompressor::TimedOut:
-        return tr("The compression took too long and was ended.");
-    case GSCompressor::Stopped:
-        return tr("The compression was stopped.");
-    case GSCompressor::NameTooLong:
-        return tr("The file name is too long for a numbered variant in the output folder.");
-    default:
-        return tr("The PDF interpreter reported error %1.").arg(code);
-    }
-}
+QString FileItemWidget::failureReason(int code) { return ResultTable::windowText(code); }
 
 // The mark's tooltip says what clicking it does, or why there is nothing to click.
 void FileItemWidget::showResultMark()
@@ -195,7 +225,7 @@ void FileItemWidget::showResultMark()
 // The new size carries the share saved, so each row tells what its compression was worth.
 void FileItemWidget::showSavedShare()
 {
-    const QString newSize = m_item->compressedSizeText();
+    const QString newSize = localNumbers(m_item->compressedSizeText());
     auto* pdf = qobject_cast<PDFFileItem*>(m_item);
     const qint64 before = QFileInfo(m_item->filePath()).size();
     if (pdf == nullptr || before <= 0) {
@@ -231,6 +261,7 @@ bool FileItemWidget::eventFilter(QObject* watched, QEvent* event)
             elideName();
         } else if (watched == m_ui->label_newName) {
             elideNewName();
+            showStatusLine();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -244,11 +275,7 @@ void FileItemWidget::showRunState()
     } else if (!m_item->isCompressing() && indicator->isRotating()) {
         indicator->hideRotating();
     }
-    if (m_item->isCompressing() && m_item->progressPageCount() > 0) {
-        m_ui->label_3->setText(tr("Page %1 of %2").arg(m_item->progressPage()).arg(m_item->progressPageCount()));
-    } else {
-        m_ui->label_3->clear();
-    }
+    showStatusLine();
 
     const QString newName = m_item->compressedName();
     m_ui->label_newName->setToolTip(newName.isEmpty() ? QString() : literalToolTip(newName));
@@ -256,7 +283,7 @@ void FileItemWidget::showRunState()
     if (m_item->hasResult() && m_item->resultCode() == GSCompressor::Success && !newName.isEmpty()) {
         showSavedShare();
     } else {
-        m_ui->label_newSize->setText(m_item->compressedSizeText());
+        m_ui->label_newSize->setText(localNumbers(m_item->compressedSizeText()));
     }
 
     MyMarkButton* mark = m_ui->btn_convert_finished;
@@ -265,6 +292,95 @@ void FileItemWidget::showRunState()
         mark->setEnabled(m_item->resultCode() == GSCompressor::Success);
     }
     mark->setVisible(m_item->hasResult() && !m_item->isCompressing());
+    mark->setAccessibleName(mark->isEnabled() ? tr("Show the compressed file in its folder") : statusLine());
+    updateAccessibleText();
+}
+
+QString FileItemWidget::statusLine() const
+{
+    if (m_item->isCompressing()) {
+        if (m_item->progressPageCount() <= 0) {
+            return QString();
+        }
+        // After the last page the rewrite is checked and weighed against the source, which takes a
+        // while on a long document: the row says so rather than standing on its last page.
+        if (m_item->progressPage() >= m_item->progressPageCount()) {
+            return tr("Choosing the smallest copy…");
+        }
+        return tr("Page %1 of %2").arg(m_item->progressPage()).arg(m_item->progressPageCount());
+    }
+    if (m_item->wasStopped()) {
+        return tr("Stopped");
+    }
+    if (!m_item->hasResult()) {
+        return settingName();
+    }
+    if (m_item->resultCode() != GSCompressor::Success) {
+        return failureReason(m_item->resultCode());
+    }
+    if (auto* pdf = qobject_cast<PDFFileItem*>(m_item)) {
+        switch (pdf->unchangedReason()) {
+        case PDFFileItem::Unchanged::No:
+            break;
+        case PDFFileItem::Unchanged::NotSmaller:
+            return tr("Handed back unchanged: it could not be made smaller.");
+        case PDFFileItem::Unchanged::ForNavigation:
+            return tr("Handed back unchanged, to keep its links and bookmarks.");
+        }
+    }
+    return settingName();
+}
+
+QString FileItemWidget::settingName() const
+{
+    // Locked and unread documents have no setting to speak of yet.
+    if (m_item->isChecking() || m_item->isLocked()) {
+        return QString();
+    }
+    const CompressSetting setting = m_item->nextSetting();
+    switch (setting.mode) {
+    case High:
+        return QCoreApplication::translate("CompressSettingWidget", "Small File Size");
+    case Medium:
+        return QCoreApplication::translate("CompressSettingWidget", "Medium File Size");
+    case Low:
+        return QCoreApplication::translate("CompressSettingWidget", "Large File Size");
+    default:
+        return tr("Level %1").arg(setting.effectiveLevel());
+    }
+}
+
+// The line shares the column of the new name: a long reason is cut to it, and the tooltip has it whole.
+void FileItemWidget::showStatusLine()
+{
+    const QString text = statusLine();
+    QLabel* label = m_ui->label_3;
+    const int width = std::max(m_ui->label_newName->width(), m_ui->label_newName->minimumWidth());
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : literalToolTip(text));
+}
+
+QString FileItemWidget::accessibleText() const
+{
+    QStringList parts { m_item->fileName() };
+    for (const QString& part :
+        { m_ui->label_pages->text(), statusLine(), m_item->compressedName(), m_ui->label_newSize->text() }) {
+        if (!part.isEmpty()) {
+            parts << part;
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+void FileItemWidget::updateAccessibleText()
+{
+    const QString text = accessibleText();
+    if (text == accessibleName()) {
+        return;
+    }
+    setAccessibleName(text);
+    emit accessibleTextChanged(text);
 }
 
 void FileItemWidget::openOutpuFilePath() { FileBrowser::revealFile(m_item->outputPath()); }
@@ -300,12 +416,15 @@ void FileItemWidget::pdfDecrypt()
 
 void FileItemWidget::openCompressSetting()
 {
-    m_item->dismissResult();
     // The item keeps the choice, so it outlives this row; the dialog goes with the row if it leaves.
     FileItem* const item = m_item;
     QPointer<CompressSettingWidget> dialog = settingDialog();
+    dialog->setDocumentName(item->fileName());
     dialog->loadSetting();
-    if (ModalDialogs::exec(dialog) == QDialog::Accepted && dialog) {
-        item->setRowSetting(dialog->currentSetting());
+    if (ModalDialogs::exec(dialog) != QDialog::Accepted || !dialog) {
+        return; // cancelled: the result on show stays, and so does everything else
     }
+    item->setRowSetting(dialog->currentSetting());
+    // Only a setting that changed makes a result stale; "Apply to all" may have changed every row's.
+    SignalTransferStation::instance()->updateAllItemStatus();
 }

@@ -38,12 +38,19 @@ public:
 
     /** Why a compression ended with code, as the failure mark's tooltip says it. */
     static QString failureReason(int code);
+    /** A size as formatFileSize() writes it, with the decimal separator of the interface's language. */
+    static QString localNumbers(const QString& size);
     /** Rich text that shows text exactly as it is, for tooltips that carry file names. */
     static QString literalToolTip(const QString& text);
+
+    /** What a screen reader says for the row: name, pages, state and result, in the user's language. */
+    QString accessibleText() const;
 
 signals:
     /** The user unlocked the document. */
     void decryptionSuccess();
+    /** The row now reads differently: the list gives its entry the new text. */
+    void accessibleTextChanged(const QString& text);
 
 public slots:
     void pdfDecrypt();
@@ -68,6 +75,12 @@ private:
     void elideNewName();
     void showResultMark();
     void showSavedShare();
+    /** The row's third line: the page being written, or why the last compression ended as it did. */
+    QString statusLine() const;
+    void showStatusLine();
+    void updateAccessibleText();
+    /** The setting the next run gives the document, as the settings dialog names it. */
+    QString settingName() const;
 
     const std::unique_ptr<Ui::FileItemWidget> m_ui;
     FileItem* const m_item;

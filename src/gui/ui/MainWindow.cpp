@@ -19,14 +19,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QThread>
@@ -94,9 +98,10 @@ MainWindow::MainWindow()
     m_runStatus->hide();
     m_ui->verticalLayout_2->insertWidget(m_ui->verticalLayout_2->indexOf(m_ui->frame_bottom), m_runStatus);
 
-    // Between the top bar and the pages, so it shows over the empty page and the list alike.
+    // Under the pages, so it shows with the empty page and the list alike, and the rows never move
+    // under the pointer when it comes or goes.
     m_refusedNotice = new RefusedFilesNotice(m_ui->centralwidget);
-    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->stackedWidget), m_refusedNotice);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->stackedWidget) + 1, m_refusedNotice);
     m_rowBuilder = new QTimer(this);
     m_rowBuilder->setSingleShot(true);
     m_rowBuilder->setInterval(0);
@@ -129,7 +134,11 @@ MainWindow::MainWindow()
     m_ui->listWidget->setUniformItemSizes(true);
     setAcceptDrops(true);
 
+    m_ui->label->setBuddy(m_ui->lineEdit_select_folder);
     connectSignals();
+    addShortcuts();
+    retranslate();
+    updateListButtons();
     qDebug() << "Max thread count: " << m_compressionPool->maxThreadCount();
 }
 
@@ -144,7 +153,7 @@ MainWindow::~MainWindow()
     // No task may outlive the item it works on: stop them all and wait until they have ended.
     stopAndWait(-1);
     SleepInhibitor::instance()->release();
-    btn_clear_clicked();
+    clearList();
     SettingsStore::destroyInstance();
     if (mainWindow == this) {
         mainWindow = nullptr;
@@ -171,13 +180,96 @@ void MainWindow::connectSignals()
     connect(SignalTransferStation::instance(), &SignalTransferStation::changeProcessedState, this,
         &MainWindow::dismissResults);
     connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
+    connect(m_fileItemList.get(), &FileItemList::fileRefused, m_refusedNotice, &RefusedFilesNotice::addRefusedFile);
     connect(m_fileItemList.get(), &FileItemList::filesRefused, m_refusedNotice, &RefusedFilesNotice::addRefused);
     connect(m_fileItemList.get(), &FileItemList::inspectionFinished, this, &MainWindow::updateCompressButton);
+}
+
+void MainWindow::addShortcuts()
+{
+    const auto addShortcut = [this](const QList<QKeySequence>& keys, auto reaction) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, reaction);
+        addAction(action);
+    };
+    addShortcut({ QKeySequence::Open }, [this]() { m_ui->btn_add_file->click(); });
+    // Compress, and Stop while a run is going; the button keeps the focus so Space works on it too.
+    addShortcut({ QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter) }, [this]() {
+        if (m_ui->btn_compress->isEnabled()) {
+            m_ui->btn_compress->setFocus(Qt::ShortcutFocusReason);
+            m_ui->btn_compress->click();
+        }
+    });
+    addShortcut({ QKeySequence(Qt::Key_Escape) }, [this]() { stopRun(); });
+    addShortcut({ QKeySequence::SelectAll }, [this]() {
+        if (m_ui->stackedWidget->currentIndex() == listPage) {
+            m_ui->listWidget->setFocus(Qt::ShortcutFocusReason);
+            m_ui->listWidget->selectAll();
+        }
+    });
+    m_ui->listWidget->installEventFilter(this);
+    m_ui->listWidget->viewport()->installEventFilter(this);
+}
+
+void MainWindow::showRowMenu(int row, const QPoint& globalPosition)
+{
+    FileItemWidget* rowWidget = showRow(row);
+    if (rowWidget == nullptr || rowWidget->item()->isChecking()) {
+        return;
+    }
+    FileItem* item = rowWidget->item();
+    QMenu menu(this);
+    QAction* unlock = item->isLocked() ? menu.addAction(tr("Unlock…")) : nullptr;
+    QAction* settings = item->isLocked() ? nullptr : menu.addAction(tr("Compression Settings…"));
+    const bool delivered = item->hasResult() && item->resultCode() == GSCompressor::Success;
+    QAction* reveal = delivered ? menu.addAction(tr("Show in Folder")) : nullptr;
+    QAction* open = menu.addAction(tr("Open Document"));
+    QAction* chosen = ModalDialogs::popupMenu(&menu, globalPosition);
+    // The menu turned the event loop: the row may have been rebuilt meanwhile.
+    rowWidget = chosen != nullptr ? showRow(row) : nullptr;
+    if (rowWidget == nullptr) {
+        return;
+    }
+    if (chosen == unlock) {
+        rowWidget->pdfDecrypt();
+    } else if (chosen == settings) {
+        rowWidget->openCompressSetting();
+    } else if (chosen == reveal) {
+        rowWidget->openOutpuFilePath();
+    } else if (chosen == open) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(item->filePath()));
+    }
+}
+
+void MainWindow::activateCurrentRow()
+{
+    const int current = m_ui->listWidget->currentRow();
+    FileItemWidget* rowWidget = showRow(current);
+    if (rowWidget == nullptr || rowWidget->item()->isChecking()) {
+        return;
+    }
+    if (rowWidget->item()->isLocked()) {
+        rowWidget->pdfDecrypt();
+    } else {
+        rowWidget->openCompressSetting();
+    }
+}
+
+void MainWindow::updateListButtons()
+{
+    const bool canRemove = m_idle == 1 && !m_fileItemList->isEmpty();
+    m_ui->btn_delete->setEnabled(canRemove);
+    m_ui->btn_clear->setEnabled(canRemove);
 }
 
 void MainWindow::retranslate()
 {
     m_ui->retranslateUi(this);
+    m_ui->lineEdit_select_folder->setAccessibleName(m_ui->label->text());
+    m_ui->listWidget->setAccessibleName(tr("Documents"));
+    m_ui->btn_open_folder->setAccessibleName(tr("Open Output Folder"));
+    m_ui->btn_open_folder->setToolTip(tr("Open Output Folder"));
     showCompressButtonText();
     if (m_idle != 1) {
         showProgress();
@@ -248,13 +340,26 @@ void MainWindow::buildRowWidget(int row)
     m_ui->listWidget->setItemWidget(listItem, widget);
     m_rowsWithWidgets.insert(listItem);
     connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+    // The list's entry reads as its row does, for screen readers that walk the list.
+    listItem->setData(Qt::AccessibleTextRole, widget->accessibleText());
+    connect(widget, &FileItemWidget::accessibleTextChanged, this,
+        [listItem](const QString& text) { listItem->setData(Qt::AccessibleTextRole, text); });
 }
 
-// "Apply to all" was chosen: every listed document, in view or not, forgets the result it showed.
+// A setting was accepted: every listed document, in view or not, whose result was made with another
+// setting than its next run would use forgets that result. The others keep theirs.
 void MainWindow::dismissResults()
 {
+    bool dismissed = false;
     for (qint32 index = 0; index < m_fileItemList->count(); ++index) {
-        m_fileItemList->at(index)->dismissResult();
+        FileItem* item = m_fileItemList->at(index);
+        const bool hadResult = item->hasResult();
+        item->dismissResultIfSettingChanged();
+        dismissed = dismissed || (hadResult && !item->hasResult());
+    }
+    // The last run's summary spoke of results that are gone now.
+    if (dismissed && m_idle == 1) {
+        showRunStatus(QString());
     }
 }
 
@@ -277,8 +382,12 @@ void MainWindow::showListPage(bool show) { m_ui->stackedWidget->setCurrentIndex(
 void MainWindow::btn_add_file_clicked()
 {
     SettingsStore* settings = SettingsStore::instance();
-    const QStringList paths
-        = ModalDialogs::openFileNames(this, tr("Select Files"), settings->lastOpenDir(), QStringLiteral("*.pdf"));
+    // The last folder files came from, while it is there; the home folder otherwise, never the root.
+    QString folder = settings->lastOpenDir();
+    if (folder.isEmpty() || folder == QLatin1String("/") || !QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    const QStringList paths = ModalDialogs::openFileNames(this, tr("Select Files"), folder, QStringLiteral("*.pdf"));
     if (paths.isEmpty()) {
         return;
     }
@@ -351,10 +460,14 @@ void MainWindow::updateCompressButton()
     if (m_idle == 1) {
         m_ui->btn_compress->setEnabled(!isAddingFiles() && m_fileItemList->hasUnlockedItem());
     }
+    updateListButtons();
 }
 
 void MainWindow::btn_delete_clicked()
 {
+    if (m_idle != 1 || m_fileItemList->isEmpty()) {
+        return;
+    }
     qDebug() << "PDF item delete.";
     // The selection is read once and removed from the bottom up, so that the rows still to go keep
     // their numbers: a selection of thousands goes in one pass.
@@ -373,12 +486,27 @@ void MainWindow::btn_delete_clicked()
     if (m_fileItemList->isEmpty()) {
         emit listEmpty();
         showListPage(false);
-    } else {
-        updateCompressButton();
     }
+    updateCompressButton();
 }
 
 void MainWindow::btn_clear_clicked()
+{
+    if (m_idle != 1 || m_fileItemList->isEmpty()) {
+        return;
+    }
+    // One stray key must not throw away a list the user has worked on.
+    const int count = m_fileItemList->count();
+    if (!ModalDialogs::question(this, tr("Clear List"),
+            tr("Remove all %n document(s) from the list? Files already compressed stay in the output folder.", nullptr,
+                count),
+            tr("Clear"))) {
+        return;
+    }
+    clearList();
+}
+
+void MainWindow::clearList()
 {
     qDebug() << "PDF list clear.";
     for (int row = m_ui->listWidget->count() - 1; row >= 0; --row) {
@@ -388,6 +516,7 @@ void MainWindow::btn_clear_clicked()
     m_fileItemList->clear();
     showRunStatus(QString());
     showListPage(false);
+    updateCompressButton();
 }
 
 void MainWindow::selectOutputFolder()
@@ -415,6 +544,40 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit editClicked();
     }
+    if (event->type() == QEvent::ContextMenu
+        && (watched == m_ui->listWidget || watched == m_ui->listWidget->viewport())) {
+        auto* request = static_cast<QContextMenuEvent*>(event);
+        // From the keyboard the menu is for the current row, from the mouse for the row under it.
+        const bool byKeyboard = request->reason() == QContextMenuEvent::Keyboard;
+        const int row = byKeyboard
+            ? m_ui->listWidget->currentRow()
+            : m_ui->listWidget
+                  ->indexAt(m_ui->listWidget->viewport()->mapFrom(static_cast<QWidget*>(watched), request->pos()))
+                  .row();
+        if (row >= 0) {
+            QListWidgetItem* listItem = m_ui->listWidget->item(row);
+            const QRect rect = m_ui->listWidget->visualItemRect(listItem);
+            const QPoint where
+                = byKeyboard ? m_ui->listWidget->viewport()->mapToGlobal(rect.center()) : request->globalPos();
+            showRowMenu(row, where);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        const bool plain = static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier
+            || static_cast<QKeyEvent*>(event)->modifiers() == Qt::KeypadModifier;
+        // The field is read-only: Enter or Space chooses the folder, as a click does.
+        if (watched == m_ui->lineEdit_select_folder && plain && (enter || key == Qt::Key_Space)) {
+            emit editClicked();
+            return true;
+        }
+        if (watched == m_ui->listWidget && plain && enter) {
+            activateCurrentRow();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -436,13 +599,27 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     if (std::any_of(urls.cbegin(), urls.cend(), hasPdfSuffix)) {
         event->acceptProposedAction();
+        showDropTarget(true);
         return;
     }
     event->ignore();
 }
 
+void MainWindow::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    showDropTarget(false);
+    QMainWindow::dragLeaveEvent(event);
+}
+
+void MainWindow::showDropTarget(bool shown)
+{
+    m_ui->stackedWidget->setStyleSheet(
+        shown ? QStringLiteral("QStackedWidget#stackedWidget { border: 2px dashed #3993F2; }") : QString());
+}
+
 void MainWindow::dropEvent(QDropEvent* event)
 {
+    showDropTarget(false);
     if (!event->mimeData()->hasUrls()) {
         return;
     }
@@ -467,21 +644,28 @@ void MainWindow::btn_compress_clicked()
             return;
         }
     }
+    if (!offerToCompressAgain()) {
+        return;
+    }
     const QString outputFolder = m_ui->lineEdit_select_folder->text();
     qDebug() << "Compress task start";
+    int lockedCount = 0;
     m_runningCount = 0;
     m_queuedTasks.clear();
     m_runItems.clear();
     const int rowCount = m_ui->listWidget->count();
     for (int row = 0; row < rowCount; ++row) {
         FileItem* item = m_fileItemList->at(row);
+        if (item->isLocked()) {
+            ++lockedCount;
+        }
         if (item->isChecking() || item->isLocked() || !item->isUnprocessed()) {
             qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
                      << "Skip file: " << item->filePath();
             continue;
         }
         m_idle = 0;
-        item->setCompressSetting(item->nextSetting());
+        item->prepareRun();
         if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
             pdf->allowCompression();
         }
@@ -501,7 +685,55 @@ void MainWindow::btn_compress_clicked()
     }
     if (m_runningCount > 0) {
         startRun(m_runningCount);
+        m_tally.locked = lockedCount;
     }
+}
+
+bool MainWindow::offerToCompressAgain()
+{
+    QVector<FileItem*> done;
+    for (int index = 0; index < m_fileItemList->count(); ++index) {
+        FileItem* item = m_fileItemList->at(index);
+        if (item->isChecking() || item->isLocked()) {
+            continue;
+        }
+        if (item->isUnprocessed()) {
+            return true; // there is work: Compress does it without asking
+        }
+        done << item;
+    }
+    if (done.isEmpty()) {
+        return true;
+    }
+    const QString folder = QDir::toNativeSeparators(m_ui->lineEdit_select_folder->text());
+    if (!ModalDialogs::question(this, tr("Compress Again"),
+            tr("Every document in the list is already compressed. Compress them again into \"%1\"?").arg(folder),
+            tr("Compress Again"))) {
+        return false;
+    }
+    for (FileItem* item : qAsConst(done)) {
+        item->dismissResult();
+    }
+    return true;
+}
+
+bool MainWindow::confirmClose()
+{
+    if (m_idle == 1) {
+        return true;
+    }
+    // As an editor asks before it loses work: a close during a run ends the run only when the user says so.
+    return ModalDialogs::question(
+        this, tr("Quit"), tr("Documents are still being compressed. Stop the run and quit?"), tr("Stop and Quit"));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!confirmClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::startRun(int taskCount)
@@ -573,6 +805,7 @@ void MainWindow::stopRun()
             pdf->stopCompression();
         }
     }
+    m_refocusCompress = m_ui->btn_compress->hasFocus();
     m_ui->btn_compress->setEnabled(false);
     showProgress();
     if (m_runningCount == 0) {
@@ -619,6 +852,11 @@ void MainWindow::endRun()
     m_runItems.clear();
     setControlsEnabled(true);
     showCompressButtonText();
+    updateCompressButton();
+    if (m_refocusCompress) {
+        m_refocusCompress = false;
+        m_ui->btn_compress->setFocus(Qt::OtherFocusReason);
+    }
     SleepInhibitor::instance()->release();
     showRunStatus(runSummary());
 }
@@ -630,13 +868,17 @@ QString MainWindow::runSummary() const
         parts << tr("%n file(s)", nullptr, m_tally.succeeded);
     }
     if (m_tally.succeeded > 0) {
-        parts << QStringLiteral("%1 → %2").arg(formatFileSize(m_tally.bytesBefore), formatFileSize(m_tally.bytesAfter));
+        parts << QStringLiteral("%1 → %2").arg(FileItemWidget::localNumbers(formatFileSize(m_tally.bytesBefore)),
+            FileItemWidget::localNumbers(formatFileSize(m_tally.bytesAfter)));
         const qint64 saved = m_tally.bytesBefore - m_tally.bytesAfter;
         const int percent = m_tally.bytesBefore > 0 ? qRound(100.0 * saved / m_tally.bytesBefore) : 0;
         parts << tr("%1 % smaller").arg(percent);
     }
     if (m_tally.failed > 0) {
         parts << tr("%n failed", nullptr, m_tally.failed);
+    }
+    if (m_tally.locked > 0) {
+        parts << tr("%n locked, not compressed", nullptr, m_tally.locked);
     }
     if (m_tally.stopped) {
         // Stopped before anything was done: the line says just that.
@@ -664,6 +906,13 @@ void MainWindow::setControlsEnabled(bool enabled)
 {
     for (QWidget* control : std::initializer_list<QWidget*> { m_ui->btn_add_file, m_ui->btn_clear, m_ui->btn_delete,
              m_ui->btn_open_folder, m_ui->btn_compress, m_ui->lineEdit_select_folder }) {
+        // A run keeps Compress, now Stop, enabled: disabling it for a moment would take its focus away.
+        if (control == m_ui->btn_compress && !enabled && m_idle != 1) {
+            continue;
+        }
         control->setEnabled(enabled);
+    }
+    if (enabled) {
+        updateListButtons();
     }
 }

@@ -80,15 +80,38 @@ public slots:
     void taskFinished();
     void setControlsEnabled(bool enabled);
 
+    /**
+     * Whether the window may close now: while a run is going the user is asked whether to stop it
+     * and quit. The frame asks before it closes.
+     */
+    bool confirmClose();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     MainWindow();
     void connectSignals();
+    /** Shortcuts for the whole job, so that a keyboard alone can do everything a mouse can. */
+    void addShortcuts();
+    /** Enter on a row: its settings, or its password while it is locked. */
+    void activateCurrentRow();
+    /**
+     * Everything a row's buttons do, in a menu: the keyboard's way to them (the Menu key or
+     * Shift+F10 on the current row) and the mouse's second one (a right click).
+     */
+    void showRowMenu(int row, const QPoint& globalPosition);
+    /** Delete and Clear are offered only while there is something to remove. */
+    void updateListButtons();
+    /** Outlines the list while documents are dragged over the window, so the drop has a visible target. */
+    void showDropTarget(bool shown);
+    /** Empties the list without asking: every row and item goes. */
+    void clearList();
     void retranslate();
     void showListPage(bool show);
     void removeRowWidget(int row);
@@ -103,6 +126,8 @@ private:
     void showRunStatus(const QString& text);
     void showCompressButtonText();
     QString runSummary() const;
+    /** No row waits for Compress but some have results: offers to compress those again. */
+    bool offerToCompressAgain();
 
     /** What the current or last run has done, for the status line. */
     struct RunTally
@@ -111,6 +136,7 @@ private:
         int started = 0;
         int succeeded = 0;
         int failed = 0;
+        int locked = 0;
         qint64 bytesBefore = 0;
         qint64 bytesAfter = 0;
         bool stopped = false;
@@ -122,6 +148,7 @@ private:
     void sizeCompressionPool();
 
     int m_runningCount = 0;
+    bool m_refocusCompress = false; // Stop had the focus when it was pressed: it gets it back as Compress
     const std::unique_ptr<FileItemList> m_fileItemList;
     const std::unique_ptr<Ui::MainWindow> m_ui;
     int m_idle = 1;

@@ -4,15 +4,16 @@
 
 #include <QFrame>
 #include <QMap>
+#include <QPair>
+#include <QVector>
 
 class QLabel;
-class QTimer;
 class QToolButton;
 
 /**
- * A bar in the window that says how many of the files just added were turned away and why. It
- * keeps counting while it is shown, goes away by itself a few seconds after the last refusal, and
- * never asks for an answer.
+ * A bar in the window that says how many of the files just added were turned away and why, and on
+ * request names each of them with its reason. It keeps counting while it is shown and stays until
+ * the user closes it; it never asks for an answer.
  */
 class RefusedFilesNotice final : public QFrame
 {
@@ -21,22 +22,27 @@ class RefusedFilesNotice final : public QFrame
 public:
     explicit RefusedFilesNotice(QWidget* parent);
 
-    /** Counts count more files refused for reason and shows the notice (again) for its full time. */
+    /** Counts count more files refused for reason and shows the notice. */
     void addRefused(FileItemList::Refusal reason, int count);
-    /** How long the notice stays after the last refusal, in milliseconds. */
-    void setShownFor(int milliseconds);
-    int shownFor() const;
+    /** Remembers the name of one refused file for the details; a bounded number are kept. */
+    void addRefusedFile(FileItemList::Refusal reason, const QString& path);
     QString text() const;
+    /** Each refused file on a line of its own: its name and why it was not added. */
+    QString details() const;
 
 public slots:
     /** Hides the notice and forgets its counts: the next refusal starts a new one. */
     void dismiss();
+    /** Shows the names of the refused files with their reasons. */
+    void showDetails();
 
 private:
     void retranslate();
+    static QString reasonText(FileItemList::Refusal reason);
 
     QLabel* const m_label; // child of this notice
+    QToolButton* const m_details; // child of this notice
     QToolButton* const m_close; // child of this notice
-    QTimer* const m_timer; // child of this notice
     QMap<FileItemList::Refusal, int> m_counts;
+    QVector<QPair<FileItemList::Refusal, QString>> m_files;
 };
