@@ -9,6 +9,7 @@
 #include "engine/TempSpace.h"
 #include "engine/WorkerRequest.h"
 #include "foundation/LogSite.h"
+#include "foundation/ProductConstants.h"
 
 #include <QDebug>
 #include <QDir>
