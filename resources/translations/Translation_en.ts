@@ -774,5 +774,13 @@
         <source>None of the passwords given opens the document.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
