@@ -9,6 +9,7 @@
 #include "EngineOverheadMeasure.h"
 #include "ImageComparison.h"
 #include "MarkdownTable.h"
+#include "OutputNameMeasure.h"
 #include "PeakMemoryMeasure.h"
 #include "ProcessStats.h"
 #include "SizeQualityMeasure.h"
@@ -35,9 +36,9 @@
 #include <unistd.h>
 
 namespace {
-    const QStringList allMeasures
-        = { QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"), QStringLiteral("addfiles"),
-              QStringLiteral("memory"), QStringLiteral("command"), QStringLiteral("windowbatch") };
+    const QStringList allMeasures = { QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"),
+        QStringLiteral("addfiles"), QStringLiteral("memory"), QStringLiteral("command"), QStringLiteral("windowbatch"),
+        QStringLiteral("naming") };
 
     // The compressor logs every interpreter argument at debug level; only problems matter here.
     void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -252,6 +253,7 @@ int main(int argc, char* argv[])
         { QStringLiteral("memory"), PeakMemoryMeasure::run },
         { QStringLiteral("command"), CommandJobsMeasure::run },
         { QStringLiteral("windowbatch"), WindowBatchMeasure::run },
+        { QStringLiteral("naming"), OutputNameMeasure::run },
     };
     QString measuresText;
     for (const auto& [name, measure] : sections) {

@@ -970,6 +970,14 @@
         <translation>Keines der angegebenen Kennwörter öffnet das Dokument.</translation>
     </message>
     <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>Name zu lang für eine nummerierte Variante im Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Der Dateiname ist zu lang für eine nummerierte Variante im Ausgabeordner.</translation>
+    </message>
+    <message>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>

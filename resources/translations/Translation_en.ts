@@ -970,6 +970,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>not a regular file</source>
         <translation type="unfinished"></translation>
     </message>

@@ -970,6 +970,14 @@
         <translation>Ninguna de las contraseñas indicadas abre el documento.</translation>
     </message>
     <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nombre demasiado largo para una variante numerada en la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>El nombre del archivo es demasiado largo para una variante numerada en la carpeta de salida.</translation>
+    </message>
+    <message>
         <source>not a regular file</source>
         <translation>no es un archivo normal</translation>
     </message>

@@ -970,6 +970,14 @@
         <translation>Aucun des mots de passe indiqués n&apos;ouvre le document.</translation>
     </message>
     <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nom trop long pour une variante numérotée dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Le nom du fichier est trop long pour une variante numérotée dans le dossier de sortie.</translation>
+    </message>
+    <message>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>

@@ -970,6 +970,14 @@
         <translation>Nessuna delle password indicate apre il documento.</translation>
     </message>
     <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nome troppo lungo per una variante numerata nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>Il nome del file è troppo lungo per una variante numerata nella cartella di destinazione.</translation>
+    </message>
+    <message>
         <source>not a regular file</source>
         <translation>non è un file regolare</translation>
     </message>

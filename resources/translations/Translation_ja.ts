@@ -954,6 +954,14 @@
         <translation>指定したパスワードのどれでも文書を開けません。</translation>
     </message>
     <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>名前が長すぎるため、出力フォルダーに番号付きの名前を付けられません</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>ファイル名が長すぎるため、出力フォルダーに番号付きの名前を付けられません。</translation>
+    </message>
+    <message>
         <source>not a regular file</source>
         <translation>通常のファイルではありません</translation>
     </message>

@@ -970,6 +970,14 @@
         <translation>Nenhuma das palavras-passe indicadas abre o documento.</translation>
     </message>
     <message>
+        <source>name too long for a numbered variant in the output folder</source>
+        <translation>nome demasiado longo para uma variante numerada na pasta de saída</translation>
+    </message>
+    <message>
+        <source>The file name is too long for a numbered variant in the output folder.</source>
+        <translation>O nome do ficheiro é demasiado longo para uma variante numerada na pasta de saída.</translation>
+    </message>
+    <message>
         <source>not a regular file</source>
         <translation>não é um ficheiro normal</translation>
     </message>

@@ -32,7 +32,7 @@ namespace {
 QList<bool> InkCoverage::pagesWithInk(const QString& path, const QString& passwordArgument)
 {
     QStringList arguments = { QStringLiteral("gs"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
-        QStringLiteral("-dQUIET"), QStringLiteral("-sDEVICE=inkcov"), resolutionOption };
+        QStringLiteral("-dSAFER"), QStringLiteral("-dQUIET"), QStringLiteral("-sDEVICE=inkcov"), resolutionOption };
     if (!passwordArgument.isEmpty()) {
         arguments << passwordArgument;
     }

@@ -10,26 +10,33 @@
 #include "worker/InterpreterSession.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-    QByteArray readAll(int descriptor)
+    /** Reads the request, and one byte more than a request may have, so an oversized one is seen as such. */
+    QByteArray readRequest(int descriptor)
     {
         QByteArray bytes;
         std::array<char, 16384> buffer {};
-        for (;;) {
-            const ssize_t count = read(descriptor, buffer.data(), buffer.size());
+        while (bytes.size() <= WorkerRequest::maximumBytes) {
+            const std::size_t wanted
+                = std::min(buffer.size(), static_cast<std::size_t>(WorkerRequest::maximumBytes + 1 - bytes.size()));
+            const ssize_t count = read(descriptor, buffer.data(), wanted);
             if (count > 0) {
                 bytes.append(buffer.data(), static_cast<int>(count));
             } else if (count == 0 || errno != EINTR) {
-                return bytes;
+                break;
             }
         }
+        return bytes;
     }
 
     void writeAll(int descriptor, const char* text, size_t length)
@@ -77,12 +84,14 @@ namespace {
         return false;
     }
 
-    int exitStatusFor(int interpreterCode)
+    // Everything the interpreter writes, its own scratch files included, stays in the run's private
+    // folder and is readable by this user only, whatever the umask of whoever started the application.
+    void keepFilesPrivate(const QString& temporaryFolder)
     {
-        if (interpreterCode == 0) {
-            return 0;
+        umask(S_IRWXG | S_IRWXO);
+        if (!temporaryFolder.isEmpty()) {
+            setenv("TMPDIR", QFile::encodeName(temporaryFolder).constData(), 1);
         }
-        return std::clamp(-interpreterCode, 1, WorkerRequest::RewriteLosesContent - 1);
     }
 } // namespace
 
@@ -93,11 +102,12 @@ int main()
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     letFaultsKill();
     WorkerRequest request;
-    if (!WorkerRequest::decode(readAll(STDIN_FILENO), request)) {
+    if (!WorkerRequest::decode(readRequest(STDIN_FILENO), request)) {
         const char message[] = "The compression request did not arrive whole.\n";
         writeAll(STDERR_FILENO, message, sizeof message - 1);
         _exit(WorkerRequest::UnreadableRequest);
     }
+    keepFilesPrivate(request.temporaryFolder);
     if (request.job == WorkerRequest::Job::CompareInk) {
         _exit(rewriteKeepsContent(request) ? 0 : WorkerRequest::RewriteLosesContent);
     }
@@ -110,5 +120,5 @@ int main()
         _exit(WorkerRequest::RewriteLosesContent);
     }
     // No exit handlers: they have nothing to flush, and a leak checker's report would change the status.
-    _exit(exitStatusFor(code));
+    _exit(WorkerRequest::exitStatusOf(code));
 }

@@ -119,7 +119,7 @@ void TestFunctionRunnable::cleanup()
 {
     QThreadPool::globalInstance()->waitForDone();
     m_log.reset();
-    QCOMPARE(QDir(Product::tempFolder()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(Product::tempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     m_work.reset();
     m_home.reset();
 }

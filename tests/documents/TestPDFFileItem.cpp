@@ -115,7 +115,7 @@ void TestPDFFileItem::cleanup()
 {
     m_log.reset();
     // Whatever happened, no compression leaves staged files behind.
-    QCOMPARE(QDir(Product::tempFolder()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(Product::tempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     m_work.reset();
     m_home.reset();
 }

@@ -66,12 +66,14 @@ private:
     QString slowDocument() const { return m_fixtures.path() + "/slow.pdf"; }
 
     QTemporaryDir m_fixtures;
+    QTemporaryDir m_systemTemporary; // this process's TMPDIR, which the workers inherit
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<QTemporaryDir> m_work;
 };
 
 void TestCompressionWorker::initTestCase()
 {
+    qputenv("TMPDIR", QFile::encodeName(m_systemTemporary.path()));
     QVERIFY(TestPdf::writeImageDocument(imageDocument(), 3));
     QVERIFY(TestPdf::writeSlowDocument(slowDocument(), 20, 50000));
     QCOMPARE(TestPdf::pageCount(slowDocument()), 20);
@@ -87,6 +89,7 @@ void TestCompressionWorker::cleanup()
 {
     // However the run ended, nothing is left staged and no worker is left running.
     QCOMPARE(entriesOf(Product::tempFolder()), QStringList());
+    QCOMPARE(QDir(m_systemTemporary.path()).entryList({ "gs_*" }, QDir::Files), QStringList());
     QCOMPARE(childProcesses(), QList<qint64>());
     m_work.reset();
     m_home.reset();

@@ -8,7 +8,12 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
     QByteArray contentsOf(const QString& path)
@@ -35,11 +40,74 @@ namespace {
         return -1;
     }
 
+    /** The width of every page of the document in points, as qpdf reads its media box. */
+    QList<double> pageWidths(const QString& path)
+    {
+        QList<double> widths;
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData());
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            QPDFObjectHandle box = page.getMediaBox();
+            widths << box.getArrayItem(2).getNumericValue() - box.getArrayItem(0).getNumericValue();
+        }
+        return widths;
+    }
+
+    /**
+     * A PostScript program that, run by the interpreter, copies a file of folder into another one there
+     * and paints small pages of its own, followed by the PDF at pdfPath: readers find its header within
+     * the first kilobyte and take the whole for that PDF.
+     */
+    QByteArray postScriptBefore(const QString& pdfPath, const QString& folder, int pageCount)
+    {
+        const QByteArray secret = QFile::encodeName(folder + "/secret.txt");
+        const QByteArray leaked = QFile::encodeName(folder + "/leaked.txt");
+        const QByteArray program = "%!PS-Adobe-3.0\n"
+                                   "/secret 64 string def\n"
+                                   "{ ("
+            + secret
+            + ") (r) file secret readstring pop /secret exch def } stopped pop\n"
+              "{ ("
+            + leaked
+            + ") (w) file dup secret writestring closefile } stopped pop\n"
+              "<< /PageSize [200 200] >> setpagedevice\n"
+              "/Helvetica findfont 12 scalefont setfont\n"
+            + QByteArray("10 100 moveto secret show showpage\n").repeated(pageCount) + "quit\n";
+        return program + contentsOf(pdfPath);
+    }
+
     bool anyLineHasAll(const QStringList& lines, const QStringList& parts)
     {
         return std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
             return std::all_of(parts.cbegin(), parts.cend(), [&](const QString& part) { return line.contains(part); });
         });
+    }
+
+    /** Every entry below folder with its permission bits, folders ending in a slash. */
+    QMap<QString, int> permissionsBelow(const QString& folder)
+    {
+        QMap<QString, int> found;
+        QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+            QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString path = entries.next();
+            struct stat status = {};
+            if (::lstat(QFile::encodeName(path).constData(), &status) == 0) {
+                const QString name = path.mid(folder.size()) + (S_ISDIR(status.st_mode) ? "/" : "");
+                found.insert(name, int(status.st_mode & 07777));
+            }
+        }
+        return found;
+    }
+
+    // What the Temp folder held while the compression chose among its candidates.
+    QMap<QString, int> tempWhileChoosing;
+
+    void recordTempWhileChoosing(QtMsgType, const QMessageLogContext&, const QString& message)
+    {
+        if (message.contains(QLatin1String("Delivering"))) {
+            tempWhileChoosing = permissionsBelow(Product::tempFolder());
+        }
     }
 
     // The name a test makes another program take while the interpreter runs.
@@ -90,7 +158,13 @@ private slots:
     void compressesDocumentWithAccentedPassword();
     void rejectsBadInput_data();
     void rejectsBadInput();
+    void interpreterRunsOnlyThePdf();
+    void copiesArePrivateWhateverTheUmask_data();
+    void copiesArePrivateWhateverTheUmask();
+    void deliveredCopyTakesSourcePermissions_data();
+    void deliveredCopyTakesSourcePermissions();
     void reportsUnusableOutputFolder();
+    void reportsNameTooLongForAVariant();
     void reportsWorkerThatCannotStart();
     void worksUnderUnusualHomePath();
     void concurrentSameNamedSourcesGetDistinctNames();
@@ -170,7 +244,7 @@ void TestGSCompressor::argumentList()
     QCOMPARE(QFileInfo(stagedInput).fileName().size(), 36 + int(strlen("_input.pdf")));
     QCOMPARE(contentsOf(stagedInput), contentsOf(imageDocument()));
 
-    QStringList expected = { "gs", "-sDEVICE=pdfwrite", "-dNOPAUSE", "-dBATCH", "-dQUIET" };
+    QStringList expected = { "gs", "-sDEVICE=pdfwrite", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-dQUIET" };
     if (!password.isEmpty()) {
         expected << "-sPDFPassword=" + password;
     }
@@ -550,6 +624,10 @@ void TestGSCompressor::rejectsBadInput_data()
     QTest::newRow("empty") << "empty" << QString() << int(GSCompressor::UnsoundDocument) << "Not a readable PDF:";
     QTest::newRow("not a pdf") << "postscript" << QString() << int(GSCompressor::UnsoundDocument)
                                << "Not a readable PDF:";
+    // Readers look for the header in the first kilobyte only; qpdf reads on without it, the interpreter would run the
+    // program.
+    QTest::newRow("program, then a PDF after the first kilobyte")
+        << "late header" << QString() << int(GSCompressor::UnsoundDocument) << "no PDF header in its first kilobyte";
     QTest::newRow("truncated") << "truncated" << QString() << int(GSCompressor::UnsoundDocument) << "report.pdf";
     QTest::newRow("missing password") << "locked" << QString() << int(GSCompressor::PasswordRejected)
                                       << "Password missing or wrong for";
@@ -574,6 +652,10 @@ void TestGSCompressor::rejectsBadInput()
         QFile file(source);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("%!PS\n/Helvetica findfont 12 scalefont setfont 72 72 moveto (Hi) show showpage\n");
+    } else if (kind == "late header") {
+        QByteArray program = "%!PS\n" + QByteArray(1100, ' ') + "\nshowpage quit\n";
+        QVERIFY(TestPdf::writeBytes(source, program + contentsOf(imageDocument())));
+        QCOMPARE(TestPdf::pageCount(source), 3);
     } else if (kind == "truncated") {
         QVERIFY(TestPdf::writeTruncatedCopy(imageDocument(), source, QFileInfo(imageDocument()).size() / 2));
     } else if (kind == "locked") {
@@ -593,6 +675,121 @@ void TestGSCompressor::rejectsBadInput()
     QCOMPARE(compressor.compressedSize(), 0);
 }
 
+// A PostScript program before the header makes a file that qpdf reads as the PDF after it. The
+// interpreter must never run that program: not to paint the delivered pages, nor to touch a file.
+void TestGSCompressor::interpreterRunsOnlyThePdf()
+{
+    QTemporaryDir temporary;
+    const QByteArray previousTemporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    QVERIFY(TestPdf::writeBytes(temporary.filePath("secret.txt"), "the neighbour's secret"));
+    const QString source = m_work->path() + "/report.pdf";
+    const QByteArray bytes = postScriptBefore(imageDocument(), temporary.path(), 3);
+    QVERIFY(bytes.indexOf("%PDF-") < 1024);
+    QVERIFY(TestPdf::writeBytes(source, bytes));
+    QCOMPARE(TestPdf::pageCount(source), 3);
+
+    GSCompressor compressor;
+    const qint32 result = compressor.compress(source, outputFolder(), QString());
+    qputenv("TMPDIR", previousTemporary);
+
+    QCOMPARE(result, 0);
+    QVERIFY(!QFile::exists(temporary.filePath("leaked.txt")));
+    const QString delivered = outputFolder() + "/report.pdf";
+    QCOMPARE(pageWidths(delivered), pageWidths(imageDocument()));
+    QVERIFY(!contentsOf(delivered).contains("%!PS"));
+}
+
+void TestGSCompressor::copiesArePrivateWhateverTheUmask_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::newRow("umask 022") << 022;
+    QTest::newRow("umask 000") << 0;
+}
+
+// Staged source, the interpreter's decrypted rewrite and scratch files, the repacks: nobody else may read them.
+void TestGSCompressor::copiesArePrivateWhateverTheUmask()
+{
+    QFETCH(int, mask);
+    const QString source = m_work->path() + "/locked.pdf";
+    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), source, "user-pw", "owner-pw", TestPdf::Cipher::Aes128));
+    const mode_t previousMask = ::umask(static_cast<mode_t>(mask));
+
+    QMap<QString, int> whileRunning;
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    compressor.setProgressHandler([&whileRunning](int page, int) {
+        if (page == 2) {
+            whileRunning = permissionsBelow(Product::tempFolder());
+        }
+    });
+    tempWhileChoosing.clear();
+    const QtMessageHandler previousHandler = qInstallMessageHandler(recordTempWhileChoosing);
+    const qint32 result = compressor.compress(source, outputFolder(), "user-pw");
+    qInstallMessageHandler(previousHandler);
+    ::umask(previousMask);
+    QCOMPARE(result, 0);
+
+    const QStringList suffixes = { "_input.pdf", "_output.pdf", "gs_", "_repacked.pdf" };
+    QStringList seen;
+    for (const auto* snapshot : { &whileRunning, &tempWhileChoosing }) {
+        QVERIFY(!snapshot->isEmpty());
+        for (auto entry = snapshot->cbegin(); entry != snapshot->cend(); ++entry) {
+            const bool folder = entry.key().endsWith('/');
+            QVERIFY2(entry.key().startsWith("run-"), qPrintable(entry.key())); // all in the run's own folder
+            QCOMPARE(entry.value(), folder ? 0700 : 0600);
+            for (const QString& suffix : suffixes) {
+                if (entry.key().contains(suffix) && !seen.contains(suffix)) {
+                    seen << suffix;
+                }
+            }
+        }
+    }
+    seen.sort();
+    QStringList expected = suffixes;
+    expected.sort();
+    QCOMPARE(seen, expected);
+    QVERIFY(permissionsBelow(Product::tempFolder()).isEmpty());
+    struct stat temp = {};
+    QCOMPARE(::stat(QFile::encodeName(Product::tempFolder()).constData(), &temp), 0);
+    QCOMPARE(int(temp.st_mode & 07777), 0700);
+}
+
+void TestGSCompressor::deliveredCopyTakesSourcePermissions_data()
+{
+    QTest::addColumn<bool>("shrinks");
+    QTest::addColumn<int>("sourceMode");
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("private source") << true << 0600 << 022 << 0600;
+    QTest::newRow("readable source") << true << 0644 << 022 << 0644;
+    QTest::newRow("group-writable under umask 002") << true << 0664 << 002 << 0664;
+    QTest::newRow("umask takes bits away") << true << 0666 << 077 << 0600;
+    QTest::newRow("source delivered unchanged") << false << 0640 << 022 << 0640;
+}
+
+// As cp makes a copy: the source's permission bits, as far as the umask lets them through.
+void TestGSCompressor::deliveredCopyTakesSourcePermissions()
+{
+    QFETCH(bool, shrinks);
+    QFETCH(int, sourceMode);
+    QFETCH(int, mask);
+    QFETCH(int, expected);
+    const QString source = m_work->path() + "/report.pdf";
+    QVERIFY(shrinks ? QFile::copy(imageDocument(), source) : TestPdf::writeTinyDocument(source));
+    QCOMPARE(::chmod(QFile::encodeName(source).constData(), static_cast<mode_t>(sourceMode)), 0);
+
+    const mode_t previousMask = ::umask(static_cast<mode_t>(mask));
+    GSCompressor compressor;
+    const qint32 result = compressor.compress(source, outputFolder(), QString());
+    ::umask(previousMask);
+    QCOMPARE(result, 0);
+    QCOMPARE(compressor.delivery() == GSCompressor::Delivery::SourceUnchanged, !shrinks);
+    struct stat delivered = {};
+    QCOMPARE(::stat(QFile::encodeName(outputFolder() + "/report.pdf").constData(), &delivered), 0);
+    QCOMPARE(int(delivered.st_mode & 07777), expected);
+}
+
 void TestGSCompressor::reportsUnusableOutputFolder()
 {
     // Root ignores permissions; a folder below a regular file can never be created.
@@ -606,6 +803,22 @@ void TestGSCompressor::reportsUnusableOutputFolder()
     QCOMPARE(compressor.compress(imageDocument(), blocker + "/out", QString()),
         qint32(GSCompressor::OutputFolderUnavailable));
     QVERIFY(log.contains(blocker + "/out"));
+}
+
+void TestGSCompressor::reportsNameTooLongForAVariant()
+{
+    // The longest name the file system takes is free in the source's folder, but taken in the output folder.
+    const QString name = QString(251, 'n') + ".pdf";
+    const QString source = m_work->path() + "/" + name;
+    QVERIFY(QFile::copy(imageDocument(), source));
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QVERIFY(TestPdf::writeBytes(outputFolder() + "/" + name, "an earlier copy"));
+
+    const LogCapture log;
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), qint32(GSCompressor::NameTooLong));
+    QVERIFY2(anyLineHasAll(log.warnings(), { source, "File name too long" }), qPrintable(log.warnings().join('\n')));
+    QCOMPARE(entriesOf(outputFolder()), QStringList { name });
 }
 
 // As when the installation is damaged: the worker cannot be started, here for want of descriptors for

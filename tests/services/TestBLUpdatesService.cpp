@@ -4,9 +4,11 @@
 #include "services/IBLProductMeta.h"
 
 #include <QPointer>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <sys/resource.h>
 
 namespace {
     /** A small HTTP server on 127.0.0.1 that answers every request the same way, or not at all. */
@@ -23,12 +25,15 @@ namespace {
             });
         }
 
-        void answer(int status, const QByteArray& body)
+        void answer(int status, const QByteArray& body, const QByteArray& extraHeaders = QByteArray())
         {
             m_silent = false;
             m_status = status;
             m_body = body;
+            m_extraHeaders = extraHeaders;
         }
+        /** The request headers of the last request. */
+        QByteArray lastRequest() const { return m_lastRequest; }
         void stayQuiet() { m_silent = true; }
         int requests() const { return m_requests; }
         QUrl address() const
@@ -44,11 +49,13 @@ namespace {
                 return;
             }
             ++m_requests;
+            m_lastRequest = m_received[socket];
             if (m_silent) {
                 return;
             }
             socket->write("HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Type: application/json\r\n"
-                + "Content-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
+                + m_extraHeaders + "Content-Length: " + QByteArray::number(m_body.size())
+                + "\r\nConnection: close\r\n\r\n" + m_body);
             socket->disconnectFromHost();
         }
 
@@ -57,8 +64,18 @@ namespace {
         bool m_silent = false;
         int m_status = 200;
         QByteArray m_body;
+        QByteArray m_extraHeaders;
+        QByteArray m_lastRequest;
         int m_requests = 0;
     };
+
+    /** The most memory this process has held at once so far. */
+    long peakResidentKiB()
+    {
+        rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    }
 
     QByteArray feed(const char* version)
     {
@@ -77,6 +94,7 @@ private slots:
     void outcome_data();
     void outcome();
     void noAnswerTimesOut();
+    void compressedAnswerNeverSwellsInMemory();
     void nobodyListening();
     void tooFrequentWhileUnderWay();
     void tooFrequentRightAfterACheck();
@@ -190,6 +208,26 @@ void TestBLUpdatesService::noAnswerTimesOut()
         Brimlake::BLUpdateNotice::NetworkError, QStringLiteral("Error network, please check your connection!"));
     QVERIFY(!m_service->isChecking());
     QCOMPARE(handle.use_count(), 1);
+}
+
+// A server may send a small gzip answer that inflates to hundreds of megabytes. The check asks for the
+// answer as it is, keeps no more of it than a version document may take, and never inflates it.
+void TestBLUpdatesService::compressedAnswerNeverSwellsInMemory()
+{
+    QProcess gzip;
+    gzip.start(QStringLiteral("sh"), { "-c", "head -c 268435456 /dev/zero | gzip -1 -c" });
+    QVERIFY(gzip.waitForFinished(60000));
+    const QByteArray bomb = gzip.readAllStandardOutput();
+    QVERIFY(bomb.size() > 100 * 1024 && bomb.size() < 4 * 1024 * 1024);
+    m_server->answer(200, bomb, "Content-Encoding: gzip\r\n");
+    const long before = peakResidentKiB();
+
+    m_service->checkForUpdates(nullptr);
+
+    expectOneNotice(
+        Brimlake::BLUpdateNotice::NetworkError, QStringLiteral("Error network, please check your connection!"));
+    QVERIFY(m_server->lastRequest().toLower().contains("accept-encoding: identity"));
+    QVERIFY2(peakResidentKiB() - before < 64 * 1024, qPrintable(QString::number(peakResidentKiB() - before)));
 }
 
 void TestBLUpdatesService::nobodyListening()

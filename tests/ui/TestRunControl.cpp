@@ -215,7 +215,7 @@ void TestRunControl::stopReturnsEveryRowToPending()
     // The interrupted row says so; the rows that never started look as they did.
     QCOMPARE(rowChild<QLabel>(0, "label_3")->text(), QString("Stopped"));
     QCOMPARE(rowChild<QLabel>(1, "label_3")->text(), QString("Small File Size"));
-    QTRY_COMPARE(QDir(Product::tempFolder()).entryList(QDir::Files), QStringList());
+    QTRY_COMPARE(QDir(Product::tempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 
     // A later Compress runs the pending rows again.
     MainWindow::instance()->compressionPool()->setMaxThreadCount(2);

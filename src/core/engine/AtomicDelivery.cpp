@@ -155,6 +155,10 @@ bool AtomicDelivery::flushAndCheck(qint64 expectedSize)
     if (!partial.isValid() || ::fsync(partial.get()) != 0 || ::fstat(partial.get(), &status) != 0) {
         return failWithSystemError();
     }
+    // Set while the file is still hidden: it is never seen under its name with other permissions.
+    if (m_permissions >= 0 && ::fchmod(partial.get(), static_cast<mode_t>(m_permissions)) != 0) {
+        return failWithSystemError();
+    }
     if (status.st_size != expectedSize) {
         m_failureReason = QStringLiteral("only %1 of %2 bytes reached the disk").arg(status.st_size).arg(expectedSize);
         return false;

@@ -27,6 +27,9 @@ public:
     AtomicDelivery(const AtomicDelivery&) = delete;
     AtomicDelivery& operator=(const AtomicDelivery&) = delete;
 
+    /** The permission bits the delivered file takes (0644, say); without this it keeps those of the source file. */
+    void setPermissions(quint32 mode) { m_permissions = static_cast<qint32>(mode & 07777); }
+
     /** Puts the complete source under the hidden name and flushes it to the disk; false with failureReason(). */
     bool prepare();
 
@@ -56,4 +59,5 @@ private:
     QString m_partialPath;
     QString m_failureReason;
     bool m_delivered = false;
+    qint32 m_permissions = -1; // none chosen
 };

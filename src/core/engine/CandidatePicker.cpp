@@ -1,9 +1,9 @@
 #include "engine/CandidatePicker.h"
 
 #include "engine/PdfRepacker.h"
+#include "engine/RunFolder.h"
 #include "engine/TempSpace.h"
 #include "foundation/LogSite.h"
-#include "foundation/ProductConstants.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -171,8 +171,10 @@ bool CandidatePicker::isWorthRepacking(const QString& path, const QByteArray& pa
 
 QString CandidatePicker::newTempPath()
 {
-    const QString path
-        = Product::tempFolder() + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_repacked.pdf");
+    // Beside the staged source, in the run's private folder, and private from the start: the writer keeps the mode.
+    const QString path = QFileInfo(m_stagedSource).absolutePath() + QLatin1Char('/')
+        + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_repacked.pdf");
+    RunFolder::createPrivateFile(path);
     m_writtenFiles << path;
     return path;
 }

@@ -21,8 +21,12 @@
 #include <QUuid>
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <ghostscript/ierrors.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
     const char* const sourceFile = "src/GSCompressor";
@@ -79,12 +83,27 @@ namespace {
         reservedPaths().remove(QDir::cleanPath(destination));
     }
 
-    bool isNameTaken(const QString& folder, const QString& fileName)
+    /** The names in folder that are taken: its entries, and the names running compressions have chosen there. */
+    QSet<QString> takenNames(const QString& folder)
     {
-        const QStringList entries
-            = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-        return entries.contains(fileName, Qt::CaseSensitive)
-            || reservedPaths().contains(QDir::cleanPath(destinationPathOf(folder, fileName)));
+        QSet<QString> names;
+        // The names alone, as the directory holds them: no entry is looked at any further.
+        if (DIR* directory = ::opendir(QFile::encodeName(folder).constData())) {
+            while (const dirent* entry = ::readdir(directory)) {
+                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+                    names.insert(QFile::decodeName(entry->d_name));
+                }
+            }
+            ::closedir(directory);
+        }
+        const QString cleanFolder = QDir::cleanPath(folder);
+        for (const QString& reserved : qAsConst(reservedPaths())) {
+            const QFileInfo path(reserved);
+            if (path.path() == cleanFolder) {
+                names.insert(path.fileName());
+            }
+        }
+        return names;
     }
 
     // The interpreter reads '%' in an output file name as a page-number template.
@@ -124,6 +143,42 @@ namespace {
         }
     }
 
+    /** Whether the folder's file system takes a name of that many bytes. */
+    bool fitsInFolder(const QString& folder, const QString& fileName)
+    {
+        const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+        return QFile::encodeName(fileName).size() <= (limit > 0 ? limit : NAME_MAX);
+    }
+
+    /** The process's umask, read without changing it: umask() itself would race with other threads. */
+    mode_t currentUmask()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> lines = status.readAll().split('\n');
+            for (const QByteArray& line : lines) {
+                if (line.startsWith("Umask:")) {
+                    bool isNumber = false;
+                    const uint mask = line.mid(6).trimmed().toUInt(&isNumber, 8);
+                    if (isNumber) {
+                        return static_cast<mode_t>(mask & 0777);
+                    }
+                }
+            }
+        }
+        return S_IWGRP | S_IWOTH;
+    }
+
+    /** As a copy made with cp: the source's permission bits as far as the umask lets them; -1 when unknown. */
+    qint32 deliveredPermissions(const QString& inputPath)
+    {
+        struct stat source = {};
+        if (::stat(QFile::encodeName(inputPath).constData(), &source) != 0) {
+            return -1;
+        }
+        return static_cast<qint32>(source.st_mode & 0777 & ~currentUmask());
+    }
+
     QByteArray signalName(int signalNumber)
     {
         const char* abbreviation = sigabbrev_np(signalNumber);
@@ -144,6 +199,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     m_weighedCopies.clear();
     m_keptSourceForNavigation = false;
     m_pageCount = 0;
+    m_deliveredPermissions = deliveredPermissions(inputPath);
     const bool replacing = m_placement != Placement::FreeName;
     if (replacing) {
         m_fileName = QFileInfo(m_target).fileName();
@@ -156,11 +212,18 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         releaseDestination(destinationPath);
         return OutputFolderUnavailable;
     }
+    if (!fitsInFolder(outputDir, m_fileName)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "No free name for" << inputPath << "in"
+                   << outputDir << ":" << m_fileName << "is longer than the folder allows (File name too long)";
+        releaseDestination(destinationPath);
+        return NameTooLong;
+    }
 
-    qint32 result = StagingFailed;
     const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
+    const bool noPdfHeader = m_staging == PdfStaging::Outcome::NoPdfHeader;
+    qint32 result = noPdfHeader ? UnsoundDocument : StagingFailed;
     if (arguments.isEmpty()) {
-        result = blameFullTempFolder(result, inputPath);
+        result = noPdfHeader ? result : blameFullTempFolder(result, inputPath);
     } else {
         PdfCheck::Result source;
         result = checkStagedSource(inputPath, password, source);
@@ -284,6 +347,7 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
     }
     request.sourcePath = m_tempFiles.last().first;
     request.rewritePath = m_tempFiles.last().second;
+    request.temporaryFolder = m_runFolder->path();
 
     const int pageCount = source.pageCount;
     const auto reportPage = [this, pageCount](const QByteArray& line) {
@@ -307,6 +371,7 @@ bool GSCompressor::copyKeepsInk(const QString& copy, const QString& passwordArgu
     request.sourcePath = m_tempFiles.last().first;
     request.rewritePath = copy;
     request.passwordArgument = passwordArgument;
+    request.temporaryFolder = m_runFolder ? m_runFolder->path() : QString();
     const std::chrono::milliseconds timeLimit = m_timeLimit.fixed + m_timeLimit.perPage * pageCount;
     const WorkerProcess::Outcome outcome = WorkerProcess::run(
         WorkerProcess::executablePath(), request.encode(), timeLimit, m_stop, [](const QByteArray&) {});
@@ -343,17 +408,20 @@ qint32 GSCompressor::resultOf(
 
 qint32 GSCompressor::resultOfExit(int exitStatus, const QString& inputPath)
 {
-    if (exitStatus == 0) {
+    const WorkerRequest::Answer answer = WorkerRequest::answerOf(exitStatus);
+    switch (answer.kind) {
+    case WorkerRequest::Answer::Kind::Done:
         return Success;
-    }
-    if (exitStatus == WorkerRequest::RewriteLosesContent) {
+    case WorkerRequest::Answer::Kind::RewriteLosesContent:
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Incomplete rewrite of" << inputPath
                    << "- pages with content came out empty";
         return UnsoundDocument;
-    }
-    if (exitStatus < WorkerRequest::RewriteLosesContent) {
-        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Init with args error code: " << -exitStatus;
-        return -exitStatus;
+    case WorkerRequest::Answer::Kind::InterpreterFailed:
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress")
+                   << "Init with args error code: " << answer.interpreterCode;
+        return answer.interpreterCode;
+    case WorkerRequest::Answer::Kind::RequestRefused:
+        break;
     }
     qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Compression worker refused the request for"
                << inputPath << "with status" << exitStatus;
@@ -427,6 +495,9 @@ qint32 GSCompressor::deliver(const QString& outputDir, const QString& destinatio
 {
     // The file reaches the output folder complete or not at all, and never under a name that is taken.
     AtomicDelivery delivery(fileToDeliver, outputDir);
+    if (m_deliveredPermissions >= 0) {
+        delivery.setPermissions(static_cast<quint32>(m_deliveredPermissions));
+    }
     const bool prepared = delivery.prepare();
     QString destination = destinationPath;
     for (int attempt = 1; prepared && attempt <= deliveryAttempts; ++attempt) {
@@ -464,6 +535,9 @@ void GSCompressor::setPlacement(Placement placement, const QString& target)
 qint32 GSCompressor::deliverOverTarget(const QString& fileToDeliver)
 {
     AtomicDelivery delivery(fileToDeliver, QFileInfo(m_target).absolutePath());
+    if (m_deliveredPermissions >= 0) {
+        delivery.setPermissions(static_cast<quint32>(m_deliveredPermissions));
+    }
     const bool keepAttributes = m_placement == Placement::ReplaceWhenSmaller;
     if (delivery.prepare() && delivery.replace(m_target, keepAttributes)) {
         m_compressedSize = QFileInfo(m_target).size();
@@ -482,17 +556,20 @@ QString GSCompressor::passwordArgumentOf(const QStringList& arguments)
 
 QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inputPath, const QString& password)
 {
-    const QString tempFolder = Product::tempFolder();
-    QDir().mkpath(tempFolder);
-    const QString stagedInput
-        = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_input.pdf");
-    const QString stagedOutput
-        = tempFolder + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("_output.pdf");
-
-    if (!QFile::copy(inputPath, stagedInput)) {
+    m_staging = PdfStaging::Outcome::Failed;
+    if (!m_runFolder) {
+        m_runFolder = std::make_unique<RunFolder>();
+    }
+    if (!m_runFolder->isValid()) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs")
-                   << "Failed to copy input file to temp dir: " << inputPath;
-        QFile::remove(stagedInput);
+                   << "Failed to copy input file to temp dir: " << inputPath
+                   << "- no private folder there:" << m_runFolder->failureReason();
+        m_runFolder.reset();
+        return {};
+    }
+    const QString stagedInput = m_runFolder->newFilePath(QStringLiteral("_input.pdf"));
+    const QString stagedOutput = m_runFolder->newFilePath(QStringLiteral("_output.pdf"));
+    if (!stage(inputPath, stagedInput)) {
         return {};
     }
     m_tempFiles.append({ stagedInput, stagedOutput });
@@ -506,6 +583,8 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
         QStringLiteral("-sDEVICE=pdfwrite"),
         QStringLiteral("-dNOPAUSE"),
         QStringLiteral("-dBATCH"),
+        // Said outright, whatever the library's default: the document may not touch any other file.
+        QStringLiteral("-dSAFER"),
         QStringLiteral("-dQUIET"),
     };
     if (!password.isEmpty()) {
@@ -537,6 +616,29 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
     return arguments;
 }
 
+bool GSCompressor::stage(const QString& inputPath, const QString& stagedInput)
+{
+    const PdfStaging::Result staging = PdfStaging::stage(inputPath, stagedInput);
+    m_staging = staging.outcome;
+    switch (staging.outcome) {
+    case PdfStaging::Outcome::Staged:
+        if (staging.headerOffset > 0) {
+            qDebug() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "PDF header at byte"
+                     << staging.headerOffset << "of" << inputPath << "- staged from there on";
+        }
+        return true;
+    case PdfStaging::Outcome::NoPdfHeader:
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs")
+                   << "Not a readable PDF:" << inputPath << "- no PDF header in its first kilobyte";
+        return false;
+    case PdfStaging::Outcome::Failed:
+        break;
+    }
+    qWarning() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs")
+               << "Failed to copy input file to temp dir: " << inputPath << staging.failureReason;
+    return false;
+}
+
 void GSCompressor::makeUniqueFileName(const QString& folder, QString& fileName, int depth)
 {
     QMutexLocker locker(&namingLock());
@@ -544,15 +646,15 @@ void GSCompressor::makeUniqueFileName(const QString& folder, QString& fileName, 
         QDir().mkpath(folder);
         rememberedBaseName() = QFileInfo(fileName).completeBaseName();
     }
-    if (!isNameTaken(folder, fileName)) {
-        return;
-    }
+    // One listing of the folder; every further candidate is a lookup, however many variants exist already.
+    const QSet<QString> taken = takenNames(folder);
     const QString suffix = QFileInfo(fileName).suffix();
-    fileName = rememberedBaseName() + QLatin1Char('_') + QString::number(depth + 1);
-    if (!suffix.isEmpty()) {
-        fileName += QLatin1Char('.') + suffix;
+    for (int number = depth + 1; taken.contains(fileName); ++number) {
+        fileName = rememberedBaseName() + QLatin1Char('_') + QString::number(number);
+        if (!suffix.isEmpty()) {
+            fileName += QLatin1Char('.') + suffix;
+        }
     }
-    makeUniqueFileName(folder, fileName, depth + 1);
 }
 
 void GSCompressor::removeTempFiles()
@@ -562,4 +664,5 @@ void GSCompressor::removeTempFiles()
         QFile::remove(staged.second);
     }
     m_tempFiles.clear();
+    m_runFolder.reset();
 }

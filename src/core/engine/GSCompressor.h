@@ -2,6 +2,8 @@
 
 #include "engine/CompressInterface.h"
 #include "engine/PdfCheck.h"
+#include "engine/PdfStaging.h"
+#include "engine/RunFolder.h"
 #include "engine/StopSignal.h"
 #include "engine/WorkerProcess.h"
 
@@ -12,6 +14,7 @@
 #include <QStringList>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 /**
  * Rewrites one PDF with Ghostscript's pdfwrite device and delivers the smallest sound copy among the
@@ -40,6 +43,7 @@ public:
         Stopped = -8, // stop() was called
         WorkerUnavailable = -9, // the worker program could not be started: the installation is damaged
         TempFolderFull = -10, // the disk that holds the Temp folder has no room for the copies
+        NameTooLong = -11, // the free name for the output is longer than the output folder allows
     };
 
     /** How long the interpreter may run: a fixed part plus a part per page of the source. */
@@ -102,7 +106,8 @@ public:
      */
     static void makeUniqueFileName(const QString& folder, QString& fileName, int depth);
 
-    /** Deletes the staged files of every recorded pair and forgets them. */
+    /** Deletes the staged files of every recorded pair and forgets them, and the run's private folder with whatever
+     * else it holds. */
     void removeTempFiles();
 
     const QList<QPair<QString, QString>>& tempFiles() const { return m_tempFiles; }
@@ -134,6 +139,8 @@ private:
     static qint32 resultOf(
         const WorkerProcess::Outcome& outcome, const QString& inputPath, std::chrono::milliseconds timeLimit);
     static qint32 resultOfExit(int exitStatus, const QString& inputPath);
+    /** Copies the source into the run folder from its PDF header on; false, logged, when that fails. */
+    bool stage(const QString& inputPath, const QString& stagedInput);
     static void logInterpreterReport(const WorkerProcess::Outcome& outcome);
     /** Whether every page of copy that shows something in the staged source shows something in copy too. */
     bool copyKeepsInk(const QString& copy, const QString& passwordArgument, int pageCount);
@@ -151,12 +158,15 @@ private:
     qint32 deliverOverTarget(const QString& fileToDeliver);
 
     QList<QPair<QString, QString>> m_tempFiles;
+    std::unique_ptr<RunFolder> m_runFolder; // the staged files and the interpreter's scratch files live here
+    PdfStaging::Outcome m_staging = PdfStaging::Outcome::Failed;
     StopSignal m_stop;
     ProgressHandler m_progressHandler;
     TimeLimit m_timeLimit = defaultTimeLimit();
     Delivery m_delivery = Delivery::None;
     QList<WeighedCopy> m_weighedCopies;
     bool m_keptSourceForNavigation = false;
+    qint32 m_deliveredPermissions = -1; // the source's, masked by the umask; -1 when unknown
     QString m_requestedFileName; // the source's own name, which every retried delivery starts from again
     Placement m_placement = Placement::FreeName;
     QString m_target;

@@ -15,7 +15,7 @@ namespace {
         = { 0, "interpreter-error", QT_TRANSLATE_NOOP("ResultTable", "Ghostscript failed with error %1"),
               QT_TRANSLATE_NOOP("ResultTable", "The PDF interpreter reported error %1."), Detail::Code };
 
-    const std::array<ResultTable::Row, 22> rows = { {
+    const std::array<ResultTable::Row, 23> rows = { {
         { GSCompressor::StagingFailed, "staging-failed",
             QT_TRANSLATE_NOOP("ResultTable", "it could not be copied into the Temp folder"),
             QT_TRANSLATE_NOOP("ResultTable", "The document could not be read."), Detail::None },
@@ -51,6 +51,10 @@ namespace {
         { GSCompressor::TempFolderFull, "temp-folder-full",
             QT_TRANSLATE_NOOP("ResultTable", "the disk of the Temp folder %1 is full"),
             QT_TRANSLATE_NOOP("ResultTable", "The disk that holds the Temp folder %1 is full."), Detail::TempFolder },
+        { GSCompressor::NameTooLong, "name-too-long",
+            QT_TRANSLATE_NOOP("ResultTable", "name too long for a numbered variant in the output folder"),
+            QT_TRANSLATE_NOOP("ResultTable", "The file name is too long for a numbered variant in the output folder."),
+            Detail::None },
         { ResultTable::NotFound, "not-found", QT_TRANSLATE_NOOP("ResultTable", "no such file or folder"),
             QT_TRANSLATE_NOOP("ResultTable", "The document is no longer where it was."), Detail::None },
         { ResultTable::NotPdfName, "not-a-pdf",

@@ -5,9 +5,10 @@
 #include <QStringList>
 
 /**
- * What the application asks of the compression worker, and how the worker answers. The request
- * travels through the worker's standard input, never its command line, because the command line of
- * every process is readable by every local user and the arguments may carry the open password.
+ * What the application asks of the compression worker, and how the worker answers: both directions of
+ * their protocol, encoded and decoded here only. The request travels through the worker's standard
+ * input, never its command line, because the command line of every process is readable by every local
+ * user and the arguments may carry the open password. The answer is the worker's exit status.
  */
 class WorkerRequest final
 {
@@ -18,6 +19,25 @@ public:
         RewriteLosesContent = 200, // a page that shows something in the source is empty in the rewrite
         UnreadableRequest = 201, // the request did not arrive whole
     };
+
+    /** What an exit status of the worker says. */
+    struct Answer
+    {
+        enum class Kind
+        {
+            Done, // the rewrite is written
+            InterpreterFailed, // interpreterCode is the interpreter's (negative) error code
+            RewriteLosesContent,
+            RequestRefused, // the worker could not read the request, or ended in a way it never answers
+        };
+        Kind kind = Kind::RequestRefused;
+        int interpreterCode = 0;
+    };
+
+    /** A request is never larger than this, so the worker reads no more. */
+    static constexpr int maximumBytes = 1 << 20;
+    /** Nor has it more arguments than this. */
+    static constexpr int maximumArguments = 64;
 
     /** What the worker is asked to do. */
     enum class Job : quint8
@@ -33,8 +53,16 @@ public:
     // The interpreter's password argument for the source, and for a compared copy, which is protected like
     // it; empty when it needs none.
     QString passwordArgument;
+    QString temporaryFolder; // the run's private folder, the worker's temporary folder
 
     QByteArray encode() const;
-    /** False when bytes are not one whole request. */
+    /** False when bytes are not one whole request of this build, within the bounds above. */
     static bool decode(const QByteArray& bytes, WorkerRequest& request);
+
+    /** The worker's exit status for the interpreter's result code (0 or negative). */
+    static int exitStatusOf(int interpreterCode);
+    /** What the worker's exit status says. */
+    static Answer answerOf(int exitStatus);
+
+    bool operator==(const WorkerRequest& other) const;
 };

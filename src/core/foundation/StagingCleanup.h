@@ -9,9 +9,21 @@
  * another one is running.
  */
 namespace StagingCleanup {
+    /** Every compression's private folder in Temp is named with this prefix. */
+    inline const QString runFolderPrefix = QStringLiteral("run-");
+
+    /**
+     * Creates the Temp folder when it is missing, with the folders above it, and makes it one that only
+     * its owner can enter (0700) whatever the umask. False when it cannot be made so, errno saying why.
+     */
+    bool makeTempFolderPrivate();
+
     /** Sweeps the Temp folder when no other instance runs, then keeps this instance's shared lock until exit. */
     int sweepIfAlone();
 
-    /** Deletes the staged files ("*_input.pdf", "*_output.pdf") of the Temp folder; returns how many. */
+    /**
+     * Deletes what runs left in the Temp folder: staged files ("*_input.pdf", "*_output.pdf",
+     * "*_repacked.pdf") and run folders with everything in them; returns how many entries went.
+     */
     int removeStagedFiles(const QString& tempFolder);
 } // namespace StagingCleanup

@@ -71,6 +71,9 @@ namespace Brimlake {
         request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
         request.setHeader(
             QNetworkRequest::UserAgentHeader, QStringLiteral("%1/%2").arg(meta->productNumber(), meta->version()));
+        // Asked for as it is: Qt then never inflates the answer, and a small compressed answer cannot
+        // swell into gigabytes in memory before its size is seen. A version document is a few bytes.
+        request.setRawHeader("Accept-Encoding", "identity");
         m_handle = std::move(handle);
         m_lastStart.start();
         QNetworkReply* reply = network()->get(request);
@@ -81,16 +84,14 @@ namespace Brimlake {
         deadline->setSingleShot(true);
         connect(deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
         deadline->start(m_timeout);
-        // A version document is a few bytes; anything large is not one and is not read into memory.
-        connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-            if (received > maximumDocumentSize) {
-                reply->abort();
-            }
-        });
+        // Read as it arrives and kept up to the limit only; anything larger is not a version document.
+        m_answer.clear();
+        reply->setReadBufferSize(maximumDocumentSize + 1);
+        connect(reply, &QNetworkReply::readyRead, this, [this, reply] { readAnswer(reply); });
         connect(reply, &QNetworkReply::finished, this, [this, reply] { checkFinished(reply); });
     }
 
-    QString BLUpdatesService::offeredVersion(QNetworkReply* reply, const BLProductMeta& meta) const
+    QString BLUpdatesService::offeredVersion(QNetworkReply* reply, const BLProductMeta& meta)
     {
         if (reply->error() != QNetworkReply::NoError) {
             qWarning() << "Update check failed:" << reply->errorString();
@@ -101,7 +102,12 @@ namespace Brimlake {
             qWarning() << "Update check answered with HTTP status" << status;
             return {};
         }
-        const QJsonDocument document = QJsonDocument::fromJson(reply->read(maximumDocumentSize + 1));
+        readAnswer(reply);
+        if (m_answer.size() > maximumDocumentSize) {
+            qWarning() << "Update check answer is larger than a version document may be";
+            return {};
+        }
+        const QJsonDocument document = QJsonDocument::fromJson(m_answer);
         const QJsonObject object = document.object();
         const QString product = object.value(QStringLiteral("product")).toString();
         const QString version = object.value(QStringLiteral("version")).toString();
@@ -113,6 +119,14 @@ namespace Brimlake {
         return version;
     }
 
+    void BLUpdatesService::readAnswer(QNetworkReply* reply)
+    {
+        m_answer += reply->read(maximumDocumentSize + 1 - m_answer.size());
+        if (m_answer.size() > maximumDocumentSize && reply->isRunning()) {
+            reply->abort();
+        }
+    }
+
     void BLUpdatesService::checkFinished(QNetworkReply* reply)
     {
         reply->deleteLater();
@@ -121,6 +135,7 @@ namespace Brimlake {
 
         const auto meta = std::dynamic_pointer_cast<BLProductMeta>(m_productMeta);
         const QString offered = meta ? offeredVersion(reply, *meta) : QString();
+        m_answer.clear();
         if (offered.isEmpty()) {
             tell(BLUpdateNotice::NetworkError);
             return;

@@ -59,8 +59,10 @@ namespace Brimlake {
         bool tooSoon() const;
         QNetworkAccessManager* network();
         void checkFinished(QNetworkReply* reply);
+        /** Takes what has arrived of the answer, up to one byte beyond the limit; aborts past it. */
+        void readAnswer(QNetworkReply* reply);
         /** The version the document offers; empty when the answer is no usable document. */
-        QString offeredVersion(QNetworkReply* reply, const BLProductMeta& meta) const;
+        QString offeredVersion(QNetworkReply* reply, const BLProductMeta& meta);
         void tell(BLUpdateNotice::Kind kind, const QString& availableVersion = QString());
         QString translated(GLanguage::MessageId id);
 
@@ -73,6 +75,7 @@ namespace Brimlake {
 
         QPointer<QNetworkAccessManager> m_network; // owned by the application object
         QPointer<QNetworkReply> m_reply; // the check under way, owned by m_network
+        QByteArray m_answer; // what has arrived of its answer, never more than one byte beyond the limit
         std::shared_ptr<void> m_handle; // the caller's context, kept while the check runs
         QElapsedTimer m_lastStart;
 
