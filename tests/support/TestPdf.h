@@ -69,6 +69,8 @@ namespace TestPdf {
     int pageCount(const QString& path, const QString& password = QString());
     /** Writes the first `keep` bytes of source to target. */
     bool writeTruncatedCopy(const QString& source, const QString& target, qint64 keep);
+    /** The stored bytes of every picture of the document, filters still applied, in the order of the file. */
+    QList<QByteArray> pictureData(const QString& path);
     /** Whether every image of the document is in a grey colour space. */
     bool hasOnlyGreyImages(const QString& path);
     /** A small valid document of pageCount text pages. */
@@ -94,6 +96,16 @@ namespace TestPdf {
     bool writeDeeplyNestedDocument(const QString& path, int depth);
     /** A small file that takes the interpreter long: pageCount pages that each fill thousands of tiny shapes. */
     bool writeSlowDocument(const QString& path, int pageCount, int shapesPerPage);
+    /**
+     * Photographs as cameras store them (JPEG of high quality, fine grain), one per page, each at dpi
+     * pixels per inch of the page.
+     */
+    bool writeCameraPhotoDocument(const QString& path, int pageCount, int dpi);
+    /**
+     * Slides the way presentation packages draw them, in vectors only: a fading background, a fading
+     * title bar, ball-shaped bullets and fading bars, all axial and radial shadings.
+     */
+    bool writeShadingDocument(const QString& path, int pageCount);
     /**
      * A one-page document whose only content is a colour picture with a stretch of its compressed data
      * garbled. Rendered, the picture shows up to the damage; rewritten at 72 dpi in grey, the interpreter

@@ -36,6 +36,17 @@ struct CompressSetting
     static QString downsampleType(int effectiveLevel);
     /** "Gray", "RGB" or "LeaveColorUnchanged", what happens to the colours of the output. */
     static QString colorConversionStrategy(int effectiveLevel);
+    /**
+     * Whether JPEG pictures that need no down-sampling are encoded again; when false they pass through
+     * byte for byte, as the levels of the best images keep them.
+     */
+    static bool reencodesJpegImages(int effectiveLevel);
+    /** How far above the target resolution an image must be before it is down-sampled: 1.0 or more. */
+    static double downsampleThreshold(int effectiveLevel);
+    /** The JPEG quantisation factor of encoded colour and grey images: smaller keeps more detail. */
+    static double jpegQFactor(int effectiveLevel);
+    /** Whether encoded pictures keep their colour at full resolution instead of halving it each way. */
+    static bool keepsFullChroma(int effectiveLevel);
 
     // While "Apply to all" is on, every row compresses with the global setting instead of its own.
     // Both live for the process and are never saved.

@@ -134,6 +134,13 @@ public:
 private:
     qint32 rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
         const QString& destinationPath, const QString& password, const PdfCheck::Result& source);
+    /**
+     * When the grey rewrite painted shadings as pictures, rewrites the document again in colour and keeps
+     * whichever rewrite is smaller at the staged rewrite's path, with the interpreter output that belongs
+     * to it.
+     */
+    qint32 preferColourWhenGreyGrows(const QStringList& arguments, const QString& inputPath,
+        const PdfCheck::Result& source, QByteArray& interpreterOutput);
     qint32 runInterpreter(const QStringList& arguments, const QString& inputPath, const PdfCheck::Result& source,
         QByteArray& interpreterOutput);
     static qint32 resultOf(
