@@ -143,6 +143,7 @@ private slots:
     void reencodesCameraPhotos_data();
     void reencodesCameraPhotos();
     void smallNeverAboveMedium();
+    void halvesPaletteMapsAtMedium();
     void deliversUnshrinkableSourceUnchanged();
     void keepsLinksAndBookmarks();
     void compressesDocumentWithCircularOutline();
@@ -415,6 +416,19 @@ void TestGSCompressor::smallNeverAboveMedium()
     QVERIFY2(delivered.value(High) <= delivered.value(Medium),
         qPrintable(QStringLiteral("Small %1, Medium %2").arg(delivered.value(High)).arg(delivered.value(Medium))));
     QVERIFY(delivered.value(Medium) < QFileInfo(source).size() / 4);
+}
+
+void TestGSCompressor::halvesPaletteMapsAtMedium()
+{
+    // A palette picture shrinks by whole factors only: 249 dpi against a target above 166 rounds to
+    // a factor of one, and the map would go out as large as it came.
+    const QString source = m_work->path() + "/atlas.pdf";
+    QVERIFY(TestPdf::writePaletteMapDocument(source));
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QCOMPARE(TestPdf::pictureWidths(outputFolder() + "/atlas.pdf"), QList<int> { 500 });
+    QVERIFY(compressor.compressedSize() < QFileInfo(source).size() / 2);
 }
 
 void TestGSCompressor::deliversUnshrinkableSourceUnchanged()

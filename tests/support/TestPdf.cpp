@@ -612,6 +612,51 @@ namespace TestPdf {
                 + pages));
     }
 
+    bool writePaletteMapDocument(const QString& path)
+    {
+        constexpr int side = 1000;
+        QRandomGenerator random(249);
+        QByteArray palette;
+        for (int entry = 0; entry < 64 * 3; ++entry) {
+            palette += char(random.bounded(256));
+        }
+        QByteArray samples;
+        samples.reserve(side * side);
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                samples += char((x / 7 + y / 9 + x * y / 5000) % 64);
+            }
+        }
+        const QByteArray size = QByteArray::number(side * 72.0 / 249.0, 'f', 2);
+        const QByteArray image
+            = streamObject("/Type /XObject /Subtype /Image /Width 1000 /Height 1000 /BitsPerComponent 8"
+                           " /ColorSpace [/Indexed /DeviceRGB 63 <"
+                    + palette.toHex() + ">] /Filter /FlateDecode",
+                flateCompressed(samples));
+        return writeBytes(path,
+            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 4 0 R"
+                " /Resources << /XObject << /Im1 5 0 R >> >> >>",
+                streamObject("", "q " + size + " 0 0 " + size + " 40 300 cm /Im1 Do Q"), image }));
+    }
+
+    QList<int> pictureWidths(const QString& path)
+    {
+        QList<int> widths;
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(path).constData());
+            for (QPDFObjectHandle& object : pdf.getAllObjects()) {
+                if (object.isStream() && object.getDict().getKey("/Subtype").isNameAndEquals("/Image")) {
+                    widths << object.getDict().getKey("/Width").getIntValueAsInt();
+                }
+            }
+        } catch (const std::exception&) {
+            widths.clear();
+        }
+        return widths;
+    }
+
     QList<QByteArray> pictureData(const QString& path)
     {
         QList<QByteArray> pictures;

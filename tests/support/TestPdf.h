@@ -69,6 +69,13 @@ namespace TestPdf {
     int pageCount(const QString& path, const QString& password = QString());
     /** Writes the first `keep` bytes of source to target. */
     bool writeTruncatedCopy(const QString& source, const QString& target, qint64 keep);
+    /**
+     * One page of map tiles: a palette picture of 1000 x 1000 pixels drawn at 249 dpi, as atlases store
+     * their scans. Palette pictures can only shrink by whole factors.
+     */
+    bool writePaletteMapDocument(const QString& path);
+    /** The widths in pixels of every picture of the document, in the order of the file. */
+    QList<int> pictureWidths(const QString& path);
     /** The stored bytes of every picture of the document, filters still applied, in the order of the file. */
     QList<QByteArray> pictureData(const QString& path);
     /** Whether every image of the document is in a grey colour space. */
