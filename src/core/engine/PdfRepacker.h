@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 /**
  * Rewrites a PDF losslessly and more tightly with qpdf: objects packed into object streams, every
@@ -24,6 +25,23 @@ public:
         Written,
         Unreadable, // qpdf could not read the input, or could not write the output
         ProtectionFailed, // the output could not be given the protection it must carry
+        CannotWin, // the repack could not have come out below Limits::mustBeBelow: nothing was written
+        Cancelled, // Limits::cancelled said so while it was written: nothing is left
+    };
+
+    /** Asked now and then while a repack is written; true ends it at once. Called on the repacking thread. */
+    using CancelCheck = std::function<bool()>;
+
+    /** What a repack may cost: nothing at all when it cannot win, no more once it is no longer wanted. */
+    struct Limits
+    {
+        // The size the repack has to come out below to be of any use; -1 for no bound. Checked on the
+        // open document before anything is written.
+        qint64 mustBeBelow = -1;
+        // Whether the input's Flate streams were written at full strength (as Ghostscript writes them), so
+        // that the pass takes at most flateRecompressionBound off them; otherwise only image codecs count.
+        bool flateFullyCompressed = false;
+        CancelCheck cancelled;
     };
 
     struct Result
@@ -39,10 +57,20 @@ public:
      * protectedLike.path means the input's own protection. Nothing is left at output unless Written.
      */
     static Result repack(const Document& input, const QString& output, const Document& protectedLike = {});
+    /** The same within limits: nothing written when it cannot win, nothing left when it is cancelled. */
+    static Result repack(
+        const Document& input, const QString& output, const Document& protectedLike, const Limits& limits);
 
     /**
      * The fewest bytes a repack of the document can take: the streams it reaches that are held in an
      * image codec (JPEG, JPEG 2000, JBIG2, CCITT), which the pass copies as they are. -1 when unreadable.
      */
     static qint64 smallestPossibleSize(const Document& document);
+
+    /**
+     * The most that the pass has been seen to take off Flate streams that were already compressed, as a share
+     * of their bytes, with a wide margin (bench/README.md, "Engine overhead"): a recompression at the strongest
+     * level only ever takes a few percent off what a writer compressed before.
+     */
+    static constexpr double flateRecompressionBound = 0.25;
 };
