@@ -70,11 +70,22 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
     if (!rewrite.isEmpty() && !m_source.encrypted) {
         m_candidates << Candidate { rewrite, sizeOf(rewrite), GSCompressor::Delivery::Rewritten };
     }
-    // The source's pass comes first, usually made already while the rewrite was: its size may spare the
-    // rewrite's pass. It still takes its place after the rewrite's, where ties go to the rewrite.
-    const Candidate sourceRepacked = repackedSource();
+    // The source and the plain rewrite go out unless something smaller does: a pass is of use only below them.
+    if (m_sourcePass != nullptr) {
+        m_sourcePass->mustComeBelow(smallest().size);
+    }
+    // A source's pass that is over already may spare the rewrite's; one still running goes on beside the
+    // rewrite's and learns its size. Its copy still takes its place after the rewrite's, where ties go to the rewrite.
+    const bool sourcePassFirst = m_sourcePass == nullptr || m_sourcePass->isFinished();
+    Candidate sourceRepacked = sourcePassFirst ? repackedSource() : Candidate();
     if (!rewrite.isEmpty() && !addRepackedRewrite(rewrite, sizeToBeat(sourceRepacked))) {
         return { QString(), GSCompressor::Delivery::None, m_tempFolderFull, {} };
+    }
+    if (!sourcePassFirst) {
+        if (!m_inkCheck) {
+            m_sourcePass->mustComeBelow(smallest().size);
+        }
+        sourceRepacked = repackedSource();
     }
     if (!sourceRepacked.path.isEmpty()) {
         m_candidates << sourceRepacked;

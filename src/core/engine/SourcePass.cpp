@@ -59,22 +59,45 @@ const SourcePass::Result& SourcePass::result()
 
 bool SourcePass::isCancelled() const { return m_cancelled.load() || m_stop.isRaised(); }
 
+void SourcePass::mustComeBelow(qint64 bytes)
+{
+    qint64 bound = m_mustBeBelow.load();
+    while ((bound < 0 || bytes < bound) && !m_mustBeBelow.compare_exchange_weak(bound, bytes)) { }
+}
+
+// The bytes on disk are fewer than the writer has produced, never more: the copy is at least that large.
+bool SourcePass::hasOutgrownBound() const
+{
+    const qint64 bound = m_mustBeBelow.load();
+    return bound >= 0 && QFileInfo(m_result.path).size() >= bound;
+}
+
 void SourcePass::run()
 {
     const StepCosts::Duration start = StepCosts::threadCpuTime();
     PdfRepacker::Limits limits;
-    limits.mustBeBelow = m_mustBeBelow;
-    limits.cancelled = [this] { return isCancelled(); };
+    limits.mustBeBelow = m_mustBeBelow.load();
+    bool outgrown = false;
+    limits.cancelled = [this, &outgrown] {
+        outgrown = !isCancelled() && hasOutgrownBound();
+        return outgrown || isCancelled();
+    };
     // Written with the source's own protection, which the repacker checks before it reports success.
     m_result.repack = PdfRepacker::repack({ m_stagedSource, m_passwordBytes }, m_result.path, {}, limits);
-    if (m_result.repack.outcome == PdfRepacker::Outcome::Written && !isCancelled()) {
-        m_result.check = PdfCheck::inspect(m_result.path, m_password, PdfCheck::Detail::PagesAndNavigation);
-    } else if (m_result.repack.outcome == PdfRepacker::Outcome::Written) {
+    PdfRepacker::Outcome& outcome = m_result.repack.outcome;
+    if (outcome == PdfRepacker::Outcome::Written && isCancelled()) {
         m_result.repack = { PdfRepacker::Outcome::Cancelled, 0, QStringLiteral("the repack was cancelled") };
+    } else if ((outcome == PdfRepacker::Outcome::Cancelled && outgrown)
+        || (outcome == PdfRepacker::Outcome::Written && hasOutgrownBound())) {
+        // Checking a copy that cannot win would be time lost.
+        m_result.repack = { PdfRepacker::Outcome::CannotWin, 0, QString() };
+    } else if (outcome == PdfRepacker::Outcome::Written) {
+        m_result.check = PdfCheck::inspect(m_result.path, m_password, PdfCheck::Detail::PagesAndNavigation);
     }
-    if (m_result.repack.outcome != PdfRepacker::Outcome::Written) {
+    if (outcome != PdfRepacker::Outcome::Written) {
         QFile::remove(m_result.path);
     }
     m_result.cpuTime = StepCosts::threadCpuTime() - start;
     m_finished = true;
+    m_done.store(true);
 }

@@ -48,19 +48,29 @@ public:
 
     /** Thread-safe: ends the pass as soon as it notices, leaving no copy behind. */
     void cancel() { m_cancelled.store(true); }
+    /**
+     * Thread-safe: another copy of that many bytes is sure to go out if nothing smaller does, so the pass
+     * is of use only below it. Once what it has written reaches that size, it ends as CannotWin.
+     */
+    void mustComeBelow(qint64 bytes);
+    /** Thread-safe: whether result() would return at once. */
+    bool isFinished() const { return m_done.load(); }
     /** Waits for the pass to end, running it first when it has not run, and returns what it made. */
     const Result& result();
 
 private:
     void run();
     bool isCancelled() const;
+    /** Whether the copy, written so far, has reached the size it had to stay below. */
+    bool hasOutgrownBound() const;
 
     const QString m_stagedSource;
     const QString m_password;
     const QByteArray m_passwordBytes;
     const StopSignal& m_stop;
-    const qint64 m_mustBeBelow;
+    std::atomic<qint64> m_mustBeBelow;
     std::atomic<bool> m_cancelled { false };
+    std::atomic<bool> m_done { false };
     bool m_finished = false;
     Result m_result;
     std::thread m_thread;
