@@ -22,6 +22,7 @@ public:
     void add(const QString& step, Duration duration);
     Duration of(const QString& step) const;
     bool isEmpty() const { return m_steps.isEmpty(); }
+    const QList<QPair<QString, Duration>>& steps() const { return m_steps; }
     void clear() { m_steps.clear(); }
 
     /** "source check 12 ms, interpreter 6900 ms, ...": every step in milliseconds. */
