@@ -141,6 +141,9 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite, qint64 mustBeBe
     limits.mustBeBelow = mustBeBelow;
     // The rewrite is Ghostscript's, whose Flate streams are compressed in full already.
     limits.flateFullyCompressed = true;
+    // A stop meanwhile delivers nothing: the copy need not be finished.
+    const StopSignal* stop = m_stop;
+    limits.cancelled = [stop] { return stop != nullptr && stop->isRaised(); };
     const PdfRepacker::Result result = PdfRepacker::repack({ rewrite, QByteArray() }, output, protectedLike, limits);
     const bool written = result.outcome == PdfRepacker::Outcome::Written;
     const PdfCheck::Result copy
@@ -153,6 +156,9 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite, qint64 mustBeBe
     if (result.outcome == PdfRepacker::Outcome::CannotWin) {
         qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Repacking the rewrite of" << sizeOf(rewrite)
                  << "bytes cannot come below" << mustBeBelow << "bytes: skipped";
+        return true;
+    }
+    if (result.outcome == PdfRepacker::Outcome::Cancelled) {
         return true;
     }
     if (written && isSound(copy, GSCompressor::Delivery::RewrittenAndRepacked)) {
