@@ -57,8 +57,8 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
         tr("Also print each document's steps: inspection, unlocking, the copies weighed and the one chosen."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help."));
     const QCommandLineOption version(QStringLiteral("version"), tr("Show the version."));
-    parser.addOptions({ output, inPlace, skipExisting, overwrite, preset, level, targetSize, recursive, filesFrom, nulSeparated,
-        jobs, passwordFile, json, quiet, verbose, help, version });
+    parser.addOptions({ output, inPlace, skipExisting, overwrite, preset, level, targetSize, recursive, filesFrom,
+        nulSeparated, jobs, passwordFile, json, quiet, verbose, help, version });
     const QString inputName = tr("FILE|FOLDER");
     parser.addPositionalArgument(inputName,
         tr("PDF documents, or folders that hold them; \"-\" reads one PDF from standard input."),
@@ -96,7 +96,8 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
     options.m_nulSeparated = parser.isSet(nulSeparated);
     if (options.checkCombinations()
         && options.readSetting(parser.value(preset), parser.value(level), parser.isSet(preset), parser.isSet(level))
-        && (!parser.isSet(targetSize) || options.readTargetSize(parser.value(targetSize), parser.isSet(preset) || parser.isSet(level)))
+        && (!parser.isSet(targetSize)
+            || options.readTargetSize(parser.value(targetSize), parser.isSet(preset) || parser.isSet(level)))
         && options.readJobs(parser.isSet(jobs) ? parser.value(jobs) : QString())) {
         options.m_action = Action::Compress;
     }

@@ -20,8 +20,8 @@ namespace {
     int levelForResolution(double resolution)
     {
         int level = CompressSetting::minimumLevel;
-        while (level < CompressSetting::maximumLevel
-            && CompressSetting::colorImageResolution(level + 1) <= resolution) {
+        while (
+            level < CompressSetting::maximumLevel && CompressSetting::colorImageResolution(level + 1) <= resolution) {
             ++level;
         }
         return level;
@@ -43,7 +43,8 @@ namespace {
             if (high <= low) {
                 return resolutionOf(fitting);
             }
-            return resolutionOf(fitting) + (target - low) / (high - low) * (resolutionOf(tooLarge) - resolutionOf(fitting));
+            return resolutionOf(fitting)
+                + (target - low) / (high - low) * (resolutionOf(tooLarge) - resolutionOf(fitting));
         }
         const int known = fittingKnown ? fitting : tooLarge;
         if (sizes.contains(known) && sizes.value(known) > 0) {
@@ -62,8 +63,8 @@ FitSearch::FitSearch(GSCompressor& compressor)
 {
 }
 
-int FitSearch::nextLevel(int fitting, int tooLarge, const QMap<int, qint64>& sizes, qint64 sourceSize,
-    qint64 targetSize, int runsLeft)
+int FitSearch::nextLevel(
+    int fitting, int tooLarge, const QMap<int, qint64>& sizes, qint64 sourceSize, qint64 targetSize, int runsLeft)
 {
     const int low = fitting + 1;
     const int high = tooLarge - 1;
@@ -97,8 +98,8 @@ qint32 FitSearch::run(const QString& inputPath, const QString& outputDir, const 
         return GSCompressor::StagingFailed;
     }
     const qint64 sourceSize = QFileInfo(inputPath).size();
-    qDebug() << LOG_SITE(sourceFile, "FitSearch::run") << "Fitting" << inputPath << "of" << sourceSize
-             << "bytes under" << targetSize << "bytes";
+    qDebug() << LOG_SITE(sourceFile, "FitSearch::run") << "Fitting" << inputPath << "of" << sourceSize << "bytes under"
+             << targetSize << "bytes";
     if (sourceSize > 0 && sourceSize <= targetSize) {
         return deliverSourceAsItIs(inputPath, outputDir, password, folder.path());
     }
@@ -188,8 +189,7 @@ qint32 FitSearch::tryLevel(
     const QString folder = QDir::cleanPath(privateFolder);
     m_compressor.setMode(Custom);
     m_compressor.setLevel(level);
-    m_compressor.setPlacement(
-        GSCompressor::Placement::FreeName, folder + QStringLiteral("/level-%1.pdf").arg(level));
+    m_compressor.setPlacement(GSCompressor::Placement::FreeName, folder + QStringLiteral("/level-%1.pdf").arg(level));
     const qint32 code = m_compressor.compress(inputPath, folder, password);
     if (code == GSCompressor::Success) {
         copy.path = folder + QLatin1Char('/') + m_compressor.fileName();

@@ -58,8 +58,8 @@ public:
      * (fitting, 0 for none) and the smallest known not to (tooLarge, 11 for none), guessed from the sizes
      * seen so far, and never so far off the middle that runsLeft tries could not end the search.
      */
-    static int nextLevel(int fitting, int tooLarge, const QMap<int, qint64>& sizes, qint64 sourceSize,
-        qint64 targetSize, int runsLeft);
+    static int nextLevel(
+        int fitting, int tooLarge, const QMap<int, qint64>& sizes, qint64 sourceSize, qint64 targetSize, int runsLeft);
 
 private:
     struct Copy
@@ -70,10 +70,10 @@ private:
         GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
     };
 
-    qint32 deliverSourceAsItIs(const QString& inputPath, const QString& outputDir, const QString& password,
-        const QString& privateFolder);
-    qint32 tryLevel(int level, const QString& inputPath, const QString& password, const QString& privateFolder,
-        Copy& copy);
+    qint32 deliverSourceAsItIs(
+        const QString& inputPath, const QString& outputDir, const QString& password, const QString& privateFolder);
+    qint32 tryLevel(
+        int level, const QString& inputPath, const QString& password, const QString& privateFolder, Copy& copy);
     qint32 deliver(const Copy& copy, const QString& inputPath, const QString& outputDir, qint64 targetSize);
     /** Removes the kept copies that neither fit best nor are the smallest. */
     void keepOnly(const QList<Copy>& copies, const Copy& bestFitting, const Copy& smallest);

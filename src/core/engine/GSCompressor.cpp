@@ -575,7 +575,8 @@ qint32 GSCompressor::deliverCopy(
     const QFileInfo outputFolder(outputDir);
     qint32 result = OutputFolderUnavailable;
     if (!outputFolder.isDir() || !outputFolder.isWritable()) {
-        qWarning() << LOG_SITE(sourceFile, "GSCompressor::deliverCopy") << "Output folder is not writable:" << outputDir;
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::deliverCopy")
+                   << "Output folder is not writable:" << outputDir;
     } else if (!fitsInFolder(outputDir, m_fileName)) {
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::deliverCopy") << "No free name for" << inputPath << "in"
                    << outputDir << ":" << m_fileName << "is longer than the folder allows (File name too long)";
