@@ -4,6 +4,7 @@
 #include "services/MultiLanguage.h"
 #include "support/TestHome.h"
 #include "ui/CompressSettingWidget.h"
+#include "ui/TargetSizeSpinBox.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -58,6 +59,8 @@ private slots:
     void applyToAllReachesEveryDialog();
     void fitUnderIsStoredRestoredAndAppliedToAll_data();
     void fitUnderIsStoredRestoredAndAppliedToAll();
+    void targetSizesReadAsTheBoxShowsThem_data();
+    void targetSizesReadAsTheBoxShowsThem();
     void storedValuesOutOfRange_data();
     void storedValuesOutOfRange();
     void followsTheLanguage();
@@ -378,6 +381,27 @@ void TestCompressSettingWidget::fitUnderIsStoredRestoredAndAppliedToAll()
     auto* laterSize = later->findChild<QAbstractSpinBox*>("spinBox_targetSize");
     QVERIFY(laterSize->isEnabled());
     QCOMPARE(laterSize->text(), shownText);
+}
+
+void TestCompressSettingWidget::targetSizesReadAsTheBoxShowsThem_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole megabytes") << (qint64(2) << 20) << "2 MB";
+    // 2.2 MB is no whole number of bytes: the row must not cut what the box rounded to 2.19.
+    QTest::newRow("a tenth") << qint64(2306867) << "2.2 MB";
+    QTest::newRow("half") << qint64(1572864) << "1.5 MB";
+    QTest::newRow("kilobytes") << qint64(512000) << "500 KB";
+    QTest::newRow("just under a megabyte") << qint64(1048575) << "1024 KB";
+}
+
+// The rows name the size as the box shows it.
+void TestCompressSettingWidget::targetSizesReadAsTheBoxShowsThem()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(TargetSizeSpinBox::sizeText(bytes), text);
 }
 
 void TestCompressSettingWidget::storedValuesOutOfRange_data()

@@ -13,6 +13,7 @@
 #include "ui/FileBrowser.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalDialogs.h"
+#include "ui/TargetSizeSpinBox.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -360,7 +361,7 @@ QString FileItemWidget::settingName() const
     case Low:
         return QCoreApplication::translate("CompressSettingWidget", "Large File Size");
     case FitUnder:
-        return tr("Fit under %1").arg(localNumbers(formatFileSize(setting.targetSize)));
+        return tr("Fit under %1").arg(TargetSizeSpinBox::sizeText(setting.targetSize));
     default:
         return tr("Level %1").arg(setting.effectiveLevel());
     }
@@ -369,7 +370,7 @@ QString FileItemWidget::settingName() const
 QString FileItemWidget::notFittingText() const
 {
     return tr("Smallest possible: %1, over %2")
-        .arg(localNumbers(m_item->compressedSizeText()), localNumbers(formatFileSize(m_item->runSetting().targetSize)));
+        .arg(localNumbers(m_item->compressedSizeText()), TargetSizeSpinBox::sizeText(m_item->runSetting().targetSize));
 }
 
 // The line shares the column of the new name: a long reason is cut to it, and the tooltip has it whole.

@@ -33,6 +33,19 @@ qint64 TargetSizeSpinBox::bytes() const { return qRound64(value() * 1024.0); }
 
 void TargetSizeSpinBox::setBytes(qint64 bytes) { setValue(static_cast<double>(bytes) / 1024.0); }
 
+QString TargetSizeSpinBox::sizeText(qint64 bytes)
+{
+    const double kilobytes = static_cast<double>(bytes) / 1024.0;
+    QLocale shown;
+    shown.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (kilobytes >= kilobytesPerMegabyte) {
+        const double tenths = std::round(kilobytes / kilobytesPerMegabyte * 10.0);
+        const bool whole = std::fmod(tenths, 10.0) == 0.0;
+        return shown.toString(tenths / 10.0, 'f', whole ? 0 : 1) + QLatin1Char(' ') + megabyteUnit();
+    }
+    return shown.toString(qRound(kilobytes)) + QLatin1Char(' ') + kilobyteUnit();
+}
+
 void TargetSizeSpinBox::refreshText() { lineEdit()->setText(textFromValue(value())); }
 
 void TargetSizeSpinBox::stepBy(int steps)

@@ -21,6 +21,12 @@ public:
     /** Writes the size again in the units of the current language. */
     void refreshText();
 
+    /**
+     * A target as the rows name it, rounded as the box shows it but without a needless ".0": "2 MB",
+     * "2.2 MB", "500 KB", in the interface's language.
+     */
+    static QString sizeText(qint64 bytes);
+
     void stepBy(int steps) override;
     QString textFromValue(double kilobytes) const override;
     double valueFromText(const QString& text) const override;
