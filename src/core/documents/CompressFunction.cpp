@@ -22,7 +22,6 @@ CompressResult CompressFunction::compress(const QString& inputPath, const QStrin
             }
         });
         result.code = search.run(inputPath, outputDir, password, m_targetSize);
-        result.fitted = search.fits();
     } else {
         result.code = m_compressor->compress(inputPath, outputDir, password);
     }

@@ -17,7 +17,6 @@ struct CompressResult
     qint32 code = -1;
     QString outputPath;
     qint32 pageCount = 0; // the source's pages as the compressor counted them, walking its page tree; 0 if it could not
-    bool fitted = false; // a size to fit under was asked for and the delivered copy fits
 };
 
 /** The compressing part of a document item: owns its Ghostscript compressor and forwards to it. */
