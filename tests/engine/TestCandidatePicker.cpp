@@ -7,7 +7,7 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(GSCompressor::Delivery)
+Q_DECLARE_METATYPE(Delivery)
 
 class TestCandidatePicker : public QObject
 {
@@ -61,7 +61,7 @@ void TestCandidatePicker::refusesRepackWithoutItsPages()
     const LogCapture log;
     CandidatePicker picker(source, QString(), inspected);
     const CandidatePicker::Choice choice = picker.pick(QString());
-    QCOMPARE(choice.delivery, GSCompressor::Delivery::SourceUnchanged);
+    QCOMPARE(choice.delivery, Delivery::SourceUnchanged);
     QCOMPARE(choice.path, source);
     QVERIFY2(log.contains("Candidate source repacked is unsound: page"), qPrintable(log.messages().join('\n')));
 }

@@ -15,18 +15,18 @@
 namespace {
     const char* const sourceFile = "src/CandidatePicker";
 
-    const char* nameOf(GSCompressor::Delivery delivery)
+    const char* nameOf(Delivery delivery)
     {
         switch (delivery) {
-        case GSCompressor::Delivery::Rewritten:
+        case Delivery::Rewritten:
             return "rewritten";
-        case GSCompressor::Delivery::RewrittenAndRepacked:
+        case Delivery::RewrittenAndRepacked:
             return "rewritten and repacked";
-        case GSCompressor::Delivery::SourceRepacked:
+        case Delivery::SourceRepacked:
             return "source repacked";
-        case GSCompressor::Delivery::SourceUnchanged:
+        case Delivery::SourceUnchanged:
             return "source unchanged";
-        case GSCompressor::Delivery::None:
+        case Delivery::None:
             break;
         }
         return "nothing";
@@ -64,19 +64,19 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
 {
     QElapsedTimer timer;
     timer.start();
-    m_candidates = { { m_stagedSource, sizeOf(m_stagedSource), GSCompressor::Delivery::SourceUnchanged } };
+    m_candidates = { { m_stagedSource, sizeOf(m_stagedSource), Delivery::SourceUnchanged } };
     if (!rewrite.isEmpty()) {
         // Ghostscript writes no encryption: a protected source's rewrite may only go out repacked and protected.
         if (!m_source.encrypted) {
-            m_candidates << Candidate { rewrite, sizeOf(rewrite), GSCompressor::Delivery::Rewritten };
+            m_candidates << Candidate { rewrite, sizeOf(rewrite), Delivery::Rewritten };
         }
         if (!addRepackedRewrite(rewrite)) {
-            return { QString(), GSCompressor::Delivery::None, m_tempFolderFull, {} };
+            return { QString(), Delivery::None, m_tempFolderFull, {} };
         }
     }
     addRepackedSource();
     if (m_tempFolderFull) {
-        return { QString(), GSCompressor::Delivery::None, true, {} };
+        return { QString(), Delivery::None, true, {} };
     }
 
     Candidate best = smallest();
@@ -89,11 +89,11 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
             m_candidates.end());
         best = smallest();
     }
-    QList<GSCompressor::WeighedCopy> weighed;
+    QList<WeighedCopy> weighed;
     for (const Candidate& candidate : qAsConst(m_candidates)) {
         qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Candidate" << nameOf(candidate.delivery)
                  << candidate.size << "bytes";
-        weighed << GSCompressor::WeighedCopy { candidate.delivery, candidate.size };
+        weighed << WeighedCopy { candidate.delivery, candidate.size };
     }
     qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Delivering" << nameOf(best.delivery) << best.size
              << "bytes of" << m_candidates.first().size << "chosen in" << timer.elapsed() << "ms";
@@ -109,9 +109,8 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite)
         = m_source.encrypted ? PdfRepacker::Document { m_stagedSource, m_source.password } : PdfRepacker::Document {};
     const QString output = newTempPath();
     const PdfRepacker::Result result = PdfRepacker::repack({ rewrite, QByteArray() }, output, protectedLike);
-    if (result.outcome == PdfRepacker::Outcome::Written
-        && isSound(output, GSCompressor::Delivery::RewrittenAndRepacked)) {
-        m_candidates << Candidate { output, result.size, GSCompressor::Delivery::RewrittenAndRepacked };
+    if (result.outcome == PdfRepacker::Outcome::Written && isSound(output, Delivery::RewrittenAndRepacked)) {
+        m_candidates << Candidate { output, result.size, Delivery::RewrittenAndRepacked };
         return true;
     }
     if (failedForWantOfRoom(rewrite, result, "the repacked rewrite")) {
@@ -137,8 +136,8 @@ void CandidatePicker::addRepackedSource()
     const QString output = newTempPath();
     const PdfRepacker::Result result = PdfRepacker::repack({ m_stagedSource, m_source.password }, output);
     if (result.outcome == PdfRepacker::Outcome::Written) {
-        if (isSound(output, GSCompressor::Delivery::SourceRepacked)) {
-            m_candidates << Candidate { output, result.size, GSCompressor::Delivery::SourceRepacked };
+        if (isSound(output, Delivery::SourceRepacked)) {
+            m_candidates << Candidate { output, result.size, Delivery::SourceRepacked };
         }
     } else if (!failedForWantOfRoom(m_stagedSource, result, "the repacked source")) {
         qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Repacking the source failed:" << result.message;
@@ -181,7 +180,7 @@ QString CandidatePicker::newTempPath()
 
 // The repack must pass what the rewrite passed: open like the source, protected like it, with all its
 // pages there and the same size, and all its links and bookmarks.
-bool CandidatePicker::isSound(const QString& path, GSCompressor::Delivery delivery) const
+bool CandidatePicker::isSound(const QString& path, Delivery delivery) const
 {
     const PdfCheck::Result copy = PdfCheck::inspect(path, m_password, PdfCheck::Detail::PagesAndNavigation);
     QString fault = PdfCheck::unlikeSource(m_source, copy);
@@ -200,8 +199,8 @@ bool CandidatePicker::isSound(const QString& path, GSCompressor::Delivery delive
 
 bool CandidatePicker::showsInkOfSource(const Candidate& candidate) const
 {
-    const bool isRepack = candidate.delivery == GSCompressor::Delivery::RewrittenAndRepacked
-        || candidate.delivery == GSCompressor::Delivery::SourceRepacked;
+    const bool isRepack
+        = candidate.delivery == Delivery::RewrittenAndRepacked || candidate.delivery == Delivery::SourceRepacked;
     return !isRepack || !m_inkCheck || m_inkCheck(candidate.path);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GSCompressor.h"
+#include "engine/Delivery.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfRepacker.h"
 
@@ -21,9 +21,9 @@ public:
     struct Choice
     {
         QString path; // the staged file to deliver; empty when nothing may go out
-        GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
+        Delivery delivery = Delivery::None;
         bool tempFolderFull = false; // a copy could not be written for want of room: nothing may go out
-        QList<GSCompressor::WeighedCopy> weighed; // every copy that was weighed, in the order it was made
+        QList<WeighedCopy> weighed; // every copy that was weighed, in the order it was made
     };
 
     /** stagedSource is the staged copy of the source that `source` describes, opened with password. */
@@ -51,7 +51,7 @@ private:
     {
         QString path;
         qint64 size = 0;
-        GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
+        Delivery delivery = Delivery::None;
     };
 
     bool addRepackedRewrite(const QString& rewrite);
@@ -59,7 +59,7 @@ private:
     bool failedForWantOfRoom(const QString& input, const PdfRepacker::Result& result, const char* copy);
     bool isWorthRepacking(const QString& path, const QByteArray& password) const;
     QString newTempPath();
-    bool isSound(const QString& path, GSCompressor::Delivery delivery) const;
+    bool isSound(const QString& path, Delivery delivery) const;
     Candidate smallest() const;
     bool showsInkOfSource(const Candidate& candidate) const;
 
