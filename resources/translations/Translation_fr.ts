@@ -626,42 +626,8 @@
         <translation>Sélectionner le dossier de sortie</translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation>Arrêt en cours…</translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation>Compression %1 sur %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n fichier</numerusform>
-            <numerusform>%n fichiers</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation>%1 % plus petit</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n en échec</numerusform>
-            <numerusform>%n en échec</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>arrêté</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -697,13 +663,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n verrouillé, non compressé</numerusform>
-            <numerusform>%n verrouillés, non compressés</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1024,6 +983,50 @@
     <message>
         <source>Its output would replace another document of this run.</source>
         <translation>Sa sortie remplacerait un autre document de cette exécution.</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Compression %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n verrouillé, non compressé</numerusform>
+            <numerusform>%n verrouillés, non compressés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % plus petit</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "documents/FileItemList.h"
 #include "documents/FunctionRunnable.h"
 #include "documents/PDFFileItem.h"
+#include "documents/RunController.h"
 #include "documents/SignalTransferStation.h"
 #include "engine/GSCompressor.h"
 #include "foundation/CommandLinePaths.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow()
     , m_fileItemList(new FileItemList)
     , m_ui(new Ui::MainWindow)
     , m_compressionPool(new QThreadPool(this))
+    , m_run(new RunController(m_compressionPool, this))
 {
     m_ui->setupUi(this);
     ProgramInit::instance()->initLogger();
@@ -90,7 +92,6 @@ MainWindow::MainWindow()
     // Compressions get a pool of their own: Qt queues its own work (icon conversions, for one) on the
     // global pool, and the window would wait for that behind long compressions.
     sizeCompressionPool();
-    m_idle = 1;
 
     // One line under the list for the run's progress and, afterwards, what the run did.
     m_runStatus = new QLabel(m_ui->page_5);
@@ -174,6 +175,7 @@ void MainWindow::connectSignals()
         this, &MainWindow::stopTask, SignalTransferStation::instance(), &SignalTransferStation::transmitStopTaskSignal);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
 
+    connect(m_run, &RunController::taskFinished, this, &MainWindow::taskFinished);
     connect(m_rowBuilder, &QTimer::timeout, this, &MainWindow::buildPendingRows);
     // However often the view moves in one turn of the event loop, the rows in view are looked at once.
     connect(m_ui->listWidget, &CustomListWidget::viewMoved, m_rowViewer, qOverload<>(&QTimer::start));
@@ -259,7 +261,7 @@ void MainWindow::activateCurrentRow()
 
 void MainWindow::updateListButtons()
 {
-    const bool canRemove = m_idle == 1 && !m_fileItemList->isEmpty();
+    const bool canRemove = isIdle() && !m_fileItemList->isEmpty();
     m_ui->btn_delete->setEnabled(canRemove);
     m_ui->btn_clear->setEnabled(canRemove);
 }
@@ -272,10 +274,10 @@ void MainWindow::retranslate()
     m_ui->btn_open_folder->setAccessibleName(tr("Open Output Folder"));
     m_ui->btn_open_folder->setToolTip(tr("Open Output Folder"));
     showCompressButtonText();
-    if (m_idle != 1) {
+    if (!isIdle()) {
         showProgress();
     } else if (m_runStatus->isVisible()) {
-        showRunStatus(runSummary());
+        showRunStatus(m_run->tally().summary());
     }
 }
 
@@ -359,7 +361,7 @@ void MainWindow::dismissResults()
         dismissed = dismissed || (hadResult && !item->hasResult());
     }
     // The last run's summary spoke of results that are gone now.
-    if (dismissed && m_idle == 1) {
+    if (dismissed && isIdle()) {
         showRunStatus(QString());
     }
 }
@@ -417,7 +419,7 @@ void MainWindow::addFileRows(const QStringList& paths)
     }
     if (m_fileItemList->count() > itemsBefore) {
         // The last run's summary no longer describes the list; a running one keeps its progress.
-        if (m_idle == 1) {
+        if (isIdle()) {
             showRunStatus(QString());
         }
         buildPendingRows();
@@ -464,7 +466,7 @@ void MainWindow::updateCompressButton()
     // Rows still being checked may turn out locked or damaged: the run waits until every row is known.
     showCompressButtonText();
     // During a run the button is Stop, which an unlocked row must not change.
-    if (m_idle == 1) {
+    if (isIdle()) {
         m_ui->btn_compress->setEnabled(!isAddingFiles() && m_fileItemList->hasUnlockedItem());
     }
     updateListButtons();
@@ -472,7 +474,7 @@ void MainWindow::updateCompressButton()
 
 void MainWindow::btn_delete_clicked()
 {
-    if (m_idle != 1 || m_fileItemList->isEmpty()) {
+    if (!isIdle() || m_fileItemList->isEmpty()) {
         return;
     }
     qDebug() << "PDF item delete.";
@@ -499,7 +501,7 @@ void MainWindow::btn_delete_clicked()
 
 void MainWindow::btn_clear_clicked()
 {
-    if (m_idle != 1 || m_fileItemList->isEmpty()) {
+    if (!isIdle() || m_fileItemList->isEmpty()) {
         return;
     }
     // One stray key must not throw away a list the user has worked on.
@@ -590,7 +592,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && m_idle == 1) {
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && isIdle()) {
         btn_delete_clicked();
         return;
     }
@@ -599,7 +601,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (m_idle != 1 || !event->mimeData()->hasUrls()) {
+    if (!isIdle() || !event->mimeData()->hasUrls()) {
         event->ignore();
         return;
     }
@@ -641,7 +643,7 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::btn_compress_clicked()
 {
-    if (m_idle != 1) {
+    if (!isIdle()) {
         stopRun();
         return;
     }
@@ -657,9 +659,7 @@ void MainWindow::btn_compress_clicked()
     const QString outputFolder = m_ui->lineEdit_select_folder->text();
     qDebug() << "Compress task start";
     int lockedCount = 0;
-    m_runningCount = 0;
-    m_queuedTasks.clear();
-    m_runItems.clear();
+    QVector<FileItem*> ready;
     const int rowCount = m_ui->listWidget->count();
     for (int row = 0; row < rowCount; ++row) {
         FileItem* item = m_fileItemList->at(row);
@@ -671,28 +671,10 @@ void MainWindow::btn_compress_clicked()
                      << "Skip file: " << item->filePath();
             continue;
         }
-        m_idle = 0;
-        item->prepareRun();
-        if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
-            pdf->allowCompression();
-        }
-        ++m_runningCount;
-        auto* task = new FunctionRunnable(FunctionRunnable::compressKind, item, outputFolder, nullptr);
-        // The tally comes first, so the last task's summary already counts it.
-        connect(task, &FunctionRunnable::finished, this, [this, item](int code) { recordResult(item, code); });
-        connect(task, &FunctionRunnable::finished, this, &MainWindow::taskFinished);
-        connect(task, &FunctionRunnable::finished, item, &FileItem::fileProcessFinished);
-        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked") << "Create task."
-                 << item->filePath();
-        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
-                 << "current task count: " << m_runningCount;
-        m_queuedTasks << task;
-        m_runItems << item;
-        m_compressionPool->start(task, 0);
+        ready << item;
     }
-    if (m_runningCount > 0) {
-        startRun(m_runningCount);
-        m_tally.locked = lockedCount;
+    if (m_run->start(ready, outputFolder, lockedCount)) {
+        startRun();
     }
 }
 
@@ -726,7 +708,7 @@ bool MainWindow::offerToCompressAgain()
 
 bool MainWindow::confirmClose()
 {
-    if (m_idle == 1) {
+    if (isIdle()) {
         return true;
     }
     // As an editor asks before it loses work: a close during a run ends the run only when the user says so.
@@ -743,80 +725,39 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::startRun(int taskCount)
+int MainWindow::runningCount() const { return m_run->runningCount(); }
+
+bool MainWindow::isIdle() const { return !m_run->isRunning(); }
+
+void MainWindow::startRun()
 {
-    m_tally = RunTally();
-    m_tally.total = taskCount;
     setControlsEnabled(false);
     // Compress becomes Stop for the length of the run.
     m_ui->btn_compress->setEnabled(true);
     showCompressButtonText();
     showProgress();
     SleepInhibitor::instance()->keepAwake();
-    emit runProgressed(0, m_tally.total);
+    emit runProgressed(0, m_run->tally().total());
 }
 
 void MainWindow::taskStarted()
 {
-    if (m_idle != 1) {
-        m_tally.started = std::min(m_tally.started + 1, m_tally.total);
+    if (m_run->noteStarted()) {
         showProgress();
     }
 }
 
-void MainWindow::showProgress()
-{
-    if (m_tally.stopped) {
-        showRunStatus(tr("Stopping…"));
-        return;
-    }
-    showRunStatus(tr("Compressing %1 of %2").arg(std::max(1, m_tally.started)).arg(m_tally.total));
-}
-
-void MainWindow::recordResult(FileItem* item, int code)
-{
-    if (code == GSCompressor::Stopped) {
-        return; // neither done nor failed: the row is pending again
-    }
-    if (code != GSCompressor::Success) {
-        ++m_tally.failed;
-        return;
-    }
-    ++m_tally.succeeded;
-    m_tally.bytesBefore += QFileInfo(item->filePath()).size();
-    if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
-        m_tally.bytesAfter += pdf->compressedSize();
-    }
-}
+void MainWindow::showProgress() { showRunStatus(m_run->tally().progressText()); }
 
 void MainWindow::stopRun()
 {
-    if (m_idle == 1 || m_tally.stopped) {
+    if (!m_run->stop()) {
         return;
-    }
-    qDebug() << "Stop the compression run.";
-    m_tally.stopped = true;
-    // Tasks still waiting in the pool are taken back and never run; their rows are pending again.
-    for (FunctionRunnable* task : qAsConst(m_queuedTasks)) {
-        if (!m_compressionPool->tryTake(task)) {
-            continue;
-        }
-        FileItem* item = task->item();
-        delete task;
-        --m_runningCount;
-        item->markPending();
-    }
-    m_queuedTasks.clear();
-    // The running ones end as soon as their compressor has stopped, and report like any other task.
-    for (FileItem* item : qAsConst(m_runItems)) {
-        if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
-            pdf->stopCompression();
-        }
     }
     m_refocusCompress = m_ui->btn_compress->hasFocus();
     m_ui->btn_compress->setEnabled(false);
     showProgress();
-    if (m_runningCount == 0) {
+    if (!m_run->isRunning()) {
         endRun();
     }
 }
@@ -846,9 +787,8 @@ int MainWindow::finishBeforeExit(int exitCode)
 
 void MainWindow::taskFinished()
 {
-    --m_runningCount;
-    emit runProgressed(m_tally.total - m_runningCount, m_tally.total);
-    if (m_runningCount == 0) {
+    emit runProgressed(m_run->doneCount(), m_run->tally().total());
+    if (!m_run->isRunning()) {
         endRun();
     }
 }
@@ -856,9 +796,6 @@ void MainWindow::taskFinished()
 void MainWindow::endRun()
 {
     qDebug() << "Task finished.";
-    m_idle = 1;
-    m_queuedTasks.clear();
-    m_runItems.clear();
     setControlsEnabled(true);
     showCompressButtonText();
     // Files handed over during the run may still be checked, or all be locked.
@@ -868,34 +805,9 @@ void MainWindow::endRun()
         m_ui->btn_compress->setFocus(Qt::OtherFocusReason);
     }
     SleepInhibitor::instance()->release();
-    showRunStatus(runSummary());
-    emit runEnded(runSummary(), m_tally.stopped);
-}
-
-QString MainWindow::runSummary() const
-{
-    QStringList parts;
-    if (m_tally.succeeded > 0 || (m_tally.failed == 0 && !m_tally.stopped)) {
-        parts << tr("%n file(s)", nullptr, m_tally.succeeded);
-    }
-    if (m_tally.succeeded > 0) {
-        parts << QStringLiteral("%1 → %2").arg(FileItemWidget::localNumbers(formatFileSize(m_tally.bytesBefore)),
-            FileItemWidget::localNumbers(formatFileSize(m_tally.bytesAfter)));
-        const qint64 saved = m_tally.bytesBefore - m_tally.bytesAfter;
-        const int percent = m_tally.bytesBefore > 0 ? qRound(100.0 * saved / m_tally.bytesBefore) : 0;
-        parts << tr("%1 % smaller").arg(percent);
-    }
-    if (m_tally.failed > 0) {
-        parts << tr("%n failed", nullptr, m_tally.failed);
-    }
-    if (m_tally.locked > 0) {
-        parts << tr("%n locked, not compressed", nullptr, m_tally.locked);
-    }
-    if (m_tally.stopped) {
-        // Stopped before anything was done: the line says just that.
-        parts << (parts.isEmpty() ? tr("Stopped") : tr("stopped"));
-    }
-    return parts.join(QStringLiteral(" · "));
+    const QString summary = m_run->tally().summary();
+    showRunStatus(summary);
+    emit runEnded(summary, m_run->tally().isStopped());
 }
 
 void MainWindow::showRunStatus(const QString& text)
@@ -906,7 +818,7 @@ void MainWindow::showRunStatus(const QString& text)
 
 void MainWindow::showCompressButtonText()
 {
-    if (m_idle != 1) {
+    if (!isIdle()) {
         m_ui->btn_compress->setText(tr("Stop"));
     } else {
         m_ui->btn_compress->setText(isAddingFiles() ? tr("Checking…") : tr("Compress"));
@@ -918,7 +830,7 @@ void MainWindow::setControlsEnabled(bool enabled)
     for (QWidget* control : std::initializer_list<QWidget*> { m_ui->btn_add_file, m_ui->btn_clear, m_ui->btn_delete,
              m_ui->btn_open_folder, m_ui->btn_compress, m_ui->lineEdit_select_folder }) {
         // A run keeps Compress, now Stop, enabled: disabling it for a moment would take its focus away.
-        if (control == m_ui->btn_compress && !enabled && m_idle != 1) {
+        if (control == m_ui->btn_compress && !enabled && !isIdle()) {
             continue;
         }
         control->setEnabled(enabled);
