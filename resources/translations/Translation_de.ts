@@ -412,6 +412,10 @@
         <source>Open password</source>
         <translation>Öffnungspasswort</translation>
     </message>
+    <message>
+        <source>The document is damaged</source>
+        <translation>Das Dokument ist beschädigt</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -788,6 +792,17 @@
     <message>
         <source>Details…</source>
         <translation>Details…</translation>
+    </message>
+    <message>
+        <source>its name is not valid text and cannot be opened</source>
+        <translation>sein Name ist kein gültiger Text und kann nicht geöffnet werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable name: %n</source>
+        <translation>
+            <numerusform>unlesbarer Name: %n</numerusform>
+            <numerusform>unlesbare Namen: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

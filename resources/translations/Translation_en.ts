@@ -412,6 +412,10 @@
         <source>Open password</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The document is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -788,6 +792,17 @@
     <message>
         <source>Details…</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name is not valid text and cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable name: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -412,6 +412,10 @@
         <source>Open password</source>
         <translation>Contraseña de apertura</translation>
     </message>
+    <message>
+        <source>The document is damaged</source>
+        <translation>El documento está dañado</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -788,6 +792,17 @@
     <message>
         <source>Details…</source>
         <translation>Detalles…</translation>
+    </message>
+    <message>
+        <source>its name is not valid text and cannot be opened</source>
+        <translation>su nombre no es un texto válido y no se puede abrir</translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable name: %n</source>
+        <translation>
+            <numerusform>nombre ilegible: %n</numerusform>
+            <numerusform>nombres ilegibles: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -412,6 +412,10 @@
         <source>Open password</source>
         <translation>Mot de passe d&apos;ouverture</translation>
     </message>
+    <message>
+        <source>The document is damaged</source>
+        <translation>Le document est endommagé</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -788,6 +792,17 @@
     <message>
         <source>Details…</source>
         <translation>Détails…</translation>
+    </message>
+    <message>
+        <source>its name is not valid text and cannot be opened</source>
+        <translation>son nom n’est pas un texte valide et ne peut pas être ouvert</translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable name: %n</source>
+        <translation>
+            <numerusform>nom illisible : %n</numerusform>
+            <numerusform>noms illisibles : %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -412,6 +412,10 @@
         <source>Open password</source>
         <translation>Password di apertura</translation>
     </message>
+    <message>
+        <source>The document is damaged</source>
+        <translation>Il documento è danneggiato</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -788,6 +792,17 @@
     <message>
         <source>Details…</source>
         <translation>Dettagli…</translation>
+    </message>
+    <message>
+        <source>its name is not valid text and cannot be opened</source>
+        <translation>il suo nome non è un testo valido e non può essere aperto</translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable name: %n</source>
+        <translation>
+            <numerusform>nome illeggibile: %n</numerusform>
+            <numerusform>nomi illeggibili: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

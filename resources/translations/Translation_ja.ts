@@ -411,6 +411,10 @@
         <source>Open password</source>
         <translation>文書を開くパスワード</translation>
     </message>
+    <message>
+        <source>The document is damaged</source>
+        <translation>文書が破損しています</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -775,6 +779,16 @@
     <message>
         <source>Details…</source>
         <translation>詳細…</translation>
+    </message>
+    <message>
+        <source>its name is not valid text and cannot be opened</source>
+        <translation>名前が有効な文字列ではないため開けません</translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable name: %n</source>
+        <translation>
+            <numerusform>読めない名前: %n 件</numerusform>
+        </translation>
     </message>
 </context>
 <context>

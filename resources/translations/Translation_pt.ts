@@ -412,6 +412,10 @@
         <source>Open password</source>
         <translation>Palavra-passe de abertura</translation>
     </message>
+    <message>
+        <source>The document is damaged</source>
+        <translation>O documento está danificado</translation>
+    </message>
 </context>
 <context>
     <name>FileItemWidget</name>
@@ -788,6 +792,17 @@
     <message>
         <source>Details…</source>
         <translation>Detalhes…</translation>
+    </message>
+    <message>
+        <source>its name is not valid text and cannot be opened</source>
+        <translation>o nome não é texto válido e não pode ser aberto</translation>
+    </message>
+    <message numerus="yes">
+        <source>unreadable name: %n</source>
+        <translation>
+            <numerusform>nome ilegível: %n</numerusform>
+            <numerusform>nomes ilegíveis: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "cli/JsonReport.h"
 #include "cli/PasswordFile.h"
 #include "foundation/ApplicationFolders.h"
+#include "foundation/FileNameText.h"
 #include "foundation/LogWriter.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/ProgramInit.h"
@@ -66,7 +67,7 @@ namespace {
     {
         QHash<QString, QByteArray> found;
         for (int index = 1; index < rawArguments.size(); ++index) {
-            if (!InputCollector::isRepresentable(rawArguments.at(index))) {
+            if (!FileNameText::isRepresentable(rawArguments.at(index))) {
                 found.insert(QFile::decodeName(rawArguments.at(index)), rawArguments.at(index));
             }
         }
@@ -242,7 +243,7 @@ bool CommandRun::readNameList(
             continue;
         }
         const QString name = QFile::decodeName(entry);
-        if (!InputCollector::isRepresentable(entry)) {
+        if (!FileNameText::isRepresentable(entry)) {
             unrepresentable.insert(name, entry);
         }
         names << name;

@@ -1,5 +1,7 @@
 #include "cli/InputCollector.h"
 
+#include "foundation/FileNameText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,23 +21,6 @@ namespace {
     {
         return folder.isEmpty() ? name : QDir::cleanPath(folder + QLatin1Char('/') + name);
     }
-
-    // The length of the valid UTF-8 sequence that starts at index, 0 when none does.
-    int validSequenceLength(const QByteArray& bytes, int index)
-    {
-        const auto lead = static_cast<unsigned char>(bytes.at(index));
-        const int length = lead < 0x80    ? 1
-            : lead >= 0xC2 && lead < 0xE0 ? 2
-            : lead >= 0xE0 && lead < 0xF0 ? 3
-            : lead >= 0xF0 && lead < 0xF5 ? 4
-                                          : 0;
-        if (length == 0 || index + length > bytes.size()) {
-            return 0;
-        }
-        const QByteArray sequence = bytes.mid(index, length);
-        const QString decoded = QString::fromUtf8(sequence);
-        return decoded.contains(QChar::ReplacementCharacter) || decoded.toUtf8() != sequence ? 0 : length;
-    }
 } // namespace
 
 InputCollector::InputCollector(bool recursive, const QString& excludedFolder)
@@ -47,27 +32,6 @@ InputCollector::InputCollector(bool recursive, const QString& excludedFolder)
 bool InputCollector::hasPdfSuffix(const QString& path)
 {
     return QFileInfo(path).suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive);
-}
-
-bool InputCollector::isRepresentable(const QByteArray& name)
-{
-    return QFile::encodeName(QFile::decodeName(name)) == name;
-}
-
-QString InputCollector::displayableName(const QByteArray& name)
-{
-    QString text;
-    for (int index = 0; index < name.size();) {
-        const int length = validSequenceLength(name, index);
-        if (length > 0) {
-            text += QString::fromUtf8(name.mid(index, length));
-            index += length;
-        } else {
-            text += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(name.at(index)), 2, 16, QLatin1Char('0'));
-            ++index;
-        }
-    }
-    return text;
 }
 
 QVector<InputDocument> InputCollector::collect(
@@ -84,7 +48,7 @@ QVector<InputDocument> InputCollector::collect(
         }
         if (unrepresentable.contains(argument)) {
             document.nameRepresentable = false;
-            document.displayName = displayableName(unrepresentable.value(argument));
+            document.displayName = FileNameText::displayable(unrepresentable.value(argument));
             m_documents << document;
             continue;
         }
@@ -163,25 +127,25 @@ void InputCollector::addFolder(const QString& argument, const QString& folder, c
         }
         InputDocument document;
         document.subfolder = subfolder;
-        if (isRepresentable(entry.name)) {
+        if (FileNameText::isRepresentable(entry.name)) {
             document.path = folder + QLatin1Char('/') + name;
             document.displayName = displayName;
             add(document);
         } else {
             document.nameRepresentable = false;
             document.displayName = QDir::cleanPath(argument + QLatin1Char('/') + joined(subfolder, QString()))
-                + QLatin1Char('/') + displayableName(entry.name);
+                + QLatin1Char('/') + FileNameText::displayable(entry.name);
             m_documents << document;
         }
     }
     for (const Entry& entry : qAsConst(subfolders)) {
         const QString name = QFile::decodeName(entry.name);
-        if (!isRepresentable(entry.name)) {
+        if (!FileNameText::isRepresentable(entry.name)) {
             // Its documents cannot be reached by name: say so once, for the folder.
             InputDocument document;
             document.nameRepresentable = false;
             document.displayName = QDir::cleanPath(argument + QLatin1Char('/') + joined(subfolder, QString()))
-                + QLatin1Char('/') + displayableName(entry.name) + QLatin1Char('/');
+                + QLatin1Char('/') + FileNameText::displayable(entry.name) + QLatin1Char('/');
             m_documents << document;
             continue;
         }

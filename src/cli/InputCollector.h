@@ -49,11 +49,6 @@ public:
     /** The window's rule: the text after the last dot of the name contains "pdf", in any case. */
     static bool hasPdfSuffix(const QString& path);
 
-    /** Whether Qt can carry these name bytes: decoding and encoding again gives the same bytes. */
-    static bool isRepresentable(const QByteArray& name);
-    /** The name for people: valid text as it is, every byte that is no valid text as \xNN. */
-    static QString displayableName(const QByteArray& name);
-
 private:
     struct Entry
     {

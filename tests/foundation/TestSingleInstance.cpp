@@ -8,6 +8,7 @@
 #include <QDataStream>
 #include <QLocalSocket>
 #include <QtTest>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -88,8 +89,14 @@ void TestSingleInstance::folderGivesThePdfsDirectlyInIt()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     const QString single = m_dir.filePath("single.txt");
-    QCOMPARE(CommandLinePaths::documentsIn({ single, folder }),
-        (QStringList { single, folder + "/a.PDF", folder + "/b.pdf" }));
+    // A name that is no valid text cannot be opened through Qt: it is reported, readably, not listed.
+    const QByteArray latin1 = QFile::encodeName(folder) + "/lat\xe9in.pdf";
+    const int descriptor = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(descriptor >= 0);
+    ::close(descriptor);
+    const CommandLinePaths::Documents found = CommandLinePaths::documentsIn({ single, folder });
+    QCOMPARE(found.paths, (QStringList { single, folder + "/a.PDF", folder + "/b.pdf" }));
+    QCOMPARE(found.unreadableNames, QStringList { folder + "/lat\\xe9in.pdf" });
 }
 
 void TestSingleInstance::requestsAreReadWhole_data()

@@ -113,6 +113,15 @@ namespace MainWindowDriver {
         return event.isAccepted();
     }
 
+    /** Drops the URLs on the given widget, without the drag that comes first. */
+    inline void drop(QMimeData* data, QWidget* over)
+    {
+        QWidget* target = dropTarget(over);
+        QDropEvent event(over->mapTo(target, over->rect().center()), Qt::CopyAction | Qt::MoveAction, data,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+
     /** Drags files over the given widget and drops them there when the window accepts them. */
     inline bool dragAndDrop(const QStringList& paths, QWidget* over)
     {
@@ -120,10 +129,7 @@ namespace MainWindowDriver {
             return false;
         }
         std::unique_ptr<QMimeData> data(fileUrls(paths));
-        QWidget* target = dropTarget(over);
-        QDropEvent event(over->mapTo(target, over->rect().center()), Qt::CopyAction | Qt::MoveAction, data.get(),
-            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+        drop(data.get(), over);
         return true;
     }
 } // namespace MainWindowDriver

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,6 +24,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace MainWindowDriver;
 
@@ -50,6 +53,8 @@ private slots:
     void rowsAppearBeforeInspectionEnds();
     void refusedFilesAreCountedInANotice_data();
     void refusedFilesAreCountedInANotice();
+    void unreadableNamesAreNamedInTheNotice_data();
+    void unreadableNamesAreNamedInTheNotice();
     void compressWaitsForRowsBeingChecked();
     void rowsBuildTheirSettingsDialogWhenFirstOpened();
     void onlyRowsInViewHaveWidgets();
@@ -260,6 +265,49 @@ void TestAddingFiles::refusedFilesAreCountedInANotice()
     MainWindow::instance()->addFileRows({ m_work->filePath("notes.txt") });
     QVERIFY(shown->isVisible());
     QCOMPARE(shown->text(), QString("Files not added: 1 (not a PDF: 1)"));
+}
+
+void TestAddingFiles::unreadableNamesAreNamedInTheNotice_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("dropped") << "dropped";
+    QTest::newRow("file dialog") << "file dialog";
+}
+
+void TestAddingFiles::unreadableNamesAreNamedInTheNotice()
+{
+    QFETCH(QString, way);
+    // A Latin-1 name: its bytes are no valid UTF-8, so Qt cannot carry it and must not pretend to.
+    const QByteArray latin1Name = QFile::encodeName(m_work->path()) + "/lat\xe9in.pdf";
+    QFile source(m_fixtures.filePath("small.pdf"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray content = source.readAll();
+    const int descriptor = ::open(latin1Name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(descriptor >= 0);
+    QCOMPARE(::write(descriptor, content.constData(), static_cast<size_t>(content.size())), ssize_t(content.size()));
+    ::close(descriptor);
+    const QString good = copies(1).first();
+
+    if (way == "folder") {
+        MainWindow::instance()->addPaths({ m_work->path() });
+    } else if (way == "dropped") {
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(good), QUrl::fromEncoded("file://" + latin1Name.toPercentEncoding("/")) });
+        QVERIFY(dragEnter({ good }, widget<QWidget>("listWidget")));
+        drop(&data, widget<QWidget>("listWidget"));
+    } else {
+        MainWindow::instance()->addFileRows({ good, QFile::decodeName(latin1Name) });
+    }
+    QVERIFY(waitUntilAdded());
+
+    QCOMPARE(rowCount(), 1);
+    RefusedFilesNotice* shown = MainWindow::instance()->refusedFilesNotice();
+    QVERIFY(shown->isVisible());
+    QCOMPARE(shown->text(), QString("Files not added: 1 (unreadable name: 1)"));
+    const QString named = way == "file dialog" ? QStringLiteral("lat\uFFFDin.pdf") : QStringLiteral("lat\\xe9in.pdf");
+    QCOMPARE(QFileInfo(shown->details().section(": ", 0, 0)).fileName(), named);
+    QCOMPARE(shown->details().section(": ", 1), QString("its name is not valid text and cannot be opened"));
 }
 
 void TestAddingFiles::compressWaitsForRowsBeingChecked()

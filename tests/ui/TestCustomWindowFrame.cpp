@@ -1,5 +1,6 @@
 #include "foundation/LanguageCode.h"
 #include "foundation/RegistryTool.h"
+#include "foundation/SettingsStore.h"
 #include "services/BLUpdatesService.h"
 #include "services/MultiLanguage.h"
 #include "support/TestHome.h"
@@ -58,6 +59,8 @@ private slots:
     void dragMovesByTheCursor();
     void resizeAtTopKeepsBottom();
     void resizeAtBottomKeepsTop();
+    void resizeAtTheSidesWhenTheWidthMayChange_data();
+    void resizeAtTheSidesWhenTheWidthMayChange();
     void doubleClickTogglesTallMode();
     void closeButtonCloses();
 
@@ -401,6 +404,43 @@ void TestCustomWindowFrame::resizeAtBottomKeepsTop()
 
     QCOMPARE(m_frame->geometry(), QRect(QPoint(100, 100), QPoint(599, 650)));
     mouse(*m_frame, QEvent::MouseButtonRelease, QPoint(300, 650));
+}
+
+void TestCustomWindowFrame::resizeAtTheSidesWhenTheWidthMayChange_data()
+{
+    QTest::addColumn<QPoint>("grip");
+    QTest::addColumn<QPoint>("movedTo");
+    QTest::addColumn<QRect>("geometry");
+
+    // The frame is 500 wide at x = 100; it may grow to 900 and never shrinks below 500.
+    QTest::newRow("left edge out") << QPoint(101, 400) << QPoint(-50, 380) << QRect(QPoint(-50, 100), QPoint(599, 699));
+    QTest::newRow("left edge in, stops at the narrowest")
+        << QPoint(100, 400) << QPoint(250, 400) << QRect(QPoint(100, 100), QPoint(599, 699));
+    QTest::newRow("right edge out") << QPoint(598, 400) << QPoint(800, 420)
+                                    << QRect(QPoint(100, 100), QPoint(800, 699));
+    QTest::newRow("right edge out, stops at the widest")
+        << QPoint(599, 400) << QPoint(1500, 400) << QRect(QPoint(100, 100), QPoint(999, 699));
+}
+
+void TestCustomWindowFrame::resizeAtTheSidesWhenTheWidthMayChange()
+{
+    QFETCH(QPoint, grip);
+    QFETCH(QPoint, movedTo);
+    QFETCH(QRect, geometry);
+    m_frame->setMinimumWidth(500);
+    m_frame->setMaximumWidth(900);
+
+    hover(*m_frame, grip);
+    QCOMPARE(m_frame->cursor().shape(), Qt::SizeHorCursor);
+    mouse(*m_frame, QEvent::MouseButtonPress, grip);
+    mouse(*m_frame, QEvent::MouseMove, movedTo);
+    QCOMPARE(m_frame->geometry(), geometry);
+    mouse(*m_frame, QEvent::MouseButtonRelease, movedTo);
+
+    // The width is the user's: it is kept for the next start, and tall mode leaves it alone.
+    QCOMPARE(SettingsStore::instance()->windowWidth(), geometry.width());
+    mouse(*m_frame, QEvent::MouseButtonDblClick, m_frame->mapToGlobal(QPoint(200, 15)));
+    QCOMPARE(m_frame->width(), geometry.width());
 }
 
 void TestCustomWindowFrame::doubleClickTogglesTallMode()

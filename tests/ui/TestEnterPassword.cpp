@@ -31,6 +31,7 @@ private slots:
     void wrongPasswordShowsMessageUntilTyping();
     void rightPasswordUnlocks_data();
     void rightPasswordUnlocks();
+    void rightPasswordForADamagedDocumentSaysSo();
     void escapeCancels();
     void tabReachesBothButtons();
     void cancelAndCloseLeaveTheItemLocked_data();
@@ -185,6 +186,28 @@ void TestEnterPassword::rightPasswordUnlocks()
     QCOMPARE(m_locked->password(), userPassword);
     // Closed, and released once the event loop runs.
     QTRY_VERIFY(dialog.isNull());
+}
+
+void TestEnterPassword::rightPasswordForADamagedDocumentSaysSo()
+{
+    QVERIFY(TestPdf::writeRootlessEncryptedCopy(
+        m_fixtures.filePath("plain.pdf"), m_fixtures.filePath("rootless.pdf"), userPassword));
+    PDFFileItem rootless(m_fixtures.filePath("rootless.pdf"));
+    QVERIFY(rootless.initPDF());
+    QVERIFY(rootless.isLocked());
+    const QPointer<EnterPassword> dialog = open(&rootless);
+
+    QTest::keyClicks(field(dialog), userPassword);
+    QTest::keyClick(field(dialog), Qt::Key_Return);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(message(dialog)->text(), QStringLiteral("The document is damaged"));
+    // A wrong password is still called wrong.
+    field(dialog)->clear();
+    QTest::keyClicks(field(dialog), "guess");
+    QTest::keyClick(field(dialog), Qt::Key_Return);
+    QCOMPARE(message(dialog)->text(), QStringLiteral("Incorrect Password"));
+    QVERIFY(rootless.isLocked());
+    delete dialog.data();
 }
 
 void TestEnterPassword::escapeCancels()

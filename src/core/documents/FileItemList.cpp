@@ -1,6 +1,7 @@
 #include "documents/FileItemList.h"
 
 #include "documents/PDFFileItem.h"
+#include "foundation/FileNameText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,7 +45,12 @@ void FileItemList::addFiles(const QStringList& paths)
 {
     qint32 alreadyListed = 0;
     qint32 notPdf = 0;
+    QStringList garbled;
     for (const QString& path : paths) {
+        if (FileNameText::isGarbled(path)) {
+            garbled << path;
+            continue;
+        }
         const QFileInfo file(path);
         const QString key = listingKey(file);
         if (m_listedPaths.contains(key)) {
@@ -72,6 +78,17 @@ void FileItemList::addFiles(const QStringList& paths)
     }
     if (alreadyListed > 0) {
         emit filesRefused(Refusal::AlreadyListed, alreadyListed);
+    }
+    refuseUnreadableNames(garbled);
+}
+
+void FileItemList::refuseUnreadableNames(const QStringList& displayableNames)
+{
+    for (const QString& name : displayableNames) {
+        emit fileRefused(Refusal::UnreadableName, name);
+    }
+    if (!displayableNames.isEmpty()) {
+        emit filesRefused(Refusal::UnreadableName, displayableNames.size());
     }
 }
 

@@ -30,6 +30,7 @@ public:
         NotPdf, // the name does not say PDF
         Damaged, // qpdf cannot open it as a PDF
         AlreadyListed, // the same path is in the list
+        UnreadableName, // the name's bytes are no valid text, so the file cannot be opened by it
     };
     Q_ENUM(Refusal)
 
@@ -42,6 +43,8 @@ public:
      * that cannot be opened is removed when its inspection ends.
      */
     void addFiles(const QStringList& paths);
+    /** Turns away files whose names cannot be opened, each named as people can read it. */
+    void refuseUnreadableNames(const QStringList& displayableNames);
     /** Removes and destroys the item at index; an index outside the list is ignored. */
     void removeAt(qint32 index);
     void clear();

@@ -1,9 +1,14 @@
 #include "foundation/CommandLinePaths.h"
 
+#include "foundation/FileNameText.h"
+
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <QVector>
+#include <dirent.h>
+#include <memory>
 
 namespace {
     bool isBounded(const QString& path)
@@ -14,6 +19,53 @@ namespace {
     bool hasPdfSuffix(const QString& path)
     {
         return QFileInfo(path).suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive);
+    }
+
+    struct FolderCloser
+    {
+        void operator()(DIR* folder) const { ::closedir(folder); }
+    };
+
+    // The names directly in folder, as bytes: one that is no valid text must be seen, not lost in decoding.
+    QVector<QByteArray> namesIn(const QString& folder)
+    {
+        QVector<QByteArray> names;
+        const std::unique_ptr<DIR, FolderCloser> stream(::opendir(QFile::encodeName(folder).constData()));
+        if (!stream) {
+            return names;
+        }
+        while (const dirent* item = ::readdir(stream.get())) {
+            const QByteArray name(item->d_name);
+            if (name != "." && name != "..") {
+                names << name;
+            }
+        }
+        return names;
+    }
+
+    void addFolder(const QString& folder, CommandLinePaths::Documents& documents)
+    {
+        QStringList found;
+        QStringList unreadable;
+        const QVector<QByteArray> names = namesIn(folder);
+        for (const QByteArray& name : names) {
+            if (documents.paths.size() + found.size() >= CommandLinePaths::maximumCount) {
+                break;
+            }
+            const QString path = folder + QLatin1Char('/') + QFile::decodeName(name);
+            if (!hasPdfSuffix(path)) {
+                continue;
+            }
+            if (!FileNameText::isRepresentable(name)) {
+                unreadable << folder + QLatin1Char('/') + FileNameText::displayable(name);
+            } else if (QFileInfo(path).isFile()) {
+                found << path;
+            }
+        }
+        found.sort();
+        unreadable.sort();
+        documents.paths << found;
+        documents.unreadableNames << unreadable;
     }
 } // namespace
 
@@ -58,24 +110,16 @@ QStringList CommandLinePaths::acceptHandedOver(const QStringList& paths)
     return accepted;
 }
 
-QStringList CommandLinePaths::documentsIn(const QStringList& absolutePaths)
+CommandLinePaths::Documents CommandLinePaths::documentsIn(const QStringList& absolutePaths)
 {
-    QStringList documents;
+    Documents documents;
     for (const QString& path : absolutePaths) {
         if (!QFileInfo(path).isDir()) {
-            documents << path;
+            documents.paths << path;
             continue;
         }
-        QStringList found;
-        QDirIterator entries(path, QDir::Files | QDir::Hidden);
-        while (entries.hasNext() && documents.size() + found.size() < maximumCount) {
-            const QString entry = entries.next();
-            if (hasPdfSuffix(entry)) {
-                found << entry;
-            }
-        }
-        found.sort();
-        documents << found;
+        addFolder(path, documents);
     }
-    return documents.mid(0, maximumCount);
+    documents.paths = documents.paths.mid(0, maximumCount);
+    return documents;
 }

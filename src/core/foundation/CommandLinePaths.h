@@ -25,9 +25,17 @@ namespace CommandLinePaths {
     /** Keeps the absolute, bounded paths of paths and drops the rest, as handed over by another start. */
     QStringList acceptHandedOver(const QStringList& paths);
 
+    /** What documentsIn() found: the paths to list, and the PDFs whose names cannot be opened. */
+    struct Documents
+    {
+        QStringList paths;
+        /** Files in a folder whose name says PDF but is no valid text, shown with \xNN for its bytes. */
+        QStringList unreadableNames;
+    };
+
     /**
      * Files stay as they are, a folder gives the files directly in it whose suffix says PDF, in name
      * order; everything else stays as it is, for the list to refuse with a reason.
      */
-    QStringList documentsIn(const QStringList& absolutePaths);
+    Documents documentsIn(const QStringList& absolutePaths);
 } // namespace CommandLinePaths

@@ -55,6 +55,18 @@ QString SettingsStore::lastOpenDir() const
     return m_settings.value(QStringLiteral("General/lastOpenDir"), QStringLiteral("/")).toString();
 }
 
+int SettingsStore::windowWidth() const
+{
+    bool number = false;
+    const int width = m_settings.value(QStringLiteral("General/windowWidth")).toInt(&number);
+    return number && width > 0 ? width : 0;
+}
+
+void SettingsStore::setWindowWidth(int width)
+{
+    write(QStringLiteral("General"), QStringLiteral("windowWidth"), width);
+}
+
 int SettingsStore::compressionsAtOnce() const
 {
     constexpr int most = 64;

@@ -4,8 +4,8 @@
 #include <QString>
 
 /**
- * The settings file "Kompresto.ini": the last compression choice, the output folder, the last open folder and
- * how many compressions run at once.
+ * The settings file "Kompresto.ini": the last compression choice, the output folder, the last open folder, the
+ * window's width and how many compressions run at once.
  */
 class SettingsStore final
 {
@@ -24,11 +24,14 @@ public:
      * never written; the number of cores when the key is missing or not a number from 1 to 64.
      */
     int compressionsAtOnce() const;
+    /** The width the user last gave the window ("General/windowWidth"); 0 when never set. */
+    int windowWidth() const;
 
     void setCompressMode(int mode);
     void setCompressLevel(int level);
     void setOutputFolder(const QString& folder);
     void setLastOpenDir(const QString& folder);
+    void setWindowWidth(int width);
 
     QString fileName() const;
 

@@ -2,6 +2,7 @@
 #include "foundation/CrashHandler.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/RegistryTool.h"
+#include "foundation/SettingsStore.h"
 #include "foundation/SingleInstance.h"
 #include "foundation/StagingCleanup.h"
 #include "services/BLUpdatesService.h"
@@ -35,7 +36,7 @@ namespace {
         qDebug() << "Screen width :" << available.width() << "Screen height :" << available.height();
         const QRect geometry = FramePlacement::place(available.size(), frame.size());
         if (geometry.size() != frame.size()) {
-            frame.resize(available.width() / 2, geometry.height()); // the fixed width wins
+            frame.resize(frame.width(), geometry.height());
         }
         frame.move(geometry.topLeft());
     }
@@ -73,7 +74,11 @@ int main(int argc, char* argv[])
     StagingCleanup::sweepIfAlone();
     QScreen* screen = QGuiApplication::primaryScreen();
     auto* frame = new CustomWindowFrame(mainWindow, nullptr);
-    frame->setFixedWidth(mainWindow->maximumWidth());
+    // As narrow as the content allows and no wider than the screen; as wide as the user last made it.
+    frame->setMinimumWidth(CustomWindowFrame::frameWidth);
+    frame->setMaximumWidth(qMax(CustomWindowFrame::frameWidth, screen->availableGeometry().width()));
+    const int storedWidth = SettingsStore::instance()->windowWidth();
+    frame->resize(qBound(frame->minimumWidth(), storedWidth, frame->maximumWidth()), frame->height());
     placeOnScreen(*frame, screen->availableGeometry());
     DesktopIntegration desktop(frame, mainWindow, &singleInstance);
 

@@ -6,6 +6,7 @@
 #include "foundation/LanguageCode.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/RegistryTool.h"
+#include "foundation/SettingsStore.h"
 #include "services/MultiLanguage.h"
 #include "services/QNetWorkProcess.h"
 #include "ui/ModalDialogs.h"
@@ -197,17 +198,42 @@ void CustomWindowFrame::updateResizeCursor(const QPoint& globalCursor)
     if (m_resizing || isMaximized()) {
         return;
     }
-    const QRect frame = geometry();
-    const int fromTop = qAbs(globalCursor.y() - frame.top());
-    const int fromBottom = qAbs(globalCursor.y() - frame.bottom());
-    if (fromTop < edgeGrip) {
-        m_resizeEdge = TopEdge;
-    } else if (fromBottom < edgeGrip) {
-        m_resizeEdge = BottomEdge;
-    } else {
-        m_resizeEdge = NoEdge;
+    m_resizeEdge = edgeAt(globalCursor);
+    switch (m_resizeEdge) {
+    case TopEdge:
+    case BottomEdge:
+        setCursor(Qt::SizeVerCursor);
+        break;
+    case LeftEdge:
+    case RightEdge:
+        setCursor(Qt::SizeHorCursor);
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
     }
-    setCursor(m_resizeEdge == NoEdge ? Qt::ArrowCursor : Qt::SizeVerCursor);
+}
+
+CustomWindowFrame::ResizeEdge CustomWindowFrame::edgeAt(const QPoint& globalCursor) const
+{
+    const QRect frame = geometry();
+    // The top and bottom edges win in the corners: the height is what people change most.
+    if (qAbs(globalCursor.y() - frame.top()) < edgeGrip) {
+        return TopEdge;
+    }
+    if (qAbs(globalCursor.y() - frame.bottom()) < edgeGrip) {
+        return BottomEdge;
+    }
+    if (minimumWidth() == maximumWidth()) {
+        return NoEdge;
+    }
+    if (qAbs(globalCursor.x() - frame.left()) < edgeGrip) {
+        return LeftEdge;
+    }
+    if (qAbs(globalCursor.x() - frame.right()) < edgeGrip) {
+        return RightEdge;
+    }
+    return NoEdge;
 }
 
 bool CustomWindowFrame::inTitleRegion(const QPoint& position) const
@@ -234,20 +260,44 @@ void CustomWindowFrame::mouseMoveEvent(QMouseEvent* event)
     if (m_dragging) {
         move(pos() + (event->globalPos() - m_dragOrigin));
         m_dragOrigin = event->globalPos();
-    } else if (m_resizing && m_resizeEdge != NoEdge && minimumHeight() != maximumHeight()) {
-        QRect frame = geometry();
-        if (m_resizeEdge == TopEdge) {
-            frame.setTop(event->globalPos().y());
-        } else {
-            frame.setBottom(event->globalPos().y());
-        }
-        setGeometry(frame);
+    } else if (m_resizing) {
+        resizeTowards(event->globalPos());
     }
+}
+
+void CustomWindowFrame::resizeTowards(const QPoint& globalCursor)
+{
+    // The edge held follows the cursor; the opposite one stays put, even at the smallest size.
+    QRect frame = geometry();
+    switch (m_resizeEdge) {
+    case TopEdge:
+        if (minimumHeight() != maximumHeight()) {
+            frame.setTop(globalCursor.y());
+        }
+        break;
+    case BottomEdge:
+        if (minimumHeight() != maximumHeight()) {
+            frame.setBottom(globalCursor.y());
+        }
+        break;
+    case LeftEdge:
+        frame.setLeft(qBound(frame.right() + 1 - maximumWidth(), globalCursor.x(), frame.right() + 1 - minimumWidth()));
+        break;
+    case RightEdge:
+        frame.setRight(qBound(frame.left() - 1 + minimumWidth(), globalCursor.x(), frame.left() - 1 + maximumWidth()));
+        break;
+    default:
+        return;
+    }
+    setGeometry(frame);
 }
 
 void CustomWindowFrame::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
+        if (m_resizing && (m_resizeEdge == LeftEdge || m_resizeEdge == RightEdge)) {
+            SettingsStore::instance()->setWindowWidth(width());
+        }
         m_dragging = false;
         m_resizing = false;
     }
@@ -266,11 +316,11 @@ void CustomWindowFrame::toggleMaximised()
 {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     if (m_maximised) {
-        resize(frameWidth, normalHeight);
+        resize(width(), normalHeight);
         move(x(), FramePlacement::normalTop(available, height()));
         m_maximised = false;
     } else {
-        resize(frameWidth, available.height());
+        resize(width(), available.height());
         move(x(), available.top());
         m_maximised = true;
     }

@@ -12,8 +12,8 @@ class QMenu;
 /**
  * The application's only top-level window: frameless and translucent, with a drop shadow, its own
  * title bar (icon, product name, menu, minimise and close buttons) and one content widget below it.
- * It is moved by its title bar, resized vertically by its top and bottom edges, and switched
- * between a tall and a normal height by a double-click on the title bar.
+ * It is moved by its title bar, resized by its edges (the left and right ones only when its width
+ * may change), and switched between a tall and a normal height by a double-click on the title bar.
  */
 class CustomWindowFrame final : public QMainWindow
 {
@@ -36,9 +36,12 @@ public:
         NoEdge = 0,
         TopEdge = 1,
         BottomEdge = 2,
+        LeftEdge = 3,
+        RightEdge = 4,
     };
 
     static constexpr int normalHeight = 590;
+    /** The width the window starts with, and the narrowest it may become. */
     static constexpr int frameWidth = 500;
 
     /** Hosts content (may be null); parent is null for the application window. */
@@ -66,6 +69,8 @@ private:
     void refreshTitle();
     void toggleMaximised();
     void updateResizeCursor(const QPoint& globalCursor);
+    ResizeEdge edgeAt(const QPoint& globalCursor) const;
+    void resizeTowards(const QPoint& globalCursor);
     bool inTitleRegion(const QPoint& position) const;
 
     int m_resizeEdge = NoEdge;

@@ -42,9 +42,17 @@ void EnterPassword::btn_cencel_clicked() { reject(); }
 
 void EnterPassword::tryPassword()
 {
-    if (m_item->unlockPDF(m_ui->lineEdit_password->text())) {
+    switch (m_item->unlock(m_ui->lineEdit_password->text())) {
+    case PDFFileItem::Unlock::Opened:
         accept();
         return;
+    case PDFFileItem::Unlock::Damaged:
+        // Another password would not help: say what is wrong instead of sending the user guessing.
+        m_ui->label_incorrect_pwd->setText(tr("The document is damaged"));
+        break;
+    case PDFFileItem::Unlock::Refused:
+        m_ui->label_incorrect_pwd->setText(tr("Incorrect Password"));
+        break;
     }
     m_ui->label_incorrect_pwd->show();
 }

@@ -9,6 +9,7 @@
 #include "documents/SignalTransferStation.h"
 #include "engine/GSCompressor.h"
 #include "foundation/CommandLinePaths.h"
+#include "foundation/FileNameText.h"
 #include "foundation/LogSite.h"
 #include "foundation/ProgramInit.h"
 #include "foundation/SettingsStore.h"
@@ -398,7 +399,12 @@ void MainWindow::btn_add_file_clicked()
     addFileRows(paths);
 }
 
-void MainWindow::addPaths(const QStringList& paths) { addFileRows(CommandLinePaths::documentsIn(paths)); }
+void MainWindow::addPaths(const QStringList& paths)
+{
+    const CommandLinePaths::Documents documents = CommandLinePaths::documentsIn(paths);
+    addFileRows(documents.paths);
+    m_fileItemList->refuseUnreadableNames(documents.unreadableNames);
+}
 
 void MainWindow::addFileRows(const QStringList& paths)
 {
@@ -633,12 +639,21 @@ void MainWindow::dropEvent(QDropEvent* event)
         return;
     }
     QStringList paths;
+    QStringList unreadableNames;
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (hasPdfSuffix(url)) {
+        if (!hasPdfSuffix(url)) {
+            continue;
+        }
+        // The URL keeps the name's bytes; decoded as text, a name that is no valid UTF-8 names no file.
+        const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (url.isLocalFile() && !FileNameText::isRepresentable(bytes)) {
+            unreadableNames << FileNameText::displayable(bytes);
+        } else {
             paths << url.toLocalFile();
         }
     }
     addFileRows(paths);
+    m_fileItemList->refuseUnreadableNames(unreadableNames);
 }
 
 void MainWindow::btn_compress_clicked()

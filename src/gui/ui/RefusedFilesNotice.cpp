@@ -110,6 +110,8 @@ QString RefusedFilesNotice::reasonText(FileItemList::Refusal reason)
         return tr("damaged or unreadable");
     case FileItemList::Refusal::AlreadyListed:
         return tr("already in the list");
+    case FileItemList::Refusal::UnreadableName:
+        return tr("its name is not valid text and cannot be opened");
     }
     return QString();
 }
@@ -132,6 +134,9 @@ void RefusedFilesNotice::retranslate()
             break;
         case FileItemList::Refusal::AlreadyListed:
             reasons << tr("already in the list: %n", nullptr, each.value());
+            break;
+        case FileItemList::Refusal::UnreadableName:
+            reasons << tr("unreadable name: %n", nullptr, each.value());
             break;
         }
     }
