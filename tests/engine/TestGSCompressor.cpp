@@ -857,7 +857,7 @@ void TestGSCompressor::worksUnderUnusualHomePath()
     // The staged paths live below HOME: non-ASCII characters and '%' must reach the interpreter intact.
     const QString home = m_work->path() + QStringLiteral("/Jürgen 100% 東京");
     QVERIFY(QDir().mkpath(home));
-    qputenv("HOME", home.toLocal8Bit());
+    const TestHome unusualHome(home);
     GSCompressor compressor;
     QCOMPARE(compressor.compress(imageDocument(), outputFolder(), QString()), 0);
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/report.pdf"), 3);

@@ -19,6 +19,7 @@
 #include "ui/FileItemWidget.h"
 #include "ui/ModalDialogs.h"
 #include "ui/RefusedFilesNotice.h"
+#include "ui/RowWidgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,8 +56,6 @@ namespace {
     constexpr int exitGraceMs = 3000;
     // Rows are built for this long at a time; between slices the window paints and answers the user.
     constexpr qint64 rowSliceMilliseconds = 25;
-    // Rows just out of view keep their widgets, so that scrolling a little builds nothing.
-    constexpr int rowsKeptBeyondView = 2;
 
     // Scanners and mail programs often write the suffix in capitals; the file dialog accepts those
     // too, so a drop must not refuse them.
@@ -88,6 +87,7 @@ MainWindow::MainWindow()
     , m_run(new RunController(m_compressionPool, this))
 {
     m_ui->setupUi(this);
+    m_rows = new RowWidgets(m_ui->listWidget, m_fileItemList.get(), this);
     ProgramInit::instance()->initLogger();
 
     // Compressions get a pool of their own: Qt queues its own work (icon conversions, for one) on the
@@ -177,10 +177,13 @@ void MainWindow::connectSignals()
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
 
     connect(m_run, &RunController::taskFinished, this, &MainWindow::taskFinished);
+    connect(m_rows, &RowWidgets::built, this, [this](FileItemWidget* row) {
+        connect(row, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+    });
     connect(m_rowBuilder, &QTimer::timeout, this, &MainWindow::buildPendingRows);
     // However often the view moves in one turn of the event loop, the rows in view are looked at once.
     connect(m_ui->listWidget, &CustomListWidget::viewMoved, m_rowViewer, qOverload<>(&QTimer::start));
-    connect(m_rowViewer, &QTimer::timeout, this, &MainWindow::showRowsInView);
+    connect(m_rowViewer, &QTimer::timeout, m_rows, &RowWidgets::showRowsInView);
     connect(SignalTransferStation::instance(), &SignalTransferStation::changeProcessedState, this,
         &MainWindow::dismissResults);
     connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
@@ -282,73 +285,9 @@ void MainWindow::retranslate()
     }
 }
 
-FileItemWidget* MainWindow::rowWidget(int row) const
-{
-    return qobject_cast<FileItemWidget*>(m_ui->listWidget->itemWidget(m_ui->listWidget->item(row)));
-}
+FileItemWidget* MainWindow::rowWidget(int row) const { return m_rows->widget(row); }
 
-FileItemWidget* MainWindow::showRow(int row)
-{
-    QListWidgetItem* listItem = m_ui->listWidget->item(row);
-    if (listItem == nullptr) {
-        return nullptr;
-    }
-    m_ui->listWidget->scrollToItem(listItem);
-    showRowsInView();
-    return rowWidget(row);
-}
-
-// The view would only schedule the row widget's deletion; it goes at once instead, so that no row
-// outlives its item.
-void MainWindow::removeRowWidget(int row)
-{
-    QListWidgetItem* listItem = m_ui->listWidget->item(row);
-    if (!m_rowsWithWidgets.remove(listItem)) {
-        return;
-    }
-    QWidget* widget = m_ui->listWidget->itemWidget(listItem);
-    m_ui->listWidget->removeItemWidget(listItem);
-    delete widget;
-}
-
-// A row widget costs far more than its document: thousands of them would take seconds to build and
-// hundreds of megabytes to keep. Only the rows in view, and a few beside them, have one; everything a
-// row shows lives in its item, so a row that comes back into view is built again as it was.
-void MainWindow::showRowsInView()
-{
-    const CustomListWidget::RowSpan view = m_ui->listWidget->rowsInView();
-    const int first = std::max(0, view.first - rowsKeptBeyondView);
-    const int last = std::min(m_ui->listWidget->count() - 1, view.last + rowsKeptBeyondView);
-    // A row with an open dialog keeps its widget while the dialog runs; every dialog is modal.
-    if (QApplication::activeModalWidget() == nullptr) {
-        const QSet<QListWidgetItem*> withWidgets = m_rowsWithWidgets;
-        for (QListWidgetItem* listItem : withWidgets) {
-            const int row = m_ui->listWidget->row(listItem);
-            if (row < first || row > last) {
-                removeRowWidget(row);
-            }
-        }
-    }
-    for (int row = first; row <= last; ++row) {
-        buildRowWidget(row);
-    }
-}
-
-void MainWindow::buildRowWidget(int row)
-{
-    QListWidgetItem* listItem = m_ui->listWidget->item(row);
-    if (listItem == nullptr || m_rowsWithWidgets.contains(listItem)) {
-        return;
-    }
-    auto* widget = new FileItemWidget(m_fileItemList->at(row), m_ui->listWidget);
-    m_ui->listWidget->setItemWidget(listItem, widget);
-    m_rowsWithWidgets.insert(listItem);
-    connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
-    // The list's entry reads as its row does, for screen readers that walk the list.
-    listItem->setData(Qt::AccessibleTextRole, widget->accessibleText());
-    connect(widget, &FileItemWidget::accessibleTextChanged, this,
-        [listItem](const QString& text) { listItem->setData(Qt::AccessibleTextRole, text); });
-}
+FileItemWidget* MainWindow::showRow(int row) { return m_rows->show(row); }
 
 // A setting was accepted: every listed document, in view or not, whose result was made with another
 // setting than its next run would use forgets that result. The others keep theirs.
@@ -373,7 +312,7 @@ void MainWindow::removeRefusedRow(int row)
 {
     // Rows are built in item order, so a row not built yet needs nothing here.
     if (row < m_ui->listWidget->count()) {
-        removeRowWidget(row);
+        m_rows->remove(row);
         delete m_ui->listWidget->takeItem(row);
     }
     if (m_fileItemList->count() <= 1) {
@@ -448,7 +387,7 @@ void MainWindow::buildPendingRows()
     }
     m_ui->listWidget->scrollToItem(m_ui->listWidget->item(row - 1));
     // The rows in view show at once, not a turn of the event loop later.
-    showRowsInView();
+    m_rows->showRowsInView();
     updateCompressButton();
 }
 
@@ -493,7 +432,7 @@ void MainWindow::btn_delete_clicked()
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     for (const int row : qAsConst(rows)) {
         // Row and item go together, so row i keeps showing item i.
-        removeRowWidget(row);
+        m_rows->remove(row);
         m_ui->listWidget->model()->removeRow(row);
         m_fileItemList->removeAt(row);
     }
@@ -525,7 +464,7 @@ void MainWindow::clearList()
 {
     qDebug() << "PDF list clear.";
     for (int row = m_ui->listWidget->count() - 1; row >= 0; --row) {
-        removeRowWidget(row);
+        m_rows->remove(row);
     }
     m_ui->listWidget->clear();
     m_fileItemList->clear();

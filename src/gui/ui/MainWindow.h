@@ -16,6 +16,7 @@ class QLabel;
 class QListWidgetItem;
 class QThreadPool;
 class RefusedFilesNotice;
+class RowWidgets;
 class RunController;
 class QTimer;
 
@@ -124,9 +125,6 @@ private:
     void clearList();
     void retranslate();
     void showListPage(bool show);
-    void removeRowWidget(int row);
-    void showRowsInView();
-    void buildRowWidget(int row);
     void dismissResults();
     void startRun();
     void endRun();
@@ -152,5 +150,5 @@ private:
     RefusedFilesNotice* m_refusedNotice = nullptr; // child of the central widget
     QTimer* m_rowBuilder = nullptr; // child of this window: builds the rows of a long adding a slice at a time
     QTimer* m_rowViewer = nullptr; // child of this window: gives the rows that came into view their widgets
-    QSet<QListWidgetItem*> m_rowsWithWidgets; // owned by the list
+    RowWidgets* m_rows = nullptr; // child of this window: the widgets of the rows in view
 };
