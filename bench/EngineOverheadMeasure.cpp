@@ -6,6 +6,7 @@
 #include "Rewriters.h"
 #include "ToolRun.h"
 #include "engine/CompressSetting.h"
+#include "engine/GSCompressor.h"
 #include "engine/PdfCheck.h"
 #include "engine/StopSignal.h"
 #include "engine/WorkerProcess.h"
@@ -225,6 +226,93 @@ namespace {
             + table.toMarkdown();
     }
 
+    // The engine's own account of its steps, in the order it runs them.
+    const QStringList accountedSteps = { QStringLiteral("interpreter"), QStringLiteral("source check"),
+        QStringLiteral("rewrite check"), QStringLiteral("source pass"), QStringLiteral("rewrite pass"),
+        QStringLiteral("ink checks"), QStringLiteral("choosing") };
+
+    double stepSeconds(const Rewrite& rewrite, const QString& step)
+    {
+        for (const auto& entry : rewrite.stepCpuSeconds) {
+            if (entry.first == step) {
+                return entry.second;
+            }
+        }
+        return 0.0;
+    }
+
+    /**
+     * Processor time, user and system with child processes, of `compress` at Medium against the `gs` command
+     * given the very argument list, and of each step as the engine accounts for it, on every document.
+     */
+    QString stepCostSection(const BenchContext& context, const QString& folder)
+    {
+        constexpr int mediumLevel = 5;
+        QStringList headers = { QStringLiteral("Document"), QStringLiteral("`compress` CPU (s)"),
+            QStringLiteral("`gs` CPU (s)"), QStringLiteral("Ratio") };
+        for (const QString& step : accountedSteps) {
+            headers << step + QStringLiteral(" (s)");
+        }
+        headers << QStringLiteral("Delivered bytes") << QStringLiteral("Delivered");
+        MarkdownTable table(headers, QStringLiteral("lrrr") + QString(accountedSteps.size(), QLatin1Char('r')) + "rl");
+        double compressTotal = 0.0;
+        double commandTotal = 0.0;
+        QList<double> aloneCompressWall, aloneCommandWall;
+        QString aloneDocument;
+        for (const CorpusDocument& document : context.corpus->documents()) {
+            const QString commandOutput = folder + QStringLiteral("/steps-gs.pdf");
+            const QStringList argv = Rewriters::applicationArguments(mediumLevel, document.path, commandOutput);
+            if (argv.isEmpty()) {
+                continue;
+            }
+            QList<double> compressCpu, commandCpu;
+            std::vector<QList<double>> steps(static_cast<size_t>(accountedSteps.size()));
+            Rewrite application;
+            for (int repetition = 0; repetition < context.repetitions; ++repetition) {
+                application = Rewriters::application(document.path, folder + QStringLiteral("/steps"), Medium, 0);
+                const Rewrite command = Rewriters::ghostscriptCommand(argv.mid(1), commandOutput);
+                compressCpu << application.cpuSeconds;
+                commandCpu << command.cpuSeconds;
+                for (int index = 0; index < accountedSteps.size(); ++index) {
+                    steps[static_cast<size_t>(index)] << stepSeconds(application, accountedSteps.at(index));
+                }
+                if (aloneDocument.isEmpty() || aloneDocument == document.name) {
+                    aloneDocument = document.name;
+                    aloneCompressWall << application.seconds;
+                    aloneCommandWall << command.seconds;
+                }
+            }
+            compressTotal += median(compressCpu);
+            commandTotal += median(commandCpu);
+            QStringList row = { document.name, MarkdownTable::number(median(compressCpu), 2),
+                MarkdownTable::number(median(commandCpu), 2),
+                MarkdownTable::number(median(compressCpu) / median(commandCpu), 2) };
+            for (const QList<double>& step : steps) {
+                row << MarkdownTable::number(median(step), 2);
+            }
+            row << (application.succeeded ? QString::number(application.bytes) : QStringLiteral("failed"))
+                << (application.succeeded ? application.delivery : QStringLiteral("–"));
+            table.addRow(row);
+        }
+        return QStringLiteral(
+                   "\n### Processor time per step\n\n`compress` at Medium and the `gs` command given the very "
+                   "argument list it builds, processor time (user and system, child processes included), "
+                   "median of %1 runs; then each step as the engine accounts for it in its log line "
+                   "\"Processor time per step\": the interpreter's worker (with its comparison of pages "
+                   "when the interpreter reports problems), the qpdf checks of the source and of the "
+                   "rewrite, the lossless pass over the source (on a thread of its own while the worker "
+                   "runs) and over the rewrite, each with the check of what it wrote, the ink checks of "
+                   "repacked copies, and the choice itself. Over all documents: `compress` **%2 s**, `gs` "
+                   "**%3 s**, ratio **%4**. One document alone (%5), wall time: `compress` **%6 s**, `gs` "
+                   "**%7 s**.\n\n")
+                   .arg(context.repetitions)
+                   .arg(MarkdownTable::number(compressTotal, 2), MarkdownTable::number(commandTotal, 2),
+                       MarkdownTable::number(compressTotal / commandTotal, 2), aloneDocument,
+                       MarkdownTable::number(median(aloneCompressWall), 2),
+                       MarkdownTable::number(median(aloneCommandWall), 2))
+            + table.toMarkdown();
+    }
+
     QString sizeCell(qint64 bytes, qint64 sourceBytes)
     {
         return QStringLiteral("%1 (%2)").arg(MarkdownTable::mebibytes(bytes),
@@ -355,6 +443,7 @@ namespace EngineOverheadMeasure {
         for (const QString& failure : failures) {
             text += QStringLiteral("\n- Failed: %1").arg(failure);
         }
+        text += stepCostSection(context, folder);
         text += QStringLiteral("\n") + concurrencySection(context, folder);
         text += passScaling(context, folder);
         return text + QStringLiteral("\n");

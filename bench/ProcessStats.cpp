@@ -1,5 +1,7 @@
 #include "ProcessStats.h"
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -24,7 +26,25 @@ namespace {
     }
 } // namespace
 
+namespace {
+    double cpuSecondsOf(int who)
+    {
+        rusage usage = {};
+        if (getrusage(who, &usage) != 0) {
+            return 0.0;
+        }
+        const auto seconds = [](const timeval& time) {
+            return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+        };
+        return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    }
+} // namespace
+
 namespace ProcessStats {
+    double ownCpuSeconds() { return cpuSecondsOf(RUSAGE_SELF); }
+
+    double childrenCpuSeconds() { return cpuSecondsOf(RUSAGE_CHILDREN); }
+
     qint64 peakResidentKiB() { return procValue(QStringLiteral("/proc/self/status"), QStringLiteral("VmHWM")); }
 
     qint64 residentKiB() { return procValue(QStringLiteral("/proc/self/status"), QStringLiteral("VmRSS")); }

@@ -12,6 +12,11 @@ namespace ProcessStats {
     /** Number of file descriptors this process holds open. */
     int openFileCount();
 
+    /** Processor time, user and system, of this process's threads so far, in seconds. */
+    double ownCpuSeconds();
+    /** Processor time, user and system, of the child processes this process has reaped so far, in seconds. */
+    double childrenCpuSeconds();
+
     /** Cores the scheduler offers this process. */
     int coreCount();
     /** Physical memory of the machine, in KiB. */

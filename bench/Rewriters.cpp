@@ -1,5 +1,7 @@
 #include "Rewriters.h"
 
+#include "ProcessStats.h"
+
 #include "ToolRun.h"
 #include "engine/CompressSetting.h"
 #include "engine/GSCompressor.h"
@@ -21,6 +23,7 @@ namespace {
     {
         Rewrite rewrite;
         rewrite.seconds = result.seconds;
+        rewrite.cpuSeconds = result.cpuSeconds;
         rewrite.path = output;
         rewrite.bytes = QFileInfo(output).size();
         // qpdf exits with 3 when it succeeded with warnings.
@@ -122,10 +125,15 @@ namespace Rewriters {
 
         Rewrite rewrite;
         const ChoiceLog choiceLog;
+        const double cpuBefore = ProcessStats::ownCpuSeconds() + ProcessStats::childrenCpuSeconds();
         QElapsedTimer timer;
         timer.start();
         const qint32 code = compressor.compress(source, outputFolder, QString());
         rewrite.seconds = secondsSince(timer);
+        rewrite.cpuSeconds = ProcessStats::ownCpuSeconds() + ProcessStats::childrenCpuSeconds() - cpuBefore;
+        for (const auto& step : compressor.stepCosts().steps()) {
+            rewrite.stepCpuSeconds << qMakePair(step.first, static_cast<double>(step.second.count()) / 1e6);
+        }
         rewrite.succeeded = code == GSCompressor::Success;
         if (!rewrite.succeeded) {
             rewrite.failure = QStringLiteral("code %1").arg(code);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,7 @@ struct Rewrite
     QString path; // the file produced
     qint64 bytes = 0;
     double seconds = 0.0;
+    double cpuSeconds = 0.0; // processor time, user and system, child processes included
     QString failure; // why not, when it failed
     bool sourceDelivered = false; // the application handed back the source byte for byte
     // The application's own account of its choice, read from its log:
@@ -18,6 +21,7 @@ struct Rewrite
     qint64 formerBytes
         = 0; // what the engine delivered before the repack: the plain rewrite if smaller, else the source
     double choosingSeconds = 0.0; // the repacks and checks that choose among the candidates
+    QList<QPair<QString, double>> stepCpuSeconds; // the engine's processor time per step, as it accounts for it
 };
 
 /** The ways a document is made smaller in the benchmarks, each timed the same way. */

@@ -1,5 +1,7 @@
 #include "ToolRun.h"
 
+#include "ProcessStats.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -30,6 +32,7 @@ namespace ToolRun {
         }
 
         QProcess process;
+        const double childrenCpuBefore = ProcessStats::childrenCpuSeconds();
         QElapsedTimer timer;
         timer.start();
         process.start(command, commandArguments);
@@ -42,6 +45,8 @@ namespace ToolRun {
             process.waitForFinished();
         }
         result.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        // The program has been reaped: its time, and that of whatever it waited for, counts among the children's.
+        result.cpuSeconds = ProcessStats::childrenCpuSeconds() - childrenCpuBefore;
         result.started = true;
         result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         result.standardOutput = process.readAllStandardOutput();

@@ -11,6 +11,7 @@ struct ToolResult
     bool started = false;
     int exitCode = -1;
     double seconds = 0.0;
+    double cpuSeconds = 0.0; // processor time of the program and its children, user and system
     qint64 peakKiB = -1; // highest resident set size of the program, when it was asked for
     QByteArray standardOutput;
     QByteArray standardError;

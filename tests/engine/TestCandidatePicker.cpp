@@ -6,6 +6,9 @@
 #include "support/TestPdf.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
 
 Q_DECLARE_METATYPE(Delivery)
 
@@ -18,6 +21,8 @@ private slots:
     void cleanup();
     void refusesRepackWithoutItsPages_data();
     void refusesRepackWithoutItsPages();
+    void skipsOnlyTheRewritePassThatCannotWin_data();
+    void skipsOnlyTheRewritePassThatCannotWin();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -64,6 +69,70 @@ void TestCandidatePicker::refusesRepackWithoutItsPages()
     QCOMPARE(choice.delivery, Delivery::SourceUnchanged);
     QCOMPARE(choice.path, source);
     QVERIFY2(log.contains("Candidate source repacked is unsound: page"), qPrintable(log.messages().join('\n')));
+}
+
+namespace {
+    /**
+     * A copy of source with bytes more on its first page: an image held in JPEG, as far as any reader
+     * can tell, that a lossless pass copies as it is.
+     */
+    bool writeWithJpegBytes(const QString& source, const QString& target, int bytes)
+    {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(source).constData());
+        QByteArray samples(bytes, Qt::Uninitialized);
+        QRandomGenerator random(7);
+        for (char& sample : samples) {
+            sample = static_cast<char>(random.bounded(256));
+        }
+        QPDFObjectHandle image = QPDFObjectHandle::newStream(&pdf, samples.toStdString());
+        image.replaceDict(QPDFObjectHandle::parse(
+            "<< /Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray /BitsPerComponent 8 "
+            "/Filter /DCTDecode >>"));
+        QPDFObjectHandle page = pdf.getAllPages().front();
+        QPDFObjectHandle resources = page.getKey("/Resources");
+        if (!resources.getKey("/XObject").isDictionary()) {
+            resources.replaceKey("/XObject", QPDFObjectHandle::newDictionary());
+        }
+        resources.getKey("/XObject").replaceKey("/Kept", pdf.makeIndirectObject(image));
+        const QByteArray name = QFile::encodeName(target);
+        QPDFWriter writer(pdf, name.constData());
+        writer.write();
+        return true;
+    }
+} // namespace
+
+void TestCandidatePicker::skipsOnlyTheRewritePassThatCannotWin_data()
+{
+    QTest::addColumn<int>("jpegBytes");
+    QTest::addColumn<bool>("passMade");
+    // The JPEG alone outweighs the source: the pass over the rewrite cannot win and is not made.
+    QTest::newRow("rewrite held up by its images") << 400000 << false;
+    // The rewrite is larger than the source, yet its pass may still beat it: it is made.
+    QTest::newRow("rewrite that its pass may shrink") << 100 << true;
+}
+
+void TestCandidatePicker::skipsOnlyTheRewritePassThatCannotWin()
+{
+    QFETCH(int, jpegBytes);
+    QFETCH(bool, passMade);
+    const QString source = m_work->filePath("source.pdf");
+    QVERIFY(TestPdf::writeLinkedTextDocument(source, 8));
+    const QString rewrite = m_work->filePath("rewrite.pdf");
+    QVERIFY(writeWithJpegBytes(source, rewrite, jpegBytes));
+    QVERIFY(QFileInfo(rewrite).size() > QFileInfo(source).size());
+    const PdfCheck::Result inspected = PdfCheck::inspect(source, QString(), PdfCheck::Detail::PagesAndNavigation);
+
+    const LogCapture log;
+    CandidatePicker picker(source, QString(), inspected);
+    const CandidatePicker::Choice choice = picker.pick(rewrite);
+    const bool repackedRewriteWeighed
+        = std::any_of(choice.weighed.cbegin(), choice.weighed.cend(), [](const WeighedCopy& copy) {
+              return copy.delivery == Delivery::RewrittenAndRepacked;
+          });
+    QCOMPARE(repackedRewriteWeighed, passMade);
+    QCOMPARE(log.contains("Repacking the rewrite of"), !passMade);
+    QVERIFY(choice.delivery != Delivery::None);
 }
 
 QTEST_MAIN(TestCandidatePicker)

@@ -6,6 +6,7 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
+#include <algorithm>
 #include <atomic>
 #include <unistd.h>
 
@@ -21,6 +22,18 @@ namespace {
     QStringList entriesOf(const QString& folder)
     {
         return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+    /** The bytes written so far into a repacked copy anywhere in folder and its run folders. */
+    qint64 repackedBytesUnder(const QString& folder)
+    {
+        QDirIterator copies(folder, { "*_repacked.pdf" }, QDir::Files, QDirIterator::Subdirectories);
+        qint64 bytes = 0;
+        while (copies.hasNext()) {
+            copies.next();
+            bytes = std::max(bytes, copies.fileInfo().size());
+        }
+        return bytes;
     }
 
     /** The processes whose parent is this test, read from /proc. */
@@ -58,6 +71,7 @@ private slots:
     void endedRunsDeliverNothing_data();
     void endedRunsDeliverNothing();
     void stopBeforeStartTouchesNothing();
+    void stopDuringTheSourcePassLeavesNothing();
     void reportsPagesAndKeepsThePasswordOffTheCommandLine();
 
 private:
@@ -165,6 +179,24 @@ void TestCompressionWorker::stopBeforeStartTouchesNothing()
     compressor.resetStop();
     QCOMPARE(compressor.compress(imageDocument(), outputFolder(), QString()), 0);
     QCOMPARE(compressor.fileName(), QString("report.pdf"));
+}
+
+// The source's lossless pass runs on a thread of its own beside the worker; a stop while it writes ends
+// it too, and the compression leaves neither a copy nor a thread behind.
+void TestCompressionWorker::stopDuringTheSourcePassLeavesNothing()
+{
+    const QString source = m_work->path() + "/slow-to-repack.pdf";
+    QVERIFY(TestPdf::writeSlowToRepackDocument(source, 16));
+    const LogCapture log;
+    GSCompressor compressor;
+    QFuture<qint32> result = QtConcurrent::run([&] { return compressor.compress(source, outputFolder(), QString()); });
+    QTRY_VERIFY_WITH_TIMEOUT(repackedBytesUnder(Product::tempFolder()) > 0 || result.isFinished(), 60000);
+    QVERIFY2(!result.isFinished(), "the pass was over before it could be stopped");
+    compressor.stop();
+    QCOMPARE(result.result(), qint32(GSCompressor::Stopped));
+    QVERIFY2(log.contains("Compression stopped:"), qPrintable(log.messages().join('\n')));
+    QCOMPARE(entriesOf(outputFolder()), QStringList());
+    QCOMPARE(entriesOf(Product::tempFolder()), QStringList());
 }
 
 // Every local user can read a process's command line; the open password must not be there.

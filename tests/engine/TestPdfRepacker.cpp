@@ -134,6 +134,10 @@ private slots:
     void refusesUnreadableInput_data();
     void refusesUnreadableInput();
     void smallestPossibleSizeCountsReachableImageCodecs();
+    void boundNeverSkipsAWinner_data();
+    void boundNeverSkipsAWinner();
+    void skipsWhatCannotWin();
+    void cancelledRepackLeavesNothing();
 
 private:
     QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -248,6 +252,59 @@ void TestPdfRepacker::smallestPossibleSizeCountsReachableImageCodecs()
     QVERIFY(QFileInfo(path("jpeg-repacked.pdf")).size() > floor);
     QVERIFY(QFileInfo(path("jpeg-repacked.pdf")).size() < QFileInfo(document).size());
     QCOMPARE(PdfRepacker::smallestPossibleSize({ path("missing.pdf"), {} }), qint64(-1));
+}
+
+void TestPdfRepacker::boundNeverSkipsAWinner_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<bool>("flateFullyCompressed");
+    QTest::newRow("text, links and bookmarks") << "source.pdf" << true;
+    QTest::newRow("text, Flate not trusted") << "source.pdf" << false;
+    QTest::newRow("JPEG image") << "jpeg.pdf" << true;
+    QTest::newRow("content stored without compression") << "stored.pdf" << true;
+}
+
+// Whatever the bound, a repack that comes out below the size to beat is written: skipping it would
+// hand the user a larger copy.
+void TestPdfRepacker::boundNeverSkipsAWinner()
+{
+    QFETCH(QString, document);
+    QFETCH(bool, flateFullyCompressed);
+    writeJpegDocument(path("jpeg.pdf"));
+    QVERIFY(TestPdf::writeSlowToRepackDocument(path("stored.pdf"), 1));
+
+    const PdfRepacker::Result unbounded = PdfRepacker::repack({ path(document), {} }, path("unbounded.pdf"));
+    QCOMPARE(unbounded.outcome, PdfRepacker::Outcome::Written);
+    PdfRepacker::Limits limits;
+    limits.flateFullyCompressed = flateFullyCompressed;
+    limits.mustBeBelow = unbounded.size + 1;
+    const PdfRepacker::Result bounded = PdfRepacker::repack({ path(document), {} }, path("bounded.pdf"), {}, limits);
+    QCOMPARE(bounded.outcome, PdfRepacker::Outcome::Written);
+    QCOMPARE(bounded.size, unbounded.size);
+}
+
+void TestPdfRepacker::skipsWhatCannotWin()
+{
+    const qint64 shownJpeg = writeJpegDocument(path("jpeg.pdf"));
+    QFile::remove(path("skipped.pdf"));
+    PdfRepacker::Limits limits;
+    // The pass copies the JPEG's bytes as they are: it cannot come out below them.
+    limits.mustBeBelow = shownJpeg;
+    const PdfRepacker::Result result = PdfRepacker::repack({ path("jpeg.pdf"), {} }, path("skipped.pdf"), {}, limits);
+    QCOMPARE(result.outcome, PdfRepacker::Outcome::CannotWin);
+    QVERIFY(!QFileInfo::exists(path("skipped.pdf")));
+}
+
+void TestPdfRepacker::cancelledRepackLeavesNothing()
+{
+    int asked = 0;
+    PdfRepacker::Limits limits;
+    limits.cancelled = [&asked] { return ++asked > 3; };
+    const PdfRepacker::Result result
+        = PdfRepacker::repack({ path("source.pdf"), {} }, path("cancelled.pdf"), {}, limits);
+    QCOMPARE(result.outcome, PdfRepacker::Outcome::Cancelled);
+    QCOMPARE(asked, 4);
+    QVERIFY(!QFileInfo::exists(path("cancelled.pdf")));
 }
 
 QTEST_MAIN(TestPdfRepacker)

@@ -566,6 +566,34 @@ namespace TestPdf {
                 + pages));
     }
 
+    bool writeSlowToRepackDocument(const QString& path, int megabytes)
+    {
+        // Short repeats everywhere and no long ones: the strongest compression level searches hardest on
+        // that. Half a megabyte a page, so that the pass writes many streams, one after another.
+        QRandomGenerator random(25);
+        const char letters[] = "ACGT";
+        const int pageCount = std::max(1, megabytes * 2);
+        QList<QByteArray> objects = { "<< /Type /Catalog /Pages 2 0 R >>", QByteArray() };
+        QByteArray kids;
+        for (int page = 0; page < pageCount; ++page) {
+            QByteArray content;
+            while (content.size() < 512 * 1024) {
+                content += '%';
+                for (int letter = 0; letter < 100; ++letter) {
+                    content += letters[random.bounded(4)];
+                }
+                content += '\n';
+            }
+            const int pageObject = objects.size() + 1;
+            kids += QByteArray::number(pageObject) + " 0 R ";
+            objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents "
+                    + QByteArray::number(pageObject + 1) + " 0 R /Resources << >> >>";
+            objects << streamObject(QByteArray(), content + "0 0 m 10 10 l S\n");
+        }
+        objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pageCount) + " >>";
+        return writeBytes(path, pdfOf(objects));
+    }
+
     bool writeDamagedImageDocument(const QString& path)
     {
         constexpr int side = 200;

@@ -92,6 +92,12 @@ namespace TestPdf {
      * warnings); the interpreter recurses once per level and overflows its stack at a few hundred thousand.
      */
     bool writeDeeplyNestedDocument(const QString& path, int depth);
+    /**
+     * A document that the interpreter rewrites in a moment but whose lossless pass takes long: its pages'
+     * content streams, half a megabyte each, megabytes in all, are comment lines over a four-letter
+     * alphabet, stored without compression, which the pass compresses at the strongest level.
+     */
+    bool writeSlowToRepackDocument(const QString& path, int megabytes);
     /** A small file that takes the interpreter long: pageCount pages that each fill thousands of tiny shapes. */
     bool writeSlowDocument(const QString& path, int pageCount, int shapesPerPage);
     /**

@@ -64,17 +64,32 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
 {
     QElapsedTimer timer;
     timer.start();
+    const StepCosts::Duration cpuAtStart = StepCosts::threadCpuTime();
     m_candidates = { { m_stagedSource, sizeOf(m_stagedSource), Delivery::SourceUnchanged } };
-    if (!rewrite.isEmpty()) {
-        // Ghostscript writes no encryption: a protected source's rewrite may only go out repacked and protected.
-        if (!m_source.encrypted) {
-            m_candidates << Candidate { rewrite, sizeOf(rewrite), Delivery::Rewritten };
-        }
-        if (!addRepackedRewrite(rewrite)) {
-            return { QString(), Delivery::None, m_tempFolderFull, {} };
-        }
+    // Ghostscript writes no encryption: a protected source's rewrite may only go out repacked and protected.
+    if (!rewrite.isEmpty() && !m_source.encrypted) {
+        m_candidates << Candidate { rewrite, sizeOf(rewrite), Delivery::Rewritten };
     }
-    addRepackedSource();
+    // The source and the plain rewrite go out unless something smaller does: a pass is of use only below them.
+    if (m_sourcePass != nullptr) {
+        m_sourcePass->mustComeBelow(smallest().size);
+    }
+    // A source's pass that is over already may spare the rewrite's; one still running goes on beside the
+    // rewrite's and learns its size. Its copy still takes its place after the rewrite's, where ties go to the rewrite.
+    const bool sourcePassFirst = m_sourcePass == nullptr || m_sourcePass->isFinished();
+    Candidate sourceRepacked = sourcePassFirst ? repackedSource() : Candidate();
+    if (!rewrite.isEmpty() && !addRepackedRewrite(rewrite, sizeToBeat(sourceRepacked))) {
+        return { QString(), Delivery::None, m_tempFolderFull, {} };
+    }
+    if (!sourcePassFirst) {
+        if (!m_inkCheck) {
+            m_sourcePass->mustComeBelow(smallest().size);
+        }
+        sourceRepacked = repackedSource();
+    }
+    if (!sourceRepacked.path.isEmpty()) {
+        m_candidates << sourceRepacked;
+    }
     if (m_tempFolderFull) {
         return { QString(), Delivery::None, true, {} };
     }
@@ -95,21 +110,58 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
                  << candidate.size << "bytes";
         weighed << WeighedCopy { candidate.delivery, candidate.size };
     }
+    if (m_costs != nullptr) {
+        m_costs->add(QStringLiteral("choosing"), StepCosts::threadCpuTime() - cpuAtStart - m_passesOnThisThread);
+    }
     qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Delivering" << nameOf(best.delivery) << best.size
              << "bytes of" << m_candidates.first().size << "chosen in" << timer.elapsed() << "ms";
     return { best.path, best.delivery, false, weighed };
 }
 
-bool CandidatePicker::addRepackedRewrite(const QString& rewrite)
+bool CandidatePicker::mayRepackSource(const PdfCheck::Result& source) { return !wasRebuilt(source); }
+
+// A repack that must still pass the ink check may fall out after all: only a candidate that is sure
+// of its place sets the size the rewrite's pass has to beat.
+qint64 CandidatePicker::sizeToBeat(const Candidate& repackedSource) const
 {
-    if (!isWorthRepacking(rewrite, QByteArray())) {
-        return true;
+    qint64 best = smallest().size;
+    if (!repackedSource.path.isEmpty() && !m_inkCheck) {
+        best = std::min(best, repackedSource.size);
     }
+    return best;
+}
+
+bool CandidatePicker::addRepackedRewrite(const QString& rewrite, qint64 mustBeBelow)
+{
+    const StepCosts::Duration cpuAtStart = StepCosts::threadCpuTime();
     const PdfRepacker::Document protectedLike
         = m_source.encrypted ? PdfRepacker::Document { m_stagedSource, m_source.password } : PdfRepacker::Document {};
     const QString output = newTempPath();
-    const PdfRepacker::Result result = PdfRepacker::repack({ rewrite, QByteArray() }, output, protectedLike);
-    if (result.outcome == PdfRepacker::Outcome::Written && isSound(output, Delivery::RewrittenAndRepacked)) {
+    PdfRepacker::Limits limits;
+    limits.mustBeBelow = mustBeBelow;
+    // The rewrite is Ghostscript's, whose Flate streams are compressed in full already.
+    limits.flateFullyCompressed = true;
+    // A stop meanwhile delivers nothing: the copy need not be finished.
+    const StopSignal* stop = m_stop;
+    limits.cancelled = [stop] { return stop != nullptr && stop->isRaised(); };
+    const PdfRepacker::Result result = PdfRepacker::repack({ rewrite, QByteArray() }, output, protectedLike, limits);
+    const bool written = result.outcome == PdfRepacker::Outcome::Written;
+    const PdfCheck::Result copy
+        = written ? PdfCheck::inspect(output, m_password, PdfCheck::Detail::PagesAndNavigation) : PdfCheck::Result();
+    const StepCosts::Duration cpu = StepCosts::threadCpuTime() - cpuAtStart;
+    m_passesOnThisThread += cpu;
+    if (m_costs != nullptr) {
+        m_costs->add(QStringLiteral("rewrite pass"), cpu);
+    }
+    if (result.outcome == PdfRepacker::Outcome::CannotWin) {
+        qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Repacking the rewrite of" << sizeOf(rewrite)
+                 << "bytes cannot come below" << mustBeBelow << "bytes: skipped";
+        return true;
+    }
+    if (result.outcome == PdfRepacker::Outcome::Cancelled) {
+        return true;
+    }
+    if (written && isSound(copy, Delivery::RewrittenAndRepacked)) {
         m_candidates << Candidate { output, result.size, Delivery::RewrittenAndRepacked };
         return true;
     }
@@ -125,47 +177,53 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite)
     return true;
 }
 
-void CandidatePicker::addRepackedSource()
+CandidatePicker::Candidate CandidatePicker::repackedSource()
 {
     // A source whose structure qpdf had to rebuild goes out as the user has it, never as qpdf's
     // reading of it. Lesser complaints (a repeated dictionary key, say) do not count.
-    if (wasRebuilt(m_source) || !isWorthRepacking(m_stagedSource, m_source.password)) {
-        return;
+    if (!mayRepackSource(m_source)) {
+        return {};
     }
-    // Written with the source's own protection, which the repacker checks before it reports success.
-    const QString output = newTempPath();
-    const PdfRepacker::Result result = PdfRepacker::repack({ m_stagedSource, m_source.password }, output);
-    if (result.outcome == PdfRepacker::Outcome::Written) {
-        if (isSound(output, Delivery::SourceRepacked)) {
-            m_candidates << Candidate { output, result.size, Delivery::SourceRepacked };
+    SourcePass* pass = m_sourcePass;
+    if (pass == nullptr) {
+        // Made here and now, it is worth writing only when it can beat what is there already.
+        m_ownSourcePass = std::make_unique<SourcePass>(m_stagedSource, m_password, m_source,
+            m_stop != nullptr ? *m_stop : m_neverRaised, SourcePass::Start::WhenAsked, smallest().size);
+        pass = m_ownSourcePass.get();
+    }
+    const SourcePass::Result& made = pass->result();
+    if (pass == m_ownSourcePass.get()) {
+        m_passesOnThisThread += made.cpuTime;
+    }
+    if (m_costs != nullptr) {
+        m_costs->add(QStringLiteral("source pass"), made.cpuTime);
+    }
+    if (made.repack.outcome == PdfRepacker::Outcome::Written) {
+        if (!isSound(made.check, Delivery::SourceRepacked)) {
+            return {};
         }
-    } else if (!failedForWantOfRoom(m_stagedSource, result, "the repacked source")) {
-        qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Repacking the source failed:" << result.message;
+        return { made.path, made.repack.size, Delivery::SourceRepacked };
     }
+    if (made.repack.outcome != PdfRepacker::Outcome::CannotWin && made.repack.outcome != PdfRepacker::Outcome::Cancelled
+        && !failedForWantOfRoom(m_stagedSource, made.repack, "the repacked source")) {
+        qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick")
+                   << "Repacking the source failed:" << made.repack.message;
+    }
+    return {};
 }
 
 // A copy lost for want of room would quietly hand a larger one to the user: the whole run fails instead.
 bool CandidatePicker::failedForWantOfRoom(const QString& input, const PdfRepacker::Result& result, const char* copy)
 {
-    if (result.outcome == PdfRepacker::Outcome::Written || !TempSpace::lacksRoomFor(sizeOf(input))) {
+    const bool somethingWasWritten = result.outcome == PdfRepacker::Outcome::Unreadable
+        || result.outcome == PdfRepacker::Outcome::ProtectionFailed;
+    if (!somethingWasWritten || !TempSpace::lacksRoomFor(sizeOf(input))) {
         return false;
     }
     qWarning() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Could not write" << copy
                << "into the Temp folder, its disk is full:" << result.message;
     m_tempFolderFull = true;
     return true;
-}
-
-// A repack keeps the image codecs' bytes as they are; when those alone fill the best candidate's
-// size, the repack cannot win and is not written at all.
-bool CandidatePicker::isWorthRepacking(const QString& path, const QByteArray& password) const
-{
-    const qint64 best = smallest().size;
-    if (sizeOf(path) < best) {
-        return true;
-    }
-    const qint64 floor = PdfRepacker::smallestPossibleSize({ path, password });
-    return floor >= 0 && floor < best;
 }
 
 QString CandidatePicker::newTempPath()
@@ -180,9 +238,8 @@ QString CandidatePicker::newTempPath()
 
 // The repack must pass what the rewrite passed: open like the source, protected like it, with all its
 // pages there and the same size, and all its links and bookmarks.
-bool CandidatePicker::isSound(const QString& path, Delivery delivery) const
+bool CandidatePicker::isSound(const PdfCheck::Result& copy, Delivery delivery) const
 {
-    const PdfCheck::Result copy = PdfCheck::inspect(path, m_password, PdfCheck::Detail::PagesAndNavigation);
     QString fault = PdfCheck::unlikeSource(m_source, copy);
     if (fault.isEmpty() && copy.encrypted != m_source.encrypted) {
         fault = QStringLiteral("it is not protected like the source");
@@ -199,8 +256,8 @@ bool CandidatePicker::isSound(const QString& path, Delivery delivery) const
 
 bool CandidatePicker::showsInkOfSource(const Candidate& candidate) const
 {
-    const bool isRepack
-        = candidate.delivery == Delivery::RewrittenAndRepacked || candidate.delivery == Delivery::SourceRepacked;
+    const bool isRepack = candidate.delivery == Delivery::RewrittenAndRepacked
+        || candidate.delivery == Delivery::SourceRepacked;
     return !isRepack || !m_inkCheck || m_inkCheck(candidate.path);
 }
 

@@ -3,11 +3,15 @@
 #include "engine/Delivery.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfRepacker.h"
+#include "engine/SourcePass.h"
+#include "engine/StepCosts.h"
+#include "engine/StopSignal.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 /**
  * Chooses the copy of one document that goes out: the smallest sound one among the rewrite after a
@@ -46,6 +50,21 @@ public:
      */
     void requireInkOfSource(InkCheck check) { m_inkCheck = std::move(check); }
 
+    /**
+     * Whether the source may go out repacked at all: not when qpdf had to rebuild its structure, for then
+     * the copy would be qpdf's reading of it, not the user's document.
+     */
+    static bool mayRepackSource(const PdfCheck::Result& source);
+    /**
+     * The source's pass, already running while the rewrite is made, in place of one run when the picker
+     * needs it. It stays the caller's and must outlive the picker's delivery.
+     */
+    void useSourcePass(SourcePass* pass) { m_sourcePass = pass; }
+    /** Where the passes and the choice charge their processor time; none when null. */
+    void chargeTo(StepCosts* costs) { m_costs = costs; }
+    /** A stop raised meanwhile ends a pass of the picker's own at once. */
+    void watchStop(const StopSignal* stop) { m_stop = stop; }
+
 private:
     struct Candidate
     {
@@ -54,13 +73,15 @@ private:
         Delivery delivery = Delivery::None;
     };
 
-    bool addRepackedRewrite(const QString& rewrite);
-    void addRepackedSource();
+    bool addRepackedRewrite(const QString& rewrite, qint64 mustBeBelow);
+    /** The sound repacked source, or a candidate without a path when there is none. */
+    Candidate repackedSource();
     bool failedForWantOfRoom(const QString& input, const PdfRepacker::Result& result, const char* copy);
-    bool isWorthRepacking(const QString& path, const QByteArray& password) const;
     QString newTempPath();
-    bool isSound(const QString& path, Delivery delivery) const;
+    bool isSound(const PdfCheck::Result& copy, Delivery delivery) const;
     Candidate smallest() const;
+    /** The size a repack has to come out below to win: what a candidate that needs no further check has. */
+    qint64 sizeToBeat(const Candidate& repackedSource) const;
     bool showsInkOfSource(const Candidate& candidate) const;
 
     const QString m_stagedSource;
@@ -70,4 +91,10 @@ private:
     QStringList m_writtenFiles;
     bool m_tempFolderFull = false;
     InkCheck m_inkCheck;
+    SourcePass* m_sourcePass = nullptr;
+    std::unique_ptr<SourcePass> m_ownSourcePass; // when nobody lent one; removes its copy when the picker goes
+    StepCosts* m_costs = nullptr;
+    const StopSignal* m_stop = nullptr;
+    StopSignal m_neverRaised; // watched by a pass of the picker's own when nobody gave it a stop signal
+    StepCosts::Duration m_passesOnThisThread { 0 };
 };

@@ -6,6 +6,7 @@
 #include "engine/InterpreterReport.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfPassword.h"
+#include "engine/SourcePass.h"
 #include "engine/TempSpace.h"
 #include "engine/WorkerRequest.h"
 #include "foundation/LogSite.h"
@@ -199,6 +200,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     m_weighedCopies.clear();
     m_keptSourceForNavigation = false;
     m_pageCount = 0;
+    m_stepCosts.clear();
     m_deliveredPermissions = deliveredPermissions(inputPath);
     const bool replacing = m_placement != Placement::FreeName;
     if (replacing) {
@@ -237,19 +239,33 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
     if (!replacing) {
         releaseDestination(destinationPath);
     }
+    if (!m_stepCosts.isEmpty()) {
+        qDebug().noquote() << LOG_SITE(sourceFile, "GSCompressor::compress")
+                           << "Processor time per step:" << m_stepCosts.summary();
+    }
     return result;
 }
 
 qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
     const QString& destinationPath, const QString& password, const PdfCheck::Result& source)
 {
+    // The source's lossless pass needs nothing but the staged source: it runs on this process's thread
+    // while the worker rewrites, and whatever ends this function ends it and removes what it wrote.
+    std::unique_ptr<SourcePass> sourcePass;
+    if (CandidatePicker::mayRepackSource(source)) {
+        sourcePass = std::make_unique<SourcePass>(
+            m_tempFiles.last().first, password, source, m_stop, SourcePass::Start::Concurrently);
+    }
     QByteArray interpreterOutput;
     const qint32 code = runInterpreter(arguments, inputPath, source, interpreterOutput);
     if (code != Success) {
         return isInterpreterFailure(code) ? blameFullTempFolder(code, inputPath) : code;
     }
-    const PdfCheck::Result rewrite
-        = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
+    PdfCheck::Result rewrite;
+    {
+        const StepTimer timer(&m_stepCosts, QStringLiteral("rewrite check"));
+        rewrite = PdfCheck::inspect(m_tempFiles.last().second, QString(), PdfCheck::Detail::PagesAndNavigation);
+    }
     logRepairs(rewrite, QStringLiteral("the rewrite of ") + inputPath);
     const QString fault = faultOfRewrite(source, rewrite, interpreterOutput);
     if (!fault.isEmpty()) {
@@ -269,6 +285,9 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
     }
 
     CandidatePicker picker(m_tempFiles.last().first, password, source);
+    picker.useSourcePass(sourcePass.get());
+    picker.chargeTo(&m_stepCosts);
+    picker.watchStop(&m_stop);
     // The interpreter complained about the source, so a copy may lose what the source shows: each copy
     // must show something wherever the source does, as the worker made sure for the rewrite itself.
     if (InterpreterReport::reportsProblems(interpreterOutput)) {
@@ -310,7 +329,10 @@ qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& 
 {
     // The interpreter turns an unreadable source into blank pages, and crashes on some wrong
     // passwords, so qpdf vouches for the document and the password before it runs.
-    source = PdfCheck::inspect(m_tempFiles.last().first, password, PdfCheck::Detail::PagesAndNavigation);
+    {
+        const StepTimer timer(&m_stepCosts, QStringLiteral("source check"));
+        source = PdfCheck::inspect(m_tempFiles.last().first, password, PdfCheck::Detail::PagesAndNavigation);
+    }
     logRepairs(source, inputPath);
     switch (source.outcome) {
     case PdfCheck::Outcome::Readable:
@@ -360,6 +382,7 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
     const WorkerProcess::Outcome outcome
         = WorkerProcess::run(WorkerProcess::executablePath(), request.encode(), timeLimit, m_stop, reportPage);
     interpreterOutput = outcome.output;
+    m_stepCosts.add(QStringLiteral("interpreter"), outcome.cpuTime);
     logInterpreterReport(outcome);
     return resultOf(outcome, inputPath, timeLimit);
 }
@@ -375,6 +398,7 @@ bool GSCompressor::copyKeepsInk(const QString& copy, const QString& passwordArgu
     const std::chrono::milliseconds timeLimit = m_timeLimit.fixed + m_timeLimit.perPage * pageCount;
     const WorkerProcess::Outcome outcome = WorkerProcess::run(
         WorkerProcess::executablePath(), request.encode(), timeLimit, m_stop, [](const QByteArray&) {});
+    m_stepCosts.add(QStringLiteral("ink checks"), outcome.cpuTime);
     if (!outcome.diagnostics.trimmed().isEmpty()) {
         qWarning().noquote() << "Compression worker:" << QString::fromUtf8(outcome.diagnostics).trimmed();
     }

@@ -5,6 +5,7 @@
 #include "engine/PdfCheck.h"
 #include "engine/PdfStaging.h"
 #include "engine/RunFolder.h"
+#include "engine/StepCosts.h"
 #include "engine/StopSignal.h"
 #include "engine/WorkerProcess.h"
 
@@ -114,6 +115,8 @@ public:
     const QList<WeighedCopy>& weighedCopies() const { return m_weighedCopies; }
     /** Whether the rewrite was refused for dropping links or bookmarks, so the source went out instead. */
     bool keptSourceForNavigation() const { return m_keptSourceForNavigation; }
+    /** The processor time each step of the last compression took. */
+    const StepCosts& stepCosts() const { return m_stepCosts; }
 
 private:
     qint32 rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
@@ -150,6 +153,7 @@ private:
     Delivery m_delivery = Delivery::None;
     QList<WeighedCopy> m_weighedCopies;
     bool m_keptSourceForNavigation = false;
+    StepCosts m_stepCosts; // where the last compression spent processor time, step by step
     qint32 m_deliveredPermissions = -1; // the source's, masked by the umask; -1 when unknown
     QString m_requestedFileName; // the source's own name, which every retried delivery starts from again
     Placement m_placement = Placement::FreeName;

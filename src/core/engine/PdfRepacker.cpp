@@ -1,5 +1,7 @@
 #include "engine/PdfRepacker.h"
 
+#include "engine/BufferedFileSource.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <exception>
@@ -52,7 +54,9 @@ namespace {
     {
         auto pdf = std::make_unique<QPDF>();
         pdf->setSuppressWarnings(true);
-        pdf->processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        // Through our own buffer: qpdf's stdio source throws its buffer away on every one of the parser's seeks.
+        pdf->processInputSource(std::make_shared<BufferedFileSource>(QFile::encodeName(path).toStdString()),
+            password.isEmpty() ? nullptr : password.constData());
         return pdf;
     }
 
@@ -66,9 +70,34 @@ namespace {
         }
     }
 
+    /** Thrown from the writer's progress report to end a repack that is no longer wanted. */
+    struct RepackCancelled final : std::exception
+    {
+        const char* what() const noexcept override { return "the repack was cancelled"; }
+    };
+
+    /** The writer reports about a hundred times while it writes; each report asks whether to go on. */
+    class CancellingReporter final : public QPDFWriter::ProgressReporter
+    {
+    public:
+        explicit CancellingReporter(PdfRepacker::CancelCheck cancelled)
+            : m_cancelled(std::move(cancelled))
+        {
+        }
+        void reportProgress(int) override
+        {
+            if (m_cancelled()) {
+                throw RepackCancelled();
+            }
+        }
+
+    private:
+        PdfRepacker::CancelCheck m_cancelled;
+    };
+
     // The writer drops the input's encryption once it recompresses streams, so the protection is
     // always copied explicitly: from the input itself or from the document the output must match.
-    void write(QPDF& pdf, const QString& output, QPDF& protector)
+    void write(QPDF& pdf, const QString& output, QPDF& protector, const PdfRepacker::CancelCheck& cancelled)
     {
         // The writer keeps the name's pointer while it writes, so the bytes must outlive it.
         const QByteArray outputName = QFile::encodeName(output);
@@ -77,6 +106,9 @@ namespace {
         writer.setCompressStreams(true);
         writer.setDecodeLevel(qpdf_dl_generalized);
         writer.setRecompressFlate(true);
+        if (cancelled) {
+            writer.registerProgressReporter(std::make_shared<CancellingReporter>(cancelled));
+        }
         if (protector.isEncrypted()) {
             writer.copyEncryptionParameters(protector);
         } else {
@@ -112,9 +144,24 @@ namespace {
         return filter.isName() && codecs.count(filter.getName()) > 0;
     }
 
+    /** The bytes of a document's streams that a repack can shrink little or not at all. */
+    struct StreamBytes
+    {
+        qint64 codec = 0; // held in image codecs only: copied as they are
+        qint64 flate = 0; // held in Flate alone: decoded and compressed again
+    };
+
+    bool isFlate(QPDFObjectHandle filter)
+    {
+        if (filter.isArray() && filter.getArrayNItems() == 1) {
+            filter = filter.getArrayItem(0);
+        }
+        return filter.isNameAndEquals("/FlateDecode") || filter.isNameAndEquals("/Fl");
+    }
+
     // Only a stream whose every filter is an image codec passes through untouched; one with Flate
     // around its codec is decoded and compressed again, and may shrink.
-    qint64 untouchedBytes(QPDFObjectHandle stream)
+    void countStream(QPDFObjectHandle stream, StreamBytes& bytes)
     {
         QPDFObjectHandle dictionary = stream.getDict();
         QPDFObjectHandle filter = dictionary.getKey("/Filter");
@@ -126,13 +173,20 @@ namespace {
             }
         }
         QPDFObjectHandle length = dictionary.getKey("/Length");
-        return allCodecs && length.isInteger() ? length.getIntValue() : 0;
+        if (!length.isInteger() || length.getIntValue() < 0) {
+            return;
+        }
+        if (allCodecs) {
+            bytes.codec += length.getIntValue();
+        } else if (isFlate(filter)) {
+            bytes.flate += length.getIntValue();
+        }
     }
 
     // Walks what the writer would write: every object reachable from the trailer, each once.
-    qint64 untouchedBytesReachable(QPDF& pdf)
+    StreamBytes streamBytesReachable(QPDF& pdf)
     {
-        qint64 total = 0;
+        StreamBytes total;
         std::set<QPDFObjGen> seen;
         std::vector<QPDFObjectHandle> pending { pdf.getTrailer() };
         while (!pending.empty()) {
@@ -142,7 +196,7 @@ namespace {
                 continue;
             }
             if (object.isStream()) {
-                total += untouchedBytes(object);
+                countStream(object, total);
                 object = object.getDict();
             }
             if (object.isArray()) {
@@ -158,6 +212,22 @@ namespace {
         return total;
     }
 
+    /**
+     * Whether the open document may still come out below the limit: a smaller file may; else what the
+     * pass keeps of its streams decides. Walking the objects costs little, as the writer reads them all anyway.
+     */
+    bool canWin(QPDF& pdf, qint64 fileSize, const PdfRepacker::Limits& limits)
+    {
+        if (limits.mustBeBelow < 0 || fileSize < limits.mustBeBelow) {
+            return true;
+        }
+        const StreamBytes bytes = streamBytesReachable(pdf);
+        const double keptFlate = limits.flateFullyCompressed
+            ? static_cast<double>(bytes.flate) * (1.0 - PdfRepacker::flateRecompressionBound)
+            : 0.0;
+        return static_cast<double>(bytes.codec) + keptFlate < static_cast<double>(limits.mustBeBelow);
+    }
+
     PdfRepacker::Result failure(PdfRepacker::Outcome outcome, const QString& output, const QString& message)
     {
         QFile::remove(output);
@@ -167,23 +237,35 @@ namespace {
 
 PdfRepacker::Result PdfRepacker::repack(const Document& input, const QString& output, const Document& protectedLike)
 {
+    return repack(input, output, protectedLike, Limits());
+}
+
+PdfRepacker::Result PdfRepacker::repack(
+    const Document& input, const QString& output, const Document& protectedLike, const Limits& limits)
+{
     useStrongestFlate();
     const bool ownProtection = protectedLike.path.isEmpty();
     const Document& protectingDocument = ownProtection ? input : protectedLike;
     Protection expected;
     try {
         const std::unique_ptr<QPDF> pdf = open(input.path, input.password);
+        if (!canWin(*pdf, QFileInfo(input.path).size(), limits)) {
+            pdf->closeInputSource();
+            return failure(Outcome::CannotWin, output, QString());
+        }
         std::unique_ptr<QPDF> protector;
         if (!ownProtection) {
             protector = open(protectedLike.path, protectedLike.password);
         }
         QPDF& protecting = ownProtection ? *pdf : *protector;
         expected = protectionOf(protecting);
-        write(*pdf, output, protecting);
+        write(*pdf, output, protecting, limits.cancelled);
         pdf->closeInputSource();
         if (protector) {
             protector->closeInputSource();
         }
+    } catch (const RepackCancelled& error) {
+        return failure(Outcome::Cancelled, output, QString::fromLocal8Bit(error.what()));
     } catch (const std::exception& error) {
         return failure(Outcome::Unreadable, output, QString::fromLocal8Bit(error.what()));
     } catch (...) {
@@ -201,7 +283,7 @@ qint64 PdfRepacker::smallestPossibleSize(const Document& document)
 {
     try {
         const std::unique_ptr<QPDF> pdf = open(document.path, document.password);
-        const qint64 bytes = untouchedBytesReachable(*pdf);
+        const qint64 bytes = streamBytesReachable(*pdf).codec;
         pdf->closeInputSource();
         return bytes;
     } catch (...) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 /**
  * Rewrites a PDF losslessly and more tightly with qpdf: objects packed into object streams, every
@@ -24,6 +25,23 @@ public:
         Written,
         Unreadable, // qpdf could not read the input, or could not write the output
         ProtectionFailed, // the output could not be given the protection it must carry
+        CannotWin, // the repack could not have come out below Limits::mustBeBelow: nothing was written
+        Cancelled, // Limits::cancelled said so while it was written: nothing is left
+    };
+
+    /** Asked now and then while a repack is written; true ends it at once. Called on the repacking thread. */
+    using CancelCheck = std::function<bool()>;
+
+    /** What a repack may cost: nothing at all when it cannot win, no more once it is no longer wanted. */
+    struct Limits
+    {
+        // The size the repack has to come out below to be of any use; -1 for no bound. Checked on the
+        // open document before anything is written.
+        qint64 mustBeBelow = -1;
+        // Whether the input's Flate streams were written at full strength (as Ghostscript writes them), so
+        // that the pass takes at most flateRecompressionBound off them; otherwise only image codecs count.
+        bool flateFullyCompressed = false;
+        CancelCheck cancelled;
     };
 
     struct Result
@@ -39,10 +57,21 @@ public:
      * protectedLike.path means the input's own protection. Nothing is left at output unless Written.
      */
     static Result repack(const Document& input, const QString& output, const Document& protectedLike = {});
+    /** The same within limits: nothing written when it cannot win, nothing left when it is cancelled. */
+    static Result repack(
+        const Document& input, const QString& output, const Document& protectedLike, const Limits& limits);
 
     /**
      * The fewest bytes a repack of the document can take: the streams it reaches that are held in an
      * image codec (JPEG, JPEG 2000, JBIG2, CCITT), which the pass copies as they are. -1 when unreadable.
      */
     static qint64 smallestPossibleSize(const Document& document);
+
+    /**
+     * The most the pass may take off Flate streams that a writer compressed in full already, as a share of
+     * their bytes. Recompressing Ghostscript's streams at the strongest level took at most 1.9 % off them
+     * over the real documents of the benchmark (bench/README.md, "Engine overhead"); five times that is
+     * the bound, so that a repack that might still win is never skipped.
+     */
+    static constexpr double flateRecompressionBound = 0.10;
 };

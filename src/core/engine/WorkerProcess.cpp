@@ -12,7 +12,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -149,13 +151,22 @@ namespace {
         return offset;
     }
 
-    int waitForExit(pid_t pid, int options)
+    std::chrono::microseconds durationOf(const timeval& time)
+    {
+        return std::chrono::seconds(time.tv_sec) + std::chrono::microseconds(time.tv_usec);
+    }
+
+    int waitForExit(pid_t pid, int options, std::chrono::microseconds* cpuTime = nullptr)
     {
         int status = 0;
         pid_t reaped = 0;
+        rusage usage = {};
         do {
-            reaped = waitpid(pid, &status, options);
+            reaped = wait4(pid, &status, options, &usage);
         } while (reaped < 0 && errno == EINTR);
+        if (reaped == pid && cpuTime != nullptr) {
+            *cpuTime = durationOf(usage.ru_utime) + durationOf(usage.ru_stime);
+        }
         return reaped == pid ? status : -1;
     }
 
@@ -226,7 +237,7 @@ namespace {
         WorkerProcess::Outcome& outcome)
     {
         for (;;) {
-            const int status = waitForExit(pid, WNOHANG);
+            const int status = waitForExit(pid, WNOHANG, &outcome.cpuTime);
             if (status >= 0) {
                 record(status, outcome);
                 return;

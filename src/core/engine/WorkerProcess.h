@@ -30,6 +30,7 @@ public:
         int signalNumber = 0;
         QByteArray output; // what the worker wrote to its standard output: the interpreter's report
         QByteArray diagnostics; // what the worker wrote to its standard error
+        std::chrono::microseconds cpuTime { 0 }; // the worker's processor time, user and system, once it has exited
     };
 
     /** Called on the waiting thread for each complete line of the worker's standard output, without its end of line. */
