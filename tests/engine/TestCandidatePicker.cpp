@@ -126,10 +126,8 @@ void TestCandidatePicker::skipsOnlyTheRewritePassThatCannotWin()
     const LogCapture log;
     CandidatePicker picker(source, QString(), inspected);
     const CandidatePicker::Choice choice = picker.pick(rewrite);
-    const bool repackedRewriteWeighed
-        = std::any_of(choice.weighed.cbegin(), choice.weighed.cend(), [](const WeighedCopy& copy) {
-              return copy.delivery == Delivery::RewrittenAndRepacked;
-          });
+    const bool repackedRewriteWeighed = std::any_of(choice.weighed.cbegin(), choice.weighed.cend(),
+        [](const WeighedCopy& copy) { return copy.delivery == Delivery::RewrittenAndRepacked; });
     QCOMPARE(repackedRewriteWeighed, passMade);
     QCOMPARE(log.contains("Repacking the rewrite of"), !passMade);
     QVERIFY(choice.delivery != Delivery::None);

@@ -256,8 +256,8 @@ bool CandidatePicker::isSound(const PdfCheck::Result& copy, Delivery delivery) c
 
 bool CandidatePicker::showsInkOfSource(const Candidate& candidate) const
 {
-    const bool isRepack = candidate.delivery == Delivery::RewrittenAndRepacked
-        || candidate.delivery == Delivery::SourceRepacked;
+    const bool isRepack
+        = candidate.delivery == Delivery::RewrittenAndRepacked || candidate.delivery == Delivery::SourceRepacked;
     return !isRepack || !m_inkCheck || m_inkCheck(candidate.path);
 }
 
