@@ -516,7 +516,7 @@ namespace {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
         QApplication application(argc, argv);
         const QString document = QString::fromLocal8Bit(argv[2]);
-        SettingsStore::instance()->chooseOutputFolder(QString::fromLocal8Bit(argv[3]));
+        SettingsStore::instance()->setOutputFolder(QString::fromLocal8Bit(argv[3]));
         MainWindow* window = MainWindow::instance();
         auto* frame = new CustomWindowFrame(window, nullptr);
         frame->show();
