@@ -60,4 +60,8 @@ CompressSetting& CompressSetting::globalSetting()
     return setting;
 }
 
-bool operator==(const CompressSetting& a, const CompressSetting& b) { return a.mode == b.mode && a.level == b.level; }
+// The target belongs to FitUnder only: another mode with a different remembered target compresses alike.
+bool operator==(const CompressSetting& a, const CompressSetting& b)
+{
+    return a.mode == b.mode && a.level == b.level && (a.mode != FitUnder || a.targetSize == b.targetSize);
+}

@@ -10,16 +10,23 @@ enum CompressMode : qint32
     Medium = 1,
     Low = 2,
     Custom = 3,
+    FitUnder = 4, // the best quality whose copy is at most targetSize bytes
 };
 
 /**
- * How strongly one document is compressed: a preset, or Custom with a level from 1 (smallest file)
- * to 10 (best images). Always copied by value.
+ * How strongly one document is compressed: a preset, Custom with a level from 1 (smallest file) to 10
+ * (best images), or the best level whose copy fits under a size. Always copied by value.
  */
 struct CompressSetting
 {
     qint32 mode = High;
     quint16 level = 5;
+    qint64 targetSize = defaultTargetSize; // bytes; what FitUnder fits under, kept while other modes are chosen
+
+    static constexpr qint64 defaultTargetSize = qint64(2) << 20;
+    // The dialog's range: a target under 10 KB holds no page worth reading, and 100 GB is more than any PDF.
+    static constexpr qint64 minimumTargetSize = qint64(10) << 10;
+    static constexpr qint64 maximumTargetSize = qint64(100) << 30;
 
     static constexpr int minimumLevel = 1;
     static constexpr int maximumLevel = 10;

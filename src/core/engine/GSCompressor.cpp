@@ -572,6 +572,50 @@ qint32 GSCompressor::deliverOverTarget(const QString& fileToDeliver)
     return DeliveryFailed;
 }
 
+qint32 GSCompressor::deliverCopy(
+    const QString& copy, Delivery delivery, const QString& inputPath, const QString& outputDir)
+{
+    m_requestedFileName = QFileInfo(m_target.isEmpty() ? inputPath : m_target).fileName();
+    m_fileName = m_requestedFileName;
+    m_delivery = Delivery::None;
+    m_weighedCopies.clear();
+    m_keptSourceForNavigation = false;
+    m_deliveredPermissions = deliveredPermissions(inputPath);
+    if (m_stop.isRaised()) {
+        return Stopped;
+    }
+    if (m_placement == Placement::ReplaceWhenSmaller && delivery == Delivery::SourceUnchanged) {
+        m_delivery = delivery;
+        m_compressedSize = QFileInfo(copy).size();
+        return Success;
+    }
+    if (m_placement != Placement::FreeName) {
+        m_fileName = QFileInfo(m_target).fileName();
+        const qint32 result = deliverOverTarget(copy);
+        m_delivery = result == Success ? delivery : Delivery::None;
+        return result;
+    }
+    const QString destinationPath = reserveDestination(outputDir, m_fileName);
+    const QFileInfo outputFolder(outputDir);
+    qint32 result = OutputFolderUnavailable;
+    if (!outputFolder.isDir() || !outputFolder.isWritable()) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::deliverCopy")
+                   << "Output folder is not writable:" << outputDir;
+    } else if (!fitsInFolder(outputDir, m_fileName)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::deliverCopy") << "No free name for" << inputPath << "in"
+                   << outputDir << ":" << m_fileName << "is longer than the folder allows (File name too long)";
+        result = NameTooLong;
+    } else {
+        result = deliver(outputDir, destinationPath, copy);
+    }
+    releaseDestination(destinationPath);
+    if (result == Success) {
+        m_delivery = delivery;
+        m_weighedCopies = { { delivery, m_compressedSize } };
+    }
+    return result;
+}
+
 QString GSCompressor::passwordArgumentOf(const QStringList& arguments)
 {
     const auto found = std::find_if(arguments.cbegin(), arguments.cend(), PdfPassword::isPasswordArgument);
