@@ -389,8 +389,8 @@ void TestCompressionRun::applyToAllResetsDoneRows()
 // still offers the smallest copy it delivered.
 void TestCompressionRun::fitUnderShowsTheSizeAndWhenItIsMissed()
 {
-    addFiles({ "scan.pdf", "tiny.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "scan.pdf", "tiny.pdf" }));
+    chooseOutputFolder(m_output->path());
     ModalDialogs::setExecAnswer([](QDialog* dialog) {
         click(dialog->findChild<QAbstractButton*>("btn_fit"));
         auto* size = dialog->findChild<QAbstractSpinBox*>("spinBox_targetSize");
@@ -417,7 +417,7 @@ void TestCompressionRun::fitUnderShowsTheSizeAndWhenItIsMissed()
     QCOMPARE(row(1)->item()->resultCode(), int(GSCompressor::Success));
     QVERIFY(QFileInfo(row(1)->item()->outputPath()).size() <= 10 * 1024);
     QVERIFY(widget<QLabel>("label_runStatus")->text().contains("1 failed"));
-    QCOMPARE(outputFiles(), QStringList({ "scan.pdf", "tiny.pdf" }));
+    QCOMPARE(filesIn(m_output->path()), QStringList({ "scan.pdf", "tiny.pdf" }));
 }
 
 void TestCompressionRun::unlockedDocumentIsCompressed()
