@@ -87,6 +87,14 @@ QList<CorpusDocument> Corpus::documents()
         QStringLiteral("generated: full-page colour photographs, JPEG 200 dpi"),
         [scale](
             const QString& path) { return GeneratedDocuments::writeColourPhotoScan(path, scale ? 1 : 6, 200, 100); })
+        << generated(QStringLiteral("camera-photos.pdf"),
+               QStringLiteral("generated: full-page camera photographs, JPEG quality 95 at 150 dpi"),
+               [scale](const QString& path) {
+                   return GeneratedDocuments::writeCameraPhotos(path, scale ? 1 : 5, 150, 300);
+               })
+        << generated(QStringLiteral("slides.pdf"),
+               QStringLiteral("generated: slides of colour shadings (fading backgrounds, bars, ball bullets) and text"),
+               [scale](const QString& path) { return GeneratedDocuments::writeSlides(path, scale ? 2 : 30); })
         << generated(QStringLiteral("grey-scan.pdf"),
                QStringLiteral("generated: printed pages scanned in grey, JPEG 300 dpi"),
                [scale](const QString& path) { return GeneratedDocuments::writeGreyScan(path, scale ? 1 : 4); })

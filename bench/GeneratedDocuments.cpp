@@ -17,6 +17,7 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
+#include <string>
 
 namespace {
     // A4 in points, and in pixels at the resolution of a typical office scanner.
@@ -82,13 +83,23 @@ namespace {
         }
     }
 
-    QByteArray jpegOf(const QImage& image)
+    QByteArray jpegOf(const QImage& image, int quality = jpegQuality)
     {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "JPG", jpegQuality);
+        image.save(&buffer, "JPG", quality);
         return bytes;
+    }
+
+    /** A shading that fades in RGB from one colour to another, as PDF source. */
+    std::string fading(int type, const char* coords, const QString& from, const QString& to)
+    {
+        return QStringLiteral("<< /ShadingType %1 /ColorSpace /DeviceRGB /Coords [%2] /Extend [true true] "
+                              "/Function << /FunctionType 2 /Domain [0 1] /N 1 /C0 [%3] /C1 [%4] >> >>")
+            .arg(type)
+            .arg(QLatin1String(coords), from, to)
+            .toStdString();
     }
 
     int clampToByte(int value) { return qBound(0, value, 255); }
@@ -335,6 +346,82 @@ namespace GeneratedDocuments {
             image.colorSpace = "/DeviceRGB";
             return image;
         });
+    }
+
+    bool writeCameraPhotos(const QString& path, int pages, int dpi, quint32 seed)
+    {
+        return writeImagePages(path, pages, [dpi, seed](int page) {
+            PageImage image;
+            image.width = pixelsAt(pageWidthPoints, dpi);
+            image.height = pixelsAt(pageHeightPoints, dpi);
+            image.data = jpegOf(photograph(image.width, image.height, seed + static_cast<quint32>(page)), 95);
+            image.filter = "/DCTDecode";
+            image.colorSpace = "/DeviceRGB";
+            return image;
+        });
+    }
+
+    bool writeSlides(const QString& path, int pages)
+    {
+        try {
+            QPDF pdf;
+            pdf.emptyPDF();
+            QPDFPageDocumentHelper document(pdf);
+            QByteArray drawing = "q 0 0 595 842 re W n /Background sh Q q 0 760 595 60 re W n /Bar sh Q\n"
+                                 "BT /F1 28 Tf 40 780 Td (Slide title) Tj ET q 80 0 0 80 500 40 cm /Logo Do Q\n";
+            for (int row = 0; row < 12; ++row) {
+                const QByteArray top = QByteArray::number(700 - row * 52);
+                drawing += "q 1 0 0 1 60 " + top + " cm /Ball sh Q q 1 0 0 1 100 " + top
+                    + " cm 0 -8 440 16 re W n /Line sh Q\n";
+                drawing += "BT /F1 14 Tf 100 " + QByteArray::number(700 - row * 52 + 12) + " Td (Point "
+                    + QByteArray::number(row + 1) + ") Tj ET\n";
+            }
+            const QPDFObjectHandle font = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
+            for (int page = 0; page < pages; ++page) {
+                // Each frame has highlights of its own colours, so no two pages share their shadings.
+                const QString tint = QString::number(0.3 + 0.6 * page / qMax(1, pages), 'f', 3);
+                QPDFObjectHandle shadings = QPDFObjectHandle::newDictionary();
+                shadings.replaceKey("/Background",
+                    pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                        fading(2, "0 842 0 0", QStringLiteral("0.95 0.96 1"), tint + QStringLiteral(" 0.62 0.85")))));
+                shadings.replaceKey("/Bar",
+                    pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                        fading(2, "0 0 595 0", QStringLiteral("0.1 0.2 ") + tint, QStringLiteral("0.6 0.7 1")))));
+                shadings.replaceKey("/Ball",
+                    pdf.makeIndirectObject(QPDFObjectHandle::parse(fading(3, "-3 3 1 0 0 12",
+                        QStringLiteral("0.8 0.85 1"), QStringLiteral("0.1 ") + tint + QStringLiteral(" 0.55")))));
+                shadings.replaceKey("/Line",
+                    pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                        fading(2, "0 0 440 0", tint + QStringLiteral(" 0.3 0.2"), QStringLiteral("0.2 0.6 0.3")))));
+                QPDFObjectHandle resources = QPDFObjectHandle::parse("<< /Font << >> >>");
+                resources.getKey("/Font").replaceKey("/F1", font);
+                resources.replaceKey("/Shading", shadings);
+                // The institute's photograph in a corner, with far more pixels than its place needs.
+                QPDFObjectHandle logo = QPDFObjectHandle::newStream(
+                    &pdf, jpegOf(photograph(500, 500, 700 + static_cast<quint32>(page)), 95).toStdString());
+                logo.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+                logo.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+                logo.getDict().replaceKey("/Width", QPDFObjectHandle::newInteger(500));
+                logo.getDict().replaceKey("/Height", QPDFObjectHandle::newInteger(500));
+                logo.getDict().replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+                logo.getDict().replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+                logo.getDict().replaceKey("/Filter", QPDFObjectHandle::newName("/DCTDecode"));
+                resources.replaceKey("/XObject", QPDFObjectHandle::newDictionary());
+                resources.getKey("/XObject").replaceKey("/Logo", logo);
+                QPDFObjectHandle pageObject
+                    = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 595 842] >>"));
+                pageObject.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, drawing.toStdString()));
+                pageObject.replaceKey("/Resources", resources);
+                document.addPage(QPDFPageObjectHelper(pageObject), false);
+            }
+            QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+            writer.setCompressStreams(true);
+            writer.write();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
     }
 
     bool writeGreyScan(const QString& path, int pages)

@@ -11,6 +11,16 @@
 namespace GeneratedDocuments {
     /** Full-page colour photographs, JPEG at the given resolution, one per page. */
     bool writeColourPhotoScan(const QString& path, int pages, int dpi, quint32 seed);
+    /**
+     * Full-page photographs as cameras store them: JPEG of quality 95 at the given resolution, below
+     * what the middle settings aim for, so only encoding them again makes them smaller.
+     */
+    bool writeCameraPhotos(const QString& path, int pages, int dpi, quint32 seed);
+    /**
+     * Slides as presentation packages draw them: on every page a fading background and title bar, a
+     * column of ball-shaped bullets and fading bars, all colour shadings of the page's own tints, and text.
+     */
+    bool writeSlides(const QString& path, int pages);
     /** Printed pages scanned in grey at 300 dpi: paper tone, noise, a slight skew, JPEG. */
     bool writeGreyScan(const QString& path, int pages);
     /** Printed pages scanned in black and white at 300 dpi, 1 bit per pixel with speckles. */

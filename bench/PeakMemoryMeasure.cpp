@@ -87,8 +87,8 @@ namespace PeakMemoryMeasure {
             "`/usr/bin/time`. "
             "The benchmark caps its address space at half of the machine's memory. *Small File Size*, "
             "the setting of a fresh installation, brings every image down to 72 dpi grey; *Medium File "
-            "Size* targets 168 dpi, above these 150 dpi photographs, so it passes them through and the "
-            "application then hands back the source.\n\n")
+            "Size* targets 160 dpi, above these 150 dpi photographs, so it resamples none of them and only "
+            "encodes each again.\n\n")
                     .arg(document.origin)
                     .arg(document.pages)
                     .arg(MarkdownTable::mebibytes(document.bytes));

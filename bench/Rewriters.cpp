@@ -234,6 +234,26 @@ namespace Rewriters {
             source, output);
     }
 
+    Rewrite ocrmypdfOptimize(const QString& source, const QString& output)
+    {
+        QFile::remove(output);
+        // A zero time for recognition leaves the text layer out; a plain PDF skips its PDF/A conversion.
+        return fromTool(
+            ToolRun::run(QStringLiteral("ocrmypdf"),
+                { QStringLiteral("--quiet"), QStringLiteral("--optimize"), QStringLiteral("3"),
+                    QStringLiteral("--tesseract-timeout"), QStringLiteral("0"), QStringLiteral("--skip-text"),
+                    QStringLiteral("--output-type"), QStringLiteral("pdf"), source, output }),
+            output, QStringLiteral("ocrmypdf"));
+    }
+
+    Rewrite mutoolClean(const QString& source, const QString& output)
+    {
+        QFile::remove(output);
+        return fromTool(ToolRun::run(QStringLiteral("mutool"),
+                            { QStringLiteral("clean"), QStringLiteral("-gggz"), source, output }),
+            output, QStringLiteral("mutool"));
+    }
+
     bool sameContents(const QString& a, const QString& b)
     {
         QFile first(a);

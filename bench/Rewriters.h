@@ -46,6 +46,14 @@ namespace Rewriters {
     /** The lossless pass alone: qpdf --recompress-flate --compression-level=9 --object-streams=generate. */
     Rewrite qpdfLossless(const QString& source, const QString& output);
 
+    /**
+     * ocrmypdf's strongest optimisation (-O3) without recognising any text: what a user who reaches for
+     * that tool gets. Needs ocrmypdf on PATH.
+     */
+    Rewrite ocrmypdfOptimize(const QString& source, const QString& output);
+    /** mutool clean -gggz: unused objects dropped, duplicates merged, streams compressed. Needs mutool. */
+    Rewrite mutoolClean(const QString& source, const QString& output);
+
     /** Whether two files have the same bytes. */
     bool sameContents(const QString& a, const QString& b);
 } // namespace Rewriters

@@ -23,6 +23,11 @@ namespace {
     const QString mediumLabel = QStringLiteral("Custom 5 = Medium File Size");
     const QString ebookLabel = QStringLiteral("gs /ebook");
     const QString losslessLabel = QStringLiteral("qpdf lossless pass");
+    const QString ocrmypdfLabel = QStringLiteral("ocrmypdf -O3");
+    const QString mutoolLabel = QStringLiteral("mutool clean -gggz");
+    const QString smallLabel = QStringLiteral("Custom 1 = Small File Size");
+    const QString largeLabel = QStringLiteral("Custom 10 = Large File Size");
+    const QString printerLabel = QStringLiteral("gs /printer");
 
     struct Variant
     {
@@ -32,6 +37,8 @@ namespace {
             GhostscriptPreset,
             Qpdf,
             QpdfLossless,
+            Ocrmypdf,
+            Mutool,
         };
         QString label;
         Kind kind;
@@ -62,6 +69,13 @@ namespace {
         }
         list << Variant { QStringLiteral("qpdf optimise"), Variant::Kind::Qpdf, 0, 0, {} };
         list << Variant { losslessLabel, Variant::Kind::QpdfLossless, 0, 0, {} };
+        // Peers a user may reach for instead; left out where Debian's package is not installed.
+        if (ToolRun::available(QStringLiteral("ocrmypdf"))) {
+            list << Variant { ocrmypdfLabel, Variant::Kind::Ocrmypdf, 0, 0, {} };
+        }
+        if (ToolRun::available(QStringLiteral("mutool"))) {
+            list << Variant { mutoolLabel, Variant::Kind::Mutool, 0, 0, {} };
+        }
         return list;
     }
 
@@ -141,6 +155,10 @@ namespace {
             return Rewriters::ghostscriptPreset(document.path, output, variant.preset);
         case Variant::Kind::QpdfLossless:
             return Rewriters::qpdfLossless(document.path, output);
+        case Variant::Kind::Ocrmypdf:
+            return Rewriters::ocrmypdfOptimize(document.path, output);
+        case Variant::Kind::Mutool:
+            return Rewriters::mutoolClean(document.path, output);
         case Variant::Kind::Qpdf:
             break;
         }
@@ -235,6 +253,59 @@ namespace {
         return text + table.toMarkdown() + QLatin1Char('\n');
     }
 
+    /** One setting's result on one document, for the size report. */
+    struct ShareAndSsim
+    {
+        double share = std::numeric_limits<double>::quiet_NaN();
+        double ssim = std::numeric_limits<double>::quiet_NaN();
+    };
+
+    using SizeReport = QMap<QString, QMap<QString, ShareAndSsim>>; // document, then setting
+
+    QString sizeReportSection(const SizeReport& report, const QStringList& settings)
+    {
+        QStringList headers = { QStringLiteral("Document") };
+        QString alignment = QStringLiteral("l");
+        for (const QString& setting : settings) {
+            headers << setting;
+            alignment += QLatin1Char('r');
+        }
+        headers << QStringLiteral("Small ≤ Medium ≤ Large") << QStringLiteral("Large SSIM ≥ /printer's");
+        alignment += QStringLiteral("ll");
+        MarkdownTable table(headers, alignment);
+        int ordered = 0;
+        int detailKept = 0;
+        for (auto document = report.cbegin(); document != report.cend(); ++document) {
+            const QMap<QString, ShareAndSsim>& results = document.value();
+            QStringList row = { document.key() };
+            for (const QString& setting : settings) {
+                const ShareAndSsim result = results.value(setting);
+                row << (std::isnan(result.share) ? QStringLiteral("–")
+                                                 : QStringLiteral("%1 · %2").arg(MarkdownTable::percent(result.share),
+                                                     MarkdownTable::number(result.ssim, 3)));
+            }
+            const double small = results.value(smallLabel).share;
+            const double medium = results.value(mediumLabel).share;
+            const double large = results.value(largeLabel).share;
+            const bool inOrder = small <= medium && medium <= large;
+            const bool keepsDetail = results.value(largeLabel).ssim >= results.value(printerLabel).ssim - 0.005;
+            ordered += inOrder ? 1 : 0;
+            detailKept += keepsDetail ? 1 : 0;
+            row << (inOrder ? QStringLiteral("yes") : QStringLiteral("**no**"))
+                << (keepsDetail ? QStringLiteral("yes") : QStringLiteral("**no**"));
+            table.addRow(row);
+        }
+        return QStringLiteral("### Size and SSIM per document\n\n"
+                              "Each cell is the share of the source's size · the SSIM at 150 dpi. Small, Medium "
+                              "and Large should come out in that order of size on every document (met on **%1 of "
+                              "%3**), and Large should keep at least the detail of `gs /printer` less 0.005 (met "
+                              "on **%2 of %3**).\n\n")
+                   .arg(ordered)
+                   .arg(detailKept)
+                   .arg(report.size())
+            + table.toMarkdown() + QLatin1Char('\n');
+    }
+
     /** PSNR stays finite in the medians: identical pages count as 99 dB, above anything lossy. */
     double cappedPsnr(double psnr) { return std::isinf(psnr) ? 99.0 : psnr; }
 } // namespace
@@ -248,6 +319,7 @@ namespace SizeQualityMeasure {
         const QList<Variant> allVariants = variants();
         QMap<QString, Summary> summaries;
         QMap<QString, GoalFigures> goals;
+        SizeReport sizeReport;
         QString details;
 
         for (const CorpusDocument& document : context.corpus->documents()) {
@@ -312,6 +384,7 @@ namespace SizeQualityMeasure {
                 } else if (variant.label == losslessLabel) {
                     goal.lossless = rewrite.bytes;
                 }
+                sizeReport[document.name][variant.label] = ShareAndSsim { share, quality.ssim[1] };
                 summary.shares << share;
                 summary.ssim150 << quality.ssim[1];
                 summary.psnr150 << cappedPsnr(quality.psnr[1]);
@@ -382,7 +455,8 @@ namespace SizeQualityMeasure {
             "of Custom 1, 5 and 10, so those rows stand for them too), Ghostscript's own presets (`gs "
             "-sDEVICE=pdfwrite "
             "-dPDFSETTINGS=…`), `qpdf --optimize-images --recompress-flate --object-streams=generate` and the "
-            "lossless pass alone (`qpdf --recompress-flate --compression-level=9 --object-streams=generate`). "
+            "lossless pass alone (`qpdf --recompress-flate --compression-level=9 --object-streams=generate`), and "
+            "where installed `ocrmypdf -O3` (no text recognition, plain PDF output) and `mutool clean -gggz`. "
             "For the application, *Delivered* names the copy that went out (the rewrite, the rewrite after the "
             "lossless pass, the source after it, or the source unchanged) and *Share before* what the engine "
             "delivered before the lossless pass joined the choice: the plain rewrite when it was smaller and "
@@ -408,6 +482,14 @@ namespace SizeQualityMeasure {
                     .arg(context.corpus->documents().size());
         text += summaryTable.toMarkdown() + QLatin1Char('\n');
         text += goalsSection(goals, summaries) + QLatin1Char('\n');
+        QStringList reportedSettings = { smallLabel, mediumLabel, largeLabel, QStringLiteral("gs /screen"), ebookLabel,
+            printerLabel, QStringLiteral("qpdf optimise") };
+        for (const QString& peer : { ocrmypdfLabel, mutoolLabel }) {
+            if (summaries.contains(peer)) {
+                reportedSettings << peer;
+            }
+        }
+        text += sizeReportSection(sizeReport, reportedSettings) + QLatin1Char('\n');
         return text + details;
     }
 } // namespace SizeQualityMeasure

@@ -5,7 +5,8 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 
-packages=(poppler-utils time ghostscript qpdf)
+# ocrmypdf and mupdf-tools are the peers the size report compares with.
+packages=(poppler-utils time ghostscript qpdf ocrmypdf mupdf-tools)
 while read -r package _; do
     case "$package" in ''|'#'*) continue ;; esac
     packages+=("$package")

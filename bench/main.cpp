@@ -7,6 +7,7 @@
 #include "CommandJobsMeasure.h"
 #include "Corpus.h"
 #include "EngineOverheadMeasure.h"
+#include "FitMeasure.h"
 #include "ImageComparison.h"
 #include "MarkdownTable.h"
 #include "OutputNameMeasure.h"
@@ -38,7 +39,7 @@
 namespace {
     const QStringList allMeasures = { QStringLiteral("engine"), QStringLiteral("quality"), QStringLiteral("batch"),
         QStringLiteral("addfiles"), QStringLiteral("memory"), QStringLiteral("command"), QStringLiteral("windowbatch"),
-        QStringLiteral("naming") };
+        QStringLiteral("naming"), QStringLiteral("fit") };
 
     // The compressor logs every interpreter argument at debug level; only problems matter here.
     void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -254,6 +255,7 @@ int main(int argc, char* argv[])
         { QStringLiteral("command"), CommandJobsMeasure::run },
         { QStringLiteral("windowbatch"), WindowBatchMeasure::run },
         { QStringLiteral("naming"), OutputNameMeasure::run },
+        { QStringLiteral("fit"), FitMeasure::run },
     };
     QString measuresText;
     for (const auto& [name, measure] : sections) {

@@ -155,6 +155,22 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of 1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets its smallest copy and counts as failed. Not with -p or -l.</source>
+        <translation>Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of 1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets its smallest copy and counts as failed. Not with -p or -l.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--target-size chooses the level itself: give it without -p or -l.</source>
+        <translation>--target-size chooses the level itself: give it without -p or -l.</translation>
+    </message>
+    <message>
+        <source>The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), not &quot;%1&quot;.</source>
+        <translation>The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), not &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -288,6 +304,14 @@
         <source>Level %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Fit under</source>
+        <translation>Fit under</translation>
+    </message>
+    <message>
+        <source>Size to fit under</source>
+        <translation>Size to fit under</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -385,6 +409,10 @@
         <source>chosen: %1, %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>tried level %1: %2</source>
+        <translation>tried level %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>EnterPassword</name>
@@ -477,6 +505,18 @@
     <message>
         <source>Level %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try %1: %2</source>
+        <translation>Try %1: %2</translation>
+    </message>
+    <message>
+        <source>Fit under %1</source>
+        <translation>Fit under %1</translation>
+    </message>
+    <message>
+        <source>Smallest possible: %1, over %2</source>
+        <translation>Smallest possible: %1, over %2</translation>
     </message>
 </context>
 <context>
@@ -593,6 +633,18 @@
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: failed: smallest possible: %2, over %3; delivered as %4</source>
+        <translation>%1: failed: smallest possible: %2, over %3; delivered as %4</translation>
+    </message>
+    <message>
+        <source>(fits under %1 as it is)</source>
+        <translation>(fits under %1 as it is)</translation>
+    </message>
+    <message>
+        <source>(fits under %1 at level %2)</source>
+        <translation>(fits under %1 at level %2)</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1091,25 @@
     <message>
         <source>Its output would replace another document of this run.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>even its smallest copy is larger than the size asked for</source>
+        <translation>even its smallest copy is larger than the size asked for</translation>
+    </message>
+    <message>
+        <source>Even the smallest copy is larger than the size asked for.</source>
+        <translation>Even the smallest copy is larger than the size asked for.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetSizeSpinBox</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
     </message>
 </context>
 </TS>

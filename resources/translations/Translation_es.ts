@@ -155,6 +155,22 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - escribe el propio documento en la salida estándar: --json, --skip-existing y --overwrite no se combinan con él.</translation>
     </message>
+    <message>
+        <source>Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of 1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets its smallest copy and counts as failed. Not with -p or -l.</source>
+        <translation>Entregar la copia de mejor calidad que ocupe como máximo SIZE: en bytes, o con un sufijo K, M o G en unidades de 1024, como los muestran du -h y ls -h (500K, 1.5M). Un documento que no puede quedar tan pequeño recibe su copia más pequeña y cuenta como fallido. No junto con -p ni -l.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--target-size chooses the level itself: give it without -p or -l.</source>
+        <translation>--target-size elige el nivel por sí mismo: indíquelo sin -p ni -l.</translation>
+    </message>
+    <message>
+        <source>The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), not &quot;%1&quot;.</source>
+        <translation>El tamaño objetivo debe ser un número positivo de bytes, o uno con un sufijo K, M o G (500K, 1.5M), no «%1».</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -288,6 +304,14 @@
         <source>Level %1</source>
         <translation>Nivel %1</translation>
     </message>
+    <message>
+        <source>Fit under</source>
+        <translation>Ajustar por debajo de</translation>
+    </message>
+    <message>
+        <source>Size to fit under</source>
+        <translation>Tamaño que no se debe superar</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -385,6 +409,10 @@
         <source>chosen: %1, %2</source>
         <translation>elegida: %1, %2</translation>
     </message>
+    <message>
+        <source>tried level %1: %2</source>
+        <translation>nivel %1 probado: %2</translation>
+    </message>
 </context>
 <context>
     <name>EnterPassword</name>
@@ -477,6 +505,18 @@
     <message>
         <source>Level %1</source>
         <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>Try %1: %2</source>
+        <translation>Intento %1: %2</translation>
+    </message>
+    <message>
+        <source>Fit under %1</source>
+        <translation>Ajustar por debajo de %1</translation>
+    </message>
+    <message>
+        <source>Smallest possible: %1, over %2</source>
+        <translation>Lo más pequeño posible: %1, por encima de %2</translation>
     </message>
 </context>
 <context>
@@ -593,6 +633,18 @@
             <numerusform>omitidos: %n</numerusform>
             <numerusform>omitidos: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: failed: smallest possible: %2, over %3; delivered as %4</source>
+        <translation>%1: falló: lo más pequeño posible: %2, por encima de %3; entregado como %4</translation>
+    </message>
+    <message>
+        <source>(fits under %1 as it is)</source>
+        <translation>(cabe por debajo de %1 tal como está)</translation>
+    </message>
+    <message>
+        <source>(fits under %1 at level %2)</source>
+        <translation>(cabe por debajo de %1 con el nivel %2)</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1091,25 @@
     <message>
         <source>Its output would replace another document of this run.</source>
         <translation>Su salida sustituiría otro documento de esta ejecución.</translation>
+    </message>
+    <message>
+        <source>even its smallest copy is larger than the size asked for</source>
+        <translation>incluso su copia más pequeña supera el tamaño pedido</translation>
+    </message>
+    <message>
+        <source>Even the smallest copy is larger than the size asked for.</source>
+        <translation>Incluso la copia más pequeña supera el tamaño pedido.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetSizeSpinBox</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
     </message>
 </context>
 </TS>

@@ -155,6 +155,22 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - écrit le document lui-même sur la sortie standard : --json, --skip-existing et --overwrite ne vont pas avec.</translation>
     </message>
+    <message>
+        <source>Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of 1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets its smallest copy and counts as failed. Not with -p or -l.</source>
+        <translation>Livrer la copie de meilleure qualité qui fait au plus SIZE : en octets, ou avec un suffixe K, M ou G en unités de 1024, comme les affichent du -h et ls -h (500K, 1.5M). Un document qui ne peut pas devenir aussi petit reçoit sa plus petite copie et compte comme échoué. Pas avec -p ni -l.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--target-size chooses the level itself: give it without -p or -l.</source>
+        <translation>--target-size choisit lui-même le niveau : indiquez-le sans -p ni -l.</translation>
+    </message>
+    <message>
+        <source>The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), not &quot;%1&quot;.</source>
+        <translation>La taille cible doit être un nombre positif d’octets, ou un nombre avec un suffixe K, M ou G (500K, 1.5M), et non « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -288,6 +304,14 @@
         <source>Level %1</source>
         <translation>Niveau %1</translation>
     </message>
+    <message>
+        <source>Fit under</source>
+        <translation>Tenir sous</translation>
+    </message>
+    <message>
+        <source>Size to fit under</source>
+        <translation>Taille à ne pas dépasser</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -385,6 +409,10 @@
         <source>chosen: %1, %2</source>
         <translation>choisie : %1, %2</translation>
     </message>
+    <message>
+        <source>tried level %1: %2</source>
+        <translation>niveau %1 essayé : %2</translation>
+    </message>
 </context>
 <context>
     <name>EnterPassword</name>
@@ -477,6 +505,18 @@
     <message>
         <source>Level %1</source>
         <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>Try %1: %2</source>
+        <translation>Essai %1 : %2</translation>
+    </message>
+    <message>
+        <source>Fit under %1</source>
+        <translation>Tenir sous %1</translation>
+    </message>
+    <message>
+        <source>Smallest possible: %1, over %2</source>
+        <translation>Au plus petit : %1, au-delà de %2</translation>
     </message>
 </context>
 <context>
@@ -593,6 +633,18 @@
             <numerusform>ignorés : %n</numerusform>
             <numerusform>ignorés : %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: failed: smallest possible: %2, over %3; delivered as %4</source>
+        <translation>%1 : échec : au plus petit : %2, au-delà de %3 ; livré sous %4</translation>
+    </message>
+    <message>
+        <source>(fits under %1 as it is)</source>
+        <translation>(tient sous %1 tel quel)</translation>
+    </message>
+    <message>
+        <source>(fits under %1 at level %2)</source>
+        <translation>(tient sous %1 au niveau %2)</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1091,25 @@
     <message>
         <source>Its output would replace another document of this run.</source>
         <translation>Sa sortie remplacerait un autre document de cette exécution.</translation>
+    </message>
+    <message>
+        <source>even its smallest copy is larger than the size asked for</source>
+        <translation>même sa plus petite copie dépasse la taille demandée</translation>
+    </message>
+    <message>
+        <source>Even the smallest copy is larger than the size asked for.</source>
+        <translation>Même la plus petite copie dépasse la taille demandée.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetSizeSpinBox</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
     </message>
 </context>
 </TS>

@@ -155,6 +155,22 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - scrive il documento stesso sullo standard output: --json, --skip-existing e --overwrite non si combinano.</translation>
     </message>
+    <message>
+        <source>Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of 1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets its smallest copy and counts as failed. Not with -p or -l.</source>
+        <translation>Consegna la copia di qualità migliore che occupa al massimo SIZE: in byte, oppure con un suffisso K, M o G in unità di 1024, come li stampano du -h e ls -h (500K, 1.5M). Un documento che non può diventare così piccolo riceve la sua copia più piccola e conta come non riuscito. Non insieme a -p o -l.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--target-size chooses the level itself: give it without -p or -l.</source>
+        <translation>--target-size sceglie da sé il livello: indicatelo senza -p o -l.</translation>
+    </message>
+    <message>
+        <source>The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), not &quot;%1&quot;.</source>
+        <translation>La dimensione obiettivo deve essere un numero positivo di byte, o uno con un suffisso K, M o G (500K, 1.5M), non «%1».</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -288,6 +304,14 @@
         <source>Level %1</source>
         <translation>Livello %1</translation>
     </message>
+    <message>
+        <source>Fit under</source>
+        <translation>Stare sotto</translation>
+    </message>
+    <message>
+        <source>Size to fit under</source>
+        <translation>Dimensione da non superare</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -385,6 +409,10 @@
         <source>chosen: %1, %2</source>
         <translation>scelta: %1, %2</translation>
     </message>
+    <message>
+        <source>tried level %1: %2</source>
+        <translation>livello %1 provato: %2</translation>
+    </message>
 </context>
 <context>
     <name>EnterPassword</name>
@@ -477,6 +505,18 @@
     <message>
         <source>Level %1</source>
         <translation>Livello %1</translation>
+    </message>
+    <message>
+        <source>Try %1: %2</source>
+        <translation>Tentativo %1: %2</translation>
+    </message>
+    <message>
+        <source>Fit under %1</source>
+        <translation>Stare sotto %1</translation>
+    </message>
+    <message>
+        <source>Smallest possible: %1, over %2</source>
+        <translation>Il più piccolo possibile: %1, oltre %2</translation>
     </message>
 </context>
 <context>
@@ -593,6 +633,18 @@
             <numerusform>saltati: %n</numerusform>
             <numerusform>saltati: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: failed: smallest possible: %2, over %3; delivered as %4</source>
+        <translation>%1: non riuscito: il più piccolo possibile: %2, oltre %3; consegnato come %4</translation>
+    </message>
+    <message>
+        <source>(fits under %1 as it is)</source>
+        <translation>(sta sotto %1 così com’è)</translation>
+    </message>
+    <message>
+        <source>(fits under %1 at level %2)</source>
+        <translation>(sta sotto %1 al livello %2)</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1091,25 @@
     <message>
         <source>Its output would replace another document of this run.</source>
         <translation>Il suo risultato sostituirebbe un altro documento di questa esecuzione.</translation>
+    </message>
+    <message>
+        <source>even its smallest copy is larger than the size asked for</source>
+        <translation>anche la sua copia più piccola supera la dimensione richiesta</translation>
+    </message>
+    <message>
+        <source>Even the smallest copy is larger than the size asked for.</source>
+        <translation>Anche la copia più piccola supera la dimensione richiesta.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetSizeSpinBox</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
     </message>
 </context>
 </TS>

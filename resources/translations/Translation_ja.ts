@@ -155,6 +155,22 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - は文書そのものを標準出力に書きます。--json、--skip-existing、--overwrite とは併用できません。</translation>
     </message>
+    <message>
+        <source>Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of 1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets its smallest copy and counts as failed. Not with -p or -l.</source>
+        <translation>SIZE 以下で最も画質の良いコピーを出力します。SIZE はバイト数、または du -h や ls -h の表示と同じく 1024 単位の K、M、G を付けた数です (500K、1.5M)。そこまで小さくできない文書には最小のコピーを出力し、失敗として数えます。-p や -l とは併用できません。</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--target-size chooses the level itself: give it without -p or -l.</source>
+        <translation>--target-size はレベルを自動で選びます。-p や -l と一緒に指定しないでください。</translation>
+    </message>
+    <message>
+        <source>The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), not &quot;%1&quot;.</source>
+        <translation>目標サイズは正のバイト数、または K、M、G を付けた数 (500K、1.5M) で指定してください。「%1」は使えません。</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -287,6 +303,14 @@
         <source>Level %1</source>
         <translation>レベル %1</translation>
     </message>
+    <message>
+        <source>Fit under</source>
+        <translation>サイズ上限</translation>
+    </message>
+    <message>
+        <source>Size to fit under</source>
+        <translation>上限サイズ</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -384,6 +408,10 @@
         <source>chosen: %1, %2</source>
         <translation>選択: %1、%2</translation>
     </message>
+    <message>
+        <source>tried level %1: %2</source>
+        <translation>レベル %1 を試行: %2</translation>
+    </message>
 </context>
 <context>
     <name>EnterPassword</name>
@@ -475,6 +503,18 @@
     <message>
         <source>Level %1</source>
         <translation>レベル %1</translation>
+    </message>
+    <message>
+        <source>Try %1: %2</source>
+        <translation>試行 %1: %2</translation>
+    </message>
+    <message>
+        <source>Fit under %1</source>
+        <translation>%1 以下</translation>
+    </message>
+    <message>
+        <source>Smallest possible: %1, over %2</source>
+        <translation>最小: %1、%2 を超過</translation>
     </message>
 </context>
 <context>
@@ -586,6 +626,18 @@
         <translation>
             <numerusform>スキップ: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: failed: smallest possible: %2, over %3; delivered as %4</source>
+        <translation>%1: 失敗: 最小 %2、%3 を超過。%4 として出力しました</translation>
+    </message>
+    <message>
+        <source>(fits under %1 as it is)</source>
+        <translation>(そのままで %1 以下)</translation>
+    </message>
+    <message>
+        <source>(fits under %1 at level %2)</source>
+        <translation>(レベル %2 で %1 以下)</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1074,25 @@
     <message>
         <source>Its output would replace another document of this run.</source>
         <translation>出力がこの実行の別の文書を置き換えてしまいます。</translation>
+    </message>
+    <message>
+        <source>even its smallest copy is larger than the size asked for</source>
+        <translation>最小のコピーでも指定サイズを超えています</translation>
+    </message>
+    <message>
+        <source>Even the smallest copy is larger than the size asked for.</source>
+        <translation>最小のコピーでも指定サイズを超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>TargetSizeSpinBox</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
     </message>
 </context>
 </TS>

@@ -155,6 +155,22 @@
         <source>-o - writes the document itself to standard output: --json, --skip-existing and --overwrite do not go with it.</source>
         <translation>-o - escreve o próprio documento na saída padrão: --json, --skip-existing e --overwrite não se combinam com ele.</translation>
     </message>
+    <message>
+        <source>Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of 1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets its smallest copy and counts as failed. Not with -p or -l.</source>
+        <translation>Entregar a cópia de melhor qualidade que tenha no máximo SIZE: em bytes, ou com um sufixo K, M ou G em unidades de 1024, tal como du -h e ls -h os mostram (500K, 1.5M). Um documento que não pode ficar tão pequeno recebe a sua cópia mais pequena e conta como falhado. Não em conjunto com -p ou -l.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--target-size chooses the level itself: give it without -p or -l.</source>
+        <translation>--target-size escolhe o nível por si: indique-o sem -p nem -l.</translation>
+    </message>
+    <message>
+        <source>The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), not &quot;%1&quot;.</source>
+        <translation>O tamanho pretendido tem de ser um número positivo de bytes, ou um número com um sufixo K, M ou G (500K, 1.5M), e não «%1».</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>
@@ -288,6 +304,14 @@
         <source>Level %1</source>
         <translation>Nível %1</translation>
     </message>
+    <message>
+        <source>Fit under</source>
+        <translation>Caber em</translation>
+    </message>
+    <message>
+        <source>Size to fit under</source>
+        <translation>Tamanho a não exceder</translation>
+    </message>
 </context>
 <context>
     <name>CustomWindowFrame</name>
@@ -385,6 +409,10 @@
         <source>chosen: %1, %2</source>
         <translation>escolhida: %1, %2</translation>
     </message>
+    <message>
+        <source>tried level %1: %2</source>
+        <translation>nível %1 experimentado: %2</translation>
+    </message>
 </context>
 <context>
     <name>EnterPassword</name>
@@ -477,6 +505,18 @@
     <message>
         <source>Level %1</source>
         <translation>Nível %1</translation>
+    </message>
+    <message>
+        <source>Try %1: %2</source>
+        <translation>Tentativa %1: %2</translation>
+    </message>
+    <message>
+        <source>Fit under %1</source>
+        <translation>Caber em %1</translation>
+    </message>
+    <message>
+        <source>Smallest possible: %1, over %2</source>
+        <translation>O mais pequeno possível: %1, acima de %2</translation>
     </message>
 </context>
 <context>
@@ -593,6 +633,18 @@
             <numerusform>saltados: %n</numerusform>
             <numerusform>saltados: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: failed: smallest possible: %2, over %3; delivered as %4</source>
+        <translation>%1: falhou: o mais pequeno possível: %2, acima de %3; entregue como %4</translation>
+    </message>
+    <message>
+        <source>(fits under %1 as it is)</source>
+        <translation>(cabe em %1 tal como está)</translation>
+    </message>
+    <message>
+        <source>(fits under %1 at level %2)</source>
+        <translation>(cabe em %1 com o nível %2)</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1091,25 @@
     <message>
         <source>Its output would replace another document of this run.</source>
         <translation>A sua saída substituiria outro documento desta execução.</translation>
+    </message>
+    <message>
+        <source>even its smallest copy is larger than the size asked for</source>
+        <translation>mesmo a sua cópia mais pequena excede o tamanho pedido</translation>
+    </message>
+    <message>
+        <source>Even the smallest copy is larger than the size asked for.</source>
+        <translation>Mesmo a cópia mais pequena excede o tamanho pedido.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetSizeSpinBox</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 #include "cli/CommandLineOptions.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QThread>
+#include <cmath>
 
 namespace {
     const QString smallPreset = QStringLiteral("small");
@@ -32,6 +34,11 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
         tr("Compression preset: small, medium or large (default: medium)."), tr("PRESET"));
     const QCommandLineOption level({ QStringLiteral("l"), QStringLiteral("level") },
         tr("Custom level from 1 (smallest file) to 10 (best images), instead of a preset."), tr("LEVEL"));
+    const QCommandLineOption targetSize(QStringLiteral("target-size"),
+        tr("Deliver the copy of best quality that is at most SIZE: bytes, or with a K, M or G suffix in units of "
+           "1024 as du -h and ls -h print them (500K, 1.5M). A document that cannot be made that small gets "
+           "its smallest copy and counts as failed. Not with -p or -l."),
+        tr("SIZE"));
     const QCommandLineOption recursive({ QStringLiteral("r"), QStringLiteral("recursive") },
         tr("Take the PDFs in folders and their subfolders; the output folder gets the same subfolders."));
     const QCommandLineOption filesFrom(QStringLiteral("files-from"),
@@ -50,8 +57,8 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
         tr("Also print each document's steps: inspection, unlocking, the copies weighed and the one chosen."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help."));
     const QCommandLineOption version(QStringLiteral("version"), tr("Show the version."));
-    parser.addOptions({ output, inPlace, skipExisting, overwrite, preset, level, recursive, filesFrom, nulSeparated,
-        jobs, passwordFile, json, quiet, verbose, help, version });
+    parser.addOptions({ output, inPlace, skipExisting, overwrite, preset, level, targetSize, recursive, filesFrom,
+        nulSeparated, jobs, passwordFile, json, quiet, verbose, help, version });
     const QString inputName = tr("FILE|FOLDER");
     parser.addPositionalArgument(inputName,
         tr("PDF documents, or folders that hold them; \"-\" reads one PDF from standard input."),
@@ -89,6 +96,8 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments)
     options.m_nulSeparated = parser.isSet(nulSeparated);
     if (options.checkCombinations()
         && options.readSetting(parser.value(preset), parser.value(level), parser.isSet(preset), parser.isSet(level))
+        && (!parser.isSet(targetSize)
+            || options.readTargetSize(parser.value(targetSize), parser.isSet(preset) || parser.isSet(level)))
         && options.readJobs(parser.isSet(jobs) ? parser.value(jobs) : QString())) {
         options.m_action = Action::Compress;
     }
@@ -159,6 +168,48 @@ bool CommandLineOptions::readSetting(const QString& preset, const QString& level
         fail(tr("Unknown preset \"%1\": use small, medium or large.").arg(preset));
         return false;
     }
+    return true;
+}
+
+qint64 CommandLineOptions::parseSize(const QString& text)
+{
+    static const QString suffixes = QStringLiteral("KMG");
+    QString number = text.trimmed();
+    int shift = 0;
+    const int suffix = number.isEmpty() ? -1 : suffixes.indexOf(number.back().toUpper());
+    if (suffix >= 0) {
+        shift = 10 * (suffix + 1);
+        number.chop(1);
+    }
+    // Plain digits with at most one decimal point: no sign, exponent, "inf" or "nan" gets through.
+    static const QRegularExpression plain(QStringLiteral("^[0-9]{1,15}(\\.[0-9]{1,6})?$"));
+    if (!plain.match(number).hasMatch() || (shift == 0 && number.contains(QLatin1Char('.')))) {
+        return -1;
+    }
+    const double bytes = std::floor(number.toDouble() * static_cast<double>(qint64(1) << shift));
+    // Past this no file system holds a file; it also keeps the conversion inside qint64.
+    constexpr double largest = static_cast<double>(qint64(1) << 60);
+    if (bytes < 1.0 || bytes > largest) {
+        return -1;
+    }
+    return static_cast<qint64>(bytes);
+}
+
+bool CommandLineOptions::readTargetSize(const QString& size, bool settingGiven)
+{
+    if (settingGiven) {
+        fail(tr("--target-size chooses the level itself: give it without -p or -l."));
+        return false;
+    }
+    const qint64 bytes = parseSize(size);
+    if (bytes <= 0) {
+        fail(tr("The target size must be a positive number of bytes, or one with a K, M or G suffix (500K, 1.5M), "
+                "not \"%1\".")
+                 .arg(size));
+        return false;
+    }
+    m_setting.mode = FitUnder;
+    m_setting.targetSize = bytes;
     return true;
 }
 

@@ -43,12 +43,19 @@ public:
     QString filesFrom() const { return m_filesFrom; }
     /** The list of filesFrom() is separated by NUL bytes, not by lines. */
     bool nulSeparated() const { return m_nulSeparated; }
+    /**
+     * A size as --target-size takes it: bytes, or a number with a K, M or G suffix in units of 1024
+     * ("1.5M"); -1 when it is no positive size.
+     */
+    static qint64 parseSize(const QString& text);
+
     /** -o -: the one result goes to standard output. */
     bool toStandardOutput() const { return m_outputFolder == QLatin1String("-"); }
 
 private:
     void fail(const QString& message);
     bool readSetting(const QString& preset, const QString& level, bool presetGiven, bool levelGiven);
+    bool readTargetSize(const QString& size, bool settingGiven);
     bool readJobs(const QString& jobs);
     bool checkCombinations();
 

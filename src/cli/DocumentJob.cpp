@@ -3,6 +3,7 @@
 #include "cli/InterruptWatcher.h"
 #include "documents/FileItem.h"
 #include "documents/PDFFileItem.h"
+#include "engine/FitSearch.h"
 #include "engine/ResultTable.h"
 
 #include <QDir>
@@ -295,9 +296,38 @@ void DocumentJob::compress(DocumentOutcome& outcome, const QString& password)
     const QString folder = m_target.mode == DocumentTarget::Mode::InPlace
         ? QFileInfo(QFileInfo(m_input.path).canonicalFilePath()).absolutePath()
         : m_target.folder;
+    if (m_setting.mode == FitUnder) {
+        fitUnderTarget(outcome, folder, password);
+        return;
+    }
     outcome.code = m_compressor.compress(m_input.path, folder, password);
     if (outcome.code == GSCompressor::Success) {
         outcome.status = DocumentOutcome::Status::Delivered;
+        outcome.outputPath = folder + QLatin1Char('/') + m_compressor.fileName();
+        outcome.outputBytes = m_compressor.compressedSize();
+        describeDelivery(outcome);
+    } else if (m_stopped.load() || InterruptWatcher::interruptArrived()) {
+        outcome.status = DocumentOutcome::Status::Stopped;
+    }
+}
+
+void DocumentJob::fitUnderTarget(DocumentOutcome& outcome, const QString& folder, const QString& password)
+{
+    FitSearch search(m_compressor);
+    outcome.targetBytes = m_setting.targetSize;
+    outcome.code = search.run(m_input.path, folder, password, m_setting.targetSize);
+    outcome.interpreterRuns = search.tries().size();
+    for (const FitSearch::Try& each : search.tries()) {
+        outcome.steps << (each.code == GSCompressor::Success
+                ? tr("tried level %1: %2").arg(each.level).arg(formatFileSize(each.size))
+                : tr("tried level %1: %2").arg(each.level).arg(ResultTable::commandText(each.code)));
+    }
+    const bool delivered = outcome.code == GSCompressor::Success || outcome.code == FitSearch::DoesNotFit;
+    if (delivered) {
+        outcome.status = outcome.code == GSCompressor::Success ? DocumentOutcome::Status::Delivered
+                                                               : DocumentOutcome::Status::Failed;
+        outcome.fits = search.fits();
+        outcome.fitLevel = search.levelUsed();
         outcome.outputPath = folder + QLatin1Char('/') + m_compressor.fileName();
         outcome.outputBytes = m_compressor.compressedSize();
         describeDelivery(outcome);

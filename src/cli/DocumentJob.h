@@ -59,6 +59,8 @@ private:
     bool chooseDestination(DocumentOutcome& outcome);
     bool inspectAndUnlock(DocumentOutcome& outcome, QString& password);
     void compress(DocumentOutcome& outcome, const QString& password);
+    /** Searches the levels for the best copy under the target size and delivers it, or the smallest one. */
+    void fitUnderTarget(DocumentOutcome& outcome, const QString& folder, const QString& password);
     void describeDelivery(DocumentOutcome& outcome);
 
     InputDocument m_input;

@@ -34,6 +34,14 @@ struct DocumentOutcome
     QStringList steps; // what was done to it, in words, for --verbose
     bool replacedInPlace = false; // the source itself now holds the compressed copy
     bool keptAsItWas = false; // in place: no smaller sound copy, so the source was left untouched
+    // With --target-size: the size asked for, whether the delivered copy fits under it, the level whose
+    // copy went out (FitSearch::sourceLevel for the source as it is) and the interpreter runs it took.
+    qint64 targetBytes = 0;
+    bool fits = false;
+    int fitLevel = -1;
+    int interpreterRuns = 0;
+    /** A copy was delivered although it is larger than the size asked for. */
+    bool deliveredOverTarget() const { return status == Status::Failed && targetBytes > 0 && !outputPath.isEmpty(); }
 };
 
 Q_DECLARE_METATYPE(DocumentOutcome)

@@ -1,6 +1,7 @@
 #include "cli/HumanReport.h"
 
 #include "documents/FileItem.h"
+#include "engine/FitSearch.h"
 #include "engine/ResultTable.h"
 
 #include <QFileInfo>
@@ -88,6 +89,11 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
     if (outcome.status == DocumentOutcome::Status::Skipped) {
         return tr("%1: skipped, %2 exists").arg(outcome.displayName, outcome.outputPath);
     }
+    if (outcome.deliveredOverTarget()) {
+        return tr("%1: failed: smallest possible: %2, over %3; delivered as %4")
+            .arg(outcome.displayName, formatFileSize(outcome.outputBytes), formatFileSize(outcome.targetBytes),
+                outcome.outputPath);
+    }
     if (outcome.status != DocumentOutcome::Status::Delivered) {
         const QString reason = ResultTable::commandText(outcome.reasonCode());
         return tr("%1: failed: %2")
@@ -106,6 +112,12 @@ QString HumanReport::documentLine(const DocumentOutcome& outcome) const
         line = tr("%1: %2 %3 %4, %5% saved")
                    .arg(outcome.displayName, sourceSize, m_arrow, formatFileSize(outcome.outputBytes))
                    .arg(BatchSummary::savedPercent(outcome.sourceBytes, outcome.outputBytes));
+    }
+    if (outcome.targetBytes > 0) {
+        line += QLatin1Char(' ')
+            + (outcome.fitLevel == FitSearch::sourceLevel
+                    ? tr("(fits under %1 as it is)").arg(formatFileSize(outcome.targetBytes))
+                    : tr("(fits under %1 at level %2)").arg(formatFileSize(outcome.targetBytes)).arg(outcome.fitLevel));
     }
     if (outcome.replacedInPlace) {
         return line + QLatin1Char(' ') + tr("(replaced)");

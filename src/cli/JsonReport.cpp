@@ -1,5 +1,6 @@
 #include "cli/JsonReport.h"
 
+#include "engine/FitSearch.h"
 #include "engine/ResultTable.h"
 
 #include <QJsonDocument>
@@ -55,12 +56,35 @@ QJsonObject JsonReport::documentObject(const DocumentOutcome& outcome)
         object.insert(QStringLiteral("reason"), QStringLiteral("output-exists"));
     } else {
         object.insert(QStringLiteral("reason"), ResultTable::key(outcome.reasonCode()));
+        if (outcome.deliveredOverTarget()) {
+            object.insert(QStringLiteral("output"), outcome.outputPath);
+            object.insert(QStringLiteral("outputBytes"), outcome.outputBytes);
+        }
+    }
+    if (outcome.targetBytes > 0) {
+        addFit(object, outcome);
     }
     // The engine's own result code, as the window's log knows it; absent when the engine never ran.
     if (outcome.engineRan) {
         object.insert(QStringLiteral("code"), outcome.code);
     }
     return object;
+}
+
+void JsonReport::addFit(QJsonObject& object, const DocumentOutcome& outcome)
+{
+    object.insert(QStringLiteral("targetBytes"), outcome.targetBytes);
+    object.insert(QStringLiteral("interpreterRuns"), outcome.interpreterRuns);
+    if (outcome.status != DocumentOutcome::Status::Delivered && !outcome.deliveredOverTarget()) {
+        return; // nothing went out, so nothing fits or misses
+    }
+    object.insert(QStringLiteral("fits"), outcome.fits);
+    if (outcome.fitLevel == FitSearch::sourceLevel) {
+        object.insert(QStringLiteral("setting"), QStringLiteral("source"));
+    } else {
+        object.insert(QStringLiteral("setting"), QStringLiteral("level"));
+        object.insert(QStringLiteral("level"), outcome.fitLevel);
+    }
 }
 
 QJsonObject JsonReport::summaryObject(const BatchSummary& summary)

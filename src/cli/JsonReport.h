@@ -24,6 +24,8 @@ public:
     static QJsonObject summaryObject(const BatchSummary& summary);
 
 private:
+    /** What --target-size adds: the target, the runs, whether the copy fits and the level it came from. */
+    static void addFit(QJsonObject& object, const DocumentOutcome& outcome);
     void writeObject(const QJsonObject& object);
 
     std::FILE* const m_out;

@@ -1,3 +1,4 @@
+#include "cli/CommandLineOptions.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/StagingCleanup.h"
 #include "support/SmallVolume.h"
@@ -147,6 +148,9 @@ private slots:
     void homeThatCannotHoldTheFoldersIsToldOnce();
     void inPlaceKeepsModeTimesAndFailures();
     void standardInputToStandardOutput();
+    void targetSizeIsReadInUnitsOf1024_data();
+    void targetSizeIsReadInUnitsOf1024();
+    void targetSizeSaysWhetherTheCopyFits();
     void reasonsTellWhatHappened_data();
     void reasonsTellWhatHappened();
 
@@ -361,6 +365,19 @@ void TestCommandLine::usageErrorsSayWhatIsWrong_data()
     QTest::newRow("password file too large")
         << QStringList { "--password-file", "large.txt", "-o", "out", "plain.pdf" } << "C"
         << "larger than 64 KB";
+    QTest::newRow("target size with a preset")
+        << QStringList { "--target-size", "2M", "-p", "small", "-o", "out", "plain.pdf" } << "C"
+        << "give it without -p or -l";
+    QTest::newRow("target size with a level")
+        << QStringList { "--target-size", "2M", "-l", "4", "-o", "out", "plain.pdf" } << "C"
+        << "give it without -p or -l";
+    QTest::newRow("target size of nothing") << QStringList { "--target-size", "0", "-o", "out", "plain.pdf" } << "C"
+                                            << "The target size must be a positive number";
+    QTest::newRow("negative target size") << QStringList { "--target-size=-5M", "-o", "out", "plain.pdf" } << "C"
+                                          << "not \"-5M\"";
+    QTest::newRow("target size in other units")
+        << QStringList { "--target-size", "2MB", "-o", "out", "plain.pdf" } << "C"
+        << "not \"2MB\"";
     QTest::newRow("in the locale's language") << QStringList { "-o", "out" } << "fr_FR.UTF-8"
                                               << "Aucun document indiqué";
 }
@@ -723,6 +740,77 @@ void TestCommandLine::standardInputToStandardOutput()
     QVERIFY2(result.errors.contains("Delivered: 1 of 1"), qPrintable(result.errors));
     QCOMPARE(stagedFiles(), QStringList());
     QCOMPARE(QDir(Product::tempFolder()).entryList({ "stdout-*" }, QDir::Dirs), QStringList());
+}
+
+void TestCommandLine::targetSizeIsReadInUnitsOf1024_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<qint64>("bytes"); // -1: a usage error
+
+    QTest::newRow("bytes") << "4096" << qint64(4096);
+    QTest::newRow("kilobytes") << "500K" << qint64(500) * 1024;
+    QTest::newRow("lower case") << "2m" << (qint64(2) << 20);
+    QTest::newRow("a fraction of a megabyte") << "1.5M" << qint64(1536) * 1024;
+    QTest::newRow("gigabytes") << "1G" << (qint64(1) << 30);
+    QTest::newRow("a fraction of a byte") << "1.5" << qint64(-1);
+    QTest::newRow("zero") << "0K" << qint64(-1);
+    QTest::newRow("less than a byte") << "0.0001K" << qint64(-1);
+    QTest::newRow("sign") << "+2M" << qint64(-1);
+    QTest::newRow("exponent") << "1e6" << qint64(-1);
+    QTest::newRow("other unit") << "2T" << qint64(-1);
+    QTest::newRow("empty") << "" << qint64(-1);
+    QTest::newRow("beyond any file") << "99999999999999G" << qint64(-1);
+}
+
+void TestCommandLine::targetSizeIsReadInUnitsOf1024()
+{
+    QFETCH(QString, size);
+    QFETCH(qint64, bytes);
+    const CommandLineOptions options
+        = CommandLineOptions::parse({ "kompresto", "--target-size", size, "-o", "out", "plain.pdf" });
+    if (bytes < 0) {
+        QCOMPARE(options.action(), CommandLineOptions::Action::UsageError);
+        return;
+    }
+    QCOMPARE(options.action(), CommandLineOptions::Action::Compress);
+    QCOMPARE(options.setting().mode, qint32(FitUnder));
+    QCOMPARE(options.setting().targetSize, bytes);
+}
+
+// Below the smallest copy the command delivers that copy, says both sizes and fails; a size the source
+// fits under already gets the source; JSON says which.
+void TestCommandLine::targetSizeSaysWhetherTheCopyFits()
+{
+    QTemporaryDir output;
+    const CommandResult tooSmall
+        = runCommand({ "--json", "--target-size", "1K", "-o", output.filePath("small"), document("plain.pdf") });
+    QCOMPARE(tooSmall.status, 1);
+    const QJsonObject missed = QJsonDocument::fromJson(tooSmall.lines.value(0).toUtf8()).object();
+    QCOMPARE(missed.value("status").toString(), QStringLiteral("failed"));
+    QCOMPARE(missed.value("reason").toString(), QStringLiteral("does-not-fit"));
+    QCOMPARE(missed.value("fits").toBool(true), false);
+    QCOMPARE(missed.value("level").toInt(), 1);
+    QCOMPARE(missed.value("targetBytes").toDouble(), 1024.0);
+    QVERIFY(missed.value("interpreterRuns").toInt() <= 5);
+    const QString smallest = missed.value("output").toString();
+    QCOMPARE(missed.value("outputBytes").toDouble(), static_cast<double>(QFileInfo(smallest).size()));
+    QVERIFY(QFileInfo(smallest).size() > 1024);
+
+    const CommandResult told
+        = runCommand({ "--target-size", "1K", "-o", output.filePath("told"), document("plain.pdf") });
+    QCOMPARE(told.status, 1);
+    QVERIFY2(told.errors.contains("failed: smallest possible: ") && told.errors.contains(", over 1024 B"),
+        qPrintable(told.errors));
+
+    const CommandResult roomy
+        = runCommand({ "--json", "--target-size", "1G", "-o", output.filePath("roomy"), document("plain.pdf") });
+    QCOMPARE(roomy.status, 0);
+    const QJsonObject fitted = QJsonDocument::fromJson(roomy.lines.value(0).toUtf8()).object();
+    QCOMPARE(fitted.value("status").toString(), QStringLiteral("delivered"));
+    QCOMPARE(fitted.value("fits").toBool(false), true);
+    QCOMPARE(fitted.value("setting").toString(), QStringLiteral("source"));
+    QCOMPARE(fitted.value("interpreterRuns").toInt(-1), 0);
+    QCOMPARE(fitted.value("outputBytes").toDouble(), fitted.value("sourceBytes").toDouble());
 }
 
 void TestCommandLine::reasonsTellWhatHappened_data()

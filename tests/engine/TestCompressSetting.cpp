@@ -12,6 +12,8 @@ private slots:
     void effectiveLevel();
     void imageTreatment_data();
     void imageTreatment();
+    void higherLevelsNeverKeepLess_data();
+    void higherLevelsNeverKeepLess();
 };
 
 void TestCompressSetting::defaultsToHighAtLevelFive()
@@ -53,20 +55,23 @@ void TestCompressSetting::imageTreatment_data()
     QTest::addColumn<int>("monoDpi");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("colours");
+    QTest::addColumn<bool>("reencodesJpeg");
+    QTest::addColumn<double>("threshold");
+    QTest::addColumn<double>("qFactor");
     QTest::newRow("1") << 1 << 72 << 150 << "/Subsample"
-                       << "Gray";
+                       << "Gray" << true << 1.0 << 0.9;
     QTest::newRow("3") << 3 << 120 << 250 << "/Subsample"
-                       << "Gray";
+                       << "Gray" << true << 1.0 << 0.9;
     QTest::newRow("4") << 4 << 144 << 300 << "/Bicubic"
-                       << "RGB";
-    QTest::newRow("5") << 5 << 168 << 400 << "/Bicubic"
-                       << "RGB";
+                       << "RGB" << true << 1.0 << 0.9;
+    QTest::newRow("5") << 5 << 160 << 400 << "/Bicubic"
+                       << "RGB" << true << 1.0 << 0.9;
     QTest::newRow("7") << 7 << 216 << 600 << "/Bicubic"
-                       << "RGB";
+                       << "RGB" << true << 1.0 << 0.9;
     QTest::newRow("8") << 8 << 240 << 700 << "/Bicubic"
-                       << "LeaveColorUnchanged";
+                       << "LeaveColorUnchanged" << false << 1.5 << 0.4;
     QTest::newRow("10") << 10 << 288 << 900 << "/Bicubic"
-                        << "LeaveColorUnchanged";
+                        << "LeaveColorUnchanged" << false << 1.5 << 0.4;
 }
 
 void TestCompressSetting::imageTreatment()
@@ -76,10 +81,40 @@ void TestCompressSetting::imageTreatment()
     QFETCH(int, monoDpi);
     QFETCH(QString, filter);
     QFETCH(QString, colours);
+    QFETCH(bool, reencodesJpeg);
+    QFETCH(double, threshold);
+    QFETCH(double, qFactor);
+    QCOMPARE(CompressSetting::reencodesJpegImages(level), reencodesJpeg);
+    QCOMPARE(CompressSetting::downsampleThreshold(level), threshold);
+    QCOMPARE(CompressSetting::jpegQFactor(level), qFactor);
     QCOMPARE(CompressSetting::colorImageResolution(level), colorDpi);
     QCOMPARE(CompressSetting::monoImageResolution(level), monoDpi);
     QCOMPARE(CompressSetting::downsampleType(level), filter);
     QCOMPARE(CompressSetting::colorConversionStrategy(level), colours);
+}
+
+void TestCompressSetting::higherLevelsNeverKeepLess_data()
+{
+    QTest::addColumn<int>("level");
+    for (int level = CompressSetting::minimumLevel; level < CompressSetting::maximumLevel; ++level) {
+        QTest::addRow("%d to %d", level, level + 1) << level;
+    }
+}
+
+void TestCompressSetting::higherLevelsNeverKeepLess()
+{
+    // Each step up the slider keeps at least as much of every picture as the step below it.
+    QFETCH(int, level);
+    const int next = level + 1;
+    QVERIFY(CompressSetting::colorImageResolution(next) > CompressSetting::colorImageResolution(level));
+    QVERIFY(CompressSetting::monoImageResolution(next) > CompressSetting::monoImageResolution(level));
+    QVERIFY(CompressSetting::downsampleThreshold(next) >= CompressSetting::downsampleThreshold(level));
+    QVERIFY(CompressSetting::jpegQFactor(next) <= CompressSetting::jpegQFactor(level));
+    QVERIFY(CompressSetting::keepsFullChroma(next) || !CompressSetting::keepsFullChroma(level));
+    QVERIFY(!CompressSetting::reencodesJpegImages(next) || CompressSetting::reencodesJpegImages(level));
+    // Pictures pass through only where they are also encoded finely when they must be resampled.
+    QCOMPARE(CompressSetting::reencodesJpegImages(level), !CompressSetting::keepsFullChroma(level));
+    QVERIFY(CompressSetting::downsampleThreshold(level) >= 1.0);
 }
 
 QTEST_GUILESS_MAIN(TestCompressSetting)

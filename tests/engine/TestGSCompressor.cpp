@@ -1,5 +1,6 @@
 #include "engine/CompressSetting.h"
 #include "engine/GSCompressor.h"
+#include "engine/GreyRewriteCheck.h"
 #include "foundation/ProductConstants.h"
 #include "support/LogCapture.h"
 #include "support/SmallVolume.h"
@@ -139,6 +140,10 @@ private slots:
     void uniqueFileName();
     void compressesImageDocument_data();
     void compressesImageDocument();
+    void reencodesCameraPhotos_data();
+    void reencodesCameraPhotos();
+    void smallNeverAboveMedium();
+    void halvesPaletteMapsAtMedium();
     void deliversUnshrinkableSourceUnchanged();
     void keepsLinksAndBookmarks();
     void compressesDocumentWithCircularOutline();
@@ -211,6 +216,9 @@ void TestGSCompressor::argumentList_data()
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QStringList>("imageOptions");
+    QTest::addColumn<QString>("threshold");
+    QTest::addColumn<QString>("passThrough");
+    QTest::addColumn<QString>("jpegDictionary");
 
     const auto options = [](const char* filter, const char* colours, int dpi, int monoDpi) {
         return QStringList { QStringLiteral("-dColorImageDownsampleType=%1").arg(filter),
@@ -219,13 +227,25 @@ void TestGSCompressor::argumentList_data()
             QStringLiteral("-dColorImageResolution=%1").arg(dpi), QStringLiteral("-dGrayImageResolution=%1").arg(dpi),
             QStringLiteral("-dMonoImageResolution=%1").arg(monoDpi) };
     };
-    QTest::newRow("high ignores level") << 0 << 9 << QString() << options("/Subsample", "Gray", 72, 150);
-    QTest::newRow("medium") << 1 << 9 << QString() << options("/Bicubic", "RGB", 168, 400);
-    QTest::newRow("low") << 2 << 1 << QString() << options("/Bicubic", "LeaveColorUnchanged", 288, 900);
-    QTest::newRow("custom 3") << 3 << 3 << QString() << options("/Subsample", "Gray", 120, 250);
+    // The lower levels encode every picture again, camera JPEGs too; the best levels keep what needs no
+    // resampling and encode the rest finely.
+    const QString compact = "<< /QFactor 0.90 /Blend 1 /HSamples [2 1 1 2] /VSamples [2 1 1 2] >>";
+    const QString fine = "<< /QFactor 0.40 /Blend 1 /HSamples [1 1 1 1] /VSamples [1 1 1 1] >>";
+    QTest::newRow("high ignores level") << 0 << 9 << QString() << options("/Subsample", "Gray", 72, 150) << "1.0"
+                                        << "false" << compact;
+    QTest::newRow("medium") << 1 << 9 << QString() << options("/Bicubic", "RGB", 160, 400) << "1.0"
+                            << "false" << compact;
+    QTest::newRow("low") << 2 << 1 << QString() << options("/Bicubic", "LeaveColorUnchanged", 288, 900) << "1.5"
+                         << "true" << fine;
+    QTest::newRow("custom 3") << 3 << 3 << QString() << options("/Subsample", "Gray", 120, 250) << "1.0"
+                              << "false" << compact;
+    QTest::newRow("custom 7") << 3 << 7 << QString() << options("/Bicubic", "RGB", 216, 600) << "1.0"
+                              << "false" << compact;
     QTest::newRow("custom 8 with password")
-        << 3 << 8 << "s3cret" << options("/Bicubic", "LeaveColorUnchanged", 240, 700);
-    QTest::newRow("custom 12 clamps") << 3 << 12 << "x" << options("/Bicubic", "LeaveColorUnchanged", 288, 900);
+        << 3 << 8 << "s3cret" << options("/Bicubic", "LeaveColorUnchanged", 240, 700) << "1.5"
+        << "true" << fine;
+    QTest::newRow("custom 12 clamps") << 3 << 12 << "x" << options("/Bicubic", "LeaveColorUnchanged", 288, 900) << "1.5"
+                                      << "true" << fine;
 }
 
 void TestGSCompressor::argumentList()
@@ -234,6 +254,9 @@ void TestGSCompressor::argumentList()
     QFETCH(int, level);
     QFETCH(QString, password);
     QFETCH(QStringList, imageOptions);
+    QFETCH(QString, threshold);
+    QFETCH(QString, passThrough);
+    QFETCH(QString, jpegDictionary);
 
     GSCompressor compressor;
     compressor.setMode(mode);
@@ -253,9 +276,12 @@ void TestGSCompressor::argumentList()
              << QStringList { "-dColorImageFilter=/DCTEncode", "-dGrayImageFilter=/DCTEncode",
                     "-dMonoImageFilter=/CCITTFaxEncode", "-dDownsampleColorImages=true", "-dDownsampleGrayImages=true",
                     "-dDownsampleMonoImages=true", "-dAutoFilterColorImages=false", "-dAutoFilterGrayImages=false",
-                    "-dColorImageDownsampleThreshold=1.0", "-dGrayImageDownsampleThreshold=1.0",
+                    "-dColorImageDownsampleThreshold=" + threshold, "-dGrayImageDownsampleThreshold=" + threshold,
                     "-dMonoImageDownsampleThreshold=1.0" }
-             << imageOptions.mid(3) << "-sOutputFile=" + stagedOutput << stagedInput;
+             << imageOptions.mid(3) << "-dPassThroughJPEGImages=" + passThrough << "-sOutputFile=" + stagedOutput
+             << "-c"
+             << "<< /ColorImageDict " + jpegDictionary + " /GrayImageDict " + jpegDictionary + " >> setdistillerparams"
+             << "-f" << stagedInput;
     QCOMPARE(arguments, expected);
 
     compressor.removeTempFiles();
@@ -333,6 +359,77 @@ void TestGSCompressor::compressesImageDocument()
     QVERIFY(compressor.delivery() == GSCompressor::Delivery::Rewritten
         || compressor.delivery() == GSCompressor::Delivery::RewrittenAndRepacked);
     QCOMPARE(entriesOf(folder), QStringList { "report.pdf" });
+}
+
+void TestGSCompressor::reencodesCameraPhotos_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<double>("largestShare");
+    QTest::addColumn<bool>("picturesKept");
+    // The photographs are of 150 dpi, below Medium's target: nothing needs resampling there, yet the
+    // camera's JPEG quality is far more than the level asks for.
+    QTest::newRow("small") << int(High) << 0.2 << false;
+    QTest::newRow("medium") << int(Medium) << 0.5 << false;
+    // The best images keep the camera's own bytes.
+    QTest::newRow("large") << int(Low) << 1.0 << true;
+}
+
+void TestGSCompressor::reencodesCameraPhotos()
+{
+    QFETCH(int, mode);
+    QFETCH(double, largestShare);
+    QFETCH(bool, picturesKept);
+
+    const QString source = m_work->path() + "/holiday.pdf";
+    QVERIFY(TestPdf::writeCameraPhotoDocument(source, 3, 150));
+    GSCompressor compressor;
+    compressor.setMode(mode);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+
+    const QString delivered = outputFolder() + "/holiday.pdf";
+    const double share = double(QFileInfo(delivered).size()) / double(QFileInfo(source).size());
+    QVERIFY2(share <= largestShare, qPrintable(QString::number(share)));
+    QCOMPARE(TestPdf::pageCount(delivered), 3);
+    QList<QByteArray> sourcePictures = TestPdf::pictureData(source);
+    QList<QByteArray> deliveredPictures = TestPdf::pictureData(delivered);
+    QCOMPARE(sourcePictures.size(), 3);
+    std::sort(sourcePictures.begin(), sourcePictures.end());
+    std::sort(deliveredPictures.begin(), deliveredPictures.end());
+    QCOMPARE(deliveredPictures == sourcePictures, picturesKept);
+}
+
+void TestGSCompressor::smallNeverAboveMedium()
+{
+    // In grey the interpreter paints each colour shading as a picture, which makes these slides larger
+    // at Small than at Medium; Small keeps the shadings as drawings instead.
+    const QString source = m_work->path() + "/slides.pdf";
+    QVERIFY(TestPdf::writeShadingDocument(source, 4));
+    QMap<int, qint64> delivered;
+    for (const int mode : { int(High), int(Medium) }) {
+        const QString folder = outputFolder() + "/" + QString::number(mode);
+        GSCompressor compressor;
+        compressor.setMode(mode);
+        QCOMPARE(compressor.compress(source, folder, QString()), 0);
+        QCOMPARE(TestPdf::pageCount(folder + "/slides.pdf"), 4);
+        QCOMPARE(GreyRewriteCheck::imageCount(folder + "/slides.pdf"), GreyRewriteCheck::imageCount(source));
+        delivered[mode] = compressor.compressedSize();
+    }
+    QVERIFY2(delivered.value(High) <= delivered.value(Medium),
+        qPrintable(QStringLiteral("Small %1, Medium %2").arg(delivered.value(High)).arg(delivered.value(Medium))));
+    QVERIFY(delivered.value(Medium) < QFileInfo(source).size() / 4);
+}
+
+void TestGSCompressor::halvesPaletteMapsAtMedium()
+{
+    // A palette picture shrinks by whole factors only: 249 dpi against a target above 166 rounds to
+    // a factor of one, and the map would go out as large as it came.
+    const QString source = m_work->path() + "/atlas.pdf";
+    QVERIFY(TestPdf::writePaletteMapDocument(source));
+    GSCompressor compressor;
+    compressor.setMode(Medium);
+    QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
+    QCOMPARE(TestPdf::pictureWidths(outputFolder() + "/atlas.pdf"), QList<int> { 500 });
+    QVERIFY(compressor.compressedSize() < QFileInfo(source).size() / 2);
 }
 
 void TestGSCompressor::deliversUnshrinkableSourceUnchanged()

@@ -1,5 +1,6 @@
 #include "support/TestPdf.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -8,7 +9,9 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <exception>
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
@@ -89,6 +92,49 @@ namespace {
     {
         // qCompress writes zlib's format behind a four-byte length of its own.
         return qCompress(data, 9).mid(4);
+    }
+
+    /** Pages of one picture each, objects numbered from 3 after the catalogue and the page tree. */
+    QByteArray pagesOfPictures(const QList<QByteArray>& pictures, const QByteArray& drawing)
+    {
+        QByteArray kids;
+        QList<QByteArray> objects = { "<< /Type /Catalog /Pages 2 0 R >>", QByteArray(), streamObject("", drawing) };
+        for (const QByteArray& picture : pictures) {
+            kids += QByteArray::number(objects.size() + 1) + " 0 R ";
+            objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 3 0 R"
+                       " /Resources << /XObject << /Im1 "
+                    + QByteArray::number(objects.size() + 2) + " 0 R >> >> >>";
+            objects << picture;
+        }
+        objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pictures.size()) + " >>";
+        return pdfOf(objects);
+    }
+
+    /**
+     * What a camera stores: broad light and colour, fine texture everywhere and sensor noise, kept at a
+     * high JPEG quality. Such pictures lose a lot of bytes and hardly any detail when encoded again.
+     */
+    QByteArray cameraJpeg(int width, int height, quint32 seed)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        QRandomGenerator random(seed);
+        const double phase = random.bounded(6.28);
+        for (int y = 0; y < height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const double light = 0.5 + 0.35 * std::sin(x * 0.011 + phase) * std::cos(y * 0.017 - phase);
+                const double texture = 18.0 * std::sin(x * 0.9 + std::sin(y * 0.21) * 3.0);
+                const int noise = static_cast<int>(random.bounded(21)) - 10;
+                const int base = static_cast<int>(light * 220.0 + texture) + noise;
+                line[x] = qRgb(qBound(0, base + 30, 255), qBound(0, base + (x * 40 / width), 255),
+                    qBound(0, base - 20 + (y * 50 / height), 255));
+            }
+        }
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPG", 95);
+        return bytes;
     }
 } // namespace
 
@@ -564,6 +610,126 @@ namespace TestPdf {
                       "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pageCount) + " >>",
                       streamObject("/Filter /FlateDecode", flateCompressed(content)) }
                 + pages));
+    }
+
+    bool writePaletteMapDocument(const QString& path)
+    {
+        constexpr int side = 1000;
+        QRandomGenerator random(249);
+        QByteArray palette;
+        for (int entry = 0; entry < 64 * 3; ++entry) {
+            palette += char(random.bounded(256));
+        }
+        QByteArray samples;
+        samples.reserve(side * side);
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                samples += char((x / 7 + y / 9 + x * y / 5000) % 64);
+            }
+        }
+        const QByteArray size = QByteArray::number(side * 72.0 / 249.0, 'f', 2);
+        const QByteArray image
+            = streamObject("/Type /XObject /Subtype /Image /Width 1000 /Height 1000 /BitsPerComponent 8"
+                           " /ColorSpace [/Indexed /DeviceRGB 63 <"
+                    + palette.toHex() + ">] /Filter /FlateDecode",
+                flateCompressed(samples));
+        return writeBytes(path,
+            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 4 0 R"
+                " /Resources << /XObject << /Im1 5 0 R >> >> >>",
+                streamObject("", "q " + size + " 0 0 " + size + " 40 300 cm /Im1 Do Q"), image }));
+    }
+
+    QList<int> pictureWidths(const QString& path)
+    {
+        QList<int> widths;
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(path).constData());
+            for (QPDFObjectHandle& object : pdf.getAllObjects()) {
+                if (object.isStream() && object.getDict().getKey("/Subtype").isNameAndEquals("/Image")) {
+                    widths << object.getDict().getKey("/Width").getIntValueAsInt();
+                }
+            }
+        } catch (const std::exception&) {
+            widths.clear();
+        }
+        return widths;
+    }
+
+    QList<QByteArray> pictureData(const QString& path)
+    {
+        QList<QByteArray> pictures;
+        try {
+            QPDF pdf;
+            pdf.processFile(QFile::encodeName(path).constData());
+            for (QPDFObjectHandle& object : pdf.getAllObjects()) {
+                if (object.isStream() && object.getDict().getKey("/Subtype").isNameAndEquals("/Image")) {
+                    const std::shared_ptr<Buffer> data = object.getRawStreamData();
+                    pictures << QByteArray(reinterpret_cast<const char*>(data->getBuffer()), int(data->getSize()));
+                }
+            }
+        } catch (const std::exception&) {
+            pictures.clear();
+        }
+        return pictures;
+    }
+
+    bool writeCameraPhotoDocument(const QString& path, int pageCount, int dpi)
+    {
+        // Each picture spans 7 by 5 inches of its page, so its pixels give it the resolution asked for.
+        const int width = 7 * dpi;
+        const int height = 5 * dpi;
+        QList<QByteArray> pictures;
+        for (int page = 0; page < pageCount; ++page) {
+            pictures << streamObject(QByteArrayLiteral("/Type /XObject /Subtype /Image /Width ")
+                    + QByteArray::number(width) + " /Height " + QByteArray::number(height)
+                    + " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /DCTDecode",
+                cameraJpeg(width, height, static_cast<quint32>(page + 31)));
+        }
+        return writeBytes(path, pagesOfPictures(pictures, "q 504 0 0 360 45 400 cm /Im1 Do Q"));
+    }
+
+    bool writeShadingDocument(const QString& path, int pageCount)
+    {
+        // Each slide has shadings of its own colours, as each frame of a talk has its own highlights: a
+        // background fading from top to bottom, a title bar fading across, a column of ball-shaped
+        // bullets with fading bars beside them, and a small photograph of far more pixels than it needs.
+        QByteArray drawing = "q 0 0 595 842 re W n /Background sh Q\n"
+                             "q 0 760 595 60 re W n /Bar sh Q\n"
+                             "q 80 0 0 80 500 40 cm /Logo Do Q\n";
+        for (int row = 0; row < 12; ++row) {
+            const QByteArray top = QByteArray::number(700 - row * 52);
+            drawing += "q 1 0 0 1 60 " + top + " cm /Ball sh Q\n";
+            drawing += "q 1 0 0 1 100 " + top + " cm 0 -8 440 16 re W n /Line sh Q\n";
+        }
+        QByteArray kids;
+        QList<QByteArray> objects = { "<< /Type /Catalog /Pages 2 0 R >>", QByteArray(), streamObject("", drawing) };
+        for (int page = 0; page < pageCount; ++page) {
+            const QByteArray tint = QByteArray::number(0.3 + 0.6 * page / qMax(1, pageCount), 'f', 3);
+            const auto shading = [&tint](const QByteArray& type, const QByteArray& coords, const QByteArray& from,
+                                     const QByteArray& to) {
+                return "<< /ShadingType " + type + " /ColorSpace /DeviceRGB /Coords [" + coords
+                    + "] /Function << /FunctionType 2 /Domain [0 1] /N 1 /C0 [" + from + "] /C1 [" + to
+                    + "] >> /Extend [true true] >>";
+            };
+            const int first = objects.size() + 1;
+            kids += QByteArray::number(first) + " 0 R ";
+            objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 3 0 R /Resources << /Shading"
+                       " << /Background "
+                    + QByteArray::number(first + 1) + " 0 R /Bar " + QByteArray::number(first + 2) + " 0 R /Ball "
+                    + QByteArray::number(first + 3) + " 0 R /Line " + QByteArray::number(first + 4)
+                    + " 0 R >> /XObject << /Logo " + QByteArray::number(first + 5) + " 0 R >> >> >>";
+            objects << shading("2", "0 842 0 0", "0.95 0.96 1", tint + " 0.62 0.85")
+                    << shading("2", "0 0 595 0", "0.1 0.2 " + tint, "0.6 0.7 1")
+                    << shading("3", "-3 3 1 0 0 12", "0.8 0.85 1", "0.1 " + tint + " 0.55")
+                    << shading("2", "0 0 440 0", tint + " 0.3 0.2", "0.2 0.6 0.3")
+                    << streamObject("/Type /XObject /Subtype /Image /Width 500 /Height 500 /ColorSpace /DeviceRGB"
+                                    " /BitsPerComponent 8 /Filter /DCTDecode",
+                           cameraJpeg(500, 500, static_cast<quint32>(page + 71)));
+        }
+        objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pageCount) + " >>";
+        return writeBytes(path, pdfOf(objects));
     }
 
     bool writeSlowToRepackDocument(const QString& path, int megabytes)

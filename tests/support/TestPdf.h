@@ -69,6 +69,15 @@ namespace TestPdf {
     int pageCount(const QString& path, const QString& password = QString());
     /** Writes the first `keep` bytes of source to target. */
     bool writeTruncatedCopy(const QString& source, const QString& target, qint64 keep);
+    /**
+     * One page of map tiles: a palette picture of 1000 x 1000 pixels drawn at 249 dpi, as atlases store
+     * their scans. Palette pictures can only shrink by whole factors.
+     */
+    bool writePaletteMapDocument(const QString& path);
+    /** The widths in pixels of every picture of the document, in the order of the file. */
+    QList<int> pictureWidths(const QString& path);
+    /** The stored bytes of every picture of the document, filters still applied, in the order of the file. */
+    QList<QByteArray> pictureData(const QString& path);
     /** Whether every image of the document is in a grey colour space. */
     bool hasOnlyGreyImages(const QString& path);
     /** A small valid document of pageCount text pages. */
@@ -100,6 +109,16 @@ namespace TestPdf {
     bool writeSlowToRepackDocument(const QString& path, int megabytes);
     /** A small file that takes the interpreter long: pageCount pages that each fill thousands of tiny shapes. */
     bool writeSlowDocument(const QString& path, int pageCount, int shapesPerPage);
+    /**
+     * Photographs as cameras store them (JPEG of high quality, fine grain), one per page, each at dpi
+     * pixels per inch of the page.
+     */
+    bool writeCameraPhotoDocument(const QString& path, int pageCount, int dpi);
+    /**
+     * Slides the way presentation packages draw them, in vectors only: a fading background, a fading
+     * title bar, ball-shaped bullets and fading bars, all axial and radial shadings.
+     */
+    bool writeShadingDocument(const QString& path, int pageCount);
     /**
      * A document whose pages' only content is a colour picture with a stretch of its compressed data
      * garbled. Rendered, the picture shows up to the damage; rewritten at 72 dpi in grey, the interpreter

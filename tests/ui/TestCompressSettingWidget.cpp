@@ -4,7 +4,9 @@
 #include "services/MultiLanguage.h"
 #include "support/TestHome.h"
 #include "ui/CompressSettingWidget.h"
+#include "ui/TargetSizeSpinBox.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -55,6 +57,10 @@ private slots:
     void cancelAndEscapeChangeNothing_data();
     void cancelAndEscapeChangeNothing();
     void applyToAllReachesEveryDialog();
+    void fitUnderIsStoredRestoredAndAppliedToAll_data();
+    void fitUnderIsStoredRestoredAndAppliedToAll();
+    void targetSizesReadAsTheBoxShowsThem_data();
+    void targetSizesReadAsTheBoxShowsThem();
     void storedValuesOutOfRange_data();
     void storedValuesOutOfRange();
     void followsTheLanguage();
@@ -148,7 +154,7 @@ void TestCompressSettingWidget::formAsSpecified()
 {
     const auto dialog = makeDialog();
     QCOMPARE(dialog->objectName(), QStringLiteral("CompressSettingWidget"));
-    QCOMPARE(dialog->size(), QSize(390, 280));
+    QCOMPARE(dialog->size(), QSize(390, 316));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Compress Setting"));
     QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
@@ -156,16 +162,17 @@ void TestCompressSettingWidget::formAsSpecified()
     const QStringList texts = { "btn_high=Small File Size", "label=High compression, low quality.",
         "btn_medium=Medium File Size", "label_2=Medium compression, medium quality.", "btn_low=Large File Size",
         "label_3=Low compression, high quality.", "btn_custom=Custom", "sliderLabel1=Small Size",
-        "sliderLabel=Large Size", "checkBoxApplyToAll=Apply to all", "btn_cancel=Cancel", "btn_ok=OK" };
+        "sliderLabel=Large Size", "btn_fit=Fit under", "checkBoxApplyToAll=Apply to all", "btn_cancel=Cancel",
+        "btn_ok=OK" };
     for (const QString& entry : texts) {
         const QString name = entry.section('=', 0, 0);
         auto* widget = dialog->findChild<QWidget*>(name);
         QVERIFY2(widget, qPrintable(name));
         QCOMPARE(widget->property("text").toString(), entry.section('=', 1));
     }
-    QCOMPARE(dialog->findChild<QWidget*>("btn_ok")->geometry(), QRect(300, 240, 75, 23));
-    QCOMPARE(dialog->findChild<QWidget*>("btn_cancel")->geometry(), QRect(210, 240, 75, 23));
-    QCOMPARE(dialog->findChild<QWidget*>("checkBoxApplyToAll")->geometry(), QRect(22, 240, 171, 21));
+    QCOMPARE(dialog->findChild<QWidget*>("btn_ok")->geometry(), QRect(300, 276, 75, 23));
+    QCOMPARE(dialog->findChild<QWidget*>("btn_cancel")->geometry(), QRect(210, 276, 75, 23));
+    QCOMPARE(dialog->findChild<QWidget*>("checkBoxApplyToAll")->geometry(), QRect(22, 276, 171, 21));
 
     auto* slider = dialog->findChild<QSlider*>("customSlider");
     QCOMPARE(slider->minimum(), 1);
@@ -319,6 +326,82 @@ void TestCompressSettingWidget::applyToAllReachesEveryDialog()
     QCOMPARE(added->currentSetting(), (CompressSetting { Custom, 8 }));
     first->loadSetting();
     QVERIFY(!shown(*first).applyToAll);
+}
+
+void TestCompressSettingWidget::fitUnderIsStoredRestoredAndAppliedToAll_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("shownText");
+
+    QTest::newRow("megabytes") << "1.5 MB" << qint64(1536) * 1024 << "1.5 MB";
+    QTest::newRow("kilobytes") << "800 KB" << qint64(800) * 1024 << "800 KB";
+    QTest::newRow("half a megabyte shows in kilobytes") << "0.5 MB" << qint64(512) * 1024 << "512 KB";
+    QTest::newRow("a number alone is in the unit shown") << "3" << (qint64(3) << 20) << "3.0 MB";
+    QTest::newRow("below the smallest target") << "1 KB" << CompressSetting::minimumTargetSize << "10 KB";
+}
+
+void TestCompressSettingWidget::fitUnderIsStoredRestoredAndAppliedToAll()
+{
+    QFETCH(QString, typed);
+    QFETCH(qint64, bytes);
+    QFETCH(QString, shownText);
+
+    const auto dialog = makeDialog();
+    const auto other = makeDialog();
+    auto* size = dialog->findChild<QAbstractSpinBox*>("spinBox_targetSize");
+    QVERIFY(size != nullptr);
+    QVERIFY(!size->isEnabled());
+    choose(*dialog, "btn_fit", 0, true);
+    QVERIFY(size->isEnabled());
+    QCOMPARE(shown(*dialog).enabledCustomControls, 0);
+    size->setFocus();
+    QTest::keyClick(size, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(size, typed);
+    clickOk(*dialog);
+
+    const CompressSetting expected { FitUnder, 5, bytes };
+    QCOMPARE(dialog->currentSetting(), expected);
+    QCOMPARE(dialog->currentSetting().targetSize, bytes);
+    QSettings file(Product::settingsFilePath(), QSettings::IniFormat);
+    QCOMPARE(file.value("Compressor/mode").toInt(), int(FitUnder));
+    QCOMPARE(file.value("Compressor/targetSize").toLongLong(), bytes);
+
+    // "Apply to all" hands the size to every row.
+    QVERIFY(CompressSetting::applyToAll());
+    QCOMPARE(other->currentSetting().targetSize, bytes);
+    QCOMPARE(other->currentSetting().mode, qint32(FitUnder));
+
+    // A row made later, with "Apply to all" off again, starts from the stored choice and shows it.
+    CompressSetting::setApplyToAll(false);
+    SettingsStore::destroyInstance();
+    const auto later = makeDialog();
+    QCOMPARE(later->currentSetting(), expected);
+    QCOMPARE(shown(*later).checkedMode, QStringLiteral("btn_fit"));
+    auto* laterSize = later->findChild<QAbstractSpinBox*>("spinBox_targetSize");
+    QVERIFY(laterSize->isEnabled());
+    QCOMPARE(laterSize->text(), shownText);
+}
+
+void TestCompressSettingWidget::targetSizesReadAsTheBoxShowsThem_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole megabytes") << (qint64(2) << 20) << "2 MB";
+    // 2.2 MB is no whole number of bytes: the row must not cut what the box rounded to 2.19.
+    QTest::newRow("a tenth") << qint64(2306867) << "2.2 MB";
+    QTest::newRow("half") << qint64(1572864) << "1.5 MB";
+    QTest::newRow("kilobytes") << qint64(512000) << "500 KB";
+    QTest::newRow("just under a megabyte") << qint64(1048575) << "1024 KB";
+}
+
+// The rows name the size as the box shows it.
+void TestCompressSettingWidget::targetSizesReadAsTheBoxShowsThem()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(TargetSizeSpinBox::sizeText(bytes), text);
 }
 
 void TestCompressSettingWidget::storedValuesOutOfRange_data()

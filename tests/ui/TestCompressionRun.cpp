@@ -3,6 +3,7 @@
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
 #include "engine/CompressSetting.h"
+#include "engine/FitSearch.h"
 #include "foundation/SettingsStore.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
@@ -11,6 +12,7 @@
 #include "ui/ModalDialogs.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
@@ -45,6 +47,7 @@ private slots:
     void settingsDismissAResultOnlyWhenChanged();
     void settingsDuringARunKeepTheRunsResults();
     void applyToAllResetsDoneRows();
+    void fitUnderShowsTheSizeAndWhenItIsMissed();
     void unlockedDocumentIsCompressed();
     void unlockDuringARunKeepsCompressDisabled();
 
@@ -405,6 +408,41 @@ void TestCompressionRun::applyToAllResetsDoneRows()
     }
     QVERIFY(CompressSetting::applyToAll());
     QVERIFY(widget<QLabel>("label_runStatus")->isHidden());
+}
+
+// Rows say the size they fit under; one that cannot get there shows both sizes, counts as failed and
+// still offers the smallest copy it delivered.
+void TestCompressionRun::fitUnderShowsTheSizeAndWhenItIsMissed()
+{
+    addFiles({ "scan.pdf", "tiny.pdf" });
+    setOutputFolder(m_output->path());
+    ModalDialogs::setExecAnswer([](QDialog* dialog) {
+        click(dialog->findChild<QAbstractButton*>("btn_fit"));
+        auto* size = dialog->findChild<QAbstractSpinBox*>("spinBox_targetSize");
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(size, "10 KB");
+        dialog->findChild<QCheckBox*>("checkBoxApplyToAll")->setChecked(true);
+        click(dialog->findChild<QPushButton*>("btn_ok"));
+        return dialog->result();
+    });
+    click(rowChild<QPushButton>(0, "btn_compressSetting"));
+    for (int index = 0; index < rowCount(); ++index) {
+        QCOMPARE(rowChild<QLabel>(index, "label_3")->text(), QString("Fit under 10 KB"));
+    }
+
+    ModalDialogs::setExecAnswer(nullptr);
+    compressAndWait();
+    const QString missed = rowChild<QLabel>(0, "label_3")->text() + rowChild<QLabel>(0, "label_3")->toolTip();
+    QVERIFY2(missed.contains("Smallest possible: ") && missed.contains(", over 10 KB"), qPrintable(missed));
+    QVERIFY(rowChild<QWidget>(0, "btn_convert_finished")->isEnabled());
+    QCOMPARE(row(0)->item()->resultCode(), int(FitSearch::DoesNotFit));
+    QVERIFY(QFileInfo(row(0)->item()->outputPath()).size() > 10 * 1024);
+    // The tiny document fits as it is.
+    QCOMPARE(row(1)->item()->resultCode(), int(GSCompressor::Success));
+    QVERIFY(QFileInfo(row(1)->item()->outputPath()).size() <= 10 * 1024);
+    QVERIFY(widget<QLabel>("label_runStatus")->text().contains("1 failed"));
+    QCOMPARE(outputFiles(), QStringList({ "scan.pdf", "tiny.pdf" }));
 }
 
 void TestCompressionRun::unlockedDocumentIsCompressed()

@@ -122,13 +122,13 @@ void TestDialogTexts::englishButtonsKeepTheFormGeometry()
 {
     MultiLanguage::instance()->setLanguage(English);
     CompressSettingWidget settings(nullptr);
-    QCOMPARE(settings.findChild<QPushButton*>("btn_cancel")->geometry(), QRect(210, 240, 75, 23));
-    QCOMPARE(settings.findChild<QPushButton*>("btn_ok")->geometry(), QRect(300, 240, 75, 23));
+    QCOMPARE(settings.findChild<QPushButton*>("btn_cancel")->geometry(), QRect(210, 276, 75, 23));
+    QCOMPARE(settings.findChild<QPushButton*>("btn_ok")->geometry(), QRect(300, 276, 75, 23));
 
     // A switch to a longer text and back ends where the form began.
     MultiLanguage::instance()->setLanguage(Japanese);
     MultiLanguage::instance()->setLanguage(English);
-    QCOMPARE(settings.findChild<QPushButton*>("btn_cancel")->geometry(), QRect(210, 240, 75, 23));
+    QCOMPARE(settings.findChild<QPushButton*>("btn_cancel")->geometry(), QRect(210, 276, 75, 23));
 
     PDFFileItem item(m_fixtures.filePath("locked.pdf"));
     QVERIFY(item.initPDF());

@@ -1,6 +1,7 @@
 #include "documents/CompressFunction.h"
 
 #include "engine/CompressSetting.h"
+#include "engine/FitSearch.h"
 #include "engine/GSCompressor.h"
 
 CompressFunction::CompressFunction()
@@ -13,7 +14,17 @@ CompressFunction::~CompressFunction() = default;
 CompressResult CompressFunction::compress(const QString& inputPath, const QString& outputDir, const QString& password)
 {
     CompressResult result;
-    result.code = m_compressor->compress(inputPath, outputDir, password);
+    if (m_targetSize > 0) {
+        FitSearch search(engine());
+        search.setTryHandler([this](int number, int) {
+            if (m_tryHandler) {
+                m_tryHandler(number);
+            }
+        });
+        result.code = search.run(inputPath, outputDir, password, m_targetSize);
+    } else {
+        result.code = m_compressor->compress(inputPath, outputDir, password);
+    }
     result.outputPath = QStringLiteral("%1/%2").arg(outputDir, m_compressor->fileName());
     result.pageCount = m_compressor->pageCount();
     return result;
@@ -30,4 +41,7 @@ void CompressFunction::setCompressSetting(const CompressSetting& setting)
 {
     m_compressor->setMode(setting.mode);
     m_compressor->setLevel(setting.level);
+    m_targetSize = setting.mode == FitUnder ? qMax<qint64>(1, setting.targetSize) : 0;
 }
+
+void CompressFunction::setTryHandler(std::function<void(int number)> handler) { m_tryHandler = std::move(handler); }

@@ -4,8 +4,10 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
+class FitSearch;
 class GSCompressor;
 struct CompressSetting;
 
@@ -27,12 +29,17 @@ public:
     CompressFunction(const CompressFunction&) = delete;
     CompressFunction& operator=(const CompressFunction&) = delete;
 
-    /** Runs the compressor; outputPath is filled from outputDir and the chosen name also on failure. */
+    /**
+     * Runs the compressor, or for a size to fit under the search that drives it; outputPath is filled
+     * from outputDir and the chosen name also on failure.
+     */
     CompressResult compress(const QString& inputPath, const QString& outputDir, const QString& password);
 
     QString outputFileName() const;
     qint64 compressedSize() const;
     void setCompressSetting(const CompressSetting& setting);
+    /** Called on the compressing thread before each try of a search for a size, with its number from 1. */
+    void setTryHandler(std::function<void(int number)> handler);
 
 protected:
     /** The compressor itself, for what only the Ghostscript one offers (stopping, progress). */
@@ -40,6 +47,8 @@ protected:
 
 private:
     const std::unique_ptr<CompressInterface> m_compressor;
+    qint64 m_targetSize = 0; // fit under this many bytes; 0 for a setting of its own level
+    std::function<void(int number)> m_tryHandler;
 };
 
 Q_DECLARE_INTERFACE(CompressFunction, "com.vantorel.kompresto.CompressFunction")

@@ -92,7 +92,16 @@ void FileItem::prepareRun()
 }
 
 // Two settings that treat the images alike give the same copy: changing one for the other keeps the result.
-bool FileItem::resultSettingDiffers() const { return nextSetting().effectiveLevel() != m_runSetting.effectiveLevel(); }
+// A size to fit under is alike only with the same size.
+bool FileItem::resultSettingDiffers() const
+{
+    const CompressSetting next = nextSetting();
+    const bool nextFits = next.mode == FitUnder;
+    if (nextFits || m_runSetting.mode == FitUnder) {
+        return nextFits != (m_runSetting.mode == FitUnder) || next.targetSize != m_runSetting.targetSize;
+    }
+    return next.effectiveLevel() != m_runSetting.effectiveLevel();
+}
 
 void FileItem::dismissResultIfSettingChanged()
 {
@@ -128,6 +137,7 @@ void FileItem::markPending()
     m_compressing = false;
     m_progressPage = 0;
     m_progressPageCount = 0;
+    m_fitTry = 0;
     dismissResult();
 }
 
@@ -146,6 +156,7 @@ void FileItem::takeStart()
     m_compressing = true;
     m_progressPage = 0;
     m_progressPageCount = 0;
+    m_fitTry = 0;
     emit runStateChanged();
 }
 
@@ -157,6 +168,17 @@ void FileItem::takeProgress(int page, int pageCount)
     }
     m_progressPage = page;
     m_progressPageCount = pageCount;
+    emit runStateChanged();
+}
+
+void FileItem::takeFitTry(int number)
+{
+    if (!m_compressing) {
+        return;
+    }
+    m_fitTry = number;
+    m_progressPage = 0;
+    m_progressPageCount = 0;
     emit runStateChanged();
 }
 

@@ -76,6 +76,10 @@ public:
     /** The running compression's last report: page of progressPageCount(); 0 of 0 before the first. */
     int progressPage() const { return m_progressPage; }
     int progressPageCount() const { return m_progressPageCount; }
+    /** Which try of a search for a size is running, from 1; 0 when the setting is no such search. */
+    int fitTry() const { return m_fitTry; }
+    /** The setting the last run started with; what its result belongs to. */
+    const CompressSetting& runSetting() const { return m_runSetting; }
     /** The last compression's outcome is shown until the user or "Apply to all" dismisses it. */
     bool hasResult() const { return m_hasResult; }
     /** The code of the last compression that ended; meaningful while hasResult() holds. */
@@ -110,6 +114,8 @@ protected:
     void takeCompressedInfo(const QString& name, const QString& sizeText);
     /** The interpreter's latest page; called on the item's own thread, ignored once the task has ended. */
     void takeProgress(int page, int pageCount);
+    /** A search for a size started its try number; ignored once the task has ended. */
+    void takeFitTry(int number);
 
     QString m_suffix;
     bool m_processed = false;
@@ -131,6 +137,7 @@ private:
     bool m_compressing = false;
     int m_progressPage = 0;
     int m_progressPageCount = 0;
+    int m_fitTry = 0;
     bool m_hasResult = false;
     int m_resultCode = 0;
     QString m_outputPath;

@@ -1,5 +1,6 @@
 #include "documents/PDFFileItem.h"
 
+#include "engine/FitSearch.h"
 #include "engine/GSCompressor.h"
 #include "engine/PdfCheck.h"
 #include "foundation/LogSite.h"
@@ -40,9 +41,11 @@ PDFFileItem::PDFFileItem(const QString& path, QObject* parent)
     : FileItem(path, parent)
 {
     engine().setProgressHandler([this](int page, int pageCount) { emit compressionProgress(page, pageCount); });
+    setTryHandler([this](int number) { emit fitTryStarted(number); });
     // Emitted on the compressing thread, taken over on the item's own.
     connect(this, &PDFFileItem::pagesCounted, this, &PDFFileItem::takePageCount);
     connect(this, &PDFFileItem::compressionProgress, this, &PDFFileItem::takeProgress);
+    connect(this, &PDFFileItem::fitTryStarted, this, &PDFFileItem::takeFitTry);
     connect(this, &PDFFileItem::CompressedInfo, this, &PDFFileItem::takeCompressedInfo);
 }
 
@@ -135,7 +138,8 @@ qint32 PDFFileItem::pdfCompress(const QString& inputPath, const QString& outputD
     if (result.pageCount > 0) {
         emit pagesCounted(result.pageCount);
     }
-    if (result.code == 0) {
+    // A copy that does not fit under the size asked for is still delivered: the row shows it with the reason.
+    if (result.code == 0 || result.code == FitSearch::DoesNotFit) {
         const QString sizeText = formatFileSize(compressedSize());
         emit CompressedInfo(outputFileName(), sizeText);
         emit outputFileSignal(result.outputPath);

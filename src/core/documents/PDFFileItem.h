@@ -84,6 +84,8 @@ signals:
     void unlockSuccess();
     /** The interpreter has written page of pageCount; emitted on the compressing thread. */
     void compressionProgress(int page, int pageCount);
+    /** A search for a size starts its try number (from 1); emitted on the compressing thread. */
+    void fitTryStarted(int number);
     /** The compressor counted the source's pages; emitted on the compressing thread. */
     void pagesCounted(qint32 count);
 

@@ -3,6 +3,7 @@
 #include "engine/AtomicDelivery.h"
 #include "engine/CandidatePicker.h"
 #include "engine/CompressSetting.h"
+#include "engine/GreyRewriteCheck.h"
 #include "engine/InterpreterReport.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfPassword.h"
@@ -112,6 +113,17 @@ namespace {
     {
         QString escaped = path;
         return escaped.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    }
+
+    /** The PostScript that sets how colour and grey pictures are encoded as JPEG at an effective level. */
+    QString jpegSettings(int effectiveLevel)
+    {
+        const QString sampling = CompressSetting::keepsFullChroma(effectiveLevel) ? QStringLiteral("[1 1 1 1]")
+                                                                                  : QStringLiteral("[2 1 1 2]");
+        const QString dictionary
+            = QStringLiteral("<< /QFactor %1 /Blend 1 /HSamples %2 /VSamples %2 >>")
+                  .arg(QString::number(CompressSetting::jpegQFactor(effectiveLevel), 'f', 2), sampling);
+        return QStringLiteral("<< /ColorImageDict %1 /GrayImageDict %1 >> setdistillerparams").arg(dictionary);
     }
 
     QString loggableArgument(const QString& argument)
@@ -257,7 +269,10 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
             m_tempFiles.last().first, password, source, m_stop, SourcePass::Start::Concurrently);
     }
     QByteArray interpreterOutput;
-    const qint32 code = runInterpreter(arguments, inputPath, source, interpreterOutput);
+    qint32 code = runInterpreter(arguments, inputPath, source, interpreterOutput);
+    if (code == Success && GreyRewriteCheck::convertsToGrey(arguments)) {
+        code = preferColourWhenGreyGrows(arguments, inputPath, source, interpreterOutput);
+    }
     if (code != Success) {
         return isInterpreterFailure(code) ? blameFullTempFolder(code, inputPath) : code;
     }
@@ -333,6 +348,36 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
         m_delivery = choice.delivery;
     }
     return result;
+}
+
+qint32 GSCompressor::preferColourWhenGreyGrows(const QStringList& arguments, const QString& inputPath,
+    const PdfCheck::Result& source, QByteArray& interpreterOutput)
+{
+    const QString rewrite = m_tempFiles.last().second;
+    if (!GreyRewriteCheck::addsPictures(m_tempFiles.last().first, source.password, rewrite)) {
+        return Success;
+    }
+    const QString greyRewrite = m_runFolder->newFilePath(QStringLiteral("_grey.pdf"));
+    if (!QFile::rename(rewrite, greyRewrite)) {
+        return Success;
+    }
+    QByteArray colourOutput;
+    const qint32 code = runInterpreter(GreyRewriteCheck::keepingColour(arguments), inputPath, source, colourOutput);
+    const qint64 greySize = QFileInfo(greyRewrite).size();
+    if (code == Success && QFileInfo(rewrite).size() < greySize) {
+        qDebug() << LOG_SITE(sourceFile, "GSCompressor::compress") << "The grey rewrite of" << inputPath
+                 << "painted drawings as pictures (" << greySize << "bytes); the colour rewrite is smaller";
+        QFile::remove(greyRewrite);
+        interpreterOutput = colourOutput;
+        return Success;
+    }
+    QFile::remove(rewrite);
+    if (!QFile::rename(greyRewrite, rewrite)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "The rewrite of" << inputPath
+                   << "could not be put back in the Temp folder";
+        return UnsoundDocument;
+    }
+    return code == Stopped ? Stopped : Success;
 }
 
 qint32 GSCompressor::checkStagedSource(const QString& inputPath, const QString& password, PdfCheck::Result& source)
@@ -604,6 +649,50 @@ qint32 GSCompressor::deliverOverTarget(const QString& fileToDeliver)
     return DeliveryFailed;
 }
 
+qint32 GSCompressor::deliverCopy(
+    const QString& copy, Delivery delivery, const QString& inputPath, const QString& outputDir)
+{
+    m_requestedFileName = QFileInfo(m_target.isEmpty() ? inputPath : m_target).fileName();
+    m_fileName = m_requestedFileName;
+    m_delivery = Delivery::None;
+    m_weighedCopies.clear();
+    m_keptSourceForNavigation = false;
+    m_deliveredPermissions = deliveredPermissions(inputPath);
+    if (m_stop.isRaised()) {
+        return Stopped;
+    }
+    if (m_placement == Placement::ReplaceWhenSmaller && delivery == Delivery::SourceUnchanged) {
+        m_delivery = delivery;
+        m_compressedSize = QFileInfo(copy).size();
+        return Success;
+    }
+    if (m_placement != Placement::FreeName) {
+        m_fileName = QFileInfo(m_target).fileName();
+        const qint32 result = deliverOverTarget(copy);
+        m_delivery = result == Success ? delivery : Delivery::None;
+        return result;
+    }
+    const QString destinationPath = reserveDestination(outputDir, m_fileName);
+    const QFileInfo outputFolder(outputDir);
+    qint32 result = OutputFolderUnavailable;
+    if (!outputFolder.isDir() || !outputFolder.isWritable()) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::deliverCopy")
+                   << "Output folder is not writable:" << outputDir;
+    } else if (!fitsInFolder(outputDir, m_fileName)) {
+        qWarning() << LOG_SITE(sourceFile, "GSCompressor::deliverCopy") << "No free name for" << inputPath << "in"
+                   << outputDir << ":" << m_fileName << "is longer than the folder allows (File name too long)";
+        result = NameTooLong;
+    } else {
+        result = deliver(outputDir, destinationPath, copy);
+    }
+    releaseDestination(destinationPath);
+    if (result == Success) {
+        m_delivery = delivery;
+        m_weighedCopies = { { delivery, m_compressedSize } };
+    }
+    return result;
+}
+
 QString GSCompressor::passwordArgumentOf(const QStringList& arguments)
 {
     const auto found = std::find_if(arguments.cbegin(), arguments.cend(), PdfPassword::isPasswordArgument);
@@ -633,6 +722,7 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
     const int effective = CompressSetting::effectiveLevel(m_mode, level);
     const QString downsampleType = CompressSetting::downsampleType(effective);
     const QString imageResolution = QString::number(CompressSetting::colorImageResolution(effective));
+    const QString threshold = QString::number(CompressSetting::downsampleThreshold(effective), 'f', 1);
 
     QStringList arguments = {
         QStringLiteral("gs"),
@@ -653,14 +743,19 @@ QStringList GSCompressor::generateGhostscriptArgs(int level, const QString& inpu
               << QStringLiteral("-dMonoImageFilter=/CCITTFaxEncode") << QStringLiteral("-dDownsampleColorImages=true")
               << QStringLiteral("-dDownsampleGrayImages=true") << QStringLiteral("-dDownsampleMonoImages=true")
               << QStringLiteral("-dAutoFilterColorImages=false") << QStringLiteral("-dAutoFilterGrayImages=false")
-              << QStringLiteral("-dColorImageDownsampleThreshold=1.0")
-              << QStringLiteral("-dGrayImageDownsampleThreshold=1.0")
+              << QStringLiteral("-dColorImageDownsampleThreshold=") + threshold
+              << QStringLiteral("-dGrayImageDownsampleThreshold=") + threshold
               << QStringLiteral("-dMonoImageDownsampleThreshold=1.0")
               << QStringLiteral("-dColorImageResolution=") + imageResolution
               << QStringLiteral("-dGrayImageResolution=") + imageResolution
               << QStringLiteral("-dMonoImageResolution=")
             + QString::number(CompressSetting::monoImageResolution(effective))
-              << QStringLiteral("-sOutputFile=") + escapedOutputPath(stagedOutput);
+              << QStringLiteral("-dPassThroughJPEGImages=")
+            + (CompressSetting::reencodesJpegImages(effective) ? QStringLiteral("false") : QStringLiteral("true"))
+              << QStringLiteral("-sOutputFile=") + escapedOutputPath(stagedOutput)
+              // The encoder's quality has no option of its own: it is set by a line of PostScript, after
+              // which -f names the document to read.
+              << QStringLiteral("-c") << jpegSettings(effective) << QStringLiteral("-f");
 
     qDebug() << LOG_SITE(sourceFile, "GSCompressor::generateGhostscriptArgs") << "Local8Bit input: " << inputPath;
     const QLocale locale;

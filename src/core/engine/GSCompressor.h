@@ -134,9 +134,28 @@ public:
     /** The processor time each step of the last compression took. */
     const StepCosts& stepCosts() const { return m_stepCosts; }
 
+    Placement placement() const { return m_placement; }
+    QString target() const { return m_target; }
+    /** Whether stop() was called and not undone by resetStop(). */
+    bool isStopped() const { return m_stop.isRaised(); }
+
+    /**
+     * Delivers copy, a finished copy of inputPath made earlier (by compress() into a private folder), as
+     * compress() would have delivered it: placement, free name and the source's permissions alike. With
+     * ReplaceWhenSmaller and SourceUnchanged the source is left as it is. copy may be moved away.
+     */
+    qint32 deliverCopy(const QString& copy, Delivery delivery, const QString& inputPath, const QString& outputDir);
+
 private:
     qint32 rewriteAndDeliver(const QStringList& arguments, const QString& inputPath, const QString& outputDir,
         const QString& destinationPath, const QString& password, const PdfCheck::Result& source);
+    /**
+     * When the grey rewrite painted shadings as pictures, rewrites the document again in colour and keeps
+     * whichever rewrite is smaller at the staged rewrite's path, with the interpreter output that belongs
+     * to it.
+     */
+    qint32 preferColourWhenGreyGrows(const QStringList& arguments, const QString& inputPath,
+        const PdfCheck::Result& source, QByteArray& interpreterOutput);
     qint32 runInterpreter(const QStringList& arguments, const QString& inputPath, const PdfCheck::Result& source,
         QByteArray& interpreterOutput);
     static qint32 resultOf(

@@ -1,5 +1,6 @@
 #include "engine/ResultTable.h"
 
+#include "engine/FitSearch.h"
 #include "engine/GSCompressor.h"
 #include "foundation/ProductConstants.h"
 
@@ -15,7 +16,7 @@ namespace {
         = { 0, "interpreter-error", QT_TRANSLATE_NOOP("ResultTable", "Ghostscript failed with error %1"),
               QT_TRANSLATE_NOOP("ResultTable", "The PDF interpreter reported error %1."), Detail::Code };
 
-    const std::array<ResultTable::Row, 23> rows = { {
+    const std::array<ResultTable::Row, 24> rows = { {
         { GSCompressor::StagingFailed, "staging-failed",
             QT_TRANSLATE_NOOP("ResultTable", "it could not be copied into the Temp folder"),
             QT_TRANSLATE_NOOP("ResultTable", "The document could not be read."), Detail::None },
@@ -54,6 +55,10 @@ namespace {
         { GSCompressor::NameTooLong, "name-too-long",
             QT_TRANSLATE_NOOP("ResultTable", "name too long for a numbered variant in the output folder"),
             QT_TRANSLATE_NOOP("ResultTable", "The file name is too long for a numbered variant in the output folder."),
+            Detail::None },
+        { FitSearch::DoesNotFit, "does-not-fit",
+            QT_TRANSLATE_NOOP("ResultTable", "even its smallest copy is larger than the size asked for"),
+            QT_TRANSLATE_NOOP("ResultTable", "Even the smallest copy is larger than the size asked for."),
             Detail::None },
         { ResultTable::NotFound, "not-found", QT_TRANSLATE_NOOP("ResultTable", "no such file or folder"),
             QT_TRANSLATE_NOOP("ResultTable", "The document is no longer where it was."), Detail::None },

@@ -45,6 +45,13 @@ int SettingsStore::compressMode() const { return m_settings.value(QStringLiteral
 
 int SettingsStore::compressLevel() const { return m_settings.value(QStringLiteral("Compressor/level"), 5).toInt(); }
 
+qint64 SettingsStore::compressTargetSize() const
+{
+    bool isNumber = false;
+    const qint64 bytes = m_settings.value(QStringLiteral("Compressor/targetSize")).toLongLong(&isNumber);
+    return isNumber ? bytes : 0;
+}
+
 QString SettingsStore::outputFolder() const
 {
     return m_settings.value(QStringLiteral("General/output"), QString()).toString();
@@ -81,6 +88,11 @@ int SettingsStore::compressionsAtOnce() const
 void SettingsStore::setCompressMode(int mode) { write(QStringLiteral("Compressor"), QStringLiteral("mode"), mode); }
 
 void SettingsStore::setCompressLevel(int level) { write(QStringLiteral("Compressor"), QStringLiteral("level"), level); }
+
+void SettingsStore::setCompressTargetSize(qint64 bytes)
+{
+    write(QStringLiteral("Compressor"), QStringLiteral("targetSize"), bytes);
+}
 
 void SettingsStore::setOutputFolder(const QString& folder)
 {

@@ -17,6 +17,8 @@ public:
 
     int compressMode() const;
     int compressLevel() const;
+    /** The size in bytes that "Fit under" fits under ("Compressor/targetSize"); 0 when missing or no number. */
+    qint64 compressTargetSize() const;
     QString outputFolder() const;
     QString lastOpenDir() const;
     /**
@@ -29,6 +31,7 @@ public:
 
     void setCompressMode(int mode);
     void setCompressLevel(int level);
+    void setCompressTargetSize(qint64 bytes);
     void setOutputFolder(const QString& folder);
     void setLastOpenDir(const QString& folder);
     void setWindowWidth(int width);

@@ -31,12 +31,15 @@ CompressSettingWidget::CompressSettingWidget(QWidget* parent, const CompressSett
     m_modeGroup->addButton(m_ui->btn_medium, Medium);
     m_modeGroup->addButton(m_ui->btn_low, Low);
     m_modeGroup->addButton(m_ui->btn_custom, Custom);
+    m_modeGroup->addButton(m_ui->btn_fit, FitUnder);
+    m_ui->spinBox_targetSize->setAccessibleName(tr("Size to fit under"));
 
     loadSetting();
 
     connect(m_ui->btn_ok, &QPushButton::clicked, this, &CompressSettingWidget::acceptSetting);
     connect(m_ui->btn_cancel, &QPushButton::clicked, this, &CompressSettingWidget::reject);
     connect(m_ui->btn_custom, &QRadioButton::toggled, this, &CompressSettingWidget::setCustomEnabled);
+    connect(m_ui->btn_fit, &QRadioButton::toggled, m_ui->spinBox_targetSize, &QWidget::setEnabled);
     connect(m_ui->customSlider, &QSlider::valueChanged, this, &CompressSettingWidget::showLevel);
     // The slider's steps are marked, and its level is said while it moves and in its tooltip.
     m_ui->customSlider->setTickPosition(QSlider::TicksBelow);
@@ -55,6 +58,10 @@ CompressSetting CompressSettingWidget::storedSetting()
     // A hand-edited level is brought into range before it meets the unsigned field: -1 must read as 1, not wrap.
     setting.level = static_cast<quint16>(
         qBound(CompressSetting::minimumLevel, store->compressLevel(), CompressSetting::maximumLevel));
+    const qint64 target = store->compressTargetSize();
+    setting.targetSize = target > 0
+        ? qBound(CompressSetting::minimumTargetSize, target, CompressSetting::maximumTargetSize)
+        : CompressSetting::defaultTargetSize;
     return setting;
 }
 
@@ -68,8 +75,10 @@ void CompressSettingWidget::loadSetting()
     setCustomEnabled(false);
     const CompressSetting& setting = currentSetting();
     // The compressor treats any mode it does not know as Custom; the dialog shows what will happen.
-    const int mode = (setting.mode >= High && setting.mode <= Custom) ? setting.mode : Custom;
+    const int mode = (setting.mode >= High && setting.mode <= FitUnder) ? setting.mode : Custom;
     m_modeGroup->button(mode)->setChecked(true);
+    m_ui->spinBox_targetSize->setBytes(setting.targetSize);
+    m_ui->spinBox_targetSize->setEnabled(mode == FitUnder);
     m_ui->checkBoxApplyToAll->setChecked(CompressSetting::applyToAll());
     if (mode == Custom) {
         setCustomEnabled(true);
@@ -89,6 +98,9 @@ void CompressSettingWidget::acceptSetting()
 {
     m_setting.mode = m_modeGroup->checkedId();
     m_setting.level = static_cast<quint16>(m_ui->customSlider->value());
+    // A size typed but not yet confirmed with Enter counts as chosen.
+    m_ui->spinBox_targetSize->interpretText();
+    m_setting.targetSize = m_ui->spinBox_targetSize->bytes();
 
     // Accepting with the box cleared switches the global setting off for every row.
     const bool applyToAll = m_ui->checkBoxApplyToAll->isChecked();
@@ -101,6 +113,7 @@ void CompressSettingWidget::acceptSetting()
     SettingsStore* store = SettingsStore::instance();
     store->setCompressMode(m_setting.mode);
     store->setCompressLevel(m_setting.level);
+    store->setCompressTargetSize(m_setting.targetSize);
     accept();
 }
 
@@ -109,6 +122,8 @@ void CompressSettingWidget::retranslate()
     m_ui->retranslateUi(this);
     fitButtons();
     m_ui->customSlider->setAccessibleName(tr("Compression level"));
+    m_ui->spinBox_targetSize->setAccessibleName(tr("Size to fit under"));
+    m_ui->spinBox_targetSize->refreshText();
     showTitle();
     showLevel(m_ui->customSlider->value());
 }

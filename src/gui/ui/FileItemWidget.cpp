@@ -4,6 +4,7 @@
 #include "documents/FileItem.h"
 #include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
+#include "engine/FitSearch.h"
 #include "engine/GSCompressor.h"
 #include "engine/ResultTable.h"
 #include "services/MultiLanguage.h"
@@ -12,6 +13,7 @@
 #include "ui/FileBrowser.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalDialogs.h"
+#include "ui/TargetSizeSpinBox.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -202,6 +204,10 @@ void FileItemWidget::showResultMark()
 {
     const int code = m_item->resultCode();
     MyMarkButton* mark = m_ui->btn_convert_finished;
+    if (code == FitSearch::DoesNotFit) {
+        mark->setToolTip(notFittingText() + QLatin1Char('\n') + tr("Show the compressed file in its folder"));
+        return;
+    }
     if (code != GSCompressor::Success) {
         mark->setToolTip(failureReason(code));
         return;
@@ -289,7 +295,9 @@ void FileItemWidget::showRunState()
     MyMarkButton* mark = m_ui->btn_convert_finished;
     if (m_item->hasResult()) {
         showResultMark();
-        mark->setEnabled(m_item->resultCode() == GSCompressor::Success);
+        // A copy that does not fit went out all the same: the mark shows it.
+        mark->setEnabled(
+            m_item->resultCode() == GSCompressor::Success || m_item->resultCode() == FitSearch::DoesNotFit);
     }
     mark->setVisible(m_item->hasResult() && !m_item->isCompressing());
     mark->setAccessibleName(mark->isEnabled() ? tr("Show the compressed file in its folder") : statusLine());
@@ -304,16 +312,23 @@ QString FileItemWidget::statusLine() const
         }
         // After the last page the rewrite is checked and weighed against the source, which takes a
         // while on a long document: the row says so rather than standing on its last page.
-        if (m_item->progressPage() >= m_item->progressPageCount()) {
-            return tr("Choosing the smallest copy…");
+        QString progress = m_item->progressPage() >= m_item->progressPageCount()
+            ? tr("Choosing the smallest copy…")
+            : tr("Page %1 of %2").arg(m_item->progressPage()).arg(m_item->progressPageCount());
+        // A search for a size says which of its tries the pages belong to.
+        if (m_item->fitTry() > 0) {
+            progress = tr("Try %1: %2").arg(m_item->fitTry()).arg(progress);
         }
-        return tr("Page %1 of %2").arg(m_item->progressPage()).arg(m_item->progressPageCount());
+        return progress;
     }
     if (m_item->wasStopped()) {
         return tr("Stopped");
     }
     if (!m_item->hasResult()) {
         return settingName();
+    }
+    if (m_item->resultCode() == FitSearch::DoesNotFit) {
+        return notFittingText();
     }
     if (m_item->resultCode() != GSCompressor::Success) {
         return failureReason(m_item->resultCode());
@@ -345,9 +360,17 @@ QString FileItemWidget::settingName() const
         return QCoreApplication::translate("CompressSettingWidget", "Medium File Size");
     case Low:
         return QCoreApplication::translate("CompressSettingWidget", "Large File Size");
+    case FitUnder:
+        return tr("Fit under %1").arg(TargetSizeSpinBox::sizeText(setting.targetSize));
     default:
         return tr("Level %1").arg(setting.effectiveLevel());
     }
+}
+
+QString FileItemWidget::notFittingText() const
+{
+    return tr("Smallest possible: %1, over %2")
+        .arg(localNumbers(m_item->compressedSizeText()), TargetSizeSpinBox::sizeText(m_item->runSetting().targetSize));
 }
 
 // The line shares the column of the new name: a long reason is cut to it, and the tooltip has it whole.

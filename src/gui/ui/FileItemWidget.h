@@ -77,6 +77,8 @@ private:
     void showSavedShare();
     /** The row's third line: the page being written, or why the last compression ended as it did. */
     QString statusLine() const;
+    /** What a row whose copy does not fit under its size says: both sizes. */
+    QString notFittingText() const;
     void showStatusLine();
     void updateAccessibleText();
     /** The setting the next run gives the document, as the settings dialog names it. */

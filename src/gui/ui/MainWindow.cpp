@@ -6,6 +6,7 @@
 #include "documents/FunctionRunnable.h"
 #include "documents/PDFFileItem.h"
 #include "documents/SignalTransferStation.h"
+#include "engine/FitSearch.h"
 #include "engine/GSCompressor.h"
 #include "foundation/CommandLinePaths.h"
 #include "foundation/FileNameText.h"
@@ -224,7 +225,8 @@ void MainWindow::showRowMenu(int row, const QPoint& globalPosition)
     QMenu menu(this);
     QAction* unlock = item->isLocked() ? menu.addAction(tr("Unlock…")) : nullptr;
     QAction* settings = item->isLocked() ? nullptr : menu.addAction(tr("Compression Settings…"));
-    const bool delivered = item->hasResult() && item->resultCode() == GSCompressor::Success;
+    const bool delivered = item->hasResult()
+        && (item->resultCode() == GSCompressor::Success || item->resultCode() == FitSearch::DoesNotFit);
     QAction* reveal = delivered ? menu.addAction(tr("Show in Folder")) : nullptr;
     QAction* open = menu.addAction(tr("Open Document"));
     QAction* chosen = ModalDialogs::popupMenu(&menu, globalPosition);
