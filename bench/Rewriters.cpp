@@ -48,18 +48,18 @@ namespace {
             QStringLiteral("qpdf"));
     }
 
-    QString deliveryName(GSCompressor::Delivery delivery)
+    QString deliveryName(Delivery delivery)
     {
         switch (delivery) {
-        case GSCompressor::Delivery::Rewritten:
+        case Delivery::Rewritten:
             return QStringLiteral("rewritten");
-        case GSCompressor::Delivery::RewrittenAndRepacked:
+        case Delivery::RewrittenAndRepacked:
             return QStringLiteral("rewritten and repacked");
-        case GSCompressor::Delivery::SourceRepacked:
+        case Delivery::SourceRepacked:
             return QStringLiteral("source repacked");
-        case GSCompressor::Delivery::SourceUnchanged:
+        case Delivery::SourceUnchanged:
             return QStringLiteral("source unchanged");
-        case GSCompressor::Delivery::None:
+        case Delivery::None:
             break;
         }
         return QStringLiteral("none");

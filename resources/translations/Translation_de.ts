@@ -682,42 +682,8 @@
         <translation>Zielordner auswählen</translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation>Wird angehalten…</translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation>Komprimiere %1 von %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n Datei</numerusform>
-            <numerusform>%n Dateien</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation>%1 % kleiner</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n fehlgeschlagen</numerusform>
-            <numerusform>%n fehlgeschlagen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>angehalten</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Stopp</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -753,13 +719,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
-            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1099,6 +1058,50 @@
     <message>
         <source>Even the smallest copy is larger than the size asked for.</source>
         <translation>Selbst die kleinste Kopie ist größer als die verlangte Größe.</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Komprimiere %1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+            <numerusform>%n gesperrt, nicht komprimiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % kleiner</translation>
     </message>
 </context>
 <context>

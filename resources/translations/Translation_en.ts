@@ -682,41 +682,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n file</numerusform>
-            <numerusform>%n files</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stopped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -753,13 +719,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n locked, not compressed</numerusform>
-            <numerusform>%n locked, not compressed</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1099,6 +1058,50 @@
     <message>
         <source>Even the smallest copy is larger than the size asked for.</source>
         <translation>Even the smallest copy is larger than the size asked for.</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n locked, not compressed</numerusform>
+            <numerusform>%n locked, not compressed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -682,42 +682,8 @@
         <translation>Seleccionar la carpeta de salida</translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation>Deteniendo…</translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation>Comprimiendo %1 de %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n archivo</numerusform>
-            <numerusform>%n archivos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation>%1 % menos</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n con error</numerusform>
-            <numerusform>%n con error</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>detenido</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Detenido</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -753,13 +719,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation>Detener y salir</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n bloqueado, sin comprimir</numerusform>
-            <numerusform>%n bloqueados, sin comprimir</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1099,6 +1058,50 @@
     <message>
         <source>Even the smallest copy is larger than the size asked for.</source>
         <translation>Incluso la copia más pequeña supera el tamaño pedido.</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Comprimiendo %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n con error</numerusform>
+            <numerusform>%n con error</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, sin comprimir</numerusform>
+            <numerusform>%n bloqueados, sin comprimir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % menos</translation>
     </message>
 </context>
 <context>

@@ -682,42 +682,8 @@
         <translation>Sélectionner le dossier de sortie</translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation>Arrêt en cours…</translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation>Compression %1 sur %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n fichier</numerusform>
-            <numerusform>%n fichiers</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation>%1 % plus petit</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n en échec</numerusform>
-            <numerusform>%n en échec</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>arrêté</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -753,13 +719,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n verrouillé, non compressé</numerusform>
-            <numerusform>%n verrouillés, non compressés</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1099,6 +1058,50 @@
     <message>
         <source>Even the smallest copy is larger than the size asked for.</source>
         <translation>Même la plus petite copie dépasse la taille demandée.</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Compression %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n verrouillé, non compressé</numerusform>
+            <numerusform>%n verrouillés, non compressés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % plus petit</translation>
     </message>
 </context>
 <context>

@@ -682,42 +682,8 @@
         <translation>Seleziona la cartella di destinazione</translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation>Arresto in corso…</translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation>Compressione %1 di %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n file</numerusform>
-            <numerusform>%n file</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation>%1 % in meno</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n non riuscito</numerusform>
-            <numerusform>%n non riusciti</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>fermato</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Ferma</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Fermato</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -753,13 +719,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation>Interrompi ed esci</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n bloccato, non compresso</numerusform>
-            <numerusform>%n bloccati, non compressi</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1099,6 +1058,50 @@
     <message>
         <source>Even the smallest copy is larger than the size asked for.</source>
         <translation>Anche la copia più piccola supera la dimensione richiesta.</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arresto in corso…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>Compressione %1 di %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n non riuscito</numerusform>
+            <numerusform>%n non riusciti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloccato, non compresso</numerusform>
+            <numerusform>%n bloccati, non compressi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>fermato</translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % in meno</translation>
     </message>
 </context>
 <context>

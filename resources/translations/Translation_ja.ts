@@ -675,40 +675,8 @@
         <translation>出力フォルダーを選択</translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation>停止しています…</translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation>%2 件中 %1 件目を圧縮中</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n 件のファイル</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation>%1 % 削減</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n 件失敗</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>停止</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>停止</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>停止しました</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -743,12 +711,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation>停止して終了</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n 件ロック中、未圧縮</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1082,6 +1044,47 @@
     <message>
         <source>Even the smallest copy is larger than the size asked for.</source>
         <translation>最小のコピーでも指定サイズを超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation>停止しています…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>%2 件中 %1 件目を圧縮中</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 件のファイル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n 件ロック中、未圧縮</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % 削減</translation>
     </message>
 </context>
 <context>

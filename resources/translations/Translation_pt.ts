@@ -682,42 +682,8 @@
         <translation>Selecionar a pasta de saída</translation>
     </message>
     <message>
-        <source>Stopping…</source>
-        <translation>A interromper…</translation>
-    </message>
-    <message>
-        <source>Compressing %1 of %2</source>
-        <translation>A comprimir %1 de %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n ficheiro</numerusform>
-            <numerusform>%n ficheiros</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 % smaller</source>
-        <translation>%1 % menor</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation>
-            <numerusform>%n com falha</numerusform>
-            <numerusform>%n com falha</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>interrompido</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Parar</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Interrompido</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -753,13 +719,6 @@
     <message>
         <source>Stop and Quit</source>
         <translation>Parar e sair</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n locked, not compressed</source>
-        <translation>
-            <numerusform>%n bloqueado, não comprimido</numerusform>
-            <numerusform>%n bloqueados, não comprimidos</numerusform>
-        </translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1099,6 +1058,50 @@
     <message>
         <source>Even the smallest copy is larger than the size asked for.</source>
         <translation>Mesmo a cópia mais pequena excede o tamanho pedido.</translation>
+    </message>
+</context>
+<context>
+    <name>RunTally</name>
+    <message>
+        <source>Stopping…</source>
+        <translation>A interromper…</translation>
+    </message>
+    <message>
+        <source>Compressing %1 of %2</source>
+        <translation>A comprimir %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n ficheiro</numerusform>
+            <numerusform>%n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n com falha</numerusform>
+            <numerusform>%n com falha</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locked, not compressed</source>
+        <translation>
+            <numerusform>%n bloqueado, não comprimido</numerusform>
+            <numerusform>%n bloqueados, não comprimidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompido</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>%1 % smaller</source>
+        <translation>%1 % menor</translation>
     </message>
 </context>
 <context>

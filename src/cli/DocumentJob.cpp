@@ -5,6 +5,7 @@
 #include "documents/PDFFileItem.h"
 #include "engine/FitSearch.h"
 #include "engine/ResultTable.h"
+#include "foundation/FileDescriptor.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,29 +22,6 @@ namespace {
     constexpr qint64 headerSearchBytes = 1024;
     constexpr int stopCheckIntervalMs = 200;
     constexpr std::size_t readChunk = 1 << 16;
-
-    /** Closes a descriptor when it goes out of scope. */
-    class Descriptor final
-    {
-    public:
-        explicit Descriptor(int fd)
-            : m_fd(fd)
-        {
-        }
-        ~Descriptor()
-        {
-            if (m_fd >= 0) {
-                ::close(m_fd);
-            }
-        }
-        Descriptor(const Descriptor&) = delete;
-        Descriptor& operator=(const Descriptor&) = delete;
-        int get() const { return m_fd; }
-        bool isValid() const { return m_fd >= 0; }
-
-    private:
-        int m_fd;
-    };
 
     // Never blocks: a FIFO that slipped in between the check and the open is seen by fstat and refused.
     int openRegularFile(const QString& path, int& error)
@@ -69,18 +47,18 @@ namespace {
         return true;
     }
 
-    QString deliveryText(GSCompressor::Delivery delivery)
+    QString deliveryText(Delivery delivery)
     {
         switch (delivery) {
-        case GSCompressor::Delivery::Rewritten:
+        case Delivery::Rewritten:
             return DocumentJob::tr("Ghostscript's rewrite");
-        case GSCompressor::Delivery::RewrittenAndRepacked:
+        case Delivery::RewrittenAndRepacked:
             return DocumentJob::tr("Ghostscript's rewrite, repacked by qpdf");
-        case GSCompressor::Delivery::SourceRepacked:
+        case Delivery::SourceRepacked:
             return DocumentJob::tr("the source, repacked by qpdf");
-        case GSCompressor::Delivery::SourceUnchanged:
+        case Delivery::SourceUnchanged:
             return DocumentJob::tr("the source as it was");
-        case GSCompressor::Delivery::None:
+        case Delivery::None:
             break;
         }
         return QString();
@@ -121,7 +99,7 @@ DocumentOutcome DocumentJob::run()
 bool DocumentJob::readStandardInput(DocumentOutcome& outcome)
 {
     // Kept privately, like every staged copy, and read in slices so that a stop is seen at once.
-    const Descriptor copy(::open(QFile::encodeName(m_standardInputCopy).constData(),
+    const FileDescriptor copy(::open(QFile::encodeName(m_standardInputCopy).constData(),
         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR));
     if (!copy.isValid()) {
         outcome.code = ResultTable::Unreadable;
@@ -188,7 +166,7 @@ bool DocumentJob::checkSource(DocumentOutcome& outcome)
         return false;
     }
     int error = 0;
-    const Descriptor file(openRegularFile(m_input.path, error));
+    const FileDescriptor file(openRegularFile(m_input.path, error));
     if (!file.isValid()) {
         outcome.code = error == EACCES || error == EPERM ? ResultTable::PermissionDenied : ResultTable::Unreadable;
         outcome.detail = qt_error_string(error);
@@ -339,14 +317,14 @@ void DocumentJob::fitUnderTarget(DocumentOutcome& outcome, const QString& folder
 void DocumentJob::describeDelivery(DocumentOutcome& outcome)
 {
     if (m_target.mode == DocumentTarget::Mode::InPlace) {
-        outcome.keptAsItWas = m_compressor.delivery() == GSCompressor::Delivery::SourceUnchanged;
+        outcome.keptAsItWas = m_compressor.delivery() == Delivery::SourceUnchanged;
         outcome.replacedInPlace = !outcome.keptAsItWas;
         outcome.outputPath = outcome.sourcePath;
     }
     if (m_compressor.keptSourceForNavigation()) {
         outcome.steps << tr("the rewrite would lose links or bookmarks: not taken");
     }
-    for (const GSCompressor::WeighedCopy& copy : m_compressor.weighedCopies()) {
+    for (const WeighedCopy& copy : m_compressor.weighedCopies()) {
         outcome.steps << tr("weighed: %1, %2").arg(deliveryText(copy.delivery), formatFileSize(copy.size));
     }
     outcome.steps

@@ -156,8 +156,8 @@ void TestDesktopStart::filesAndFolderOnTheCommandLineBecomeRows()
     m_windows.push_back(startWindow({ "report.pdf", QUrl::fromLocalFile(m_documents.filePath("scans")).toString() }));
     QVERIFY(m_windows.back()->waitForStarted());
     // report.pdf, then the two PDFs directly in the folder; neither the text file nor the subfolder's.
+    // The count is logged once for the whole adding, so a fourth document would have shown in it.
     QTRY_VERIFY_WITH_TIMEOUT(listedDocuments(3), 60000);
-    QTest::qWait(0);
     QVERIFY(!LogReader::allText().contains("Documents listed: 4"));
 }
 

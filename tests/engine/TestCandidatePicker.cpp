@@ -10,7 +10,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
 
-Q_DECLARE_METATYPE(GSCompressor::Delivery)
+Q_DECLARE_METATYPE(Delivery)
 
 class TestCandidatePicker : public QObject
 {
@@ -66,7 +66,7 @@ void TestCandidatePicker::refusesRepackWithoutItsPages()
     const LogCapture log;
     CandidatePicker picker(source, QString(), inspected);
     const CandidatePicker::Choice choice = picker.pick(QString());
-    QCOMPARE(choice.delivery, GSCompressor::Delivery::SourceUnchanged);
+    QCOMPARE(choice.delivery, Delivery::SourceUnchanged);
     QCOMPARE(choice.path, source);
     QVERIFY2(log.contains("Candidate source repacked is unsound: page"), qPrintable(log.messages().join('\n')));
 }
@@ -126,13 +126,11 @@ void TestCandidatePicker::skipsOnlyTheRewritePassThatCannotWin()
     const LogCapture log;
     CandidatePicker picker(source, QString(), inspected);
     const CandidatePicker::Choice choice = picker.pick(rewrite);
-    const bool repackedRewriteWeighed
-        = std::any_of(choice.weighed.cbegin(), choice.weighed.cend(), [](const GSCompressor::WeighedCopy& copy) {
-              return copy.delivery == GSCompressor::Delivery::RewrittenAndRepacked;
-          });
+    const bool repackedRewriteWeighed = std::any_of(choice.weighed.cbegin(), choice.weighed.cend(),
+        [](const WeighedCopy& copy) { return copy.delivery == Delivery::RewrittenAndRepacked; });
     QCOMPARE(repackedRewriteWeighed, passMade);
     QCOMPARE(log.contains("Repacking the rewrite of"), !passMade);
-    QVERIFY(choice.delivery != GSCompressor::Delivery::None);
+    QVERIFY(choice.delivery != Delivery::None);
 }
 
 QTEST_MAIN(TestCandidatePicker)

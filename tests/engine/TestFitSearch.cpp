@@ -225,7 +225,7 @@ void TestFitSearch::sourceThatFitsGoesOutAsItIs()
     QFile delivered(outputFolder() + QStringLiteral("/scan.pdf"));
     QVERIFY(source.open(QIODevice::ReadOnly) && delivered.open(QIODevice::ReadOnly));
     QCOMPARE(delivered.readAll(), source.readAll());
-    QCOMPARE(compressor.delivery(), GSCompressor::Delivery::SourceUnchanged);
+    QCOMPARE(compressor.delivery(), Delivery::SourceUnchanged);
     // The source itself stays where it was.
     QVERIFY(QFileInfo::exists(document()));
 }

@@ -123,7 +123,7 @@ namespace {
 } // namespace
 
 Q_DECLARE_METATYPE(TestPdf::Cipher)
-Q_DECLARE_METATYPE(GSCompressor::Delivery)
+Q_DECLARE_METATYPE(Delivery)
 
 class TestGSCompressor : public QObject
 {
@@ -356,8 +356,7 @@ void TestGSCompressor::compressesImageDocument()
         qPrintable(QString::number(compressor.compressedSize())));
     QCOMPARE(TestPdf::pageCount(delivered), 3);
     QCOMPARE(TestPdf::hasOnlyGreyImages(delivered), grey);
-    QVERIFY(compressor.delivery() == GSCompressor::Delivery::Rewritten
-        || compressor.delivery() == GSCompressor::Delivery::RewrittenAndRepacked);
+    QVERIFY(compressor.delivery() == Delivery::Rewritten || compressor.delivery() == Delivery::RewrittenAndRepacked);
     QCOMPARE(entriesOf(folder), QStringList { "report.pdf" });
 }
 
@@ -441,7 +440,7 @@ void TestGSCompressor::deliversUnshrinkableSourceUnchanged()
     QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
     QCOMPARE(contentsOf(outputFolder() + "/tiny.pdf"), contentsOf(source));
     QCOMPARE(compressor.compressedSize(), QFileInfo(source).size());
-    QCOMPARE(compressor.delivery(), GSCompressor::Delivery::SourceUnchanged);
+    QCOMPARE(compressor.delivery(), Delivery::SourceUnchanged);
 }
 
 void TestGSCompressor::keepsLinksAndBookmarks()
@@ -461,10 +460,10 @@ void TestGSCompressor::keepsLinksAndBookmarks()
     QCOMPARE(TestPdf::navigationOf(delivered), qMakePair(1, 1));
     QCOMPARE(TestPdf::pageCount(delivered), 3);
     QVERIFY(!TestPdf::hasOnlyGreyImages(delivered)); // the source's colour images, not the grey rewrite's
-    if (compressor.delivery() == GSCompressor::Delivery::SourceRepacked) {
+    if (compressor.delivery() == Delivery::SourceRepacked) {
         QVERIFY(compressor.compressedSize() < QFileInfo(source).size());
     } else {
-        QCOMPARE(compressor.delivery(), GSCompressor::Delivery::SourceUnchanged);
+        QCOMPARE(compressor.delivery(), Delivery::SourceUnchanged);
         QCOMPARE(contentsOf(delivered), contentsOf(source));
     }
 }
@@ -472,17 +471,17 @@ void TestGSCompressor::keepsLinksAndBookmarks()
 void TestGSCompressor::deliversSmallestSoundCandidate_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<GSCompressor::Delivery>("expected");
+    QTest::addColumn<Delivery>("expected");
     // Ghostscript writes no object streams and compresses less tightly: the repack shrinks its rewrite further.
-    QTest::newRow("vector drawing") << "vector" << GSCompressor::Delivery::RewrittenAndRepacked;
+    QTest::newRow("vector drawing") << "vector" << Delivery::RewrittenAndRepacked;
     // The rewrite embeds the fonts again and grows, while the source alone packs tighter.
-    QTest::newRow("linked text") << "text" << GSCompressor::Delivery::SourceRepacked;
+    QTest::newRow("linked text") << "text" << Delivery::SourceRepacked;
 }
 
 void TestGSCompressor::deliversSmallestSoundCandidate()
 {
     QFETCH(QString, kind);
-    QFETCH(GSCompressor::Delivery, expected);
+    QFETCH(Delivery, expected);
 
     const QString source = m_work->path() + "/drawing.pdf";
     QVERIFY(kind == "vector" ? TestPdf::writeVectorDocument(source, 2) : TestPdf::writeLinkedTextDocument(source, 8));
@@ -501,7 +500,7 @@ void TestGSCompressor::deliversSmallestSoundCandidate()
     QVERIFY2(compressor.compressedSize() < qMin(sourceSize, rewriteSize),
         qPrintable(
             QStringLiteral("%1 of %2, rewrite %3").arg(compressor.compressedSize()).arg(sourceSize).arg(rewriteSize)));
-    if (expected == GSCompressor::Delivery::SourceRepacked) {
+    if (expected == Delivery::SourceRepacked) {
         QVERIFY(rewriteSize > sourceSize);
     }
     QCOMPARE(TestPdf::pageCount(delivered), TestPdf::pageCount(source));
@@ -523,8 +522,8 @@ void TestGSCompressor::deliversRepairedSourceAsItIs()
     QCOMPARE(compressor.compress(source, outputFolder(), QString()), 0);
     QVERIFY(log.contains("Candidate source unchanged"));
     QVERIFY(!log.contains("Candidate source repacked"));
-    QVERIFY(compressor.delivery() != GSCompressor::Delivery::SourceRepacked);
-    if (compressor.delivery() == GSCompressor::Delivery::SourceUnchanged) {
+    QVERIFY(compressor.delivery() != Delivery::SourceRepacked);
+    if (compressor.delivery() == Delivery::SourceUnchanged) {
         QCOMPARE(contentsOf(outputFolder() + "/repaired.pdf"), contentsOf(source));
     }
 }
@@ -534,15 +533,15 @@ void TestGSCompressor::keepsProtection_data()
     QTest::addColumn<TestPdf::Cipher>("cipher");
     QTest::addColumn<QString>("userPassword");
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<GSCompressor::Delivery>("expected");
+    QTest::addColumn<Delivery>("expected");
     QTest::newRow("AES-256 user password, rewrite") << TestPdf::Cipher::Aes256 << "user-pw"
-                                                    << "image" << GSCompressor::Delivery::RewrittenAndRepacked;
+                                                    << "image" << Delivery::RewrittenAndRepacked;
     QTest::newRow("RC4 owner only, rewrite") << TestPdf::Cipher::Rc4_128 << ""
-                                             << "image" << GSCompressor::Delivery::RewrittenAndRepacked;
+                                             << "image" << Delivery::RewrittenAndRepacked;
     QTest::newRow("AES-256 user password, source repacked") << TestPdf::Cipher::Aes256 << "user-pw"
-                                                            << "text" << GSCompressor::Delivery::SourceRepacked;
+                                                            << "text" << Delivery::SourceRepacked;
     QTest::newRow("RC4 owner only, source repacked") << TestPdf::Cipher::Rc4_128 << ""
-                                                     << "text" << GSCompressor::Delivery::SourceRepacked;
+                                                     << "text" << Delivery::SourceRepacked;
 }
 
 // Ghostscript writes its rewrite unencrypted; what goes out must be protected exactly like the source.
@@ -551,7 +550,7 @@ void TestGSCompressor::keepsProtection()
     QFETCH(TestPdf::Cipher, cipher);
     QFETCH(QString, userPassword);
     QFETCH(QString, kind);
-    QFETCH(GSCompressor::Delivery, expected);
+    QFETCH(Delivery, expected);
 
     const QString plain = m_work->path() + "/plain.pdf";
     QVERIFY(kind == "image" ? QFile::copy(imageDocument(), plain) : TestPdf::writeLinkedTextDocument(plain, 8));
@@ -615,7 +614,7 @@ void TestGSCompressor::neverDeliversCopyThatLosesInk()
                           "nothing in it"),
         qPrintable(candidates));
     QVERIFY(loggedCandidateSize(log, "source repacked") < 0);
-    QVERIFY2(compressor.delivery() != GSCompressor::Delivery::SourceRepacked, qPrintable(candidates));
+    QVERIFY2(compressor.delivery() != Delivery::SourceRepacked, qPrintable(candidates));
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/misread.pdf"), 2);
 }
 
@@ -909,7 +908,7 @@ void TestGSCompressor::deliveredCopyTakesSourcePermissions()
     const qint32 result = compressor.compress(source, outputFolder(), QString());
     ::umask(previousMask);
     QCOMPARE(result, 0);
-    QCOMPARE(compressor.delivery() == GSCompressor::Delivery::SourceUnchanged, !shrinks);
+    QCOMPARE(compressor.delivery() == Delivery::SourceUnchanged, !shrinks);
     struct stat delivered = {};
     QCOMPARE(::stat(QFile::encodeName(outputFolder() + "/report.pdf").constData(), &delivered), 0);
     QCOMPARE(int(delivered.st_mode & 07777), expected);
@@ -983,7 +982,7 @@ void TestGSCompressor::worksUnderUnusualHomePath()
     // The staged paths live below HOME: non-ASCII characters and '%' must reach the interpreter intact.
     const QString home = m_work->path() + QStringLiteral("/Jürgen 100% 東京");
     QVERIFY(QDir().mkpath(home));
-    qputenv("HOME", home.toLocal8Bit());
+    const TestHome unusualHome(home);
     GSCompressor compressor;
     QCOMPARE(compressor.compress(imageDocument(), outputFolder(), QString()), 0);
     QCOMPARE(TestPdf::pageCount(outputFolder() + "/report.pdf"), 3);
@@ -1110,7 +1109,7 @@ void TestGSCompressor::fullTempFolderFailsTheRun()
         GSCompressor reference;
         reference.setMode(Medium);
         QCOMPARE(reference.compress(source, m_work->path() + "/reference", QString()), 0);
-        QCOMPARE(reference.delivery(), GSCompressor::Delivery::RewrittenAndRepacked);
+        QCOMPARE(reference.delivery(), Delivery::RewrittenAndRepacked);
         rewriteSize = loggedCandidateSize(log, "rewritten");
         repackSize = loggedCandidateSize(log, "rewritten and repacked");
     }
@@ -1136,7 +1135,7 @@ void TestGSCompressor::fullTempFolderFailsTheRun()
     QVERIFY2(anyLineHasAll(log.warnings(), { "The disk of the Temp folder is full:", Product::tempFolder(), source }),
         qPrintable(log.warnings().join('\n')));
     QCOMPARE(entriesOf(outputFolder()), QStringList());
-    QCOMPARE(compressor.delivery(), GSCompressor::Delivery::None);
+    QCOMPARE(compressor.delivery(), Delivery::None);
     QDir(Product::tempFolder()).remove("filler");
 }
 

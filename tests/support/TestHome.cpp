@@ -1,9 +1,17 @@
 #include "support/TestHome.h"
 
+#include <QFile>
+
 TestHome::TestHome()
-    : m_previousHome(qgetenv("HOME"))
+    : TestHome(QString())
 {
-    qputenv("HOME", m_dir.path().toLocal8Bit());
+}
+
+TestHome::TestHome(const QString& path)
+    : m_path(path.isEmpty() ? m_dir.path() : path)
+    , m_previousHome(qgetenv("HOME"))
+{
+    qputenv("HOME", QFile::encodeName(m_path));
 }
 
 TestHome::~TestHome() { qputenv("HOME", m_previousHome); }

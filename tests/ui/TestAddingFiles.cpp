@@ -1,4 +1,4 @@
-#include "MainWindowDriver.h"
+#include "support/MainWindowDriver.h"
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
@@ -257,8 +257,10 @@ void TestAddingFiles::refusedFilesAreCountedInANotice()
     std::sort(names.begin(), names.end());
     std::sort(named.begin(), named.end());
     QCOMPARE(names, named);
-    // It stays until it is closed, and the next refusal starts counting afresh.
-    QTest::qWait(50);
+    // It stays until it is closed, whatever the event loop had waiting, and the next refusal starts
+    // counting afresh.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QVERIFY(shown->isVisible());
     click(shown->findChild<QAbstractButton*>("btn_notice_close"));
     QVERIFY(!shown->isVisible());

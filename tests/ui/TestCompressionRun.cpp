@@ -1,4 +1,4 @@
-#include "MainWindowDriver.h"
+#include "support/MainWindowDriver.h"
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
@@ -52,10 +52,7 @@ private slots:
     void unlockDuringARunKeepsCompressDisabled();
 
 private:
-    void addFiles(const QStringList& names);
-    void setOutputFolder(const QString& folder);
     void compressAndWait();
-    QStringList outputFiles() const;
     static bool controlsEnabled(bool enabled);
 
     QTemporaryDir m_documents;
@@ -92,32 +89,10 @@ void TestCompressionRun::cleanup()
     m_home.reset();
 }
 
-void TestCompressionRun::addFiles(const QStringList& names)
-{
-    QStringList paths;
-    for (const QString& name : names) {
-        paths << m_documents.filePath(name);
-    }
-    MainWindow::instance()->addFileRows(paths);
-    QVERIFY(waitUntilAdded());
-}
-
-void TestCompressionRun::setOutputFolder(const QString& folder)
-{
-    ModalDialogs::setExistingDirectoryAnswer([folder](QWidget*, const QString&, const QString&) { return folder; });
-    auto* field = widget<QLineEdit>("lineEdit_select_folder");
-    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
-}
-
 void TestCompressionRun::compressAndWait()
 {
     click("btn_compress");
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
-}
-
-QStringList TestCompressionRun::outputFiles() const
-{
-    return QDir(m_output->path()).entryList(QDir::Files, QDir::Name);
 }
 
 bool TestCompressionRun::controlsEnabled(bool enabled)
@@ -133,7 +108,7 @@ bool TestCompressionRun::controlsEnabled(bool enabled)
 
 void TestCompressionRun::compressAsksForTheOutputFolder()
 {
-    addFiles({ "tiny.pdf" });
+    QVERIFY(addDocuments(m_documents.path(), { "tiny.pdf" }));
     int asked = 0;
     QString answer;
     ModalDialogs::setExistingDirectoryAnswer([&](QWidget*, const QString&, const QString&) {
@@ -152,13 +127,13 @@ void TestCompressionRun::compressAsksForTheOutputFolder()
     QCOMPARE(asked, 2);
     QCOMPARE(SettingsStore::instance()->outputFolder(), m_output->path());
     QCOMPARE(widget<QLineEdit>("lineEdit_select_folder")->text(), m_output->path());
-    QCOMPARE(outputFiles(), QStringList { "tiny.pdf" });
+    QCOMPARE(filesIn(m_output->path()), QStringList { "tiny.pdf" });
 }
 
 void TestCompressionRun::runShowsEveryResult()
 {
-    addFiles({ "photos.pdf", "scan.pdf", "tiny.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "photos.pdf", "scan.pdf", "tiny.pdf" }));
+    chooseOutputFolder(m_output->path());
     FileItemList* items = MainWindow::instance()->fileItemList();
     QList<std::shared_ptr<QSignalSpy>> started;
     for (int index = 0; index < items->count(); ++index) {
@@ -171,7 +146,7 @@ void TestCompressionRun::runShowsEveryResult()
     QVERIFY(rowChild<QLabel>(0, "label_waiting")->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
 
-    QCOMPARE(outputFiles(), (QStringList { "photos.pdf", "scan.pdf", "tiny.pdf" }));
+    QCOMPARE(filesIn(m_output->path()), (QStringList { "photos.pdf", "scan.pdf", "tiny.pdf" }));
     for (int index = 0; index < rowCount(); ++index) {
         QCOMPARE(started.at(index)->count(), 1);
         const QString name = items->at(index)->fileName();
@@ -203,8 +178,8 @@ void TestCompressionRun::runShowsEveryResult()
 
 void TestCompressionRun::controlsAreDisabledDuringTheRun()
 {
-    addFiles({ "photos.pdf", "scan.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "photos.pdf", "scan.pdf" }));
+    chooseOutputFolder(m_output->path());
     int folderDialogs = 0;
     ModalDialogs::setExistingDirectoryAnswer([&](QWidget*, const QString&, const QString&) {
         ++folderDialogs;
@@ -235,7 +210,7 @@ void TestCompressionRun::controlsAreDisabledDuringTheRun()
 
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
     QVERIFY(controlsEnabled(true));
-    QCOMPARE(outputFiles(), (QStringList { "photos.pdf", "scan.pdf" }));
+    QCOMPARE(filesIn(m_output->path()), (QStringList { "photos.pdf", "scan.pdf" }));
     QVERIFY(dragEnter({ m_documents.filePath("tiny.pdf") }, list()->viewport()));
 }
 
@@ -243,13 +218,13 @@ void TestCompressionRun::failingDocumentShowsTheFailureMark()
 {
     const QString vanishing = m_output->filePath("vanishing.pdf");
     QVERIFY(QFile::copy(m_documents.filePath("scan.pdf"), vanishing));
-    addFiles({ "tiny.pdf" });
+    QVERIFY(addDocuments(m_documents.path(), { "tiny.pdf" }));
     MainWindow::instance()->addFileRows({ vanishing });
-    addFiles({ "scan.pdf" });
+    QVERIFY(addDocuments(m_documents.path(), { "scan.pdf" }));
     // The document goes away after it was listed: its compression fails, the others go on.
     QVERIFY(QFile::remove(vanishing));
     QTemporaryDir target;
-    setOutputFolder(target.path());
+    chooseOutputFolder(target.path());
     compressAndWait();
 
     auto* failed = rowChild<QPushButton>(1, "btn_convert_finished");
@@ -267,10 +242,10 @@ void TestCompressionRun::failingDocumentShowsTheFailureMark()
 
 void TestCompressionRun::compressingFinishedRowsAgainIsAsked()
 {
-    addFiles({ "scan.pdf", "tiny.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "scan.pdf", "tiny.pdf" }));
+    chooseOutputFolder(m_output->path());
     compressAndWait();
-    QCOMPARE(outputFiles().size(), 2);
+    QCOMPARE(filesIn(m_output->path()).size(), 2);
 
     // Every row is done: Compress says so and asks, instead of doing nothing without a word.
     QString question;
@@ -285,21 +260,21 @@ void TestCompressionRun::compressingFinishedRowsAgainIsAsked()
     QCOMPARE(MainWindow::instance()->runningCount(), 0);
     QVERIFY(controlsEnabled(true));
     QCOMPARE(MainWindow::instance()->compressionPool()->activeThreadCount(), 0);
-    QCOMPARE(outputFiles().size(), 2);
+    QCOMPARE(filesIn(m_output->path()).size(), 2);
     QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isVisible());
 
     answer = true;
     compressAndWait();
-    QCOMPARE(outputFiles().size(), 4);
+    QCOMPARE(filesIn(m_output->path()).size(), 4);
 }
 
 // Rows skipped for their lock are named in the summary, not passed over in silence.
 void TestCompressionRun::lockedRowsAreCountedInTheSummary()
 {
-    addFiles({ "tiny.pdf", "locked.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "tiny.pdf", "locked.pdf" }));
+    chooseOutputFolder(m_output->path());
     compressAndWait();
-    QCOMPARE(outputFiles(), QStringList { "tiny.pdf" });
+    QCOMPARE(filesIn(m_output->path()), QStringList { "tiny.pdf" });
     QVERIFY(widget<QLabel>("label_runStatus")->text().contains("1 locked, not compressed"));
 }
 
@@ -319,8 +294,8 @@ void TestCompressionRun::settingsDismissAResultOnlyWhenChanged()
     QFETCH(QString, choice);
     QFETCH(bool, accept);
     QFETCH(bool, dismissed);
-    addFiles({ "scan.pdf", "tiny.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "scan.pdf", "tiny.pdf" }));
+    chooseOutputFolder(m_output->path());
     compressAndWait();
     const QString summary = widget<QLabel>("label_runStatus")->text();
 
@@ -346,16 +321,16 @@ void TestCompressionRun::settingsDismissAResultOnlyWhenChanged()
     ModalDialogs::setQuestionAnswer([](QWidget*, const QString&, const QString&, const QString&) { return false; });
     compressAndWait();
     // A second copy only for the row whose setting changed; it gets a name of its own.
-    QCOMPARE(outputFiles().size(), dismissed ? 3 : 2);
+    QCOMPARE(filesIn(m_output->path()).size(), dismissed ? 3 : 2);
     QVERIFY(rowChild<QWidget>(1, "btn_convert_finished")->isVisible());
-    QVERIFY(outputFiles().contains(rowChild<QLabel>(1, "label_newName")->text()));
+    QVERIFY(filesIn(m_output->path()).contains(rowChild<QLabel>(1, "label_newName")->text()));
 }
 
 // The dialog of a row in the run changes nothing of that run: the row still shows what it delivers.
 void TestCompressionRun::settingsDuringARunKeepTheRunsResults()
 {
-    addFiles({ "photos.pdf", "scan.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "photos.pdf", "scan.pdf" }));
+    chooseOutputFolder(m_output->path());
     click("btn_compress");
     QVERIFY(!MainWindow::instance()->isIdle());
     ModalDialogs::setExecAnswer([](QDialog* dialog) {
@@ -374,19 +349,19 @@ void TestCompressionRun::settingsDuringARunKeepTheRunsResults()
     ModalDialogs::setQuestionAnswer([](QWidget*, const QString&, const QString&, const QString&) { return false; });
     click("btn_compress");
     QVERIFY(MainWindow::instance()->isIdle());
-    QCOMPARE(outputFiles().size(), 2);
+    QCOMPARE(filesIn(m_output->path()).size(), 2);
 }
 
 void TestCompressionRun::applyToAllResetsDoneRows()
 {
     const QString vanishing = m_output->filePath("vanishing.pdf");
     QVERIFY(QFile::copy(m_documents.filePath("tiny.pdf"), vanishing));
-    addFiles({ "scan.pdf", "tiny.pdf" });
+    QVERIFY(addDocuments(m_documents.path(), { "scan.pdf", "tiny.pdf" }));
     MainWindow::instance()->addFileRows({ vanishing });
     QVERIFY(waitUntilAdded());
     QVERIFY(QFile::remove(vanishing));
     QTemporaryDir target;
-    setOutputFolder(target.path());
+    chooseOutputFolder(target.path());
     compressAndWait();
     QVERIFY(!rowChild<QWidget>(2, "btn_convert_finished")->isEnabled());
 
@@ -414,8 +389,8 @@ void TestCompressionRun::applyToAllResetsDoneRows()
 // still offers the smallest copy it delivered.
 void TestCompressionRun::fitUnderShowsTheSizeAndWhenItIsMissed()
 {
-    addFiles({ "scan.pdf", "tiny.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "scan.pdf", "tiny.pdf" }));
+    chooseOutputFolder(m_output->path());
     ModalDialogs::setExecAnswer([](QDialog* dialog) {
         click(dialog->findChild<QAbstractButton*>("btn_fit"));
         auto* size = dialog->findChild<QAbstractSpinBox*>("spinBox_targetSize");
@@ -442,16 +417,16 @@ void TestCompressionRun::fitUnderShowsTheSizeAndWhenItIsMissed()
     QCOMPARE(row(1)->item()->resultCode(), int(GSCompressor::Success));
     QVERIFY(QFileInfo(row(1)->item()->outputPath()).size() <= 10 * 1024);
     QVERIFY(widget<QLabel>("label_runStatus")->text().contains("1 failed"));
-    QCOMPARE(outputFiles(), QStringList({ "scan.pdf", "tiny.pdf" }));
+    QCOMPARE(filesIn(m_output->path()), QStringList({ "scan.pdf", "tiny.pdf" }));
 }
 
 void TestCompressionRun::unlockedDocumentIsCompressed()
 {
-    addFiles({ "locked.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "locked.pdf" }));
+    chooseOutputFolder(m_output->path());
     click("btn_compress");
     QVERIFY(MainWindow::instance()->isIdle());
-    QVERIFY(outputFiles().isEmpty());
+    QVERIFY(filesIn(m_output->path()).isEmpty());
 
     ModalDialogs::setExecAnswer([](QDialog* dialog) {
         QTest::keyClicks(dialog->findChild<QLineEdit*>("lineEdit_password"), "secret");
@@ -460,15 +435,15 @@ void TestCompressionRun::unlockedDocumentIsCompressed()
     });
     click(rowChild<QPushButton>(0, "btn_decrypt"));
     compressAndWait();
-    QCOMPARE(outputFiles(), QStringList { "locked.pdf" });
+    QCOMPARE(filesIn(m_output->path()), QStringList { "locked.pdf" });
     QVERIFY(rowChild<QPushButton>(0, "btn_convert_finished")->isEnabled());
     QCOMPARE(TestPdf::pageCount(m_output->filePath("locked.pdf"), "secret"), 1);
 }
 
 void TestCompressionRun::unlockDuringARunKeepsCompressDisabled()
 {
-    addFiles({ "photos.pdf", "locked.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "photos.pdf", "locked.pdf" }));
+    chooseOutputFolder(m_output->path());
     click("btn_compress");
     QVERIFY(!MainWindow::instance()->isIdle());
 
@@ -484,7 +459,7 @@ void TestCompressionRun::unlockDuringARunKeepsCompressDisabled()
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
     QVERIFY(controlsEnabled(true));
     compressAndWait();
-    QCOMPARE(outputFiles(), (QStringList { "locked.pdf", "photos.pdf" }));
+    QCOMPARE(filesIn(m_output->path()), (QStringList { "locked.pdf", "photos.pdf" }));
 }
 
 QTEST_MAIN(TestCompressionRun)

@@ -17,23 +17,16 @@ private slots:
     void cleanup();
     void saysWhichFolderAndWhy();
     void saysNothingWhenTheFoldersCanBeMade();
-
-private:
-    QByteArray m_home = qgetenv("HOME");
 };
 
-void TestFolderProblemNotice::cleanup()
-{
-    qputenv("HOME", m_home);
-    ModalDialogs::resetAnswers();
-}
+void TestFolderProblemNotice::cleanup() { ModalDialogs::resetAnswers(); }
 
 void TestFolderProblemNotice::saysWhichFolderAndWhy()
 {
     QTemporaryDir work;
     const QString home = work.filePath("home");
     QVERIFY(TestPdf::writeBytes(home, "a file where the home folder should be\n"));
-    qputenv("HOME", QFile::encodeName(home));
+    const TestHome unusableHome(home);
     QStringList shown;
     ModalDialogs::setExecAnswer([&shown](QDialog* dialog) {
         shown << static_cast<QMessageBox*>(dialog)->text();

@@ -1,4 +1,4 @@
-#include "MainWindowDriver.h"
+#include "support/MainWindowDriver.h"
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"

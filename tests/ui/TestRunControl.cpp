@@ -1,4 +1,4 @@
-#include "MainWindowDriver.h"
+#include "support/MainWindowDriver.h"
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -84,10 +85,6 @@ private slots:
     void addedRowsAreScrolledIntoView();
 
 private:
-    void addFiles(const QStringList& names);
-    void setOutputFolder(const QString& folder);
-    QStringList outputFiles() const;
-
     QTemporaryDir m_documents;
     std::unique_ptr<QTemporaryDir> m_output;
     std::unique_ptr<TestHome> m_home;
@@ -125,29 +122,10 @@ void TestRunControl::cleanup()
     m_home.reset();
 }
 
-void TestRunControl::addFiles(const QStringList& names)
-{
-    QStringList paths;
-    for (const QString& name : names) {
-        paths << m_documents.filePath(name);
-    }
-    MainWindow::instance()->addFileRows(paths);
-    QVERIFY(waitUntilAdded());
-}
-
-void TestRunControl::setOutputFolder(const QString& folder)
-{
-    ModalDialogs::setExistingDirectoryAnswer([folder](QWidget*, const QString&, const QString&) { return folder; });
-    auto* field = widget<QLineEdit>("lineEdit_select_folder");
-    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
-}
-
-QStringList TestRunControl::outputFiles() const { return QDir(m_output->path()).entryList(QDir::Files, QDir::Name); }
-
 void TestRunControl::windowAnswersDuringARun()
 {
-    addFiles({ "long.pdf", "locked.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "long.pdf", "locked.pdf" }));
+    chooseOutputFolder(m_output->path());
     StallWatch watch;
     click("btn_compress");
     QTRY_VERIFY(rowChild<QWidget>(0, "label_waiting")->isVisible());
@@ -178,8 +156,8 @@ void TestRunControl::windowAnswersDuringARun()
 void TestRunControl::stopReturnsEveryRowToPending()
 {
     // One thread: the first document runs while the other two wait in the queue.
-    addFiles({ "long.pdf", "scan.pdf", "tiny.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "long.pdf", "scan.pdf", "tiny.pdf" }));
+    chooseOutputFolder(m_output->path());
     MainWindow::instance()->compressionPool()->setMaxThreadCount(1);
     QVERIFY(!SleepInhibitor::instance()->isKeepingAwake());
 
@@ -209,7 +187,7 @@ void TestRunControl::stopReturnsEveryRowToPending()
         QVERIFY(!rowChild<QWidget>(index, "btn_convert_finished")->isVisible());
     }
     // Neither the queued documents nor the stopped one delivered anything.
-    QCOMPARE(outputFiles(), QStringList());
+    QCOMPARE(filesIn(m_output->path()), QStringList());
     QVERIFY(row(0)->item()->isUnprocessed());
     QVERIFY(!rowChild<QWidget>(0, "btn_convert_finished")->isVisible());
     // The interrupted row says so; the rows that never started look as they did.
@@ -221,9 +199,24 @@ void TestRunControl::stopReturnsEveryRowToPending()
     MainWindow::instance()->compressionPool()->setMaxThreadCount(2);
     click(button);
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
-    QCOMPARE(outputFiles(), (QStringList { "long.pdf", "scan.pdf", "tiny.pdf" }));
+    QCOMPARE(filesIn(m_output->path()), (QStringList { "long.pdf", "scan.pdf", "tiny.pdf" }));
     QVERIFY(!SleepInhibitor::instance()->isKeepingAwake());
 }
+
+namespace {
+    /** Whether a process of this user still runs with HOME set to home (a window or one of its workers). */
+    bool anyProcessHasHome(const QString& home)
+    {
+        const QByteArray wanted = "HOME=" + QFile::encodeName(home);
+        for (const QString& pid : QDir("/proc").entryList({ "[0-9]*" }, QDir::Dirs)) {
+            QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+            if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(wanted)) {
+                return true;
+            }
+        }
+        return false;
+    }
+} // namespace
 
 // The real window in a child process: it starts a run, its frame is closed, and the process must end
 // promptly without delivering anything afterwards.
@@ -249,16 +242,16 @@ void TestRunControl::closingDuringARunEndsTheProcess()
     QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(15000));
     qInfo() << "The process ended" << sinceClose.elapsed() << "ms after its window closed";
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    // Long after the process has gone, the output folder is still empty.
-    QTest::qWait(500);
-    QCOMPARE(outputFiles(), QStringList());
+    // Once no process of that window is left, a worker included, nothing can deliver any more.
+    QTRY_VERIFY_WITH_TIMEOUT(!anyProcessHasHome(home.path()), 15000);
+    QCOMPARE(filesIn(m_output->path()), QStringList());
 }
 
 // Closing during a run asks; declined, the window stays and the run goes on to its end.
 void TestRunControl::closingDuringARunAsksFirst()
 {
-    addFiles({ "long.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "long.pdf" }));
+    chooseOutputFolder(m_output->path());
     auto* frame = new CustomWindowFrame(MainWindow::instance(), nullptr);
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
@@ -277,7 +270,7 @@ void TestRunControl::closingDuringARunAsksFirst()
     QCOMPARE(questions, QStringList { "Documents are still being compressed. Stop the run and quit?" });
     QVERIFY(frame->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
-    QCOMPARE(outputFiles(), QStringList { "long.pdf" });
+    QCOMPARE(filesIn(m_output->path()), QStringList { "long.pdf" });
 
     // The window goes back to the test before the frame is released.
     MainWindow::instance()->setParent(nullptr);
@@ -372,7 +365,7 @@ void TestRunControl::keyboardAloneRunsTheJob()
 // The row's third line follows its document: the page being written, the final choice, a stop.
 void TestRunControl::rowSaysWhatStageItsDocumentIsIn()
 {
-    addFiles({ "tiny.pdf" });
+    QVERIFY(addDocuments(m_documents.path(), { "tiny.pdf" }));
     auto* pdf = qobject_cast<PDFFileItem*>(MainWindow::instance()->fileItemList()->at(0));
     auto* line = rowChild<QLabel>(0, "label_3");
     QCOMPARE(line->text(), QString("Small File Size"));
@@ -388,8 +381,8 @@ void TestRunControl::rowSaysWhatStageItsDocumentIsIn()
 
 void TestRunControl::runEndsWithASummaryAndEachRowsShare()
 {
-    addFiles({ "scan.pdf", "tiny.pdf" });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { "scan.pdf", "tiny.pdf" }));
+    chooseOutputFolder(m_output->path());
     click("btn_compress");
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 120000);
 
@@ -416,7 +409,7 @@ void TestRunControl::runEndsWithASummaryAndEachRowsShare()
     QCOMPARE(rowChild<QLabel>(0, "label_pages")->text(), QString("1 Page"));
 
     // The summary stays until the list changes.
-    addFiles({ "long.pdf" });
+    QVERIFY(addDocuments(m_documents.path(), { "long.pdf" }));
     QVERIFY(!widget<QLabel>("label_runStatus")->isVisible());
     QCOMPARE(rowChild<QLabel>(2, "label_pages")->text(), QString("4 Pages"));
 }
@@ -444,7 +437,7 @@ void TestRunControl::failedMarkNamesTheReason()
 {
     QFETCH(int, code);
     QFETCH(QString, reason);
-    addFiles({ "tiny.pdf" });
+    QVERIFY(addDocuments(m_documents.path(), { "tiny.pdf" }));
     row(0)->item()->fileProcessFinished(code);
     auto* mark = rowChild<QPushButton>(0, "btn_convert_finished");
     QVERIFY(mark->isVisible());
@@ -470,8 +463,8 @@ void TestRunControl::unwritableOutputFolderIsTheNamedReason()
 {
     const QString blocked = m_output->filePath("blocked");
     QVERIFY(TestPdf::writeBytes(blocked, "not a folder"));
-    addFiles({ "tiny.pdf" });
-    setOutputFolder(blocked + "/inside");
+    QVERIFY(addDocuments(m_documents.path(), { "tiny.pdf" }));
+    chooseOutputFolder(blocked + "/inside");
     click("btn_compress");
     QTRY_VERIFY_WITH_TIMEOUT(MainWindow::instance()->isIdle(), 60000);
     QCOMPARE(rowChild<QPushButton>(0, "btn_convert_finished")->toolTip(),
@@ -481,8 +474,8 @@ void TestRunControl::unwritableOutputFolderIsTheNamedReason()
 
 void TestRunControl::namesAreShownLiterally()
 {
-    addFiles({ hostileName });
-    setOutputFolder(m_output->path());
+    QVERIFY(addDocuments(m_documents.path(), { hostileName }));
+    chooseOutputFolder(m_output->path());
     auto* name = rowChild<QLabel>(0, "label_name");
     QCOMPARE(name->textFormat(), Qt::PlainText);
     QCOMPARE(name->text(), hostileName);
@@ -492,7 +485,7 @@ void TestRunControl::namesAreShownLiterally()
     auto* newName = rowChild<QLabel>(0, "label_newName");
     QCOMPARE(newName->textFormat(), Qt::PlainText);
     QCOMPARE(newName->text(), hostileName);
-    QCOMPARE(outputFiles(), QStringList { hostileName });
+    QCOMPARE(filesIn(m_output->path()), QStringList { hostileName });
     // Tooltips are rich text; what the user reads of them is the name itself.
     for (QLabel* label : { name, newName }) {
         QTextDocument shown;

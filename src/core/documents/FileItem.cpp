@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
     constexpr qint64 kilobyte = 1024;
@@ -43,6 +44,19 @@ QString formatFileSize(qint64 bytes)
         return scaledText(QStringLiteral("%1 MB"), bytes, megabyte);
     }
     return scaledText(QStringLiteral("%1 GB"), bytes, gigabyte);
+}
+
+QString localDecimals(const QString& size)
+{
+    // Only a point between two digits is a decimal separator; a name or a unit keeps its points.
+    QString local = size;
+    const QChar separator = QLocale().decimalPoint();
+    for (int index = 1; index + 1 < local.size(); ++index) {
+        if (local.at(index) == QLatin1Char('.') && local.at(index - 1).isDigit() && local.at(index + 1).isDigit()) {
+            local[index] = separator;
+        }
+    }
+    return local;
 }
 
 FileItem::FileItem(const QString& path, QObject* parent)

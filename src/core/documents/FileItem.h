@@ -11,6 +11,9 @@
  */
 QString formatFileSize(qint64 bytes);
 
+/** A text from formatFileSize() with the decimal separator of the interface's language. */
+QString localDecimals(const QString& size);
+
 /**
  * The model of one listed source document: its path, what inspection learned about it, the setting
  * chosen for it, how its compression is going and what the last one delivered. A row shows it and

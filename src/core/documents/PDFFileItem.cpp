@@ -29,7 +29,7 @@ namespace {
 
     PDFFileItem::Unchanged unchangedReasonOf(const GSCompressor& engine)
     {
-        if (engine.delivery() != GSCompressor::Delivery::SourceUnchanged) {
+        if (engine.delivery() != Delivery::SourceUnchanged) {
             return PDFFileItem::Unchanged::No;
         }
         return engine.keptSourceForNavigation() ? PDFFileItem::Unchanged::ForNavigation

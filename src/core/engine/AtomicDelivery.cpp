@@ -1,5 +1,6 @@
 #include "engine/AtomicDelivery.h"
 
+#include "foundation/FileDescriptor.h"
 #include "foundation/SignalSafe.h"
 
 #include <QFile>
@@ -14,37 +15,6 @@
 
 namespace {
     constexpr std::size_t copyChunk = 1 << 20;
-
-    /** Closes a descriptor when it goes out of scope. */
-    class Descriptor final
-    {
-    public:
-        explicit Descriptor(int fd)
-            : m_fd(fd)
-        {
-        }
-        ~Descriptor()
-        {
-            if (m_fd >= 0) {
-                ::close(m_fd);
-            }
-        }
-        Descriptor(const Descriptor&) = delete;
-        Descriptor& operator=(const Descriptor&) = delete;
-
-        int get() const { return m_fd; }
-        bool isValid() const { return m_fd >= 0; }
-        /** Closes now and tells whether the last buffered write reached the file. */
-        bool close()
-        {
-            const int fd = m_fd;
-            m_fd = -1;
-            return ::close(fd) == 0;
-        }
-
-    private:
-        int m_fd;
-    };
 
     bool renameWithoutReplacing(const QByteArray& from, const QByteArray& to)
     {
@@ -116,11 +86,11 @@ bool AtomicDelivery::moveIntoFolder(bool& otherVolume)
 
 bool AtomicDelivery::copyIntoFolder()
 {
-    Descriptor input(::open(QFile::encodeName(m_sourcePath).constData(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor input(::open(QFile::encodeName(m_sourcePath).constData(), O_RDONLY | O_CLOEXEC));
     if (!input.isValid()) {
         return failWithSystemError();
     }
-    Descriptor output(::open(QFile::encodeName(m_partialPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+    FileDescriptor output(::open(QFile::encodeName(m_partialPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
         S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH));
     if (!output.isValid()) {
         return failWithSystemError();
@@ -150,7 +120,7 @@ bool AtomicDelivery::copyIntoFolder()
 
 bool AtomicDelivery::flushAndCheck(qint64 expectedSize)
 {
-    Descriptor partial(::open(QFile::encodeName(m_partialPath).constData(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor partial(::open(QFile::encodeName(m_partialPath).constData(), O_RDONLY | O_CLOEXEC));
     struct stat status = {};
     if (!partial.isValid() || ::fsync(partial.get()) != 0 || ::fstat(partial.get(), &status) != 0) {
         return failWithSystemError();
@@ -205,7 +175,7 @@ bool AtomicDelivery::takeAttributesOf(const QString& destination)
     if (::stat(QFile::encodeName(destination).constData(), &original) != 0) {
         return failWithSystemError();
     }
-    const Descriptor partial(::open(QFile::encodeName(m_partialPath).constData(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor partial(::open(QFile::encodeName(m_partialPath).constData(), O_RDONLY | O_CLOEXEC));
     if (!partial.isValid()) {
         return failWithSystemError();
     }
@@ -228,7 +198,7 @@ bool AtomicDelivery::failWithSystemError()
 // The new name itself is an entry of the folder; without this a power cut could still lose it.
 void AtomicDelivery::syncFolder() const
 {
-    const Descriptor folder(::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor folder(::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.isValid()) {
         ::fsync(folder.get());
     }

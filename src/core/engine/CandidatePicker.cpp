@@ -15,18 +15,18 @@
 namespace {
     const char* const sourceFile = "src/CandidatePicker";
 
-    const char* nameOf(GSCompressor::Delivery delivery)
+    const char* nameOf(Delivery delivery)
     {
         switch (delivery) {
-        case GSCompressor::Delivery::Rewritten:
+        case Delivery::Rewritten:
             return "rewritten";
-        case GSCompressor::Delivery::RewrittenAndRepacked:
+        case Delivery::RewrittenAndRepacked:
             return "rewritten and repacked";
-        case GSCompressor::Delivery::SourceRepacked:
+        case Delivery::SourceRepacked:
             return "source repacked";
-        case GSCompressor::Delivery::SourceUnchanged:
+        case Delivery::SourceUnchanged:
             return "source unchanged";
-        case GSCompressor::Delivery::None:
+        case Delivery::None:
             break;
         }
         return "nothing";
@@ -65,10 +65,10 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
     QElapsedTimer timer;
     timer.start();
     const StepCosts::Duration cpuAtStart = StepCosts::threadCpuTime();
-    m_candidates = { { m_stagedSource, sizeOf(m_stagedSource), GSCompressor::Delivery::SourceUnchanged } };
+    m_candidates = { { m_stagedSource, sizeOf(m_stagedSource), Delivery::SourceUnchanged } };
     // Ghostscript writes no encryption: a protected source's rewrite may only go out repacked and protected.
     if (!rewrite.isEmpty() && !m_source.encrypted) {
-        m_candidates << Candidate { rewrite, sizeOf(rewrite), GSCompressor::Delivery::Rewritten };
+        m_candidates << Candidate { rewrite, sizeOf(rewrite), Delivery::Rewritten };
     }
     // The source and the plain rewrite go out unless something smaller does: a pass is of use only below them.
     if (m_sourcePass != nullptr) {
@@ -79,7 +79,7 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
     const bool sourcePassFirst = m_sourcePass == nullptr || m_sourcePass->isFinished();
     Candidate sourceRepacked = sourcePassFirst ? repackedSource() : Candidate();
     if (!rewrite.isEmpty() && !addRepackedRewrite(rewrite, sizeToBeat(sourceRepacked))) {
-        return { QString(), GSCompressor::Delivery::None, m_tempFolderFull, {} };
+        return { QString(), Delivery::None, m_tempFolderFull, {} };
     }
     if (!sourcePassFirst) {
         if (!m_inkCheck) {
@@ -91,7 +91,7 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
         m_candidates << sourceRepacked;
     }
     if (m_tempFolderFull) {
-        return { QString(), GSCompressor::Delivery::None, true, {} };
+        return { QString(), Delivery::None, true, {} };
     }
 
     Candidate best = smallest();
@@ -104,11 +104,11 @@ CandidatePicker::Choice CandidatePicker::pick(const QString& rewrite)
             m_candidates.end());
         best = smallest();
     }
-    QList<GSCompressor::WeighedCopy> weighed;
+    QList<WeighedCopy> weighed;
     for (const Candidate& candidate : qAsConst(m_candidates)) {
         qDebug() << LOG_SITE(sourceFile, "CandidatePicker::pick") << "Candidate" << nameOf(candidate.delivery)
                  << candidate.size << "bytes";
-        weighed << GSCompressor::WeighedCopy { candidate.delivery, candidate.size };
+        weighed << WeighedCopy { candidate.delivery, candidate.size };
     }
     if (m_costs != nullptr) {
         m_costs->add(QStringLiteral("choosing"), StepCosts::threadCpuTime() - cpuAtStart - m_passesOnThisThread);
@@ -161,8 +161,8 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite, qint64 mustBeBe
     if (result.outcome == PdfRepacker::Outcome::Cancelled) {
         return true;
     }
-    if (written && isSound(copy, GSCompressor::Delivery::RewrittenAndRepacked)) {
-        m_candidates << Candidate { output, result.size, GSCompressor::Delivery::RewrittenAndRepacked };
+    if (written && isSound(copy, Delivery::RewrittenAndRepacked)) {
+        m_candidates << Candidate { output, result.size, Delivery::RewrittenAndRepacked };
         return true;
     }
     if (failedForWantOfRoom(rewrite, result, "the repacked rewrite")) {
@@ -199,10 +199,10 @@ CandidatePicker::Candidate CandidatePicker::repackedSource()
         m_costs->add(QStringLiteral("source pass"), made.cpuTime);
     }
     if (made.repack.outcome == PdfRepacker::Outcome::Written) {
-        if (!isSound(made.check, GSCompressor::Delivery::SourceRepacked)) {
+        if (!isSound(made.check, Delivery::SourceRepacked)) {
             return {};
         }
-        return { made.path, made.repack.size, GSCompressor::Delivery::SourceRepacked };
+        return { made.path, made.repack.size, Delivery::SourceRepacked };
     }
     if (made.repack.outcome != PdfRepacker::Outcome::CannotWin && made.repack.outcome != PdfRepacker::Outcome::Cancelled
         && !failedForWantOfRoom(m_stagedSource, made.repack, "the repacked source")) {
@@ -238,7 +238,7 @@ QString CandidatePicker::newTempPath()
 
 // The repack must pass what the rewrite passed: open like the source, protected like it, with all its
 // pages there and the same size, and all its links and bookmarks.
-bool CandidatePicker::isSound(const PdfCheck::Result& copy, GSCompressor::Delivery delivery) const
+bool CandidatePicker::isSound(const PdfCheck::Result& copy, Delivery delivery) const
 {
     QString fault = PdfCheck::unlikeSource(m_source, copy);
     if (fault.isEmpty() && copy.encrypted != m_source.encrypted) {
@@ -256,8 +256,8 @@ bool CandidatePicker::isSound(const PdfCheck::Result& copy, GSCompressor::Delive
 
 bool CandidatePicker::showsInkOfSource(const Candidate& candidate) const
 {
-    const bool isRepack = candidate.delivery == GSCompressor::Delivery::RewrittenAndRepacked
-        || candidate.delivery == GSCompressor::Delivery::SourceRepacked;
+    const bool isRepack
+        = candidate.delivery == Delivery::RewrittenAndRepacked || candidate.delivery == Delivery::SourceRepacked;
     return !isRepack || !m_inkCheck || m_inkCheck(candidate.path);
 }
 

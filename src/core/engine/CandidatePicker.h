@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GSCompressor.h"
+#include "engine/Delivery.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfRepacker.h"
 #include "engine/SourcePass.h"
@@ -25,9 +25,9 @@ public:
     struct Choice
     {
         QString path; // the staged file to deliver; empty when nothing may go out
-        GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
+        Delivery delivery = Delivery::None;
         bool tempFolderFull = false; // a copy could not be written for want of room: nothing may go out
-        QList<GSCompressor::WeighedCopy> weighed; // every copy that was weighed, in the order it was made
+        QList<WeighedCopy> weighed; // every copy that was weighed, in the order it was made
     };
 
     /** stagedSource is the staged copy of the source that `source` describes, opened with password. */
@@ -70,7 +70,7 @@ private:
     {
         QString path;
         qint64 size = 0;
-        GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
+        Delivery delivery = Delivery::None;
     };
 
     bool addRepackedRewrite(const QString& rewrite, qint64 mustBeBelow);
@@ -78,7 +78,7 @@ private:
     Candidate repackedSource();
     bool failedForWantOfRoom(const QString& input, const PdfRepacker::Result& result, const char* copy);
     QString newTempPath();
-    bool isSound(const PdfCheck::Result& copy, GSCompressor::Delivery delivery) const;
+    bool isSound(const PdfCheck::Result& copy, Delivery delivery) const;
     Candidate smallest() const;
     /** The size a repack has to come out below to win: what a candidate that needs no further check has. */
     qint64 sizeToBeat(const Candidate& repackedSource) const;

@@ -172,7 +172,7 @@ qint32 FitSearch::deliverSourceAsItIs(
     Copy copy;
     copy.path = privateFolder + QStringLiteral("source.pdf");
     copy.level = sourceLevel;
-    copy.delivery = GSCompressor::Delivery::SourceUnchanged;
+    copy.delivery = Delivery::SourceUnchanged;
     // The user's own file is never moved: a copy of it is what goes out.
     if (!QFile::copy(inputPath, copy.path)) {
         qWarning() << LOG_SITE(sourceFile, "FitSearch::run") << "Failed to copy input file to temp dir: " << inputPath;

@@ -67,7 +67,7 @@ private:
         QString path;
         qint64 size = 0;
         int level = 0;
-        GSCompressor::Delivery delivery = GSCompressor::Delivery::None;
+        Delivery delivery = Delivery::None;
     };
 
     qint32 deliverSourceAsItIs(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CompressInterface.h"
+#include "engine/Delivery.h"
 #include "engine/PdfCheck.h"
 #include "engine/PdfStaging.h"
 #include "engine/RunFolder.h"
@@ -57,29 +58,12 @@ public:
     /** Called on the compressing thread for each page the interpreter reports. */
     using ProgressHandler = std::function<void(int page, int pageCount)>;
 
-    /** Which copy went out of the last compression. */
-    enum class Delivery
-    {
-        None, // nothing was delivered
-        Rewritten, // the interpreter's rewrite as it came out
-        RewrittenAndRepacked, // the rewrite after a lossless repack
-        SourceRepacked, // the source after a lossless repack
-        SourceUnchanged, // the source byte for byte
-    };
-
     /** Where compress() puts its result. */
     enum class Placement
     {
         FreeName, // a name that clashes with nothing in the output folder (the default)
         Replace, // over the file at the target path, or under that name when it is free, in one step
         ReplaceWhenSmaller, // over the target, keeping its mode, owner and times, only when a smaller sound copy exists
-    };
-
-    /** One copy that the last compression weighed before it chose, with its size in bytes. */
-    struct WeighedCopy
-    {
-        Delivery delivery = Delivery::None;
-        qint64 size = 0;
     };
 
     GSCompressor() = default;

@@ -1,6 +1,7 @@
 #include "engine/PdfStaging.h"
 
 #include "engine/RunFolder.h"
+#include "foundation/FileDescriptor.h"
 #include "foundation/SignalSafe.h"
 
 #include <QByteArray>
@@ -14,35 +15,6 @@
 namespace {
     constexpr std::size_t copyChunk = 1 << 20;
 
-    /** Closes a descriptor when it goes out of scope. */
-    class Descriptor final
-    {
-    public:
-        explicit Descriptor(int fd)
-            : m_fd(fd)
-        {
-        }
-        ~Descriptor()
-        {
-            if (m_fd >= 0) {
-                ::close(m_fd);
-            }
-        }
-        Descriptor(const Descriptor&) = delete;
-        Descriptor& operator=(const Descriptor&) = delete;
-        int get() const { return m_fd; }
-        bool isValid() const { return m_fd >= 0; }
-        bool close()
-        {
-            const int fd = m_fd;
-            m_fd = -1;
-            return ::close(fd) == 0;
-        }
-
-    private:
-        int m_fd;
-    };
-
     ssize_t readSome(int fd, char* into, std::size_t size)
     {
         ssize_t got = 0;
@@ -53,20 +25,20 @@ namespace {
     }
 
     /** Opens a regular file for reading; a FIFO or device would block the copy or never end it. */
-    int openRegularFile(const QByteArray& path)
+    FileDescriptor openRegularFile(const QByteArray& path)
     {
-        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0) {
-            return fd;
+        FileDescriptor file(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+        if (!file.isValid()) {
+            return file;
         }
         struct stat status = {};
-        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-            ::close(fd);
+        if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+            file.reset();
             errno = EINVAL;
-            return -1;
+            return file;
         }
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        return fd;
+        ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
+        return file;
     }
 
     PdfStaging::Result failed(const QString& target)
@@ -80,7 +52,7 @@ namespace {
 
 PdfStaging::Result PdfStaging::stage(const QString& source, const QString& target)
 {
-    const Descriptor input(openRegularFile(QFile::encodeName(source)));
+    const FileDescriptor input(openRegularFile(QFile::encodeName(source)));
     if (!input.isValid()) {
         PdfStaging::Result result;
         result.failureReason = qt_error_string(errno);
@@ -113,7 +85,7 @@ PdfStaging::Result PdfStaging::stage(const QString& source, const QString& targe
         result.failureReason = qt_error_string(errno);
         return result;
     }
-    Descriptor output(::open(QFile::encodeName(target).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    FileDescriptor output(::open(QFile::encodeName(target).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (!output.isValid()
         || !SignalSafe::writeAll(
             output.get(), head.constData() + header, static_cast<std::size_t>(head.size() - header))) {

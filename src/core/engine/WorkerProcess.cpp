@@ -1,6 +1,7 @@
 #include "engine/WorkerProcess.h"
 
 #include "engine/StopSignal.h"
+#include "foundation/FileDescriptor.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,38 +33,12 @@ namespace {
     // Once both pipes are closed the worker is ending; its exit is polled at this pace.
     constexpr int exitPollMilliseconds = 10;
 
-    /** A descriptor closed when it goes out of scope. */
-    class Descriptor
-    {
-    public:
-        Descriptor() = default;
-        explicit Descriptor(int fd)
-            : m_fd(fd)
-        {
-        }
-        ~Descriptor() { reset(); }
-        Descriptor(const Descriptor&) = delete;
-        Descriptor& operator=(const Descriptor&) = delete;
-        int get() const { return m_fd; }
-        bool isOpen() const { return m_fd >= 0; }
-        void reset(int fd = -1)
-        {
-            if (m_fd >= 0) {
-                close(m_fd);
-            }
-            m_fd = fd;
-        }
-
-    private:
-        int m_fd = -1;
-    };
-
     /** The parent's ends of the worker's three standard streams, and the child's ends until it has them. */
     struct Channels
     {
-        Descriptor request, requestChild;
-        Descriptor output, outputChild;
-        Descriptor errors, errorsChild;
+        FileDescriptor request, requestChild;
+        FileDescriptor output, outputChild;
+        FileDescriptor errors, errorsChild;
 
         bool open()
         {
@@ -123,7 +98,7 @@ namespace {
         return failed == 0 ? pid : -1;
     }
 
-    void sendRequest(const Descriptor& socket, const QByteArray& request)
+    void sendRequest(const FileDescriptor& socket, const QByteArray& request)
     {
         qint64 sent = 0;
         while (sent < request.size()) {
@@ -141,7 +116,7 @@ namespace {
     }
 
     /** Reads what is there; closes the descriptor at the end of the stream. */
-    void drain(Descriptor& descriptor, QByteArray& into)
+    void drain(FileDescriptor& descriptor, QByteArray& into)
     {
         std::array<char, 16384> buffer {};
         for (;;) {
@@ -224,7 +199,7 @@ namespace {
         const StopSignal& stop, const WorkerProcess::LineHandler& onLine, WorkerProcess::Outcome& outcome)
     {
         int lineOffset = 0;
-        while (channels.output.isOpen() || channels.errors.isOpen()) {
+        while (channels.output.isValid() || channels.errors.isValid()) {
             std::array<pollfd, 3> watched {
                 { { channels.output.get(), POLLIN, 0 }, { channels.errors.get(), POLLIN, 0 },
                     { watch.descriptor(), POLLIN, 0 } },
@@ -239,11 +214,11 @@ namespace {
                 killWorker(pid, outcome, WorkerProcess::Ending::Stopped);
                 return false;
             }
-            if (channels.output.isOpen() && watched[0].revents != 0) {
+            if (channels.output.isValid() && watched[0].revents != 0) {
                 drain(channels.output, outcome.output);
                 lineOffset = passLines(outcome.output, lineOffset, onLine);
             }
-            if (channels.errors.isOpen() && watched[1].revents != 0) {
+            if (channels.errors.isValid() && watched[1].revents != 0) {
                 drain(channels.errors, outcome.diagnostics);
             }
             if (Clock::now() >= deadline) {

@@ -178,18 +178,7 @@ void FileItemWidget::retranslate()
     showRunState();
 }
 
-QString FileItemWidget::localNumbers(const QString& size)
-{
-    // Only a point between two digits is a decimal separator; a name or a unit keeps its points.
-    QString local = size;
-    const QChar separator = QLocale().decimalPoint();
-    for (int index = 1; index + 1 < local.size(); ++index) {
-        if (local.at(index) == QLatin1Char('.') && local.at(index - 1).isDigit() && local.at(index + 1).isDigit()) {
-            local[index] = separator;
-        }
-    }
-    return local;
-}
+QString FileItemWidget::localNumbers(const QString& size) { return localDecimals(size); }
 
 QString FileItemWidget::literalToolTip(const QString& text)
 {

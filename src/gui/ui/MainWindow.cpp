@@ -5,6 +5,7 @@
 #include "documents/FileItemList.h"
 #include "documents/FunctionRunnable.h"
 #include "documents/PDFFileItem.h"
+#include "documents/RunController.h"
 #include "documents/SignalTransferStation.h"
 #include "engine/FitSearch.h"
 #include "engine/GSCompressor.h"
@@ -19,6 +20,7 @@
 #include "ui/FileItemWidget.h"
 #include "ui/ModalDialogs.h"
 #include "ui/RefusedFilesNotice.h"
+#include "ui/RowWidgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,8 +57,6 @@ namespace {
     constexpr int exitGraceMs = 3000;
     // Rows are built for this long at a time; between slices the window paints and answers the user.
     constexpr qint64 rowSliceMilliseconds = 25;
-    // Rows just out of view keep their widgets, so that scrolling a little builds nothing.
-    constexpr int rowsKeptBeyondView = 2;
 
     // Scanners and mail programs often write the suffix in capitals; the file dialog accepts those
     // too, so a drop must not refuse them.
@@ -85,14 +85,15 @@ MainWindow::MainWindow()
     , m_fileItemList(new FileItemList)
     , m_ui(new Ui::MainWindow)
     , m_compressionPool(new QThreadPool(this))
+    , m_run(new RunController(m_compressionPool, this))
 {
     m_ui->setupUi(this);
+    m_rows = new RowWidgets(m_ui->listWidget, m_fileItemList.get(), this);
     ProgramInit::instance()->initLogger();
 
     // Compressions get a pool of their own: Qt queues its own work (icon conversions, for one) on the
     // global pool, and the window would wait for that behind long compressions.
     sizeCompressionPool();
-    m_idle = 1;
 
     // One line under the list for the run's progress and, afterwards, what the run did.
     m_runStatus = new QLabel(m_ui->page_5);
@@ -176,10 +177,14 @@ void MainWindow::connectSignals()
         this, &MainWindow::stopTask, SignalTransferStation::instance(), &SignalTransferStation::transmitStopTaskSignal);
     connect(MultiLanguage::instance(), &MultiLanguage::languageChanged, this, &MainWindow::retranslate);
 
+    connect(m_run, &RunController::taskFinished, this, &MainWindow::taskFinished);
+    connect(m_rows, &RowWidgets::built, this, [this](FileItemWidget* row) {
+        connect(row, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
+    });
     connect(m_rowBuilder, &QTimer::timeout, this, &MainWindow::buildPendingRows);
     // However often the view moves in one turn of the event loop, the rows in view are looked at once.
     connect(m_ui->listWidget, &CustomListWidget::viewMoved, m_rowViewer, qOverload<>(&QTimer::start));
-    connect(m_rowViewer, &QTimer::timeout, this, &MainWindow::showRowsInView);
+    connect(m_rowViewer, &QTimer::timeout, m_rows, &RowWidgets::showRowsInView);
     connect(SignalTransferStation::instance(), &SignalTransferStation::changeProcessedState, this,
         &MainWindow::dismissResults);
     connect(m_fileItemList.get(), &FileItemList::itemAboutToBeRemoved, this, &MainWindow::removeRefusedRow);
@@ -262,7 +267,7 @@ void MainWindow::activateCurrentRow()
 
 void MainWindow::updateListButtons()
 {
-    const bool canRemove = m_idle == 1 && !m_fileItemList->isEmpty();
+    const bool canRemove = isIdle() && !m_fileItemList->isEmpty();
     m_ui->btn_delete->setEnabled(canRemove);
     m_ui->btn_clear->setEnabled(canRemove);
 }
@@ -275,80 +280,16 @@ void MainWindow::retranslate()
     m_ui->btn_open_folder->setAccessibleName(tr("Open Output Folder"));
     m_ui->btn_open_folder->setToolTip(tr("Open Output Folder"));
     showCompressButtonText();
-    if (m_idle != 1) {
+    if (!isIdle()) {
         showProgress();
     } else if (m_runStatus->isVisible()) {
-        showRunStatus(runSummary());
+        showRunStatus(m_run->tally().summary());
     }
 }
 
-FileItemWidget* MainWindow::rowWidget(int row) const
-{
-    return qobject_cast<FileItemWidget*>(m_ui->listWidget->itemWidget(m_ui->listWidget->item(row)));
-}
+FileItemWidget* MainWindow::rowWidget(int row) const { return m_rows->widget(row); }
 
-FileItemWidget* MainWindow::showRow(int row)
-{
-    QListWidgetItem* listItem = m_ui->listWidget->item(row);
-    if (listItem == nullptr) {
-        return nullptr;
-    }
-    m_ui->listWidget->scrollToItem(listItem);
-    showRowsInView();
-    return rowWidget(row);
-}
-
-// The view would only schedule the row widget's deletion; it goes at once instead, so that no row
-// outlives its item.
-void MainWindow::removeRowWidget(int row)
-{
-    QListWidgetItem* listItem = m_ui->listWidget->item(row);
-    if (!m_rowsWithWidgets.remove(listItem)) {
-        return;
-    }
-    QWidget* widget = m_ui->listWidget->itemWidget(listItem);
-    m_ui->listWidget->removeItemWidget(listItem);
-    delete widget;
-}
-
-// A row widget costs far more than its document: thousands of them would take seconds to build and
-// hundreds of megabytes to keep. Only the rows in view, and a few beside them, have one; everything a
-// row shows lives in its item, so a row that comes back into view is built again as it was.
-void MainWindow::showRowsInView()
-{
-    const CustomListWidget::RowSpan view = m_ui->listWidget->rowsInView();
-    const int first = std::max(0, view.first - rowsKeptBeyondView);
-    const int last = std::min(m_ui->listWidget->count() - 1, view.last + rowsKeptBeyondView);
-    // A row with an open dialog keeps its widget while the dialog runs; every dialog is modal.
-    if (QApplication::activeModalWidget() == nullptr) {
-        const QSet<QListWidgetItem*> withWidgets = m_rowsWithWidgets;
-        for (QListWidgetItem* listItem : withWidgets) {
-            const int row = m_ui->listWidget->row(listItem);
-            if (row < first || row > last) {
-                removeRowWidget(row);
-            }
-        }
-    }
-    for (int row = first; row <= last; ++row) {
-        buildRowWidget(row);
-    }
-}
-
-void MainWindow::buildRowWidget(int row)
-{
-    QListWidgetItem* listItem = m_ui->listWidget->item(row);
-    if (listItem == nullptr || m_rowsWithWidgets.contains(listItem)) {
-        return;
-    }
-    auto* widget = new FileItemWidget(m_fileItemList->at(row), m_ui->listWidget);
-    m_ui->listWidget->setItemWidget(listItem, widget);
-    m_rowsWithWidgets.insert(listItem);
-    connect(widget, &FileItemWidget::decryptionSuccess, this, &MainWindow::updateCompressButton);
-    // The list's entry reads as its row does, for screen readers that walk the list.
-    listItem->setData(Qt::AccessibleTextRole, widget->accessibleText());
-    connect(widget, &FileItemWidget::accessibleTextChanged, this,
-        [listItem](const QString& text) { listItem->setData(Qt::AccessibleTextRole, text); });
-}
+FileItemWidget* MainWindow::showRow(int row) { return m_rows->show(row); }
 
 // A setting was accepted: every listed document, in view or not, whose result was made with another
 // setting than its next run would use forgets that result. The others keep theirs.
@@ -362,7 +303,7 @@ void MainWindow::dismissResults()
         dismissed = dismissed || (hadResult && !item->hasResult());
     }
     // The last run's summary spoke of results that are gone now.
-    if (dismissed && m_idle == 1) {
+    if (dismissed && isIdle()) {
         showRunStatus(QString());
     }
 }
@@ -373,7 +314,7 @@ void MainWindow::removeRefusedRow(int row)
 {
     // Rows are built in item order, so a row not built yet needs nothing here.
     if (row < m_ui->listWidget->count()) {
-        removeRowWidget(row);
+        m_rows->remove(row);
         delete m_ui->listWidget->takeItem(row);
     }
     if (m_fileItemList->count() <= 1) {
@@ -425,7 +366,7 @@ void MainWindow::addFileRows(const QStringList& paths)
     }
     if (m_fileItemList->count() > itemsBefore) {
         // The last run's summary no longer describes the list; a running one keeps its progress.
-        if (m_idle == 1) {
+        if (isIdle()) {
             showRunStatus(QString());
         }
         buildPendingRows();
@@ -448,7 +389,7 @@ void MainWindow::buildPendingRows()
     }
     m_ui->listWidget->scrollToItem(m_ui->listWidget->item(row - 1));
     // The rows in view show at once, not a turn of the event loop later.
-    showRowsInView();
+    m_rows->showRowsInView();
     updateCompressButton();
 }
 
@@ -472,7 +413,7 @@ void MainWindow::updateCompressButton()
     // Rows still being checked may turn out locked or damaged: the run waits until every row is known.
     showCompressButtonText();
     // During a run the button is Stop, which an unlocked row must not change.
-    if (m_idle == 1) {
+    if (isIdle()) {
         m_ui->btn_compress->setEnabled(!isAddingFiles() && m_fileItemList->hasUnlockedItem());
     }
     updateListButtons();
@@ -480,7 +421,7 @@ void MainWindow::updateCompressButton()
 
 void MainWindow::btn_delete_clicked()
 {
-    if (m_idle != 1 || m_fileItemList->isEmpty()) {
+    if (!isIdle() || m_fileItemList->isEmpty()) {
         return;
     }
     qDebug() << "PDF item delete.";
@@ -493,7 +434,7 @@ void MainWindow::btn_delete_clicked()
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     for (const int row : qAsConst(rows)) {
         // Row and item go together, so row i keeps showing item i.
-        removeRowWidget(row);
+        m_rows->remove(row);
         m_ui->listWidget->model()->removeRow(row);
         m_fileItemList->removeAt(row);
     }
@@ -507,7 +448,7 @@ void MainWindow::btn_delete_clicked()
 
 void MainWindow::btn_clear_clicked()
 {
-    if (m_idle != 1 || m_fileItemList->isEmpty()) {
+    if (!isIdle() || m_fileItemList->isEmpty()) {
         return;
     }
     // One stray key must not throw away a list the user has worked on.
@@ -525,7 +466,7 @@ void MainWindow::clearList()
 {
     qDebug() << "PDF list clear.";
     for (int row = m_ui->listWidget->count() - 1; row >= 0; --row) {
-        removeRowWidget(row);
+        m_rows->remove(row);
     }
     m_ui->listWidget->clear();
     m_fileItemList->clear();
@@ -598,7 +539,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && m_idle == 1) {
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && isIdle()) {
         btn_delete_clicked();
         return;
     }
@@ -607,7 +548,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (m_idle != 1 || !event->mimeData()->hasUrls()) {
+    if (!isIdle() || !event->mimeData()->hasUrls()) {
         event->ignore();
         return;
     }
@@ -658,7 +599,7 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::btn_compress_clicked()
 {
-    if (m_idle != 1) {
+    if (!isIdle()) {
         stopRun();
         return;
     }
@@ -674,9 +615,7 @@ void MainWindow::btn_compress_clicked()
     const QString outputFolder = m_ui->lineEdit_select_folder->text();
     qDebug() << "Compress task start";
     int lockedCount = 0;
-    m_runningCount = 0;
-    m_queuedTasks.clear();
-    m_runItems.clear();
+    QVector<FileItem*> ready;
     const int rowCount = m_ui->listWidget->count();
     for (int row = 0; row < rowCount; ++row) {
         FileItem* item = m_fileItemList->at(row);
@@ -688,28 +627,10 @@ void MainWindow::btn_compress_clicked()
                      << "Skip file: " << item->filePath();
             continue;
         }
-        m_idle = 0;
-        item->prepareRun();
-        if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
-            pdf->allowCompression();
-        }
-        ++m_runningCount;
-        auto* task = new FunctionRunnable(FunctionRunnable::compressKind, item, outputFolder, nullptr);
-        // The tally comes first, so the last task's summary already counts it.
-        connect(task, &FunctionRunnable::finished, this, [this, item](int code) { recordResult(item, code); });
-        connect(task, &FunctionRunnable::finished, this, &MainWindow::taskFinished);
-        connect(task, &FunctionRunnable::finished, item, &FileItem::fileProcessFinished);
-        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked") << "Create task."
-                 << item->filePath();
-        qDebug() << LOG_SITE("src/mainwindow", "MainWindow::btn_compress_clicked")
-                 << "current task count: " << m_runningCount;
-        m_queuedTasks << task;
-        m_runItems << item;
-        m_compressionPool->start(task, 0);
+        ready << item;
     }
-    if (m_runningCount > 0) {
-        startRun(m_runningCount);
-        m_tally.locked = lockedCount;
+    if (m_run->start(ready, outputFolder, lockedCount)) {
+        startRun();
     }
 }
 
@@ -743,7 +664,7 @@ bool MainWindow::offerToCompressAgain()
 
 bool MainWindow::confirmClose()
 {
-    if (m_idle == 1) {
+    if (isIdle()) {
         return true;
     }
     // As an editor asks before it loses work: a close during a run ends the run only when the user says so.
@@ -760,80 +681,39 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::startRun(int taskCount)
+int MainWindow::runningCount() const { return m_run->runningCount(); }
+
+bool MainWindow::isIdle() const { return !m_run->isRunning(); }
+
+void MainWindow::startRun()
 {
-    m_tally = RunTally();
-    m_tally.total = taskCount;
     setControlsEnabled(false);
     // Compress becomes Stop for the length of the run.
     m_ui->btn_compress->setEnabled(true);
     showCompressButtonText();
     showProgress();
     SleepInhibitor::instance()->keepAwake();
-    emit runProgressed(0, m_tally.total);
+    emit runProgressed(0, m_run->tally().total());
 }
 
 void MainWindow::taskStarted()
 {
-    if (m_idle != 1) {
-        m_tally.started = std::min(m_tally.started + 1, m_tally.total);
+    if (m_run->noteStarted()) {
         showProgress();
     }
 }
 
-void MainWindow::showProgress()
-{
-    if (m_tally.stopped) {
-        showRunStatus(tr("Stopping…"));
-        return;
-    }
-    showRunStatus(tr("Compressing %1 of %2").arg(std::max(1, m_tally.started)).arg(m_tally.total));
-}
-
-void MainWindow::recordResult(FileItem* item, int code)
-{
-    if (code == GSCompressor::Stopped) {
-        return; // neither done nor failed: the row is pending again
-    }
-    if (code != GSCompressor::Success) {
-        ++m_tally.failed;
-        return;
-    }
-    ++m_tally.succeeded;
-    m_tally.bytesBefore += QFileInfo(item->filePath()).size();
-    if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
-        m_tally.bytesAfter += pdf->compressedSize();
-    }
-}
+void MainWindow::showProgress() { showRunStatus(m_run->tally().progressText()); }
 
 void MainWindow::stopRun()
 {
-    if (m_idle == 1 || m_tally.stopped) {
+    if (!m_run->stop()) {
         return;
-    }
-    qDebug() << "Stop the compression run.";
-    m_tally.stopped = true;
-    // Tasks still waiting in the pool are taken back and never run; their rows are pending again.
-    for (FunctionRunnable* task : qAsConst(m_queuedTasks)) {
-        if (!m_compressionPool->tryTake(task)) {
-            continue;
-        }
-        FileItem* item = task->item();
-        delete task;
-        --m_runningCount;
-        item->markPending();
-    }
-    m_queuedTasks.clear();
-    // The running ones end as soon as their compressor has stopped, and report like any other task.
-    for (FileItem* item : qAsConst(m_runItems)) {
-        if (auto* pdf = qobject_cast<PDFFileItem*>(item)) {
-            pdf->stopCompression();
-        }
     }
     m_refocusCompress = m_ui->btn_compress->hasFocus();
     m_ui->btn_compress->setEnabled(false);
     showProgress();
-    if (m_runningCount == 0) {
+    if (!m_run->isRunning()) {
         endRun();
     }
 }
@@ -863,9 +743,8 @@ int MainWindow::finishBeforeExit(int exitCode)
 
 void MainWindow::taskFinished()
 {
-    --m_runningCount;
-    emit runProgressed(m_tally.total - m_runningCount, m_tally.total);
-    if (m_runningCount == 0) {
+    emit runProgressed(m_run->doneCount(), m_run->tally().total());
+    if (!m_run->isRunning()) {
         endRun();
     }
 }
@@ -873,9 +752,6 @@ void MainWindow::taskFinished()
 void MainWindow::endRun()
 {
     qDebug() << "Task finished.";
-    m_idle = 1;
-    m_queuedTasks.clear();
-    m_runItems.clear();
     setControlsEnabled(true);
     showCompressButtonText();
     // Files handed over during the run may still be checked, or all be locked.
@@ -885,34 +761,9 @@ void MainWindow::endRun()
         m_ui->btn_compress->setFocus(Qt::OtherFocusReason);
     }
     SleepInhibitor::instance()->release();
-    showRunStatus(runSummary());
-    emit runEnded(runSummary(), m_tally.stopped);
-}
-
-QString MainWindow::runSummary() const
-{
-    QStringList parts;
-    if (m_tally.succeeded > 0 || (m_tally.failed == 0 && !m_tally.stopped)) {
-        parts << tr("%n file(s)", nullptr, m_tally.succeeded);
-    }
-    if (m_tally.succeeded > 0) {
-        parts << QStringLiteral("%1 → %2").arg(FileItemWidget::localNumbers(formatFileSize(m_tally.bytesBefore)),
-            FileItemWidget::localNumbers(formatFileSize(m_tally.bytesAfter)));
-        const qint64 saved = m_tally.bytesBefore - m_tally.bytesAfter;
-        const int percent = m_tally.bytesBefore > 0 ? qRound(100.0 * saved / m_tally.bytesBefore) : 0;
-        parts << tr("%1 % smaller").arg(percent);
-    }
-    if (m_tally.failed > 0) {
-        parts << tr("%n failed", nullptr, m_tally.failed);
-    }
-    if (m_tally.locked > 0) {
-        parts << tr("%n locked, not compressed", nullptr, m_tally.locked);
-    }
-    if (m_tally.stopped) {
-        // Stopped before anything was done: the line says just that.
-        parts << (parts.isEmpty() ? tr("Stopped") : tr("stopped"));
-    }
-    return parts.join(QStringLiteral(" · "));
+    const QString summary = m_run->tally().summary();
+    showRunStatus(summary);
+    emit runEnded(summary, m_run->tally().isStopped());
 }
 
 void MainWindow::showRunStatus(const QString& text)
@@ -923,7 +774,7 @@ void MainWindow::showRunStatus(const QString& text)
 
 void MainWindow::showCompressButtonText()
 {
-    if (m_idle != 1) {
+    if (!isIdle()) {
         m_ui->btn_compress->setText(tr("Stop"));
     } else {
         m_ui->btn_compress->setText(isAddingFiles() ? tr("Checking…") : tr("Compress"));
@@ -935,7 +786,7 @@ void MainWindow::setControlsEnabled(bool enabled)
     for (QWidget* control : std::initializer_list<QWidget*> { m_ui->btn_add_file, m_ui->btn_clear, m_ui->btn_delete,
              m_ui->btn_open_folder, m_ui->btn_compress, m_ui->lineEdit_select_folder }) {
         // A run keeps Compress, now Stop, enabled: disabling it for a moment would take its focus away.
-        if (control == m_ui->btn_compress && !enabled && m_idle != 1) {
+        if (control == m_ui->btn_compress && !enabled && !isIdle()) {
             continue;
         }
         control->setEnabled(enabled);

@@ -12,11 +12,12 @@ namespace Ui {
 class FileItem;
 class FileItemList;
 class FileItemWidget;
-class FunctionRunnable;
 class QLabel;
 class QListWidgetItem;
 class QThreadPool;
 class RefusedFilesNotice;
+class RowWidgets;
+class RunController;
 class QTimer;
 
 /**
@@ -43,8 +44,8 @@ public:
     /** Scrolls the list until row is in view, and returns its widget; null for a row not listed. */
     FileItemWidget* showRow(int row);
     /** Tasks of the current run that have not reported back. */
-    int runningCount() const { return m_runningCount; }
-    bool isIdle() const { return m_idle == 1; }
+    int runningCount() const;
+    bool isIdle() const;
     /** The pool of the compressions; Qt's global pool stays free for Qt's own work. */
     QThreadPool* compressionPool() const { return m_compressionPool; }
 
@@ -124,53 +125,30 @@ private:
     void clearList();
     void retranslate();
     void showListPage(bool show);
-    void removeRowWidget(int row);
-    void showRowsInView();
-    void buildRowWidget(int row);
     void dismissResults();
-    void startRun(int taskCount);
+    void startRun();
     void endRun();
     void taskStarted();
     void showProgress();
-    void recordResult(FileItem* item, int code);
     void showRunStatus(const QString& text);
     void showCompressButtonText();
-    QString runSummary() const;
     /** No row waits for Compress but some have results: offers to compress those again. */
     bool offerToCompressAgain();
 
-    /** What the current or last run has done, for the status line. */
-    struct RunTally
-    {
-        int total = 0;
-        int started = 0;
-        int succeeded = 0;
-        int failed = 0;
-        int locked = 0;
-        qint64 bytesBefore = 0;
-        qint64 bytesAfter = 0;
-        bool stopped = false;
-    };
     void removeRefusedRow(int row);
     void buildPendingRows();
     void appendRow(int index);
     bool isAddingFiles() const;
     void sizeCompressionPool();
 
-    int m_runningCount = 0;
     bool m_refocusCompress = false; // Stop had the focus when it was pressed: it gets it back as Compress
     const std::unique_ptr<FileItemList> m_fileItemList;
     const std::unique_ptr<Ui::MainWindow> m_ui;
-    int m_idle = 1;
     QThreadPool* const m_compressionPool; // child of this window
+    RunController* const m_run; // child of this window: the run's tasks, tally and stopping
     QLabel* m_runStatus = nullptr; // child of the list page
-    RunTally m_tally;
-    // Handed to the pool in this run; only compared with the pool's queue, never followed, because
-    // the pool deletes a task as soon as it has run.
-    QVector<FunctionRunnable*> m_queuedTasks;
-    QVector<FileItem*> m_runItems;
     RefusedFilesNotice* m_refusedNotice = nullptr; // child of the central widget
     QTimer* m_rowBuilder = nullptr; // child of this window: builds the rows of a long adding a slice at a time
     QTimer* m_rowViewer = nullptr; // child of this window: gives the rows that came into view their widgets
-    QSet<QListWidgetItem*> m_rowsWithWidgets; // owned by the list
+    RowWidgets* m_rows = nullptr; // child of this window: the widgets of the rows in view
 };

@@ -3,10 +3,13 @@
 #include "documents/FileItemList.h"
 #include "ui/FileItemWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/ModalDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QStackedWidget>
@@ -44,6 +47,28 @@ namespace MainWindowDriver {
             },
             180000);
     }
+
+    /** Lists the named documents of folder as a drop or the add dialog would, and waits until they have rows. */
+    inline bool addDocuments(const QString& folder, const QStringList& names)
+    {
+        QStringList paths;
+        for (const QString& name : names) {
+            paths << QDir(folder).filePath(name);
+        }
+        MainWindow::instance()->addFileRows(paths);
+        return waitUntilAdded();
+    }
+
+    /** Chooses folder as the output folder the way a user does: a click on the field, then the dialog. */
+    inline void chooseOutputFolder(const QString& folder)
+    {
+        ModalDialogs::setExistingDirectoryAnswer([folder](QWidget*, const QString&, const QString&) { return folder; });
+        auto* field = widget<QLineEdit>("lineEdit_select_folder");
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    }
+
+    /** The names of the files in folder, sorted: what a run delivered there. */
+    inline QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
 
     inline FileItemWidget* row(int index) { return MainWindow::instance()->showRow(index); }
 

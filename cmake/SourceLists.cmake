@@ -1,0 +1,40 @@
+# Every target names its files one by one, so that adding, moving or removing a file is a visible
+# change of the build. The guard below keeps such a list honest: a file that sits in a folder but in
+# no list would otherwise be silently left out (a test that never runs, a class that never compiles).
+
+# kompresto_require_listed(<folder> PATTERNS <globs...> TARGETS <targets...> [EXCEPT <files...>])
+# Stops the configuration when a file in <folder> that matches one of <globs> belongs to none of
+# <targets>. EXCEPT names files, relative to <folder>, that are deliberately built some other way.
+function(kompresto_require_listed folder)
+    cmake_parse_arguments(PARSE_ARGV 1 listed "" "" "PATTERNS;TARGETS;EXCEPT")
+    set(known)
+    foreach(target ${listed_TARGETS})
+        get_target_property(target_sources ${target} SOURCES)
+        get_target_property(target_dir ${target} SOURCE_DIR)
+        foreach(source ${target_sources})
+            get_filename_component(source ${source} ABSOLUTE BASE_DIR ${target_dir})
+            list(APPEND known ${source})
+        endforeach()
+    endforeach()
+    foreach(exception ${listed_EXCEPT})
+        get_filename_component(exception ${exception} ABSOLUTE BASE_DIR ${folder})
+        list(APPEND known ${exception})
+    endforeach()
+    set(globs)
+    foreach(pattern ${listed_PATTERNS})
+        list(APPEND globs ${folder}/${pattern})
+    endforeach()
+    # Re-run the configuration when a file appears, so that a new file is caught at the next build.
+    file(GLOB_RECURSE present CONFIGURE_DEPENDS ${globs})
+    set(missing)
+    foreach(file ${present})
+        if(NOT file IN_LIST known)
+            file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${file})
+            list(APPEND missing ${relative})
+        endif()
+    endforeach()
+    if(missing)
+        list(JOIN missing "\n    " missing_text)
+        message(FATAL_ERROR "These files are in no target's source list; add them where they belong:\n    ${missing_text}")
+    endif()
+endfunction()
