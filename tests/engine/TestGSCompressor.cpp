@@ -634,12 +634,11 @@ void TestGSCompressor::comparesInkOnlyOfRewriteThatMayGoOut()
     QVERIFY2(log.contains("recoverable image error"), qPrintable(log.messages().join('\n')));
     QVERIFY(compressor.keptSourceForNavigation());
     QVERIFY(!log.contains("shows content in the source but nothing in the copy"));
-    QVERIFY(compressor.delivery() == GSCompressor::Delivery::SourceUnchanged
-        || compressor.delivery() == GSCompressor::Delivery::SourceRepacked);
+    QVERIFY(compressor.delivery() == Delivery::SourceUnchanged || compressor.delivery() == Delivery::SourceRepacked);
     // Only a repack of the source that goes out has its pages compared.
     const bool compared = std::any_of(compressor.stepCosts().steps().cbegin(), compressor.stepCosts().steps().cend(),
         [](const QPair<QString, StepCosts::Duration>& step) { return step.first == "ink checks"; });
-    QCOMPARE(compared, compressor.delivery() == GSCompressor::Delivery::SourceRepacked);
+    QCOMPARE(compared, compressor.delivery() == Delivery::SourceRepacked);
     const QString delivered = outputFolder() + "/linked.pdf";
     QCOMPARE(TestPdf::navigationOf(delivered), qMakePair(1, 1));
     QCOMPARE(TestPdf::pageCount(delivered), 2);
