@@ -1,10 +1,9 @@
 // The compression worker: runs one interpreter job that the application hands over through standard
 // input, prints the interpreter's report on standard output and ends with the interpreter's code
-// negated as its exit status. Asked only to compare a copy with its source, it renders both and ends
-// with 0 or the status that says the copy lost content. It lives in a process of its own so that an interpreter that
+// negated as its exit status. Asked to compare a copy with its source, it renders both and ends with 0
+// or the status that says the copy lost content. It lives in a process of its own so that an interpreter that
 // crashes, hangs or is stopped ends this one job, never the application.
 
-#include "engine/InterpreterReport.h"
 #include "engine/WorkerRequest.h"
 #include "worker/InkCoverage.h"
 #include "worker/InterpreterSession.h"
@@ -63,23 +62,17 @@ namespace {
         }
     }
 
-    /**
-     * The interpreter drops an image it cannot decode and only says so in its summary, so when it reports
-     * problems, the rewrite's pages are compared with the source's: none may come out empty.
-     */
-    bool rewriteKeepsContent(const WorkerRequest& request)
+    /** Whether every page that shows something in the source shows something in the copy too. */
+    bool copyKeepsContent(const WorkerRequest& request)
     {
-        // A copy of a protected source is protected like it: the same password opens it.
-        const bool isCopy = request.job == WorkerRequest::Job::CompareInk;
         const QList<bool> source = InkCoverage::pagesWithInk(request.sourcePath, request.passwordArgument);
-        const QList<bool> rewrite
-            = InkCoverage::pagesWithInk(request.rewritePath, isCopy ? request.passwordArgument : QString());
-        const int page = InkCoverage::firstEmptiedPage(source, rewrite);
+        const QList<bool> copy = InkCoverage::pagesWithInk(request.rewritePath, request.copyPasswordArgument);
+        const int page = InkCoverage::firstEmptiedPage(source, copy);
         if (page == 0) {
             return true;
         }
-        const QByteArray message = "Page " + QByteArray::number(page) + " shows content in the source but nothing in "
-            + (isCopy ? "the copy" : "the rewrite") + ".\n";
+        const QByteArray message
+            = "Page " + QByteArray::number(page) + " shows content in the source but nothing in the copy.\n";
         writeAll(STDERR_FILENO, message.constData(), static_cast<size_t>(message.size()));
         return false;
     }
@@ -109,16 +102,10 @@ int main()
     }
     keepFilesPrivate(request.temporaryFolder);
     if (request.job == WorkerRequest::Job::CompareInk) {
-        _exit(rewriteKeepsContent(request) ? 0 : WorkerRequest::RewriteLosesContent);
+        _exit(copyKeepsContent(request) ? 0 : WorkerRequest::RewriteLosesContent);
     }
-    QByteArray report;
-    const int code = InterpreterSession::run(request.arguments, [&report](const char* text, int length) {
-        writeAll(STDOUT_FILENO, text, static_cast<size_t>(length));
-        report.append(text, length);
-    });
-    if (code == 0 && InterpreterReport::reportsProblems(report) && !rewriteKeepsContent(request)) {
-        _exit(WorkerRequest::RewriteLosesContent);
-    }
+    const int code = InterpreterSession::run(request.arguments,
+        [](const char* text, int length) { writeAll(STDOUT_FILENO, text, static_cast<size_t>(length)); });
     // No exit handlers: they have nothing to flush, and a leak checker's report would change the status.
     _exit(WorkerRequest::exitStatusOf(code));
 }

@@ -16,6 +16,7 @@ namespace {
         request.sourcePath = "/home/u/Temp/run-1/a_input.pdf";
         request.rewritePath = "/home/u/Temp/run-1/b_output.pdf";
         request.passwordArgument = "-sPDFPassword=s3cret";
+        request.copyPasswordArgument = "-sPDFPassword=copy";
         request.temporaryFolder = "/home/u/Temp/run-1/";
         return request;
     }
@@ -61,7 +62,7 @@ void TestWorkerRequest::request_data()
     QTest::newRow("wrong version") << numbers({ 1 }) + whole.mid(4) << false;
     QTest::newRow("unknown job") << whole.left(4) + numbers({ 2 }) + whole.mid(8) << false;
     QTest::newRow("trailing bytes") << whole + "x" << false;
-    QTest::newRow("no arguments") << version + numbers({ 0, 0, 0, 0, 0 }) << false;
+    QTest::newRow("no arguments") << version + numbers({ 0, 0, 0, 0, 0, 0 }) << false;
     // Sixteen bytes that claim 2^31 arguments: refused before anything is allocated for them.
     QTest::newRow("count of 2^31") << version + numbers({ 0x80000000u, 0 }) << false;
     QTest::newRow("more arguments than allowed")
@@ -69,7 +70,7 @@ void TestWorkerRequest::request_data()
     QTest::newRow("text longer than the request") << version + numbers({ 1, 0xFFFFFFF0u }) + "gs" << false;
     QTest::newRow("larger than a request may be") << version + numbers({ 1, quint32(WorkerRequest::maximumBytes) })
             + QByteArray(WorkerRequest::maximumBytes, 'a')
-            + numbers({ 0, 0, 0, 0 }) << false;
+            + numbers({ 0, 0, 0, 0, 0 }) << false;
 }
 
 void TestWorkerRequest::request()

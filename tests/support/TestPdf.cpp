@@ -760,7 +760,7 @@ namespace TestPdf {
         return writeBytes(path, pdfOf(objects));
     }
 
-    bool writeDamagedImageDocument(const QString& path)
+    bool writeDamagedImageDocument(const QString& path, int pageCount)
     {
         constexpr int side = 200;
         QByteArray samples;
@@ -778,11 +778,20 @@ namespace TestPdf {
         const QByteArray image = streamObject("/Type /XObject /Subtype /Image /Width 200 /Height 200"
                                               " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode",
             data);
+        // Every page shows the same picture: objects 3, 6, 7... are the pages, 4 their content, 5 the picture.
+        const QByteArray page = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 600 800] /Contents 4 0 R"
+                                " /Resources << /XObject << /Im1 5 0 R >> >> >>";
+        QByteArray kids = "3 0 R";
+        QList<QByteArray> furtherPages;
+        for (int number = 6; number < 5 + pageCount; ++number) {
+            kids += ' ' + QByteArray::number(number) + " 0 R";
+            furtherPages << page;
+        }
         return writeBytes(path,
-            pdfOf({ "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 600 800] /Contents 4 0 R"
-                " /Resources << /XObject << /Im1 5 0 R >> >> >>",
-                streamObject("", "q 400 0 0 400 100 200 cm /Im1 Do Q"), image }));
+            pdfOf(QList<QByteArray> { "<< /Type /Catalog /Pages 2 0 R >>",
+                      "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pageCount) + " >>", page,
+                      streamObject("", "q 400 0 0 400 100 200 cm /Im1 Do Q"), image }
+                + furtherPages));
     }
 
     bool writeDeepAnnotationDocument(const QString& path, int depth)

@@ -120,11 +120,11 @@ namespace TestPdf {
      */
     bool writeShadingDocument(const QString& path, int pageCount);
     /**
-     * A one-page document whose only content is a colour picture with a stretch of its compressed data
+     * A document whose pages' only content is a colour picture with a stretch of its compressed data
      * garbled. Rendered, the picture shows up to the damage; rewritten at 72 dpi in grey, the interpreter
-     * drops it, leaving the page blank, and says so only in its summary of warnings.
+     * drops it, leaving the pages blank, and says so only in its summary of warnings.
      */
-    bool writeDamagedImageDocument(const QString& path);
+    bool writeDamagedImageDocument(const QString& path, int pageCount = 1);
     /**
      * A one-page document of 477 x 164 pt whose page lists an annotation array nested depth levels deep. qpdf
      * gives up on the page object and reads it as null, so its lossless repack holds a null page.

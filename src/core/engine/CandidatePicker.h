@@ -45,8 +45,8 @@ public:
     /** Tells whether a copy shows something on every page where the source does. */
     using InkCheck = std::function<bool(const QString& copy)>;
     /**
-     * Makes every repacked copy pass check before it may go out. The rewrite itself is left to the worker,
-     * which compares it as it writes it; the source goes out as it is.
+     * Makes every repacked copy pass check before it may go out. The rewrite handed to pick() has passed
+     * it already; the source goes out as it is.
      */
     void requireInkOfSource(InkCheck check) { m_inkCheck = std::move(check); }
 

@@ -298,15 +298,25 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
         qWarning() << LOG_SITE(sourceFile, "GSCompressor::compress") << "Compression stopped:" << inputPath;
         return Stopped;
     }
+    // The interpreter drops an image it cannot decode and says so only in its report: then no page may
+    // come out empty. Rendering both documents costs about a rewrite, so only a rewrite that may still
+    // go out is compared.
+    const bool reportsProblems = InterpreterReport::reportsProblems(interpreterOutput);
+    const QString passwordArgument = passwordArgumentOf(arguments);
+    if (reportsProblems && navigationKept) {
+        const qint32 inkResult = rewriteKeepsInk(passwordArgument, inputPath, source.pageCount);
+        if (inkResult != Success) {
+            return inkResult;
+        }
+    }
 
     CandidatePicker picker(m_tempFiles.last().first, password, source);
     picker.useSourcePass(sourcePass.get());
     picker.chargeTo(&m_stepCosts);
     picker.watchStop(&m_stop);
-    // The interpreter complained about the source, so a copy may lose what the source shows: each copy
-    // must show something wherever the source does, as the worker made sure for the rewrite itself.
-    if (InterpreterReport::reportsProblems(interpreterOutput)) {
-        const QString passwordArgument = passwordArgumentOf(arguments);
+    // The interpreter complained about the source, so a copy may lose what the source shows: each repack
+    // must show something wherever the source does, as the rewrite had to.
+    if (reportsProblems) {
         picker.requireInkOfSource([this, passwordArgument, &source](const QString& copy) {
             return copyKeepsInk(copy, passwordArgument, source.pageCount);
         });
@@ -423,7 +433,7 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
             m_progressHandler(page, pageCount);
         }
     };
-    const std::chrono::milliseconds timeLimit = m_timeLimit.fixed + m_timeLimit.perPage * pageCount;
+    const std::chrono::milliseconds timeLimit = timeLimitFor(pageCount);
     const WorkerProcess::Outcome outcome
         = WorkerProcess::run(WorkerProcess::executablePath(), request.encode(), timeLimit, m_stop, reportPage);
     interpreterOutput = outcome.output;
@@ -432,22 +442,44 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
     return resultOf(outcome, inputPath, timeLimit);
 }
 
-bool GSCompressor::copyKeepsInk(const QString& copy, const QString& passwordArgument, int pageCount)
+WorkerProcess::Outcome GSCompressor::compareInk(
+    const QString& copy, const QString& passwordArgument, const QString& copyPasswordArgument, int pageCount)
 {
     WorkerRequest request;
     request.job = WorkerRequest::Job::CompareInk;
     request.sourcePath = m_tempFiles.last().first;
     request.rewritePath = copy;
     request.passwordArgument = passwordArgument;
+    request.copyPasswordArgument = copyPasswordArgument;
     request.temporaryFolder = m_runFolder ? m_runFolder->path() : QString();
-    const std::chrono::milliseconds timeLimit = m_timeLimit.fixed + m_timeLimit.perPage * pageCount;
-    const WorkerProcess::Outcome outcome = WorkerProcess::run(
+    const std::chrono::milliseconds timeLimit = timeLimitFor(pageCount);
+    WorkerProcess::Outcome outcome = WorkerProcess::run(
         WorkerProcess::executablePath(), request.encode(), timeLimit, m_stop, [](const QByteArray&) {});
     m_stepCosts.add(QStringLiteral("ink checks"), outcome.cpuTime);
     if (!outcome.diagnostics.trimmed().isEmpty()) {
         qWarning().noquote() << "Compression worker:" << QString::fromUtf8(outcome.diagnostics).trimmed();
     }
+    return outcome;
+}
+
+std::chrono::milliseconds GSCompressor::timeLimitFor(int pageCount) const
+{
+    return m_timeLimit.fixed + m_timeLimit.perPage * pageCount;
+}
+
+// A repack is protected like the source, so the source's password opens it too.
+bool GSCompressor::copyKeepsInk(const QString& copy, const QString& passwordArgument, int pageCount)
+{
+    const WorkerProcess::Outcome outcome = compareInk(copy, passwordArgument, passwordArgument, pageCount);
     return outcome.ending == WorkerProcess::Ending::Exited && outcome.exitStatus == 0;
+}
+
+qint32 GSCompressor::rewriteKeepsInk(const QString& passwordArgument, const QString& inputPath, int pageCount)
+{
+    const WorkerProcess::Outcome outcome
+        = compareInk(m_tempFiles.last().second, passwordArgument, QString(), pageCount);
+    const qint32 result = resultOf(outcome, inputPath, timeLimitFor(pageCount));
+    return isInterpreterFailure(result) ? blameFullTempFolder(result, inputPath) : result;
 }
 
 qint32 GSCompressor::resultOf(

@@ -148,8 +148,15 @@ private:
     /** Copies the source into the run folder from its PDF header on; false, logged, when that fails. */
     bool stage(const QString& inputPath, const QString& stagedInput);
     static void logInterpreterReport(const WorkerProcess::Outcome& outcome);
+    /** Has the worker compare what the pages of copy show with the staged source's, page by page. */
+    WorkerProcess::Outcome compareInk(
+        const QString& copy, const QString& passwordArgument, const QString& copyPasswordArgument, int pageCount);
+    /** How long one worker job on a document of pageCount pages may take. */
+    std::chrono::milliseconds timeLimitFor(int pageCount) const;
     /** Whether every page of copy that shows something in the staged source shows something in copy too. */
     bool copyKeepsInk(const QString& copy, const QString& passwordArgument, int pageCount);
+    /** Success when every page of the rewrite shows something where the source does; else why not, logged. */
+    qint32 rewriteKeepsInk(const QString& passwordArgument, const QString& inputPath, int pageCount);
     static QString passwordArgumentOf(const QStringList& arguments);
     /** Whether code says the interpreter ran to an end of its own, as opposed to being ended or never started. */
     static bool isInterpreterFailure(qint32 code);

@@ -5,9 +5,9 @@
 
 namespace {
     // Bumped whenever the layout changes, so that a worker of another build refuses the request.
-    constexpr quint32 layoutVersion = 3;
+    constexpr quint32 layoutVersion = 4;
 
-    // The layout: version, job, argument count, the arguments, then the four paths; every number a
+    // The layout: version, job, argument count, the arguments, then the five texts; every number a
     // 32-bit big-endian one, every text its byte count followed by its UTF-8 bytes.
     void appendNumber(QByteArray& bytes, quint32 number)
     {
@@ -75,7 +75,8 @@ QByteArray WorkerRequest::encode() const
     for (const QString& argument : arguments) {
         appendText(bytes, argument);
     }
-    for (const QString* text : { &sourcePath, &rewritePath, &passwordArgument, &temporaryFolder }) {
+    for (const QString* text :
+        { &sourcePath, &rewritePath, &passwordArgument, &copyPasswordArgument, &temporaryFolder }) {
         appendText(bytes, *text);
     }
     return bytes;
@@ -102,8 +103,8 @@ bool WorkerRequest::decode(const QByteArray& bytes, WorkerRequest& request)
     for (quint32 index = 0; index < count && reader.isOk(); ++index) {
         decoded.arguments << reader.text();
     }
-    for (QString* text :
-        { &decoded.sourcePath, &decoded.rewritePath, &decoded.passwordArgument, &decoded.temporaryFolder }) {
+    for (QString* text : { &decoded.sourcePath, &decoded.rewritePath, &decoded.passwordArgument,
+             &decoded.copyPasswordArgument, &decoded.temporaryFolder }) {
         *text = reader.text();
     }
     const bool complete
@@ -143,5 +144,5 @@ bool WorkerRequest::operator==(const WorkerRequest& other) const
 {
     return job == other.job && arguments == other.arguments && sourcePath == other.sourcePath
         && rewritePath == other.rewritePath && passwordArgument == other.passwordArgument
-        && temporaryFolder == other.temporaryFolder;
+        && copyPasswordArgument == other.copyPasswordArgument && temporaryFolder == other.temporaryFolder;
 }

@@ -42,17 +42,17 @@ public:
     /** What the worker is asked to do. */
     enum class Job : quint8
     {
-        Rewrite, // run the interpreter with arguments, then compare the rewrite's pages with the source's
-        CompareInk, // only compare the pages of the copy at rewritePath with the source's
+        Rewrite, // run the interpreter with arguments
+        CompareInk, // compare the pages of the copy at rewritePath with the source's
     };
 
     Job job = Job::Rewrite;
     QStringList arguments; // the interpreter's argument list, program-name slot first; empty for CompareInk
     QString sourcePath; // the staged source, for the comparison of what the pages show
     QString rewritePath; // the staged rewrite, or the copy to compare
-    // The interpreter's password argument for the source, and for a compared copy, which is protected like
-    // it; empty when it needs none.
-    QString passwordArgument;
+    QString passwordArgument; // the interpreter's password argument for the source; empty when it needs none
+    // The one for the compared copy: a repack is protected like the source, the rewrite is not.
+    QString copyPasswordArgument;
     QString temporaryFolder; // the run's private folder, the worker's temporary folder
 
     QByteArray encode() const;
