@@ -174,7 +174,9 @@ qint32 FitSearch::deliverSourceAsItIs(
     copy.level = sourceLevel;
     copy.delivery = Delivery::SourceUnchanged;
     // The user's own file is never moved: a copy of it is what goes out.
-    if (!QFile::copy(inputPath, copy.path)) {
+    // QFile::copy() gives the copy the source's permission bits; a copy of a document stays the user's alone.
+    if (!QFile::copy(inputPath, copy.path)
+        || !QFile::setPermissions(copy.path, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         qWarning() << LOG_SITE(sourceFile, "FitSearch::run") << "Failed to copy input file to temp dir: " << inputPath;
         return GSCompressor::StagingFailed;
     }
