@@ -1,22 +1,14 @@
 #include "cli/InputCollector.h"
 
 #include "foundation/FileNameText.h"
+#include "foundation/FolderListing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <dirent.h>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
 
 namespace {
-    struct FolderCloser
-    {
-        void operator()(DIR* folder) const { ::closedir(folder); }
-    };
-
     QString joined(const QString& folder, const QString& name)
     {
         return folder.isEmpty() ? name : QDir::cleanPath(folder + QLatin1Char('/') + name);
@@ -73,46 +65,15 @@ QVector<InputDocument> InputCollector::collect(
     return m_documents;
 }
 
-QVector<InputCollector::Entry> InputCollector::listFolder(const QString& folder)
-{
-    // Read as bytes: a name that is no valid text must be seen and reported, not lost in decoding.
-    QVector<Entry> entries;
-    const std::unique_ptr<DIR, FolderCloser> stream(::opendir(QFile::encodeName(folder).constData()));
-    if (!stream) {
-        return entries;
-    }
-    const int descriptor = ::dirfd(stream.get());
-    while (const dirent* item = ::readdir(stream.get())) {
-        const QByteArray name(item->d_name);
-        if (name == "." || name == "..") {
-            continue;
-        }
-        Entry entry;
-        entry.name = name;
-        struct stat status = {};
-        if (::fstatat(descriptor, item->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode)) {
-            entry.link = true;
-            entry.folder = ::fstatat(descriptor, item->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
-        } else {
-            entry.folder = S_ISDIR(status.st_mode);
-        }
-        entries << entry;
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry& left, const Entry& right) {
-        return QFile::decodeName(left.name) < QFile::decodeName(right.name);
-    });
-    return entries;
-}
-
 void InputCollector::addFolder(const QString& argument, const QString& folder, const QString& subfolder)
 {
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     if (!m_excludedFolder.isEmpty() && canonicalFolder == m_excludedFolder) {
         return;
     }
-    const QVector<Entry> entries = listFolder(folder);
-    QVector<Entry> subfolders;
-    for (const Entry& entry : entries) {
+    const QVector<FolderListing::Entry> entries = FolderListing::entriesOf(folder);
+    QVector<FolderListing::Entry> subfolders;
+    for (const FolderListing::Entry& entry : entries) {
         const QString name = QFile::decodeName(entry.name);
         const QString displayName = QDir::cleanPath(argument + QLatin1Char('/') + joined(subfolder, name));
         if (entry.folder) {
@@ -138,7 +99,7 @@ void InputCollector::addFolder(const QString& argument, const QString& folder, c
             m_documents << document;
         }
     }
-    for (const Entry& entry : qAsConst(subfolders)) {
+    for (const FolderListing::Entry& entry : qAsConst(subfolders)) {
         const QString name = QFile::decodeName(entry.name);
         if (!FileNameText::isRepresentable(entry.name)) {
             // Its documents cannot be reached by name: say so once, for the folder.

@@ -50,14 +50,6 @@ public:
     static bool hasPdfSuffix(const QString& path);
 
 private:
-    struct Entry
-    {
-        QByteArray name;
-        bool folder = false;
-        bool link = false;
-    };
-
-    static QVector<Entry> listFolder(const QString& folder);
     void addFolder(const QString& argument, const QString& folder, const QString& subfolder);
     void add(const InputDocument& document);
 

@@ -1,14 +1,12 @@
 #include "foundation/CommandLinePaths.h"
 
 #include "foundation/FileNameText.h"
+#include "foundation/FolderListing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
-#include <QVector>
-#include <dirent.h>
-#include <memory>
 
 namespace {
     bool isBounded(const QString& path)
@@ -21,37 +19,16 @@ namespace {
         return QFileInfo(path).suffix().contains(QLatin1String("pdf"), Qt::CaseInsensitive);
     }
 
-    struct FolderCloser
-    {
-        void operator()(DIR* folder) const { ::closedir(folder); }
-    };
-
-    // The names directly in folder, as bytes: one that is no valid text must be seen, not lost in decoding.
-    QVector<QByteArray> namesIn(const QString& folder)
-    {
-        QVector<QByteArray> names;
-        const std::unique_ptr<DIR, FolderCloser> stream(::opendir(QFile::encodeName(folder).constData()));
-        if (!stream) {
-            return names;
-        }
-        while (const dirent* item = ::readdir(stream.get())) {
-            const QByteArray name(item->d_name);
-            if (name != "." && name != "..") {
-                names << name;
-            }
-        }
-        return names;
-    }
-
     void addFolder(const QString& folder, CommandLinePaths::Documents& documents)
     {
         QStringList found;
         QStringList unreadable;
-        const QVector<QByteArray> names = namesIn(folder);
-        for (const QByteArray& name : names) {
+        const QVector<FolderListing::Entry> entries = FolderListing::entriesOf(folder);
+        for (const FolderListing::Entry& entry : entries) {
             if (documents.paths.size() + found.size() >= CommandLinePaths::maximumCount) {
                 break;
             }
+            const QByteArray& name = entry.name;
             const QString path = folder + QLatin1Char('/') + QFile::decodeName(name);
             if (!hasPdfSuffix(path)) {
                 continue;
@@ -62,8 +39,6 @@ namespace {
                 found << path;
             }
         }
-        found.sort();
-        unreadable.sort();
         documents.paths << found;
         documents.unreadableNames << unreadable;
     }
