@@ -10,6 +10,7 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 #include <qpdf/QUtil.hh>
+#include <zlib.h>
 
 namespace {
     /** What a reader of the document sees, from each page's drawing to the document's fields. */
@@ -26,19 +27,33 @@ namespace {
         }
     };
 
-    Substance substanceOf(const QString& path, const QByteArray& password = QByteArray())
+    QList<QByteArray> pageContentsOf(QPDF& pdf)
     {
-        Substance substance;
-        QPDF pdf;
-        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        QList<QByteArray> contents;
         for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
             Pl_Buffer buffer("contents");
             page.pipeContents(&buffer);
             buffer.finish();
             const std::unique_ptr<Buffer> bytes(buffer.getBuffer());
-            substance.pageContents << QByteArray(
+            contents << QByteArray(
                 reinterpret_cast<const char*>(bytes->getBuffer()), static_cast<int>(bytes->getSize()));
         }
+        return contents;
+    }
+
+    QList<QByteArray> pageContentsOf(const QString& path, const QByteArray& password)
+    {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        return pageContentsOf(pdf);
+    }
+
+    Substance substanceOf(const QString& path, const QByteArray& password = QByteArray())
+    {
+        Substance substance;
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        substance.pageContents = pageContentsOf(pdf);
         QPDFObjectHandle title = pdf.getTrailer().getKey("/Info").getKey("/Title");
         substance.title = title.isString() ? QByteArray::fromStdString(title.getStringValue()) : QByteArray();
         QPDFObjectHandle fields = pdf.getRoot().getKey("/AcroForm").getKey("/Fields");
@@ -118,6 +133,81 @@ namespace {
         writer.write();
         return shown.size();
     }
+
+    /** A page's worth of strokes, different on every line so that a compressor has work to do. */
+    QByteArray drawing(int lines)
+    {
+        QByteArray content;
+        for (int line = 0; line < lines; ++line) {
+            content += QByteArray::number(line % 97) + ' ' + QByteArray::number((line * 13) % 89) + " m "
+                + QByteArray::number((line * 7) % 83) + " 700 l S\n";
+        }
+        return content;
+    }
+
+    /**
+     * zlib's stream of data compressed at level, as a Flate filter holds it. Filtered data is what another
+     * writer's strongest compression stores: its header says the strongest level, yet compressing it again
+     * at that level comes out larger.
+     */
+    QByteArray zlibStream(const QByteArray& data, int level, int strategy = Z_DEFAULT_STRATEGY)
+    {
+        z_stream stream {};
+        if (deflateInit2(&stream, level, Z_DEFLATED, MAX_WBITS, 8, strategy) != Z_OK) {
+            return QByteArray();
+        }
+        QByteArray compressed(static_cast<int>(deflateBound(&stream, static_cast<uLong>(data.size()))), '\0');
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+        stream.avail_in = static_cast<uInt>(data.size());
+        stream.next_out = reinterpret_cast<Bytef*>(compressed.data());
+        stream.avail_out = static_cast<uInt>(compressed.size());
+        const bool finished = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+        compressed.resize(finished ? static_cast<int>(stream.total_out) : 0);
+        deflateEnd(&stream);
+        return compressed;
+    }
+
+    /** One page drawn by the given Flate streams, stored as they are given, in order. */
+    bool writeFlateDocument(const QString& path, const QList<QByteArray>& storedStreams)
+    {
+        try {
+            QPDF pdf;
+            pdf.emptyPDF();
+            QPDFObjectHandle contents = QPDFObjectHandle::newArray();
+            for (const QByteArray& stored : storedStreams) {
+                QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
+                stream.replaceStreamData(
+                    stored.toStdString(), QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
+                contents.appendItem(pdf.makeIndirectObject(stream));
+            }
+            QPDFObjectHandle page
+                = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
+            page.replaceKey("/Contents", contents);
+            QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(page), false);
+            const QByteArray outputName = QFile::encodeName(path);
+            QPDFWriter writer(pdf, outputName.constData());
+            writer.setCompressStreams(false);
+            writer.write();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
+    /** The first page's content streams as the file stores them, decrypted but not decoded. */
+    QList<QByteArray> storedContents(const QString& path, const QByteArray& password = QByteArray())
+    {
+        QList<QByteArray> stored;
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        QPDFObjectHandle page = pdf.getAllPages().front();
+        QPDFObjectHandle contents = page.getKey("/Contents");
+        for (QPDFObjectHandle stream : contents.aitems()) {
+            const std::shared_ptr<Buffer> raw = stream.getRawStreamData();
+            stored << QByteArray(reinterpret_cast<const char*>(raw->getBuffer()), static_cast<int>(raw->getSize()));
+        }
+        return stored;
+    }
 } // namespace
 
 Q_DECLARE_METATYPE(TestPdf::Cipher)
@@ -136,6 +226,9 @@ private slots:
     void smallestPossibleSizeCountsReachableImageCodecs();
     void boundNeverSkipsAWinner_data();
     void boundNeverSkipsAWinner();
+    void keepsStrongestFlateAsStored_data();
+    void keepsStrongestFlateAsStored();
+    void skipsWhatCannotWin_data();
     void skipsWhatCannotWin();
     void cancelledRepackLeavesNothing();
 
@@ -262,6 +355,7 @@ void TestPdfRepacker::boundNeverSkipsAWinner_data()
     QTest::newRow("text, Flate not trusted") << "source.pdf" << false;
     QTest::newRow("JPEG image") << "jpeg.pdf" << true;
     QTest::newRow("content stored without compression") << "stored.pdf" << true;
+    QTest::newRow("Flate at the strongest level and weaker") << "flate.pdf" << false;
 }
 
 // Whatever the bound, a repack that comes out below the size to beat is written: skipping it would
@@ -272,6 +366,7 @@ void TestPdfRepacker::boundNeverSkipsAWinner()
     QFETCH(bool, flateFullyCompressed);
     writeJpegDocument(path("jpeg.pdf"));
     QVERIFY(TestPdf::writeSlowToRepackDocument(path("stored.pdf"), 1));
+    QVERIFY(writeFlateDocument(path("flate.pdf"), { zlibStream(drawing(4000), 9), zlibStream(drawing(3000), 1) }));
 
     const PdfRepacker::Result unbounded = PdfRepacker::repack({ path(document), {} }, path("unbounded.pdf"));
     QCOMPARE(unbounded.outcome, PdfRepacker::Outcome::Written);
@@ -283,14 +378,67 @@ void TestPdfRepacker::boundNeverSkipsAWinner()
     QCOMPARE(bounded.size, unbounded.size);
 }
 
+void TestPdfRepacker::keepsStrongestFlateAsStored_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("strategy");
+    QTest::addColumn<bool>("keptAsStored");
+    QTest::addColumn<bool>("encrypted");
+    QTest::newRow("strongest level") << 9 << Z_DEFAULT_STRATEGY << true << false;
+    QTest::newRow("strongest level, another writer's") << 9 << Z_FILTERED << true << false;
+    QTest::newRow("strongest level, another writer's, AES-256") << 9 << Z_FILTERED << true << true;
+    QTest::newRow("default level") << 6 << Z_DEFAULT_STRATEGY << false << false;
+    QTest::newRow("fastest level, AES-256") << 1 << Z_DEFAULT_STRATEGY << false << true;
+}
+
+// Compressing again what zlib compressed at its strongest gains nothing and costs as much as a rewrite:
+// such a stream is copied as it is stored, and only weaker ones are compressed again.
+void TestPdfRepacker::keepsStrongestFlateAsStored()
+{
+    QFETCH(int, level);
+    QFETCH(int, strategy);
+    QFETCH(bool, keptAsStored);
+    QFETCH(bool, encrypted);
+    const QByteArray stored = zlibStream(drawing(4000), level, strategy);
+    QVERIFY(writeFlateDocument(path("flate.pdf"), { stored, zlibStream("0 0 m 10 10 l S\n", level) }));
+    QString document = path("flate.pdf");
+    const QByteArray password = encrypted ? QByteArrayLiteral("user-pw") : QByteArray();
+    if (encrypted) {
+        document = path("flate-locked.pdf");
+        QVERIFY(
+            TestPdf::writeEncryptedCopy(path("flate.pdf"), document, "user-pw", "owner-pw", TestPdf::Cipher::Aes256));
+    }
+    QCOMPARE(storedContents(document, password).first(), stored);
+
+    const PdfRepacker::Result result = PdfRepacker::repack({ document, password }, path("flate-repacked.pdf"));
+    QCOMPARE(result.outcome, PdfRepacker::Outcome::Written);
+    const QList<QByteArray> repacked = storedContents(path("flate-repacked.pdf"), password);
+    QCOMPARE(repacked.size(), 2);
+    QCOMPARE(repacked.first() == stored, keptAsStored);
+    QVERIFY(repacked.first().size() <= stored.size());
+    QCOMPARE(pageContentsOf(path("flate-repacked.pdf"), password), pageContentsOf(document, password));
+    QCOMPARE(TestPdf::protectionOf(path("flate-repacked.pdf"), "user-pw").encrypted, encrypted);
+}
+
+void TestPdfRepacker::skipsWhatCannotWin_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::newRow("JPEG image") << "jpeg.pdf";
+    QTest::newRow("Flate at the strongest level") << "flate.pdf";
+}
+
+// The pass copies an image codec's bytes and Flate data at zlib's strongest level as they are stored:
+// it cannot come out below them.
 void TestPdfRepacker::skipsWhatCannotWin()
 {
+    QFETCH(QString, document);
     const qint64 shownJpeg = writeJpegDocument(path("jpeg.pdf"));
+    const QByteArray strongest = zlibStream(drawing(4000), 9);
+    QVERIFY(writeFlateDocument(path("flate.pdf"), { strongest }));
     QFile::remove(path("skipped.pdf"));
     PdfRepacker::Limits limits;
-    // The pass copies the JPEG's bytes as they are: it cannot come out below them.
-    limits.mustBeBelow = shownJpeg;
-    const PdfRepacker::Result result = PdfRepacker::repack({ path("jpeg.pdf"), {} }, path("skipped.pdf"), {}, limits);
+    limits.mustBeBelow = document == QLatin1String("jpeg.pdf") ? shownJpeg : strongest.size();
+    const PdfRepacker::Result result = PdfRepacker::repack({ path(document), {} }, path("skipped.pdf"), {}, limits);
     QCOMPARE(result.outcome, PdfRepacker::Outcome::CannotWin);
     QVERIFY(!QFileInfo::exists(path("skipped.pdf")));
 }

@@ -265,8 +265,10 @@ qint32 GSCompressor::rewriteAndDeliver(const QStringList& arguments, const QStri
     // while the worker rewrites, and whatever ends this function ends it and removes what it wrote.
     std::unique_ptr<SourcePass> sourcePass;
     if (CandidatePicker::mayRepackSource(source)) {
+        // The source itself goes out unless something smaller does: its repack is of use only below it.
+        const QString stagedSource = m_tempFiles.last().first;
         sourcePass = std::make_unique<SourcePass>(
-            m_tempFiles.last().first, password, source, m_stop, SourcePass::Start::Concurrently);
+            stagedSource, password, source, m_stop, SourcePass::Start::Concurrently, QFileInfo(stagedSource).size());
     }
     QByteArray interpreterOutput;
     qint32 code = runInterpreter(arguments, inputPath, source, interpreterOutput);

@@ -4,9 +4,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <array>
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <qpdf/Pipeline.hh>
 #include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
@@ -148,7 +150,8 @@ namespace {
     struct StreamBytes
     {
         qint64 codec = 0; // held in image codecs only: copied as they are
-        qint64 flate = 0; // held in Flate alone: decoded and compressed again
+        qint64 strongestFlate = 0; // held in Flate at the strongest level: copied as they are
+        qint64 flate = 0; // held in Flate alone otherwise: decoded and compressed again
     };
 
     bool isFlate(QPDFObjectHandle filter)
@@ -157,6 +160,68 @@ namespace {
             filter = filter.getArrayItem(0);
         }
         return filter.isNameAndEquals("/FlateDecode") || filter.isNameAndEquals("/Fl");
+    }
+
+    /** Keeps the first two bytes of a stream's data as stored, and counts the rest without keeping it. */
+    class StoredHead final : public Pipeline
+    {
+    public:
+        StoredHead()
+            : Pipeline("stored head", nullptr)
+        {
+        }
+        void write(const unsigned char* data, size_t length) override
+        {
+            for (size_t index = 0; index < length && m_headLength < m_head.size(); ++index) {
+                m_head[m_headLength++] = data[index];
+            }
+            m_size += static_cast<qint64>(length);
+        }
+        void finish() override { }
+
+        /** Whether the data opens with a zlib header whose writer says it compressed at its strongest. */
+        bool saysStrongestDeflate() const
+        {
+            if (m_headLength < m_head.size()) {
+                return false;
+            }
+            const unsigned header = (unsigned { m_head[0] } << 8) | m_head[1];
+            const bool isDeflate = (m_head[0] & 0x0f) == 8 && header % 31 == 0;
+            return isDeflate && (m_head[1] >> 6) == 3;
+        }
+        qint64 size() const { return m_size; }
+
+    private:
+        std::array<unsigned char, 2> m_head {};
+        size_t m_headLength = 0;
+        qint64 m_size = 0;
+    };
+
+    /**
+     * Data that zlib compressed at its strongest comes out of a second compression no smaller, often
+     * larger, and the second compression may cost as much as the interpreter's whole rewrite: such a
+     * stream is copied as it is stored. Metadata streams are left to the writer, which stores them
+     * readable. Returns the bytes of the streams so kept.
+     */
+    qint64 keepStrongestFlateAsStored(const std::vector<QPDFObjectHandle>& streams)
+    {
+        qint64 kept = 0;
+        for (QPDFObjectHandle stream : streams) {
+            QPDFObjectHandle dictionary = stream.getDict();
+            if (!isFlate(dictionary.getKey("/Filter")) || dictionary.isDictionaryOfType("/Metadata")) {
+                continue;
+            }
+            StoredHead head;
+            try {
+                if (stream.pipeStreamData(&head, nullptr, 0, qpdf_dl_none, true) && head.saysStrongestDeflate()) {
+                    stream.setFilterOnWrite(false);
+                    kept += head.size();
+                }
+            } catch (const std::exception&) {
+                // Unreadable as stored: the writer decides what becomes of it, as it would have anyway.
+            }
+        }
+        return kept;
     }
 
     // Only a stream whose every filter is an image codec passes through untouched; one with Flate
@@ -173,7 +238,7 @@ namespace {
             }
         }
         QPDFObjectHandle length = dictionary.getKey("/Length");
-        if (!length.isInteger() || length.getIntValue() < 0) {
+        if (!stream.getFilterOnWrite() || !length.isInteger() || length.getIntValue() < 0) {
             return;
         }
         if (allCodecs) {
@@ -183,10 +248,10 @@ namespace {
         }
     }
 
-    // Walks what the writer would write: every object reachable from the trailer, each once.
-    StreamBytes streamBytesReachable(QPDF& pdf)
+    // What the writer would write: every stream reachable from the trailer, each once.
+    std::vector<QPDFObjectHandle> streamsReachable(QPDF& pdf)
     {
-        StreamBytes total;
+        std::vector<QPDFObjectHandle> streams;
         std::set<QPDFObjGen> seen;
         std::vector<QPDFObjectHandle> pending { pdf.getTrailer() };
         while (!pending.empty()) {
@@ -196,7 +261,7 @@ namespace {
                 continue;
             }
             if (object.isStream()) {
-                countStream(object, total);
+                streams.push_back(object);
                 object = object.getDict();
             }
             if (object.isArray()) {
@@ -209,23 +274,33 @@ namespace {
                 }
             }
         }
+        return streams;
+    }
+
+    StreamBytes streamBytesOf(const std::vector<QPDFObjectHandle>& streams, qint64 strongestFlate)
+    {
+        StreamBytes total;
+        total.strongestFlate = strongestFlate;
+        for (const QPDFObjectHandle& stream : streams) {
+            countStream(stream, total);
+        }
         return total;
     }
 
     /**
      * Whether the open document may still come out below the limit: a smaller file may; else what the
-     * pass keeps of its streams decides. Walking the objects costs little, as the writer reads them all anyway.
+     * pass keeps of its streams decides.
      */
-    bool canWin(QPDF& pdf, qint64 fileSize, const PdfRepacker::Limits& limits)
+    bool canWin(const StreamBytes& bytes, qint64 fileSize, const PdfRepacker::Limits& limits)
     {
         if (limits.mustBeBelow < 0 || fileSize < limits.mustBeBelow) {
             return true;
         }
-        const StreamBytes bytes = streamBytesReachable(pdf);
         const double keptFlate = limits.flateFullyCompressed
             ? static_cast<double>(bytes.flate) * (1.0 - PdfRepacker::flateRecompressionBound)
             : 0.0;
-        return static_cast<double>(bytes.codec) + keptFlate < static_cast<double>(limits.mustBeBelow);
+        const double copiedAsStored = static_cast<double>(bytes.codec + bytes.strongestFlate);
+        return copiedAsStored + keptFlate < static_cast<double>(limits.mustBeBelow);
     }
 
     PdfRepacker::Result failure(PdfRepacker::Outcome outcome, const QString& output, const QString& message)
@@ -249,7 +324,10 @@ PdfRepacker::Result PdfRepacker::repack(
     Protection expected;
     try {
         const std::unique_ptr<QPDF> pdf = open(input.path, input.password);
-        if (!canWin(*pdf, QFileInfo(input.path).size(), limits)) {
+        // Walking the objects costs little, as the writer reads them all anyway.
+        const std::vector<QPDFObjectHandle> streams = streamsReachable(*pdf);
+        const StreamBytes bytes = streamBytesOf(streams, keepStrongestFlateAsStored(streams));
+        if (!canWin(bytes, QFileInfo(input.path).size(), limits)) {
             pdf->closeInputSource();
             return failure(Outcome::CannotWin, output, QString());
         }
@@ -283,7 +361,7 @@ qint64 PdfRepacker::smallestPossibleSize(const Document& document)
 {
     try {
         const std::unique_ptr<QPDF> pdf = open(document.path, document.password);
-        const qint64 bytes = streamBytesReachable(*pdf).codec;
+        const qint64 bytes = streamBytesOf(streamsReachable(*pdf), 0).codec;
         pdf->closeInputSource();
         return bytes;
     } catch (...) {

@@ -6,9 +6,9 @@
 
 /**
  * Rewrites a PDF losslessly and more tightly with qpdf: objects packed into object streams, every
- * stream compressed, Flate data recompressed at the strongest level. Pages, metadata, links,
- * bookmarks and form fields come through as they are, so are the fonts and images: nothing is
- * decoded to something else, nothing is dropped.
+ * stream compressed, Flate data recompressed at the strongest level unless it was stored at that level
+ * already. Pages, metadata, links, bookmarks and form fields come through as they are, so are the fonts
+ * and images: nothing is decoded to something else, nothing is dropped.
  */
 class PdfRepacker final
 {
