@@ -200,15 +200,17 @@ namespace {
     /**
      * Data that zlib compressed at its strongest comes out of a second compression no smaller, often
      * larger, and the second compression may cost as much as the interpreter's whole rewrite: such a
-     * stream is copied as it is stored. Metadata streams are left to the writer, which stores them
-     * readable. Returns the bytes of the streams so kept.
+     * stream is copied as it is stored. Left to the writer are metadata streams, which it stores
+     * readable, and streams with decoding parameters: it undoes their predictor, and pictures such as
+     * screenshots then compress far better. Returns the bytes of the streams so kept.
      */
     qint64 keepStrongestFlateAsStored(const std::vector<QPDFObjectHandle>& streams)
     {
         qint64 kept = 0;
         for (QPDFObjectHandle stream : streams) {
             QPDFObjectHandle dictionary = stream.getDict();
-            if (!isFlate(dictionary.getKey("/Filter")) || dictionary.isDictionaryOfType("/Metadata")) {
+            if (!isFlate(dictionary.getKey("/Filter")) || dictionary.isDictionaryOfType("/Metadata")
+                || !dictionary.getKey("/DecodeParms").isNull()) {
                 continue;
             }
             StoredHead head;
