@@ -64,7 +64,7 @@ void TestCompressSetting::imageTreatment_data()
                        << "Gray" << true << 1.0 << 0.9;
     QTest::newRow("4") << 4 << 144 << 300 << "/Bicubic"
                        << "RGB" << true << 1.0 << 0.9;
-    QTest::newRow("5") << 5 << 160 << 400 << "/Bicubic"
+    QTest::newRow("5") << 5 << 150 << 400 << "/Bicubic"
                        << "RGB" << true << 1.0 << 0.9;
     QTest::newRow("7") << 7 << 216 << 600 << "/Bicubic"
                        << "RGB" << true << 1.0 << 0.9;

@@ -233,7 +233,7 @@ void TestGSCompressor::argumentList_data()
     const QString fine = "<< /QFactor 0.40 /Blend 1 /HSamples [1 1 1 1] /VSamples [1 1 1 1] >>";
     QTest::newRow("high ignores level") << 0 << 9 << QString() << options("/Subsample", "Gray", 72, 150) << "1.0"
                                         << "false" << compact;
-    QTest::newRow("medium") << 1 << 9 << QString() << options("/Bicubic", "RGB", 160, 400) << "1.0"
+    QTest::newRow("medium") << 1 << 9 << QString() << options("/Bicubic", "RGB", 150, 400) << "1.0"
                             << "false" << compact;
     QTest::newRow("low") << 2 << 1 << QString() << options("/Bicubic", "LeaveColorUnchanged", 288, 900) << "1.5"
                          << "true" << fine;

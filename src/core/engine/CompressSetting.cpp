@@ -4,8 +4,9 @@
 #include <array>
 
 namespace {
-    // Medium's 160 dpi halves the palette images of 240 dpi and more, which can only shrink by whole factors.
-    constexpr std::array<int, 10> colorResolutions = { 72, 96, 120, 144, 160, 192, 216, 240, 264, 288 };
+    // Medium's 150 dpi halves the palette images of 225 dpi and more, which can only shrink by whole factors,
+    // and resamples pictures as Ghostscript's ebook preset does, whose output Medium must not exceed.
+    constexpr std::array<int, 10> colorResolutions = { 72, 96, 120, 144, 150, 192, 216, 240, 264, 288 };
     constexpr std::array<int, 10> monoResolutions = { 150, 200, 250, 300, 400, 500, 600, 700, 800, 900 };
 
     // The tables are indexed by an effective level; a stray value must never read past them.
