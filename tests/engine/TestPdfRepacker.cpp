@@ -27,6 +27,12 @@ namespace {
         }
     };
 
+    /** Opens path into pdf with password, none when empty. */
+    void openDocument(QPDF& pdf, const QString& path, const QByteArray& password)
+    {
+        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+    }
+
     QList<QByteArray> pageContentsOf(QPDF& pdf)
     {
         QList<QByteArray> contents;
@@ -44,7 +50,7 @@ namespace {
     QList<QByteArray> pageContentsOf(const QString& path, const QByteArray& password)
     {
         QPDF pdf;
-        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        openDocument(pdf, path, password);
         return pageContentsOf(pdf);
     }
 
@@ -52,7 +58,7 @@ namespace {
     {
         Substance substance;
         QPDF pdf;
-        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        openDocument(pdf, path, password);
         substance.pageContents = pageContentsOf(pdf);
         QPDFObjectHandle title = pdf.getTrailer().getKey("/Info").getKey("/Title");
         substance.title = title.isString() ? QByteArray::fromStdString(title.getStringValue()) : QByteArray();
@@ -214,7 +220,7 @@ namespace {
     {
         QList<QByteArray> stored;
         QPDF pdf;
-        pdf.processFile(QFile::encodeName(path).constData(), password.isEmpty() ? nullptr : password.constData());
+        openDocument(pdf, path, password);
         QPDFObjectHandle page = pdf.getAllPages().front();
         QPDFObjectHandle contents = page.getKey("/Contents");
         for (QPDFObjectHandle stream : contents.aitems()) {
