@@ -8,7 +8,6 @@
 #include <ftw.h>
 
 namespace {
-    // Depth first, so a folder is empty by the time it is reached; never through a link.
     int removeEntry(const char* path, const struct stat*, int, struct FTW*)
     {
         if (::remove(path) != 0) {
@@ -23,6 +22,7 @@ ByteSafeTemporaryDir::~ByteSafeTemporaryDir()
 {
     if (isValid() && autoRemove()) {
         const int openFoldersAtMost = 16;
+        // Depth first, so a folder is empty by the time it is reached; a link goes, never what it points to.
         ::nftw(QFile::encodeName(path()).constData(), removeEntry, openFoldersAtMost, FTW_DEPTH | FTW_PHYS);
     }
 }
