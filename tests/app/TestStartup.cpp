@@ -18,7 +18,23 @@ class TestStartup : public QObject
 private slots:
     void startsWithLogAndReport();
     void keepsRunningWhenStandardErrorCloses();
+
+private:
+    QProcessEnvironment applicationEnvironment(const TestHome& home) const;
+
+    // The application is ended by a signal, which leaves its instance socket behind: the socket goes
+    // into a runtime folder of this test's, removed with it.
+    QTemporaryDir m_runtime;
 };
+
+QProcessEnvironment TestStartup::applicationEnvironment(const TestHome& home) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_RUNTIME_DIR", m_runtime.path());
+    return environment;
+}
 
 void TestStartup::startsWithLogAndReport()
 {
@@ -30,10 +46,7 @@ void TestStartup::startsWithLogAndReport()
     staged.close();
 
     QProcess application;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    application.setProcessEnvironment(environment);
+    application.setProcessEnvironment(applicationEnvironment(home));
     application.start(KOMPRESTO_APP_PATH, QStringList());
     QVERIFY(application.waitForStarted());
 
@@ -74,11 +87,8 @@ void TestStartup::keepsRunningWhenStandardErrorCloses()
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
     std::vector<QByteArray> variables;
-    for (const QString& variable : environment.toStringList()) {
+    for (const QString& variable : applicationEnvironment(home).toStringList()) {
         variables.push_back(variable.toLocal8Bit());
     }
     std::vector<char*> envp;

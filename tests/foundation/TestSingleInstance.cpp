@@ -1,6 +1,7 @@
 #include "foundation/CommandLinePaths.h"
 #include "foundation/InstanceSocket.h"
 #include "foundation/SingleInstance.h"
+#include "support/ByteSafeTemporaryDir.h"
 #include "support/PrivateSessionBus.h"
 
 #include <QDBusConnection>
@@ -33,7 +34,7 @@ private slots:
 
 private:
     PrivateSessionBus m_bus;
-    QTemporaryDir m_dir;
+    ByteSafeTemporaryDir m_dir; // may hold names that are no valid text
 };
 
 void TestSingleInstance::initTestCase()

@@ -6,6 +6,7 @@
 #include "foundation/LanguageCode.h"
 #include "foundation/SettingsStore.h"
 #include "services/MultiLanguage.h"
+#include "support/ByteSafeTemporaryDir.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 #include "ui/CompressSettingWidget.h"
@@ -69,7 +70,7 @@ private:
     static FileItemList* items() { return MainWindow::instance()->fileItemList(); }
 
     QTemporaryDir m_fixtures;
-    std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<ByteSafeTemporaryDir> m_work; // may hold names that are no valid text
     std::unique_ptr<TestHome> m_home;
 };
 
@@ -85,7 +86,7 @@ void TestAddingFiles::initTestCase()
 void TestAddingFiles::init()
 {
     m_home = std::make_unique<TestHome>();
-    m_work = std::make_unique<QTemporaryDir>();
+    m_work = std::make_unique<ByteSafeTemporaryDir>();
     MainWindow::instance()->show();
     QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
 }
