@@ -3,16 +3,17 @@
 #include <QtGlobal>
 #include <memory>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <string>
 
 struct libdeflate_compressor;
 
 /**
  * Compresses a document's streams again, one at a time, for the lossless pass: each stream's data is
- * decoded and compressed with libdeflate, which reaches zlib's strongest ratio in a third of its time,
- * and the stream keeps whichever is smaller, the new data or the data as stored. A predictor that suits
- * a picture, or a stronger compressor than ours, is kept that way: no stream grows. The writer then
- * copies what was decided; streams left undecided (image codecs, unreadable data, data too large to
- * hold) are the writer's own to handle, as they would be without this.
+ * decoded and compressed at a strong level (large data with libdeflate, which reaches zlib's strongest
+ * ratio there in a third of its time), and the stream keeps whichever is smaller, the new data or the data as stored. A
+ * predictor that suits a picture, or a stronger compressor than ours, is kept that way: no stream grows. The writer
+ * then copies what was decided; streams left undecided (image codecs, unreadable data, data too large to hold) are the
+ * writer's own to handle, as they would be without this.
  */
 class StreamRecompressor final
 {
@@ -34,6 +35,9 @@ public:
     static constexpr qint64 mostHeld = 256LL * 1024 * 1024;
 
 private:
+    /** data compressed into into, whose size is the most it may take; 0 when it does not fit. */
+    size_t compress(const std::string& data, std::string& into) const;
+
     struct CompressorDeleter
     {
         void operator()(libdeflate_compressor* compressor) const;
