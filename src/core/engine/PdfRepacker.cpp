@@ -361,6 +361,7 @@ PdfRepacker::Result PdfRepacker::repack(
     const bool ownProtection = protectedLike.path.isEmpty();
     const Document& protectingDocument = ownProtection ? input : protectedLike;
     Protection expected;
+    bool readCleanly = false;
     try {
         const std::unique_ptr<QPDF> pdf = open(input.path, input.password);
         // Walking the objects costs little, as the writer reads them all anyway.
@@ -377,6 +378,7 @@ PdfRepacker::Result PdfRepacker::repack(
         QPDF& protecting = ownProtection ? *pdf : *protector;
         expected = protectionOf(protecting);
         write(*pdf, output, protecting, limits.cancelled);
+        readCleanly = !pdf->anyWarnings();
         pdf->closeInputSource();
         if (protector) {
             protector->closeInputSource();
@@ -393,7 +395,7 @@ PdfRepacker::Result PdfRepacker::repack(
     if (!carriesProtection(output, protectingDocument.password, expected, protectingDocument.path)) {
         return failure(Outcome::ProtectionFailed, output, QStringLiteral("the copy is not protected like its source"));
     }
-    return { Outcome::Written, QFileInfo(output).size(), QString() };
+    return { Outcome::Written, QFileInfo(output).size(), QString(), readCleanly };
 }
 
 qint64 PdfRepacker::smallestPossibleSize(const Document& document)

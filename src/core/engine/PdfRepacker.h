@@ -54,6 +54,10 @@ public:
         Outcome outcome = Outcome::Unreadable;
         qint64 size = 0; // bytes written, when Written
         QString message; // what went wrong otherwise
+        // When Written: qpdf read and wrote the input without a single complaint, so the copy holds the
+        // very objects the input holds. A complaint means something was read in a way of qpdf's own (a
+        // token it did not know taken for a string, data it could not decode copied as stored).
+        bool readCleanly = false;
     };
 
     /**
