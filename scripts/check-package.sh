@@ -41,7 +41,7 @@ if grep -Eq '/(Test[A-Za-z]*|lib[a-z_]*\.a|include/.*)$' <<<"$files"; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libgs10 libqpdf29 libqt5core5a libqt5gui5 libqt5widgets5 libqt5network5 libqt5dbus5; do
+for package in libgs10 libqpdf29 libdeflate0 libqt5core5a libqt5gui5 libqt5widgets5 libqt5network5 libqt5dbus5; do
     grep -q "\b$package\b" <<<"$depends" || fail "Depends does not name $package: $depends"
 done
 
