@@ -23,12 +23,13 @@ private slots:
     void keepsRunningWhenStandardErrorCloses();
     void signalDuringARunEndsLikeQuit_data();
     void signalDuringARunEndsLikeQuit();
+    void signalEndsTheWindowPastAnOpenDialog();
 
 private:
     QProcessEnvironment applicationEnvironment(const TestHome& home) const;
 
-    // The application is ended by a signal, which leaves its instance socket behind: the socket goes
-    // into a runtime folder of this test's, removed with it.
+    // The application's instance socket goes into a runtime folder of this test's, removed with it,
+    // never into a real session's.
     QTemporaryDir m_runtime;
 };
 
@@ -227,6 +228,40 @@ void TestStartup::signalDuringARunEndsLikeQuit()
     QTRY_VERIFY_WITH_TIMEOUT(!anyProcessHasHome(home.path()), 15000);
     QCOMPARE(QDir(output.path()).entryList(QDir::Files), QStringList());
     QVERIFY(LogReader::allText().contains(QStringLiteral("Ending on signal %1").arg(signalNumber)));
+}
+
+// A question on screen runs an event loop of its own; the ending must not wait for its answer. The
+// start-up notice about a folder that cannot be made is such a question, asked before the window's loop.
+void TestStartup::signalEndsTheWindowPastAnOpenDialog()
+{
+    const TestHome home;
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // A file where the Temp folder belongs: the notice says it cannot be made.
+    QVERIFY(QDir().mkpath(Product::applicationDataFolder()));
+    QFile blocker(Product::tempFolder().chopped(1));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QProcessEnvironment environment = applicationEnvironment(home);
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    QProcess application;
+    application.setProcessEnvironment(environment);
+    application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    application.setStandardOutputFile(QProcess::nullDevice());
+    application.start(KOMPRESTO_APP_PATH, QStringList());
+    QVERIFY(application.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(LogReader::allText().contains("Cannot create the folder"), 60000);
+    const QString socket = SingleInstance::socketPath(runtime.path(), Product::applicationDataFolder());
+    QVERIFY(QFileInfo::exists(socket));
+
+    ::kill(static_cast<pid_t>(application.processId()), SIGTERM);
+    QVERIFY(application.waitForFinished(30000));
+    QCOMPARE(application.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(application.exitCode(), SIGTERM);
+    QVERIFY(!QFileInfo::exists(socket));
+    QVERIFY(LogReader::allText().contains(QStringLiteral("Ending on signal %1").arg(SIGTERM)));
 }
 
 // The test documents are drawn with Qt's painter, which needs the GUI application.
