@@ -8,7 +8,7 @@ packages=(
     build-essential cmake pkg-config clang-format
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
-    libgs-dev ghostscript libqpdf-dev qpdf zlib1g-dev
+    libgs-dev ghostscript libqpdf-dev qpdf zlib1g-dev libdeflate-dev
     xvfb xauth dbus-x11 dbus-daemon
     fonts-liberation fonts-noto-cjk
     dpkg-dev lintian appstream

@@ -29,10 +29,14 @@ namespace {
     }
 } // namespace
 
-QList<bool> InkCoverage::pagesWithInk(const QString& path, const QString& passwordArgument)
+QList<bool> InkCoverage::pagesWithInk(const QString& path, const QString& passwordArgument, int firstPage)
 {
     QStringList arguments = { QStringLiteral("gs"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
         QStringLiteral("-dSAFER"), QStringLiteral("-dQUIET"), QStringLiteral("-sDEVICE=inkcov"), resolutionOption };
+    if (firstPage > 1) {
+        // Pages beyond the last are none at all: the interpreter says so and renders nothing.
+        arguments << QStringLiteral("-dFirstPage=%1").arg(firstPage);
+    }
     if (!passwordArgument.isEmpty()) {
         arguments << passwordArgument;
     }

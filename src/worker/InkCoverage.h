@@ -10,8 +10,11 @@
 class InkCoverage final
 {
 public:
-    /** For each page, whether it shows anything; empty when the document could not be rendered. */
-    static QList<bool> pagesWithInk(const QString& path, const QString& passwordArgument);
+    /**
+     * For each page from firstPage on (counted from 1), whether it shows anything; empty when the document
+     * could not be rendered or has no page from firstPage on.
+     */
+    static QList<bool> pagesWithInk(const QString& path, const QString& passwordArgument, int firstPage = 1);
 
     /** The first page (counted from 1) that shows something in source and nothing in rewrite; 0 when none. */
     static int firstEmptiedPage(const QList<bool>& source, const QList<bool>& rewrite);

@@ -62,12 +62,29 @@ namespace {
         }
     }
 
+    /**
+     * The first page (counted from 1) that shows something in the source and nothing in the copy; 0 when
+     * none. The copy is rendered first: where every page of it shows something, only pages the source has
+     * beyond them can have been emptied, and rendering those costs nothing when there are none.
+     */
+    int firstEmptiedPage(const WorkerRequest& request)
+    {
+        const QList<bool> copy = InkCoverage::pagesWithInk(request.rewritePath, request.copyPasswordArgument);
+        if (!copy.isEmpty() && !copy.contains(false)) {
+            const int pagesBefore = static_cast<int>(copy.size());
+            const QList<bool> sourceBeyond
+                = InkCoverage::pagesWithInk(request.sourcePath, request.passwordArgument, pagesBefore + 1);
+            const int pageBeyond = InkCoverage::firstEmptiedPage(sourceBeyond, {});
+            return pageBeyond == 0 ? 0 : pagesBefore + pageBeyond;
+        }
+        const QList<bool> source = InkCoverage::pagesWithInk(request.sourcePath, request.passwordArgument);
+        return InkCoverage::firstEmptiedPage(source, copy);
+    }
+
     /** Whether every page that shows something in the source shows something in the copy too. */
     bool copyKeepsContent(const WorkerRequest& request)
     {
-        const QList<bool> source = InkCoverage::pagesWithInk(request.sourcePath, request.passwordArgument);
-        const QList<bool> copy = InkCoverage::pagesWithInk(request.rewritePath, request.copyPasswordArgument);
-        const int page = InkCoverage::firstEmptiedPage(source, copy);
+        const int page = firstEmptiedPage(request);
         if (page == 0) {
             return true;
         }

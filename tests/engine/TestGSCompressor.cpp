@@ -620,6 +620,8 @@ void TestGSCompressor::neverDeliversCopyThatLosesInk()
 
 // Comparing what the pages show costs about as much as the rewrite itself: a rewrite already refused for
 // the links it lost is not compared, and the source goes out, although the rewrite emptied its pages.
+// Nor is a repack of the source that qpdf read without a complaint: it holds the source's very objects,
+// the damaged picture's data included, and shows what the source shows.
 void TestGSCompressor::comparesInkOnlyOfRewriteThatMayGoOut()
 {
     const QString damaged = m_work->path() + "/damaged.pdf";
@@ -635,10 +637,9 @@ void TestGSCompressor::comparesInkOnlyOfRewriteThatMayGoOut()
     QVERIFY(compressor.keptSourceForNavigation());
     QVERIFY(!log.contains("shows content in the source but nothing in the copy"));
     QVERIFY(compressor.delivery() == Delivery::SourceUnchanged || compressor.delivery() == Delivery::SourceRepacked);
-    // Only a repack of the source that goes out has its pages compared.
     const bool compared = std::any_of(compressor.stepCosts().steps().cbegin(), compressor.stepCosts().steps().cend(),
         [](const QPair<QString, StepCosts::Duration>& step) { return step.first == "ink checks"; });
-    QCOMPARE(compared, compressor.delivery() == Delivery::SourceRepacked);
+    QVERIFY(!compared);
     const QString delivered = outputFolder() + "/linked.pdf";
     QCOMPARE(TestPdf::navigationOf(delivered), qMakePair(1, 1));
     QCOMPARE(TestPdf::pageCount(delivered), 2);

@@ -125,7 +125,7 @@ bool CandidatePicker::mayRepackSource(const PdfCheck::Result& source) { return !
 qint64 CandidatePicker::sizeToBeat(const Candidate& repackedSource) const
 {
     qint64 best = smallest().size;
-    if (!repackedSource.path.isEmpty() && !m_inkCheck) {
+    if (!repackedSource.path.isEmpty() && !needsInkCheck(repackedSource)) {
         best = std::min(best, repackedSource.size);
     }
     return best;
@@ -162,7 +162,7 @@ bool CandidatePicker::addRepackedRewrite(const QString& rewrite, qint64 mustBeBe
         return true;
     }
     if (written && isSound(copy, Delivery::RewrittenAndRepacked)) {
-        m_candidates << Candidate { output, result.size, Delivery::RewrittenAndRepacked };
+        m_candidates << Candidate { output, result.size, Delivery::RewrittenAndRepacked, result.readCleanly };
         return true;
     }
     if (failedForWantOfRoom(rewrite, result, "the repacked rewrite")) {
@@ -202,7 +202,7 @@ CandidatePicker::Candidate CandidatePicker::repackedSource()
         if (!isSound(made.check, Delivery::SourceRepacked)) {
             return {};
         }
-        return { made.path, made.repack.size, Delivery::SourceRepacked };
+        return { made.path, made.repack.size, Delivery::SourceRepacked, made.repack.readCleanly };
     }
     if (made.repack.outcome != PdfRepacker::Outcome::CannotWin && made.repack.outcome != PdfRepacker::Outcome::Cancelled
         && !failedForWantOfRoom(m_stagedSource, made.repack, "the repacked source")) {
@@ -254,11 +254,19 @@ bool CandidatePicker::isSound(const PdfCheck::Result& copy, Delivery delivery) c
     return fault.isEmpty();
 }
 
-bool CandidatePicker::showsInkOfSource(const Candidate& candidate) const
+// A repack that holds the very objects of its input shows what the input shows; one that qpdf read its
+// own way (a value it did not know, data it could not decode) may not, wherever the interpreter found
+// the source troubled too.
+bool CandidatePicker::needsInkCheck(const Candidate& candidate) const
 {
     const bool isRepack
         = candidate.delivery == Delivery::RewrittenAndRepacked || candidate.delivery == Delivery::SourceRepacked;
-    return !isRepack || !m_inkCheck || m_inkCheck(candidate.path);
+    return isRepack && !candidate.readCleanly && m_inkCheck;
+}
+
+bool CandidatePicker::showsInkOfSource(const Candidate& candidate) const
+{
+    return !needsInkCheck(candidate) || m_inkCheck(candidate.path);
 }
 
 // The first of the smallest: the source wins a tie, so nothing goes out that is not really smaller.

@@ -71,6 +71,7 @@ private:
         QString path;
         qint64 size = 0;
         Delivery delivery = Delivery::None;
+        bool readCleanly = false; // a repack whose input qpdf read without a complaint
     };
 
     bool addRepackedRewrite(const QString& rewrite, qint64 mustBeBelow);
@@ -82,6 +83,8 @@ private:
     Candidate smallest() const;
     /** The size a repack has to come out below to win: what a candidate that needs no further check has. */
     qint64 sizeToBeat(const Candidate& repackedSource) const;
+    /** Whether the candidate must show ink wherever the source does before it may go out. */
+    bool needsInkCheck(const Candidate& candidate) const;
     bool showsInkOfSource(const Candidate& candidate) const;
 
     const QString m_stagedSource;

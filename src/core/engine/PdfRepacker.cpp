@@ -1,9 +1,11 @@
 #include "engine/PdfRepacker.h"
 
 #include "engine/BufferedFileSource.h"
+#include "engine/StreamRecompressor.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <memory>
@@ -245,7 +247,9 @@ namespace {
         }
         if (allCodecs) {
             bytes.codec += length.getIntValue();
-        } else if (isFlate(filter)) {
+        } else if (isFlate(filter) && dictionary.getKey("/DecodeParms").isNull()) {
+            // A predicted picture may shrink by any share once its predictor is undone: only plain Flate
+            // is bounded.
             bytes.flate += length.getIntValue();
         }
     }
@@ -305,6 +309,39 @@ namespace {
         return copiedAsStored + keptFlate < static_cast<double>(limits.mustBeBelow);
     }
 
+    /** The size the repack must come below now, -1 for none: the smaller of the two bounds it was given. */
+    qint64 boundNow(const PdfRepacker::Limits& limits)
+    {
+        const qint64 now = limits.mustNowBeBelow ? limits.mustNowBeBelow() : -1;
+        if (now < 0 || limits.mustBeBelow < 0) {
+            return std::max(now, limits.mustBeBelow);
+        }
+        return std::min(now, limits.mustBeBelow);
+    }
+
+    /**
+     * Compresses the streams again, each on its own, and adds up what the copy is sure to hold: the bytes
+     * copied as they are and those just decided. False, and nothing more done, once that reaches the bound
+     * the limits set; a cancellation throws.
+     */
+    bool recompressStreams(
+        const std::vector<QPDFObjectHandle>& streams, const StreamBytes& bytes, const PdfRepacker::Limits& limits)
+    {
+        StreamRecompressor recompressor;
+        qint64 atLeast = bytes.codec + bytes.strongestFlate;
+        for (const QPDFObjectHandle& stream : streams) {
+            if (limits.cancelled && limits.cancelled()) {
+                throw RepackCancelled();
+            }
+            atLeast += std::max<qint64>(recompressor.recompress(stream), 0);
+            const qint64 bound = boundNow(limits);
+            if (bound >= 0 && atLeast >= bound) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     PdfRepacker::Result failure(PdfRepacker::Outcome outcome, const QString& output, const QString& message)
     {
         QFile::remove(output);
@@ -324,12 +361,13 @@ PdfRepacker::Result PdfRepacker::repack(
     const bool ownProtection = protectedLike.path.isEmpty();
     const Document& protectingDocument = ownProtection ? input : protectedLike;
     Protection expected;
+    bool readCleanly = false;
     try {
         const std::unique_ptr<QPDF> pdf = open(input.path, input.password);
         // Walking the objects costs little, as the writer reads them all anyway.
         const std::vector<QPDFObjectHandle> streams = streamsReachable(*pdf);
         const StreamBytes bytes = streamBytesOf(streams, keepStrongestFlateAsStored(streams));
-        if (!canWin(bytes, QFileInfo(input.path).size(), limits)) {
+        if (!canWin(bytes, QFileInfo(input.path).size(), limits) || !recompressStreams(streams, bytes, limits)) {
             pdf->closeInputSource();
             return failure(Outcome::CannotWin, output, QString());
         }
@@ -340,6 +378,7 @@ PdfRepacker::Result PdfRepacker::repack(
         QPDF& protecting = ownProtection ? *pdf : *protector;
         expected = protectionOf(protecting);
         write(*pdf, output, protecting, limits.cancelled);
+        readCleanly = !pdf->anyWarnings();
         pdf->closeInputSource();
         if (protector) {
             protector->closeInputSource();
@@ -356,7 +395,7 @@ PdfRepacker::Result PdfRepacker::repack(
     if (!carriesProtection(output, protectingDocument.password, expected, protectingDocument.path)) {
         return failure(Outcome::ProtectionFailed, output, QStringLiteral("the copy is not protected like its source"));
     }
-    return { Outcome::Written, QFileInfo(output).size(), QString() };
+    return { Outcome::Written, QFileInfo(output).size(), QString(), readCleanly };
 }
 
 qint64 PdfRepacker::smallestPossibleSize(const Document& document)

@@ -74,9 +74,11 @@ bool SourcePass::hasOutgrownBound() const
 
 void SourcePass::run()
 {
+    m_begun.store(true);
     const StepCosts::Duration start = StepCosts::threadCpuTime();
     PdfRepacker::Limits limits;
     limits.mustBeBelow = m_mustBeBelow.load();
+    limits.mustNowBeBelow = [this] { return m_mustBeBelow.load(); };
     bool outgrown = false;
     limits.cancelled = [this, &outgrown] {
         outgrown = !isCancelled() && hasOutgrownBound();

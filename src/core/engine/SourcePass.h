@@ -15,8 +15,8 @@ class StopSignal;
  * source, so it may run on a thread of its own while the interpreter rewrites the same source in its
  * worker, on the core the worker leaves idle. The copy is written beside the source, in the run's private
  * folder, private from the start. Whatever ends the compression ends the pass with it: a raised stop
- * signal or cancel() ends the writing within a hundredth of it, and the destructor waits for the thread
- * and removes the copy, unless it was delivered meanwhile.
+ * signal or cancel() ends it within one stream's compression or a hundredth of the writing, and the destructor waits
+ * for the thread and removes the copy, unless it was delivered meanwhile.
  */
 class SourcePass final
 {
@@ -50,9 +50,11 @@ public:
     void cancel() { m_cancelled.store(true); }
     /**
      * Thread-safe: another copy of that many bytes is sure to go out if nothing smaller does, so the pass
-     * is of use only below it. Once what it has written reaches that size, it ends as CannotWin.
+     * is of use only below it. Once what it has decided to write reaches that size, it ends as CannotWin.
      */
     void mustComeBelow(qint64 bytes);
+    /** Thread-safe: whether the pass has begun its work, on its thread or on the one that asked. */
+    bool hasBegun() const { return m_begun.load(); }
     /** Thread-safe: whether result() would return at once. */
     bool isFinished() const { return m_done.load(); }
     /** Waits for the pass to end, running it first when it has not run, and returns what it made. */
@@ -70,6 +72,7 @@ private:
     const StopSignal& m_stop;
     std::atomic<qint64> m_mustBeBelow;
     std::atomic<bool> m_cancelled { false };
+    std::atomic<bool> m_begun { false };
     std::atomic<bool> m_done { false };
     bool m_finished = false;
     Result m_result;
