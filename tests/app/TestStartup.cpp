@@ -1,6 +1,9 @@
 #include "foundation/ProductConstants.h"
+#include "foundation/SingleInstance.h"
 #include "support/LogReader.h"
 #include "support/TestHome.h"
+#include "support/TestPdf.h"
+#include "support/VncKeyboard.h"
 
 #include <QtTest>
 #include <csignal>
@@ -18,12 +21,15 @@ class TestStartup : public QObject
 private slots:
     void startsWithLogAndReport();
     void keepsRunningWhenStandardErrorCloses();
+    void signalDuringARunEndsLikeQuit_data();
+    void signalDuringARunEndsLikeQuit();
+    void signalEndsTheWindowPastAnOpenDialog();
 
 private:
     QProcessEnvironment applicationEnvironment(const TestHome& home) const;
 
-    // The application is ended by a signal, which leaves its instance socket behind: the socket goes
-    // into a runtime folder of this test's, removed with it.
+    // The application's instance socket goes into a runtime folder of this test's, removed with it,
+    // never into a real session's.
     QTemporaryDir m_runtime;
 };
 
@@ -125,5 +131,139 @@ void TestStartup::keepsRunningWhenStandardErrorCloses()
                        .arg(WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status))));
 }
 
-QTEST_GUILESS_MAIN(TestStartup)
+namespace {
+    /** Whether a process of this user still runs with HOME set to home: the window or one of its workers. */
+    bool anyProcessHasHome(const QString& home)
+    {
+        const QByteArray wanted = "HOME=" + QFile::encodeName(home);
+        for (const QString& pid : QDir("/proc").entryList({ "[0-9]*" }, QDir::Dirs)) {
+            QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+            if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(wanted)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    /** The processes whose parent is pid: the window's workers. */
+    QStringList childrenOf(qint64 pid)
+    {
+        QStringList children;
+        for (const QString& child : QDir("/proc").entryList({ "[0-9]*" }, QDir::Dirs)) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(child));
+            // "pid (name) state ppid ...": the name may hold anything but ends at the last parenthesis.
+            const QByteArray line = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+            const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+            if (fields.size() > 1 && fields.at(1).toLongLong() == pid) {
+                children << child;
+            }
+        }
+        return children;
+    }
+
+    /** What a run leaves in the Temp folder while it works: its private folder, the copies in it. */
+    QStringList stagedEntries()
+    {
+        return QDir(Product::tempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
+} // namespace
+
+void TestStartup::signalDuringARunEndsLikeQuit_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("kill") << SIGTERM;
+    QTest::newRow("Ctrl-C in a terminal") << SIGINT;
+    QTest::newRow("terminal closed") << SIGHUP;
+}
+
+// kill, Ctrl-C or the end of the session during a run: the window ends as Quit ends it, its workers
+// stopped, the private copies of the documents removed and its instance socket gone, with no
+// question on screen to hold the ending up.
+void TestStartup::signalDuringARunEndsLikeQuit()
+{
+    QFETCH(int, signalNumber);
+    const TestHome home;
+    QTemporaryDir documents;
+    QTemporaryDir output;
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // Big enough to keep the interpreter busy for seconds.
+    const QString document = documents.filePath("long.pdf");
+    QVERIFY(TestPdf::writeImageDocument(document, 4));
+    {
+        QSettings settings(Product::settingsFilePath(), QSettings::IniFormat);
+        settings.setValue("General/output", output.path());
+    }
+
+    const quint16 port = VncKeyboard::freePort();
+    QVERIFY(port != 0);
+    QProcessEnvironment environment = applicationEnvironment(home);
+    environment.insert("QT_QPA_PLATFORM", QStringLiteral("vnc:size=1280x1024:port=%1").arg(port));
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    // The windows meet on their socket in the runtime folder, which must be gone afterwards.
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    QProcess application;
+    application.setProcessEnvironment(environment);
+    application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    application.setStandardOutputFile(QProcess::nullDevice());
+    application.start(KOMPRESTO_APP_PATH, { document });
+    QVERIFY(application.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(LogReader::allText().contains("Documents listed: 1"), 60000);
+    const QString socket = SingleInstance::socketPath(runtime.path(), Product::applicationDataFolder());
+    QVERIFY(QFileInfo::exists(socket));
+
+    VncKeyboard keyboard;
+    QTRY_VERIFY_WITH_TIMEOUT(keyboard.connectTo(port), 30000);
+    QVERIFY(keyboard.pressChord({ VncKeyboard::controlKey, VncKeyboard::returnKey }));
+    // The interpreter has the document in its worker; the copy is in its private folder.
+    QTRY_VERIFY_WITH_TIMEOUT(!childrenOf(application.processId()).isEmpty(), 60000);
+    QVERIFY(!stagedEntries().isEmpty());
+
+    ::kill(static_cast<pid_t>(application.processId()), signalNumber);
+    QVERIFY(application.waitForFinished(30000));
+    QCOMPARE(application.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(application.exitCode(), signalNumber);
+    QCOMPARE(stagedEntries(), QStringList());
+    QVERIFY(!QFileInfo::exists(socket));
+    QTRY_VERIFY_WITH_TIMEOUT(!anyProcessHasHome(home.path()), 15000);
+    QCOMPARE(QDir(output.path()).entryList(QDir::Files), QStringList());
+    QVERIFY(LogReader::allText().contains(QStringLiteral("Ending on signal %1").arg(signalNumber)));
+}
+
+// A question on screen runs an event loop of its own; the ending must not wait for its answer. The
+// start-up notice about a folder that cannot be made is such a question, asked before the window's loop.
+void TestStartup::signalEndsTheWindowPastAnOpenDialog()
+{
+    const TestHome home;
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // A file where the Temp folder belongs: the notice says it cannot be made.
+    QVERIFY(QDir().mkpath(Product::applicationDataFolder()));
+    QFile blocker(Product::tempFolder().chopped(1));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QProcessEnvironment environment = applicationEnvironment(home);
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    QProcess application;
+    application.setProcessEnvironment(environment);
+    application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    application.setStandardOutputFile(QProcess::nullDevice());
+    application.start(KOMPRESTO_APP_PATH, QStringList());
+    QVERIFY(application.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(LogReader::allText().contains("Cannot create the folder"), 60000);
+    const QString socket = SingleInstance::socketPath(runtime.path(), Product::applicationDataFolder());
+    QVERIFY(QFileInfo::exists(socket));
+
+    ::kill(static_cast<pid_t>(application.processId()), SIGTERM);
+    QVERIFY(application.waitForFinished(30000));
+    QCOMPARE(application.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(application.exitCode(), SIGTERM);
+    QVERIFY(!QFileInfo::exists(socket));
+    QVERIFY(LogReader::allText().contains(QStringLiteral("Ending on signal %1").arg(SIGTERM)));
+}
+
+// The test documents are drawn with Qt's painter, which needs the GUI application.
+QTEST_MAIN(TestStartup)
 #include "TestStartup.moc"

@@ -4,6 +4,7 @@
 #include "documents/FileItemList.h"
 #include "documents/PDFFileItem.h"
 #include "engine/GSCompressor.h"
+#include "engine/RunFolder.h"
 #include "foundation/LanguageCode.h"
 #include "foundation/ProductConstants.h"
 #include "foundation/SettingsStore.h"
@@ -27,6 +28,8 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QRunnable>
+#include <QSemaphore>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -37,6 +40,7 @@ using namespace MainWindowDriver;
 
 namespace {
     const char* const closeDuringRunSwitch = "--close-during-run";
+    const char* const exitWithStuckCompressionSwitch = "--exit-with-stuck-compression";
     // Markup that a label would render: bold, an entity, a line break. A file name cannot hold a slash.
     const QString hostileName = QStringLiteral("<b>&amp; 'q'<br>1%.pdf");
 
@@ -75,6 +79,7 @@ private slots:
     void stopReturnsEveryRowToPending();
     void closingDuringARunEndsTheProcess();
     void closingDuringARunAsksFirst();
+    void exitPastAStuckCompressionRemovesItsCopies();
     void keyboardAloneRunsTheJob();
     void rowSaysWhatStageItsDocumentIsIn();
     void runEndsWithASummaryAndEachRowsShare();
@@ -245,6 +250,26 @@ void TestRunControl::closingDuringARunEndsTheProcess()
     // Once no process of that window is left, a worker included, nothing can deliver any more.
     QTRY_VERIFY_WITH_TIMEOUT(!anyProcessHasHome(home.path()), 15000);
     QCOMPARE(filesIn(m_output->path()), QStringList());
+}
+
+// A compression that does not stop in time is left behind at exit, so that the process never goes on
+// invisibly; the private copy it holds must not be left behind with it.
+void TestRunControl::exitPastAStuckCompressionRemovesItsCopies()
+{
+    const TestHome home;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), { exitWithStuckCompressionSwitch });
+    QVERIFY(child.waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (output += child.readAllStandardOutput()).contains("staged\n"), output.right(2000), 60000);
+    QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QDir(Product::tempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 // Closing during a run asks; declined, the window stays and the run goes on to its end.
@@ -539,12 +564,36 @@ namespace {
         QTimer::singleShot(0, window, [] { click("btn_compress"); });
         return MainWindow::finishBeforeExit(application.exec());
     }
+
+    // The child's side of exitPastAStuckCompressionRemovesItsCopies: a compression that never ends
+    // holds a private copy in its folder when the application ends.
+    int exitWithStuckCompression(int argc, char* argv[])
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+        QApplication application(argc, argv);
+        QSemaphore staged;
+        QSemaphore never;
+        MainWindow::instance()->compressionPool()->start(QRunnable::create([&staged, &never] {
+            const RunFolder folder;
+            RunFolder::createPrivateFile(folder.newFilePath(QStringLiteral("_input.pdf")));
+            staged.release();
+            never.acquire();
+        }));
+        staged.acquire();
+        fputs("staged\n", stdout);
+        fflush(stdout);
+        return MainWindow::finishBeforeExit(0);
+    }
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc == 4 && qstrcmp(argv[1], closeDuringRunSwitch) == 0) {
         return closeDuringRun(argc, argv);
+    }
+    if (argc == 2 && qstrcmp(argv[1], exitWithStuckCompressionSwitch) == 0) {
+        return exitWithStuckCompression(argc, argv);
     }
     QApplication application(argc, argv);
     TestRunControl test;

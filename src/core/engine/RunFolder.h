@@ -30,6 +30,13 @@ public:
     /** Creates path as an empty file that only its owner can read and write; false when it exists already. */
     static bool createPrivateFile(const QString& path);
 
+    /**
+     * Removes, with everything in them, the folders of this process's compressions that have not ended,
+     * and lets no new one be made: for a process that must end without waiting for a compression that
+     * does not stop, so that no private copy outlives it. Returns how many folders went.
+     */
+    static int removeAllBeforeExit();
+
 private:
     QString m_path;
     QString m_failureReason;

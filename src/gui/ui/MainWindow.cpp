@@ -9,6 +9,7 @@
 #include "documents/SignalTransferStation.h"
 #include "engine/FitSearch.h"
 #include "engine/GSCompressor.h"
+#include "engine/RunFolder.h"
 #include "foundation/CommandLinePaths.h"
 #include "foundation/FileNameText.h"
 #include "foundation/LogSite.h"
@@ -733,9 +734,10 @@ int MainWindow::finishBeforeExit(int exitCode)
     SleepInhibitor::instance()->release();
     if (!allEnded) {
         // A compression that cannot be stopped would deliver its file long after the window has gone.
-        // Leave at once instead: its staged copy is swept at the next start, and the output folder only
-        // ever receives complete files, so nothing half-written stays there.
-        qWarning() << "A compression is still running at exit; leaving without it.";
+        // Leave at once instead, but not before its private copies are gone: the output folder only
+        // ever receives complete files, so nothing half-written stays there either.
+        qWarning() << "A compression is still running at exit; leaving without it. Private folders removed:"
+                   << RunFolder::removeAllBeforeExit();
         std::_Exit(exitCode);
     }
     return exitCode;
