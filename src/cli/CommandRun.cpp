@@ -5,7 +5,6 @@
 #include "cli/CommandLineOptions.h"
 #include "cli/HumanReport.h"
 #include "cli/InputCollector.h"
-#include "cli/InterruptWatcher.h"
 #include "cli/JsonReport.h"
 #include "cli/PasswordFile.h"
 #include "foundation/ApplicationFolders.h"
@@ -14,6 +13,7 @@
 #include "foundation/ProductConstants.h"
 #include "foundation/ProgramInit.h"
 #include "foundation/StagingCleanup.h"
+#include "foundation/TerminationWatcher.h"
 
 #include <QDebug>
 #include <QDir>
@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QUuid>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
@@ -302,7 +303,8 @@ int CommandRun::compress(const CommandLineOptions& options, const QVector<InputD
 
     QEventLoop loop;
     BatchRunner runner(options.jobs());
-    InterruptWatcher watcher;
+    // A reader that went away (SIGPIPE, "| head -1") ends the run as Ctrl-C does.
+    TerminationWatcher watcher(TerminationWatcher::SecondSignal::ChangesNothing, { SIGPIPE });
     QTimer ticker;
     ticker.setInterval(tickIntervalMs);
     QString deliveredPath;
@@ -315,7 +317,7 @@ int CommandRun::compress(const CommandLineOptions& options, const QVector<InputD
         report->documentFinished(outcome, summary);
     });
     QObject::connect(&runner, &BatchRunner::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&watcher, &InterruptWatcher::interrupted, &loop, [&] {
+    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &loop, [&] {
         qDebug() << "Interrupted: stopping the run";
         summary.interrupted = true;
         runner.stop();

@@ -1,11 +1,11 @@
 #include "cli/DocumentJob.h"
 
-#include "cli/InterruptWatcher.h"
 #include "documents/FileItem.h"
 #include "documents/PDFFileItem.h"
 #include "engine/FitSearch.h"
 #include "engine/ResultTable.h"
 #include "foundation/FileDescriptor.h"
+#include "foundation/TerminationWatcher.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +19,10 @@
 #include <vector>
 
 namespace {
+    // Ctrl-C on a terminal reaches the interpreter's worker process too, which then dies by it: that is
+    // the user's stop, not a crash. Known on every thread from the moment the signal is handled.
+    bool wasInterrupted() { return TerminationWatcher::receivedSignal() != 0; }
+
     constexpr qint64 headerSearchBytes = 1024;
     constexpr int stopCheckIntervalMs = 200;
     constexpr std::size_t readChunk = 1 << 16;
@@ -284,7 +288,7 @@ void DocumentJob::compress(DocumentOutcome& outcome, const QString& password)
         outcome.outputPath = folder + QLatin1Char('/') + m_compressor.fileName();
         outcome.outputBytes = m_compressor.compressedSize();
         describeDelivery(outcome);
-    } else if (m_stopped.load() || InterruptWatcher::interruptArrived()) {
+    } else if (m_stopped.load() || wasInterrupted()) {
         outcome.status = DocumentOutcome::Status::Stopped;
     }
 }
@@ -309,7 +313,7 @@ void DocumentJob::fitUnderTarget(DocumentOutcome& outcome, const QString& folder
         outcome.outputPath = folder + QLatin1Char('/') + m_compressor.fileName();
         outcome.outputBytes = m_compressor.compressedSize();
         describeDelivery(outcome);
-    } else if (m_stopped.load() || InterruptWatcher::interruptArrived()) {
+    } else if (m_stopped.load() || wasInterrupted()) {
         outcome.status = DocumentOutcome::Status::Stopped;
     }
 }

@@ -1,7 +1,7 @@
 #include "cli/CommandLanguage.h"
 #include "cli/CommandRun.h"
-#include "cli/InterruptWatcher.h"
 #include "foundation/ProductConstants.h"
+#include "foundation/TerminationWatcher.h"
 
 #include <QCoreApplication>
 
@@ -22,6 +22,6 @@ int main(int argc, char* argv[])
         status = run.exec(QCoreApplication::arguments(), rawArguments);
         receivedSignal = run.receivedSignal();
     }
-    InterruptWatcher::endBySignal(receivedSignal);
+    TerminationWatcher::endBySignal(receivedSignal);
     return status;
 }

@@ -69,7 +69,7 @@ namespace {
         // Lets Wayland desktops match the window to the installed desktop entry and its icon.
         QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-kompresto"));
         CrashHandler::install();
-        TerminationWatcher terminationWatcher;
+        TerminationWatcher terminationWatcher(TerminationWatcher::SecondSignal::EndsAtOnce);
         quitOnTermination(terminationWatcher);
 
         // Files from the desktop ("Open With", a file manager's selection) go to the window already open.
@@ -114,6 +114,6 @@ int main(int argc, char* argv[])
 {
     const int exitCode = runWindow(argc, argv);
     // Everything is stopped and removed by now; whoever sent the signal learns that it ended the program.
-    TerminationWatcher::endByReceivedSignal();
+    TerminationWatcher::endBySignal(TerminationWatcher::receivedSignal());
     return exitCode;
 }
