@@ -27,6 +27,11 @@ private slots:
 
 private:
     QProcessEnvironment applicationEnvironment(const TestHome& home) const;
+    /** The environment of a window that a signal ends: its socket in runtime, no session bus to meet others on. */
+    QProcessEnvironment endingEnvironment(const TestHome& home, const QString& runtime) const;
+    /** Starts the program with arguments, its output dropped and its errors shown; whether it started. */
+    static bool startApplication(
+        QProcess& application, const QProcessEnvironment& environment, const QStringList& arguments);
 
     // The application's instance socket goes into a runtime folder of this test's, removed with it,
     // never into a real session's.
@@ -40,6 +45,24 @@ QProcessEnvironment TestStartup::applicationEnvironment(const TestHome& home) co
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("XDG_RUNTIME_DIR", m_runtime.path());
     return environment;
+}
+
+QProcessEnvironment TestStartup::endingEnvironment(const TestHome& home, const QString& runtime) const
+{
+    QProcessEnvironment environment = applicationEnvironment(home);
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    return environment;
+}
+
+bool TestStartup::startApplication(
+    QProcess& application, const QProcessEnvironment& environment, const QStringList& arguments)
+{
+    application.setProcessEnvironment(environment);
+    application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    application.setStandardOutputFile(QProcess::nullDevice());
+    application.start(KOMPRESTO_APP_PATH, arguments);
+    return application.waitForStarted();
 }
 
 void TestStartup::startsWithLogAndReport()
@@ -197,17 +220,11 @@ void TestStartup::signalDuringARunEndsLikeQuit()
 
     const quint16 port = VncKeyboard::freePort();
     QVERIFY(port != 0);
-    QProcessEnvironment environment = applicationEnvironment(home);
-    environment.insert("QT_QPA_PLATFORM", QStringLiteral("vnc:size=1280x1024:port=%1").arg(port));
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
     // The windows meet on their socket in the runtime folder, which must be gone afterwards.
-    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    QProcessEnvironment environment = endingEnvironment(home, runtime.path());
+    environment.insert("QT_QPA_PLATFORM", QStringLiteral("vnc:size=1280x1024:port=%1").arg(port));
     QProcess application;
-    application.setProcessEnvironment(environment);
-    application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    application.setStandardOutputFile(QProcess::nullDevice());
-    application.start(KOMPRESTO_APP_PATH, { document });
-    QVERIFY(application.waitForStarted());
+    QVERIFY(startApplication(application, environment, { document }));
     QTRY_VERIFY_WITH_TIMEOUT(LogReader::allText().contains("Documents listed: 1"), 60000);
     const QString socket = SingleInstance::socketPath(runtime.path(), Product::applicationDataFolder());
     QVERIFY(QFileInfo::exists(socket));
@@ -243,15 +260,8 @@ void TestStartup::signalEndsTheWindowPastAnOpenDialog()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    QProcessEnvironment environment = applicationEnvironment(home);
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
     QProcess application;
-    application.setProcessEnvironment(environment);
-    application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    application.setStandardOutputFile(QProcess::nullDevice());
-    application.start(KOMPRESTO_APP_PATH, QStringList());
-    QVERIFY(application.waitForStarted());
+    QVERIFY(startApplication(application, endingEnvironment(home, runtime.path()), QStringList()));
     QTRY_VERIFY_WITH_TIMEOUT(LogReader::allText().contains("Cannot create the folder"), 60000);
     const QString socket = SingleInstance::socketPath(runtime.path(), Product::applicationDataFolder());
     QVERIFY(QFileInfo::exists(socket));
