@@ -1,6 +1,7 @@
 #include "foundation/ProductConstants.h"
 #include "foundation/SingleInstance.h"
 #include "support/LogReader.h"
+#include "support/ProcessTable.h"
 #include "support/TestHome.h"
 #include "support/TestPdf.h"
 #include "support/VncKeyboard.h"
@@ -155,19 +156,6 @@ void TestStartup::keepsRunningWhenStandardErrorCloses()
 }
 
 namespace {
-    /** Whether a process of this user still runs with HOME set to home: the window or one of its workers. */
-    bool anyProcessHasHome(const QString& home)
-    {
-        const QByteArray wanted = "HOME=" + QFile::encodeName(home);
-        for (const QString& pid : QDir("/proc").entryList({ "[0-9]*" }, QDir::Dirs)) {
-            QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
-            if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(wanted)) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     /** The processes whose parent is pid: the window's workers. */
     QStringList childrenOf(qint64 pid)
     {
@@ -242,7 +230,7 @@ void TestStartup::signalDuringARunEndsLikeQuit()
     QCOMPARE(application.exitCode(), signalNumber);
     QCOMPARE(stagedEntries(), QStringList());
     QVERIFY(!QFileInfo::exists(socket));
-    QTRY_VERIFY_WITH_TIMEOUT(!anyProcessHasHome(home.path()), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ProcessTable::anyProcessHasHome(home.path()), 15000);
     QCOMPARE(QDir(output.path()).entryList(QDir::Files), QStringList());
     QVERIFY(LogReader::allText().contains(QStringLiteral("Ending on signal %1").arg(signalNumber)));
 }

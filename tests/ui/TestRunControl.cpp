@@ -1,4 +1,5 @@
 #include "support/MainWindowDriver.h"
+#include "support/ProcessTable.h"
 
 #include "documents/FileItem.h"
 #include "documents/FileItemList.h"
@@ -208,21 +209,6 @@ void TestRunControl::stopReturnsEveryRowToPending()
     QVERIFY(!SleepInhibitor::instance()->isKeepingAwake());
 }
 
-namespace {
-    /** Whether a process of this user still runs with HOME set to home (a window or one of its workers). */
-    bool anyProcessHasHome(const QString& home)
-    {
-        const QByteArray wanted = "HOME=" + QFile::encodeName(home);
-        for (const QString& pid : QDir("/proc").entryList({ "[0-9]*" }, QDir::Dirs)) {
-            QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
-            if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(wanted)) {
-                return true;
-            }
-        }
-        return false;
-    }
-} // namespace
-
 // The real window in a child process: it starts a run, its frame is closed, and the process must end
 // promptly without delivering anything afterwards.
 void TestRunControl::closingDuringARunEndsTheProcess()
@@ -248,7 +234,7 @@ void TestRunControl::closingDuringARunEndsTheProcess()
     qInfo() << "The process ended" << sinceClose.elapsed() << "ms after its window closed";
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     // Once no process of that window is left, a worker included, nothing can deliver any more.
-    QTRY_VERIFY_WITH_TIMEOUT(!anyProcessHasHome(home.path()), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ProcessTable::anyProcessHasHome(home.path()), 15000);
     QCOMPARE(filesIn(m_output->path()), QStringList());
 }
 
