@@ -209,19 +209,26 @@ void TestRunControl::stopReturnsEveryRowToPending()
     QVERIFY(!SleepInhibitor::instance()->isKeepingAwake());
 }
 
+namespace {
+    /** Starts this test program again as a child with arguments and HOME at home; whether it started. */
+    bool startChild(QProcess& child, const TestHome& home, const QStringList& arguments)
+    {
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), arguments);
+        return child.waitForStarted();
+    }
+} // namespace
+
 // The real window in a child process: it starts a run, its frame is closed, and the process must end
 // promptly without delivering anything afterwards.
 void TestRunControl::closingDuringARunEndsTheProcess()
 {
     const TestHome home;
     QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(),
-        { closeDuringRunSwitch, m_documents.filePath("long.pdf"), m_output->path() });
-    QVERIFY(child.waitForStarted());
+    QVERIFY(startChild(child, home, { closeDuringRunSwitch, m_documents.filePath("long.pdf"), m_output->path() }));
     QByteArray output;
     QTRY_VERIFY2_WITH_TIMEOUT(
         (output += child.readAllStandardOutput()).contains("closing\n"), output.right(2000), 60000);
@@ -244,12 +251,7 @@ void TestRunControl::exitPastAStuckCompressionRemovesItsCopies()
 {
     const TestHome home;
     QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), { exitWithStuckCompressionSwitch });
-    QVERIFY(child.waitForStarted());
+    QVERIFY(startChild(child, home, { exitWithStuckCompressionSwitch }));
     QByteArray output;
     QTRY_VERIFY2_WITH_TIMEOUT(
         (output += child.readAllStandardOutput()).contains("staged\n"), output.right(2000), 60000);
