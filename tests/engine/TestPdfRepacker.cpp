@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QtTest>
+#include <algorithm>
 #include <libdeflate.h>
 #include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDF.hh>
@@ -174,6 +175,33 @@ namespace {
         return compressed;
     }
 
+    /**
+     * Text shown a glyph at a time from a handful of glyphs, as some writers draw it: so repetitive that
+     * zlib's deeper search stores less than libdeflate.
+     */
+    QByteArray glyphRun(int glyphs)
+    {
+        QByteArray content;
+        quint32 state = 1;
+        for (int glyph = 0; glyph < glyphs; ++glyph) {
+            state = state * 1103515245 + 12345;
+            content += "/F1 1 Tf " + QByteArray::number(glyph % 20) + " 0 Td <00"
+                + QByteArray::number(10 + (state >> 16) % 8) + "> Tj\n";
+        }
+        return content;
+    }
+
+    /** The size of data compressed by libdeflate at level. */
+    int libdeflateSize(const QByteArray& data, int level)
+    {
+        libdeflate_compressor* compressor = libdeflate_alloc_compressor(level);
+        QByteArray compressed(static_cast<int>(libdeflate_zlib_compress_bound(compressor, data.size())), '\0');
+        const size_t size
+            = libdeflate_zlib_compress(compressor, data.constData(), data.size(), compressed.data(), compressed.size());
+        libdeflate_free_compressor(compressor);
+        return static_cast<int>(size);
+    }
+
     /** How a PNG predictor stores a stream's rows. */
     enum class Rows
     {
@@ -313,6 +341,8 @@ private slots:
     void boundNeverSkipsAWinner();
     void keepsStrongestFlateAsStored_data();
     void keepsStrongestFlateAsStored();
+    void compressesAsTightlyAsEitherCompressor_data();
+    void compressesAsTightlyAsEitherCompressor();
     void skipsWhatCannotWin_data();
     void skipsWhatCannotWin();
     void cancelledRepackLeavesNothing();
@@ -524,6 +554,33 @@ void TestPdfRepacker::keepsStrongestFlateAsStored()
         qPrintable(QStringLiteral("%1 bytes stored as %2").arg(stored.size()).arg(repacked.first().size())));
     QCOMPARE(pageContentsOf(path("flate-repacked.pdf"), password), pageContentsOf(document, password));
     QCOMPARE(TestPdf::protectionOf(path("flate-repacked.pdf"), "user-pw").encrypted, encrypted);
+}
+
+void TestPdfRepacker::compressesAsTightlyAsEitherCompressor_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("strokes, where libdeflate stores less") << drawing(4000);
+    QTest::newRow("glyphs one at a time, where zlib stores less") << glyphRun(6000);
+}
+
+// A stream the writer stored at its fastest comes out as small as the better of the two compressors makes it.
+void TestPdfRepacker::compressesAsTightlyAsEitherCompressor()
+{
+    QFETCH(QByteArray, content);
+    QVERIFY(writeFlateDocument(path("fast.pdf"), { zlibStream(content, 1) }));
+
+    const PdfRepacker::Result result = PdfRepacker::repack({ path("fast.pdf"), {} }, path("fast-repacked.pdf"));
+    QCOMPARE(result.outcome, PdfRepacker::Outcome::Written);
+    const QList<QByteArray> repacked = storedContents(path("fast-repacked.pdf"));
+    QCOMPARE(repacked.size(), 1);
+    const int zlibStrongest = zlibStream(content, 9).size();
+    const int libdeflateLevel9 = libdeflateSize(content, 9);
+    QVERIFY2(repacked.first().size() <= std::min(zlibStrongest, libdeflateLevel9),
+        qPrintable(QStringLiteral("%1 bytes, where zlib stores %2 and libdeflate %3")
+                       .arg(repacked.first().size())
+                       .arg(zlibStrongest)
+                       .arg(libdeflateLevel9)));
+    QCOMPARE(pageContentsOf(path("fast-repacked.pdf"), {}), pageContentsOf(path("fast.pdf"), {}));
 }
 
 void TestPdfRepacker::skipsWhatCannotWin_data()

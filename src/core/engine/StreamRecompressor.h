@@ -9,8 +9,9 @@ struct libdeflate_compressor;
 
 /**
  * Compresses a document's streams again, one at a time, for the lossless pass: each stream's data is
- * decoded and compressed at a strong level (large data with libdeflate, which reaches zlib's strongest
- * ratio there in a third of its time), and the stream keeps whichever is smaller, the new data or the data as stored. A
+ * decoded and compressed at a strong level (with libdeflate, which stores less than zlib's strongest level
+ * in a third of its time; small, highly repetitive data with zlib too, whose deeper search wins there), and
+ * the stream keeps whichever is smaller, the new data or the data as stored. A
  * predictor that suits a picture, or a stronger compressor than ours, is kept that way: no stream grows. The writer
  * then copies what was decided; streams left undecided (image codecs, unreadable data, data too large to hold) are the
  * writer's own to handle, as they would be without this.
