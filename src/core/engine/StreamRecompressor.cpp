@@ -1,10 +1,13 @@
 #include "engine/StreamRecompressor.h"
 
+#include "engine/PredictedFlateDecoder.h"
+
 #include <algorithm>
 #include <exception>
 #include <libdeflate.h>
 #include <qpdf/Pipeline.hh>
 #include <string>
+#include <utility>
 #include <zlib.h>
 
 namespace {
@@ -43,6 +46,7 @@ namespace {
         void finish() override { }
 
         const std::string& data() const { return m_data; }
+        std::string take() { return std::move(m_data); }
         bool tooLarge() const { return m_tooLarge; }
 
     private:
@@ -103,6 +107,7 @@ void StreamRecompressor::CompressorDeleter::operator()(libdeflate_compressor* co
 
 StreamRecompressor::StreamRecompressor()
     : m_compressor(libdeflate_alloc_compressor(compressionLevel))
+    , m_predictedFlate(std::make_unique<PredictedFlateDecoder>())
 {
 }
 
@@ -128,6 +133,41 @@ size_t StreamRecompressor::compress(const std::string& data, std::string& into) 
     return static_cast<size_t>(length);
 }
 
+bool StreamRecompressor::decodePredicted(QPDFObjectHandle stream, qint64& stored, std::string& data) const
+{
+    const PredictedFlateDecoder::Layout layout = PredictedFlateDecoder::layoutOf(stream, largestDecodedStream);
+    if (layout.rows == 0) {
+        return false;
+    }
+    BoundedBuffer raw(mostHeld - m_held);
+    try {
+        if (!stream.pipeStreamData(&raw, nullptr, 0, qpdf_dl_none, true)) {
+            return false;
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    stored = static_cast<qint64>(raw.data().size());
+    return m_predictedFlate->decode(raw.data(), layout, data);
+}
+
+bool StreamRecompressor::decodeInto(QPDFObjectHandle stream, qint64& stored, std::string& data) const
+{
+    if (decodePredicted(stream, stored, data)) {
+        return true;
+    }
+    stored = storedSize(stream);
+    if (stored < 0 || m_held + stored > mostHeld) {
+        return false;
+    }
+    BoundedBuffer decoded(largestDecodedStream);
+    if (!decode(stream, decoded)) {
+        return false;
+    }
+    data = decoded.take();
+    return true;
+}
+
 qint64 StreamRecompressor::recompress(QPDFObjectHandle stream)
 {
     // Metadata is stored readable by the writer; a stream already decided is the writer's to copy.
@@ -135,17 +175,14 @@ qint64 StreamRecompressor::recompress(QPDFObjectHandle stream)
         || stream.getDict().isDictionaryOfType("/Metadata")) {
         return -1;
     }
-    const qint64 stored = storedSize(stream);
-    if (stored < 0 || m_held + stored > mostHeld) {
-        return -1;
-    }
-    BoundedBuffer decoded(largestDecodedStream);
-    if (!decode(stream, decoded)) {
+    qint64 stored = -1;
+    std::string decoded;
+    if (!decodeInto(stream, stored, decoded)) {
         return -1;
     }
     // Room for anything smaller than the stored data only: what would not fit is not wanted.
     std::string compressed(static_cast<size_t>(std::max<qint64>(stored - 1, 0)), '\0');
-    const size_t length = compressed.empty() ? 0 : compress(decoded.data(), compressed);
+    const size_t length = compressed.empty() ? 0 : compress(decoded, compressed);
     stream.setFilterOnWrite(false);
     if (length == 0) {
         return stored;
