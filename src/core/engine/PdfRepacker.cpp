@@ -141,13 +141,6 @@ namespace {
         return !expected.encrypted || opensWithoutPassword(output) == opensWithoutPassword(protectingPath);
     }
 
-    bool isImageCodec(QPDFObjectHandle filter)
-    {
-        static const std::set<std::string> codecs
-            = { "/DCTDecode", "/JPXDecode", "/JBIG2Decode", "/CCITTFaxDecode", "/DCT", "/CCF" };
-        return filter.isName() && codecs.count(filter.getName()) > 0;
-    }
-
     /** The bytes of a document's streams that a repack can shrink little or not at all. */
     struct StreamBytes
     {
@@ -234,11 +227,11 @@ namespace {
     {
         QPDFObjectHandle dictionary = stream.getDict();
         QPDFObjectHandle filter = dictionary.getKey("/Filter");
-        bool allCodecs = isImageCodec(filter);
+        bool allCodecs = StreamRecompressor::isImageCodec(filter);
         if (filter.isArray() && filter.getArrayNItems() > 0) {
             allCodecs = true;
             for (QPDFObjectHandle item : filter.aitems()) {
-                allCodecs = allCodecs && isImageCodec(item);
+                allCodecs = allCodecs && StreamRecompressor::isImageCodec(item);
             }
         }
         QPDFObjectHandle length = dictionary.getKey("/Length");

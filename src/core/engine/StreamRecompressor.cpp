@@ -6,6 +6,7 @@
 #include <exception>
 #include <libdeflate.h>
 #include <qpdf/Pipeline.hh>
+#include <set>
 #include <string>
 #include <utility>
 #include <zlib.h>
@@ -71,6 +72,21 @@ namespace {
         qint64 m_count = 0;
     };
 
+    /** Whether stream passes through an image codec, which leaves its data as stored: nothing to read for. */
+    bool passesThroughImageCodec(QPDFObjectHandle stream)
+    {
+        QPDFObjectHandle filter = stream.getDict().getKey("/Filter");
+        if (!filter.isArray()) {
+            return StreamRecompressor::isImageCodec(filter);
+        }
+        for (QPDFObjectHandle item : filter.aitems()) {
+            if (StreamRecompressor::isImageCodec(item)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     /** The stream's data as stored (decrypted), counted; -1 when it cannot be read. */
     qint64 storedSize(QPDFObjectHandle stream)
     {
@@ -99,6 +115,13 @@ namespace {
         }
     }
 } // namespace
+
+bool StreamRecompressor::isImageCodec(QPDFObjectHandle filter)
+{
+    static const std::set<std::string> codecs
+        = { "/DCTDecode", "/JPXDecode", "/JBIG2Decode", "/CCITTFaxDecode", "/DCT", "/CCF" };
+    return filter.isName() && codecs.count(filter.getName()) > 0;
+}
 
 void StreamRecompressor::CompressorDeleter::operator()(libdeflate_compressor* compressor) const
 {
@@ -170,9 +193,10 @@ bool StreamRecompressor::decodeInto(QPDFObjectHandle stream, qint64& stored, std
 
 qint64 StreamRecompressor::recompress(QPDFObjectHandle stream)
 {
-    // Metadata is stored readable by the writer; a stream already decided is the writer's to copy.
+    // Metadata is stored readable by the writer; a stream already decided is the writer's to copy, and so
+    // is a picture behind an image codec, which would only be read in full to find it cannot be decoded.
     if (!m_compressor || !stream.isStream() || !stream.getFilterOnWrite()
-        || stream.getDict().isDictionaryOfType("/Metadata")) {
+        || stream.getDict().isDictionaryOfType("/Metadata") || passesThroughImageCodec(stream)) {
         return -1;
     }
     qint64 stored = -1;

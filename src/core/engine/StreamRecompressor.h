@@ -31,6 +31,9 @@ public:
      */
     qint64 recompress(QPDFObjectHandle stream);
 
+    /** Whether filter is an image codec, which the writer copies as it is stored and no decoding here undoes. */
+    static bool isImageCodec(QPDFObjectHandle filter);
+
     /** The most a stream may decode to for it to be compressed here; larger ones stream through the writer. */
     static constexpr qint64 largestDecodedStream = 64LL * 1024 * 1024;
     /** The most new data held for all streams until the writer takes it; the rest is the writer's. */
