@@ -71,6 +71,8 @@ private slots:
     void endedRunsDeliverNothing_data();
     void endedRunsDeliverNothing();
     void stopBeforeStartTouchesNothing();
+    void endingBeforeTheInterpreterLeavesNoWorker_data();
+    void endingBeforeTheInterpreterLeavesNoWorker();
     void stopDuringTheSourcePassLeavesNothing();
     void reportsPagesAndKeepsThePasswordOffTheCommandLine();
 
@@ -179,6 +181,32 @@ void TestCompressionWorker::stopBeforeStartTouchesNothing()
     compressor.resetStop();
     QCOMPARE(compressor.compress(imageDocument(), outputFolder(), QString()), 0);
     QCOMPARE(compressor.fileName(), QString("report.pdf"));
+}
+
+void TestCompressionWorker::endingBeforeTheInterpreterLeavesNoWorker_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("not a PDF") << "notes.pdf" << QString() << int(GSCompressor::UnsoundDocument);
+    QTest::newRow("wrong password") << "locked.pdf"
+                                    << "guess" << int(GSCompressor::PasswordRejected);
+}
+
+// The worker starts while the source is staged and checked; a compression that ends there ends it too,
+// and cleanup() finds no process of it left, not even one waiting to be reaped.
+void TestCompressionWorker::endingBeforeTheInterpreterLeavesNoWorker()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, password);
+    QFETCH(int, expected);
+    const QString source = m_work->path() + "/" + document;
+    QVERIFY(TestPdf::writeBytes(m_work->path() + "/notes.pdf", "Minutes of the meeting, not a PDF at all\n"));
+    QVERIFY(TestPdf::writeEncryptedCopy(imageDocument(), m_work->path() + "/locked.pdf", "open-sesame", "owner"));
+
+    GSCompressor compressor;
+    QCOMPARE(compressor.compress(source, outputFolder(), password), qint32(expected));
+    QCOMPARE(entriesOf(outputFolder()), QStringList());
 }
 
 // The source's lossless pass runs on a thread of its own beside the worker; a stop while it writes ends

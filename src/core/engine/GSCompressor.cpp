@@ -233,6 +233,12 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         return NameTooLong;
     }
 
+    // The worker loads the interpreter while the source is staged and checked. One that cannot start now
+    // is tried again once the request is ready, and only then reported.
+    m_startedWorker = std::make_unique<WorkerProcess>(WorkerProcess::executablePath());
+    if (!m_startedWorker->isStarted()) {
+        m_startedWorker.reset();
+    }
     const QStringList arguments = generateGhostscriptArgs(m_level, inputPath, password);
     const bool noPdfHeader = m_staging == PdfStaging::Outcome::NoPdfHeader;
     qint32 result = noPdfHeader ? UnsoundDocument : StagingFailed;
@@ -247,6 +253,7 @@ qint32 GSCompressor::compress(const QString& inputPath, const QString& outputDir
         }
     }
 
+    m_startedWorker.reset();
     removeTempFiles();
     if (!replacing) {
         releaseDestination(destinationPath);
@@ -436,8 +443,11 @@ qint32 GSCompressor::runInterpreter(const QStringList& arguments, const QString&
         }
     };
     const std::chrono::milliseconds timeLimit = timeLimitFor(pageCount);
-    const WorkerProcess::Outcome outcome
-        = WorkerProcess::run(WorkerProcess::executablePath(), request.encode(), timeLimit, m_stop, reportPage);
+    // The worker started with the compression has loaded the interpreter meanwhile; a second run starts its own.
+    const std::unique_ptr<WorkerProcess> worker = m_startedWorker
+        ? std::move(m_startedWorker)
+        : std::make_unique<WorkerProcess>(WorkerProcess::executablePath());
+    const WorkerProcess::Outcome outcome = worker->finish(request.encode(), timeLimit, m_stop, reportPage);
     interpreterOutput = outcome.output;
     m_stepCosts.add(QStringLiteral("interpreter"), outcome.cpuTime);
     logInterpreterReport(outcome);

@@ -173,6 +173,8 @@ private:
     QList<QPair<QString, QString>> m_tempFiles;
     std::unique_ptr<RunFolder> m_runFolder; // the staged files and the interpreter's scratch files live here
     PdfStaging::Outcome m_staging = PdfStaging::Outcome::Failed;
+    // Started before the source is staged and checked, and handed the interpreter's request once it is ready.
+    std::unique_ptr<WorkerProcess> m_startedWorker;
     StopSignal m_stop;
     ProgressHandler m_progressHandler;
     TimeLimit m_timeLimit = defaultTimeLimit();

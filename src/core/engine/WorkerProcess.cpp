@@ -17,6 +17,7 @@
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 #ifndef KOMPRESTO_WORKER_NAME
 #define KOMPRESTO_WORKER_NAME "VantorelKompresto-worker"
@@ -27,54 +28,55 @@
 
 extern char** environ;
 
+/** The parent's ends of the worker's three standard streams, and the child's ends until it has them. */
+struct WorkerProcess::Channels
+{
+    FileDescriptor request, requestChild;
+    FileDescriptor output, outputChild;
+    FileDescriptor errors, errorsChild;
+
+    bool open()
+    {
+        // Close-on-exec from the start: another thread may start a process of its own meanwhile.
+        int requestPair[2];
+        int outputPipe[2];
+        int errorPipe[2];
+        // The request goes through a socket so that writing to a worker that died early raises no SIGPIPE.
+        if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, requestPair) != 0) {
+            return false;
+        }
+        request.reset(requestPair[0]);
+        requestChild.reset(requestPair[1]);
+        if (pipe2(outputPipe, O_CLOEXEC) != 0) {
+            return false;
+        }
+        output.reset(outputPipe[0]);
+        outputChild.reset(outputPipe[1]);
+        if (pipe2(errorPipe, O_CLOEXEC) != 0) {
+            return false;
+        }
+        errors.reset(errorPipe[0]);
+        errorsChild.reset(errorPipe[1]);
+        fcntl(output.get(), F_SETFL, O_NONBLOCK);
+        fcntl(errors.get(), F_SETFL, O_NONBLOCK);
+        return true;
+    }
+};
+
 namespace {
     using Clock = std::chrono::steady_clock;
 
     // Once both pipes are closed the worker is ending; its exit is polled at this pace.
     constexpr int exitPollMilliseconds = 10;
 
-    /** The parent's ends of the worker's three standard streams, and the child's ends until it has them. */
-    struct Channels
-    {
-        FileDescriptor request, requestChild;
-        FileDescriptor output, outputChild;
-        FileDescriptor errors, errorsChild;
-
-        bool open()
-        {
-            // Close-on-exec from the start: another thread may start a process of its own meanwhile.
-            int requestPair[2];
-            int outputPipe[2];
-            int errorPipe[2];
-            // The request goes through a socket so that writing to a worker that died early raises no SIGPIPE.
-            if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, requestPair) != 0) {
-                return false;
-            }
-            request.reset(requestPair[0]);
-            requestChild.reset(requestPair[1]);
-            if (pipe2(outputPipe, O_CLOEXEC) != 0) {
-                return false;
-            }
-            output.reset(outputPipe[0]);
-            outputChild.reset(outputPipe[1]);
-            if (pipe2(errorPipe, O_CLOEXEC) != 0) {
-                return false;
-            }
-            errors.reset(errorPipe[0]);
-            errorsChild.reset(errorPipe[1]);
-            fcntl(output.get(), F_SETFL, O_NONBLOCK);
-            fcntl(errors.get(), F_SETFL, O_NONBLOCK);
-            return true;
-        }
-    };
-
-    pid_t spawnWorker(const QByteArray& executable, Channels& channels)
+    /** Starts the worker with the child's ends of its request socket and pipes as its standard streams. */
+    pid_t spawnWorker(const QByteArray& executable, int request, int output, int errors)
     {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, channels.requestChild.get(), STDIN_FILENO);
-        posix_spawn_file_actions_adddup2(&actions, channels.outputChild.get(), STDOUT_FILENO);
-        posix_spawn_file_actions_adddup2(&actions, channels.errorsChild.get(), STDERR_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, request, STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, errors, STDERR_FILENO);
 
         // The worker starts with every signal at its default and none blocked, whatever this thread has set.
         posix_spawnattr_t attributes;
@@ -195,14 +197,14 @@ namespace {
     }
 
     /** Waits for output, the stop signal or the deadline until the worker has closed both pipes. */
-    bool followOutput(pid_t pid, Channels& channels, Clock::time_point deadline, const StopSignal::Watch& watch,
-        const StopSignal& stop, const WorkerProcess::LineHandler& onLine, WorkerProcess::Outcome& outcome)
+    bool followOutput(pid_t pid, FileDescriptor& output, FileDescriptor& errors, Clock::time_point deadline,
+        const StopSignal::Watch& watch, const StopSignal& stop, const WorkerProcess::LineHandler& onLine,
+        WorkerProcess::Outcome& outcome)
     {
         int lineOffset = 0;
-        while (channels.output.isValid() || channels.errors.isValid()) {
+        while (output.isValid() || errors.isValid()) {
             std::array<pollfd, 3> watched {
-                { { channels.output.get(), POLLIN, 0 }, { channels.errors.get(), POLLIN, 0 },
-                    { watch.descriptor(), POLLIN, 0 } },
+                { { output.get(), POLLIN, 0 }, { errors.get(), POLLIN, 0 }, { watch.descriptor(), POLLIN, 0 } },
             };
             const int ready = poll(watched.data(), watched.size(), millisecondsUntil(deadline));
             if (ready < 0 && errno != EINTR) {
@@ -214,12 +216,12 @@ namespace {
                 killWorker(pid, outcome, WorkerProcess::Ending::Stopped);
                 return false;
             }
-            if (channels.output.isValid() && watched[0].revents != 0) {
-                drain(channels.output, outcome.output);
+            if (output.isValid() && watched[0].revents != 0) {
+                drain(output, outcome.output);
                 lineOffset = passLines(outcome.output, lineOffset, onLine);
             }
-            if (channels.errors.isValid() && watched[1].revents != 0) {
-                drain(channels.errors, outcome.diagnostics);
+            if (errors.isValid() && watched[1].revents != 0) {
+                drain(errors, outcome.diagnostics);
             }
             if (Clock::now() >= deadline) {
                 killWorker(pid, outcome, WorkerProcess::Ending::TimedOut);
@@ -280,26 +282,55 @@ QString WorkerProcess::executablePath()
 WorkerProcess::Outcome WorkerProcess::run(const QString& executable, const QByteArray& request,
     std::chrono::milliseconds timeLimit, StopSignal& stop, const LineHandler& onLine)
 {
-    Outcome outcome;
-    const StopSignal::Watch watch(stop);
     if (stop.isRaised()) {
+        Outcome outcome;
         outcome.ending = Ending::Stopped;
         return outcome;
     }
-    const Clock::time_point deadline = Clock::now() + timeLimit;
-    Channels channels;
-    if (!channels.open()) {
-        return outcome;
+    WorkerProcess worker(executable);
+    return worker.finish(request, timeLimit, stop, onLine);
+}
+
+WorkerProcess::WorkerProcess(const QString& executable)
+    : m_channels(std::make_unique<Channels>())
+{
+    if (m_channels->open()) {
+        m_pid = spawnWorker(QFile::encodeName(executable), m_channels->requestChild.get(),
+            m_channels->outputChild.get(), m_channels->errorsChild.get());
     }
-    const pid_t pid = spawnWorker(QFile::encodeName(executable), channels);
-    channels.requestChild.reset();
-    channels.outputChild.reset();
-    channels.errorsChild.reset();
+    m_channels->requestChild.reset();
+    m_channels->outputChild.reset();
+    m_channels->errorsChild.reset();
+    // A worker that did not start holds no descriptors: the caller may need them for something else.
+    if (m_pid < 0) {
+        m_channels.reset();
+    }
+}
+
+WorkerProcess::~WorkerProcess()
+{
+    if (m_pid > 0) {
+        kill(m_pid, SIGKILL);
+        waitForExit(m_pid, 0);
+    }
+}
+
+WorkerProcess::Outcome WorkerProcess::finish(
+    const QByteArray& request, std::chrono::milliseconds timeLimit, StopSignal& stop, const LineHandler& onLine)
+{
+    Outcome outcome;
+    const StopSignal::Watch watch(stop);
+    const pid_t pid = std::exchange(m_pid, -1);
     if (pid < 0) {
         return outcome;
     }
-    sendRequest(channels.request, request);
-    if (followOutput(pid, channels, deadline, watch, stop, onLine, outcome)) {
+    if (stop.isRaised()) {
+        killWorker(pid, outcome, Ending::Stopped);
+        return outcome;
+    }
+    const Clock::time_point deadline = Clock::now() + timeLimit;
+    sendRequest(m_channels->request, request);
+    if (followOutput(pid, m_channels->output, m_channels->errors, deadline, watch, stop, onLine, outcome)) {
         awaitExit(pid, deadline, watch, stop, outcome);
     }
     return outcome;

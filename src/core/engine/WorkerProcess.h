@@ -4,6 +4,8 @@
 #include <QString>
 #include <chrono>
 #include <functional>
+#include <memory>
+#include <sys/types.h>
 
 class StopSignal;
 
@@ -39,6 +41,33 @@ public:
     /** The worker executable: beside the application, in its helper folder once installed, or in the build tree. */
     static QString executablePath();
 
+    /** Starts the worker and hands it the request at once: start() and finish() in one. */
     static Outcome run(const QString& executable, const QByteArray& request, std::chrono::milliseconds timeLimit,
         StopSignal& stop, const LineHandler& onLine);
+
+    /**
+     * Starts the worker ahead of its request, which it waits for: loading the interpreter takes it about as
+     * long as preparing the request takes the caller, and the two then overlap.
+     */
+    explicit WorkerProcess(const QString& executable);
+    /** A worker never handed its request is killed and reaped: nothing outlives its owner. */
+    ~WorkerProcess();
+    WorkerProcess(const WorkerProcess&) = delete;
+    WorkerProcess& operator=(const WorkerProcess&) = delete;
+
+    /** Whether the worker is running, waiting for its request. */
+    bool isStarted() const { return m_pid > 0; }
+
+    /**
+     * Hands the started worker its request and waits for its end, the time limit counted from now. Once
+     * only; the outcome is NotStarted when the worker could not be started or was handed a request before.
+     */
+    Outcome finish(
+        const QByteArray& request, std::chrono::milliseconds timeLimit, StopSignal& stop, const LineHandler& onLine);
+
+private:
+    struct Channels;
+
+    std::unique_ptr<Channels> m_channels;
+    pid_t m_pid = -1;
 };
