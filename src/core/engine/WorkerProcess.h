@@ -41,7 +41,7 @@ public:
     /** The worker executable: beside the application, in its helper folder once installed, or in the build tree. */
     static QString executablePath();
 
-    /** Starts the worker and hands it the request at once: start() and finish() in one. */
+    /** Starts the worker and hands it the request at once: the constructor and finish() in one. */
     static Outcome run(const QString& executable, const QByteArray& request, std::chrono::milliseconds timeLimit,
         StopSignal& stop, const LineHandler& onLine);
 
