@@ -233,9 +233,9 @@ namespace {
         QStringLiteral("ink checks"), QStringLiteral("choosing") };
 
     /**
-     * The `gs` command while a plain loop keeps the other core busy. Where the two cores share one physical
-     * core or its caches, the interpreter slows down beside any work at all, a lossless pass included: the
-     * single document's wall time has to be read against this.
+     * The `gs` command while a plain loop keeps the other core busy: whether the interpreter slows down beside
+     * other work on this machine, as it may where two cores share caches or a physical core. The single
+     * document's wall time, with the lossless pass beside the interpreter, is read against it.
      */
     Rewrite ghostscriptBesideBusyCore(const QStringList& arguments, const QString& output)
     {
